@@ -1,0 +1,49 @@
+# Everyday commands. Each first installs the Debian packages the project needs.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
+CMAKE_FLAGS ?=
+CTEST_FLAGS ?=
+PREFIX ?= /usr/local
+
+.PHONY: all deps configure build run test test-unit install bench format lint clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+# Builds and starts the application.
+run: build
+	$(BUILD)/src/zeffira $(ARGS)
+
+# Builds and runs every test (unit, integration, QML).
+test: build
+	cd $(BUILD) && ctest --output-on-failure $(CTEST_FLAGS)
+
+test-unit: build
+	cd $(BUILD) && ctest --output-on-failure -L unit $(CTEST_FLAGS)
+
+install: build
+	cmake --install $(BUILD)
+
+# Builds and runs the benchmarks; each prints ratios against a baseline measured in the same run.
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+	@for b in bench/*.sh; do [ -f "$$b" ] && BUILD=$(BUILD) bash "$$b" || true; done
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+lint: build
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+	@if git ls-files '*.qml' | grep -q .; then /usr/lib/qt6/bin/qmllint -I $(BUILD)/src/ui $$(git ls-files '*.qml') || true; fi
+
+clean:
+	rm -rf $(BUILD)

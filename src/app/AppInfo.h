@@ -1,0 +1,15 @@
+// Build-time facts about the application: identifier, version, build number, website host,
+// and where the shipped data files live.
+#pragma once
+
+#include <QString>
+
+namespace AppInfo {
+QString appId();
+QString version();
+QString buildNumber();
+QString websiteHost();
+// The built-in station list: beside the install prefix of the running program, then the
+// source tree it was built from. Empty when neither exists.
+QString builtInStationsPath();
+} // namespace AppInfo

@@ -1,0 +1,62 @@
+// The user's settings: a typed JSON object in $XDG_CONFIG_HOME/Zeffira/settings.json.
+// Every change is written at once (atomically, mode 0600); writes by other processes are
+// picked up and announced as one `changed` per key whose value differs.
+#pragma once
+
+#include <QFileSystemWatcher>
+#include <QJsonObject>
+#include <QObject>
+#include <optional>
+
+namespace SettingsKey {
+inline const QString ShowStationInMenuBar = QStringLiteral("showStationInMenuBar");
+inline const QString PauseOnSleep = QStringLiteral("pauseOnSleep");
+inline const QString StandbyMode = QStringLiteral("standbyMode");
+inline const QString SkipMoveConfirmation = QStringLiteral("skipMoveConfirmation");
+inline const QString PlayerVolume = QStringLiteral("playerVolume");
+inline const QString SelectedAudioDeviceUID = QStringLiteral("selectedAudioDeviceUID");
+inline const QString EnableMediaKeys = QStringLiteral("enableMediaKeys");
+} // namespace SettingsKey
+
+class SettingsStore : public QObject
+{
+    Q_OBJECT
+public:
+    // An empty path keeps the settings in memory only (used by tests and benchmarks).
+    explicit SettingsStore(const QString &filePath, QObject *parent = nullptr);
+
+    static QString defaultFilePath();
+    // The default of a known key; Undefined for "selectedAudioDeviceUID" and unknown keys.
+    static QJsonValue defaultValue(const QString &key);
+
+    QString filePath() const { return m_filePath; }
+
+    // The stored value, Undefined when absent.
+    QJsonValue value(const QString &key) const { return m_values.value(key); }
+    bool contains(const QString &key) const { return m_values.contains(key); }
+
+    // Typed reads: a value that is absent or of the wrong type reads as the key's default.
+    bool boolValue(const QString &key) const;
+    double doubleValue(const QString &key) const;
+    QString stringValue(const QString &key) const;
+    // Absent (or not a string) reads as nullopt.
+    std::optional<QString> optionalString(const QString &key) const;
+
+    void setValue(const QString &key, const QJsonValue &value);
+    void remove(const QString &key);
+
+    // Re-reads the file and announces what changed; the watcher calls it.
+    void reload();
+
+Q_SIGNALS:
+    void changed(const QString &key);
+
+private:
+    void write();
+    void watch();
+    QJsonObject readFile() const;
+
+    QString m_filePath;
+    QJsonObject m_values;
+    QFileSystemWatcher m_watcher;
+};

@@ -1,0 +1,25 @@
+// JSON forms of stations, categories and the legacy records. Decoding is all or nothing:
+// any malformed element rejects the whole input, with a readable reason.
+#pragma once
+
+#include "catalogue/LegacyStation.h"
+#include "catalogue/StationCategory.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <optional>
+
+namespace CatalogueCodec {
+
+QJsonObject encodeStation(const RadioStation &station);
+QJsonObject encodeCategory(const StationCategory &category);
+// Compact UTF-8 JSON, keys in record order.
+QByteArray encodeCatalogue(const Catalogue &catalogue);
+
+std::optional<RadioStation> decodeStation(const QJsonValue &value, QString *error = nullptr);
+std::optional<StationCategory> decodeCategory(const QJsonValue &value, QString *error = nullptr);
+std::optional<Catalogue> decodeCatalogue(const QByteArray &json, QString *error = nullptr);
+std::optional<QList<LegacyStation>> decodeLegacyStations(const QByteArray &json, QString *error = nullptr);
+
+} // namespace CatalogueCodec

@@ -1,0 +1,38 @@
+// The platform stream player as the logic sees it: one stream at a time, started afresh by
+// every start(). Reports arrive on the main thread and always concern the stream of the
+// latest start(); nothing is reported after clear() until the next start().
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+class StreamBackend : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~StreamBackend() override = default;
+
+    // Opens `url` as a new stream and starts it; the previous stream is dropped.
+    virtual void start(const QString &url) = 0;
+    // Pause keeps the stream; resume continues it without reloading.
+    virtual void pause() = 0;
+    virtual void resume() = 0;
+    // Drops the stream.
+    virtual void clear() = 0;
+    virtual void setVolume(float volume) = 0;
+    // A sound-server device name (PulseAudio sink name); nullopt is the system default.
+    // Applies to the running stream at once and to later ones.
+    virtual void setOutputDevice(const std::optional<QString> &deviceUid) = 0;
+
+Q_SIGNALS:
+    // The stream is ready and audio is flowing.
+    void ready();
+    // The stream could not be started; `error` is a readable reason.
+    void failed(const QString &error);
+    // A stream that had started broke off (server gone, no more data, decode error).
+    void failedWhilePlaying(const QString &error);
+    // The stream's own title (ICY StreamTitle), when it announces one; de-duplicated.
+    void streamTitleChanged(const QString &title);
+};
