@@ -6,7 +6,7 @@ namespace {
 LogCapture *g_active = nullptr;
 }
 
-LogCapture::LogCapture()
+LogCapture::LogCapture() : m_outer(g_active)
 {
     g_active = this;
     m_previous = qInstallMessageHandler(&LogCapture::handler);
@@ -15,7 +15,7 @@ LogCapture::LogCapture()
 LogCapture::~LogCapture()
 {
     qInstallMessageHandler(m_previous);
-    g_active = nullptr;
+    g_active = m_outer;
 }
 
 void LogCapture::handler(QtMsgType type, const QMessageLogContext &context, const QString &message)

@@ -29,4 +29,5 @@ private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message);
     QList<LogLine> m_lines;
     QtMessageHandler m_previous;
+    LogCapture *m_outer; // captures nest: the inner one sees the lines while it lives
 };
