@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The command-line face: --list-stations on a fresh data folder creates the catalogue file from
+# the built-in list and prints exactly what it saved; --help, --version and bad options.
+set -u
+bin=${ZEFFIRA_BINARY:?ZEFFIRA_BINARY is not set}
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+export XDG_DATA_HOME=$tmp/data XDG_CONFIG_HOME=$tmp/config
+failures=0
+passes=0
+check() { # name, command...
+    local name=$1; shift
+    if "$@"; then echo "PASS: $name"; passes=$((passes + 1)); else echo "FAIL: $name"; failures=$((failures + 1)); fi
+}
+
+"$bin" --list-stations >"$tmp/out" 2>"$tmp/err"
+check "list-stations exits 0" test $? -eq 0
+check "list-stations logs the first launch" grep -q "First launch or empty data, loading from XML" "$tmp/err"
+check "stations.json written with mode 600" test "$(stat -c %a "$XDG_DATA_HOME/Zeffira/stations.json" 2>/dev/null)" = 600
+# The printed list must be what the saved file holds.
+python3 - "$XDG_DATA_HOME/Zeffira/stations.json" >"$tmp/expected" <<'PY'
+import json, sys
+for category in json.load(open(sys.argv[1], encoding="utf-8")):
+    print(category["name"])
+    for station in category["stations"]:
+        print("  " + station["name"] + "  " + station["url"])
+PY
+check "printed list equals the saved file" cmp -s "$tmp/out" "$tmp/expected"
+check "built-in list is not empty" test "$(grep -c '^  ' "$tmp/out")" -ge 30
+
+"$bin" --list-stations >"$tmp/out2" 2>"$tmp/err2"
+check "second start loads from disk" grep -q "Loaded [0-9]* categories from disk" "$tmp/err2"
+check "second start prints the same" cmp -s "$tmp/out" "$tmp/out2"
+
+printf '{broken' >"$XDG_DATA_HOME/Zeffira/stations.json"
+"$bin" --list-stations >/dev/null 2>"$tmp/err3"
+check "damaged file is kept aside" sh -c "grep -qx '{broken' '$XDG_DATA_HOME'/Zeffira/stations.json.damaged-*"
+
+check "--help exits 0 and names --list-stations" sh -c "'$bin' --help | grep -q -- --list-stations"
+check "--version prints the version" sh -c "'$bin' --version | grep -Eq '^zeffira [0-9]+\.[0-9]+\.[0-9]+'"
+"$bin" --no-such-option >/dev/null 2>&1
+check "unknown option exits 2" test $? -eq 2
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
