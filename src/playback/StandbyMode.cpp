@@ -1,0 +1,34 @@
+#include "playback/StandbyMode.h"
+
+namespace StandbyModes {
+
+QString rawValue(StandbyMode mode)
+{
+    switch (mode) {
+    case StandbyMode::Resume: return QStringLiteral("resume");
+    case StandbyMode::Restart: return QStringLiteral("restart");
+    case StandbyMode::None: return QStringLiteral("none");
+    }
+    return {};
+}
+
+std::optional<StandbyMode> fromRawValue(const QString &text)
+{
+    for (StandbyMode mode : all) {
+        if (rawValue(mode) == text)
+            return mode;
+    }
+    return std::nullopt;
+}
+
+QString label(StandbyMode mode)
+{
+    switch (mode) {
+    case StandbyMode::Resume: return QStringLiteral("Stream hervatten");
+    case StandbyMode::Restart: return QStringLiteral("Stream opnieuw starten");
+    case StandbyMode::None: return QStringLiteral("Niet automatisch starten");
+    }
+    return {};
+}
+
+} // namespace StandbyModes

@@ -1,0 +1,13 @@
+// Keeps every now-playing entry the player published.
+#pragma once
+
+#include "playback/NowPlayingSink.h"
+
+#include <QList>
+
+class FakeNowPlayingSink final : public NowPlayingSink
+{
+public:
+    void publishNowPlaying(const std::optional<NowPlayingInfo> &info) override { published.append(info); }
+    QList<std::optional<NowPlayingInfo>> published;
+};

@@ -1,0 +1,32 @@
+// A stream backend that records what the player asked of it; the test reports ready or failure.
+#pragma once
+
+#include "playback/StreamBackend.h"
+
+#include <QStringList>
+
+class FakeStreamBackend final : public StreamBackend
+{
+    Q_OBJECT
+public:
+    using StreamBackend::StreamBackend;
+
+    void start(const QString &url) override { calls << QStringLiteral("start ") + url; }
+    void pause() override { calls << QStringLiteral("pause"); }
+    void resume() override { calls << QStringLiteral("resume"); }
+    void clear() override { calls << QStringLiteral("clear"); }
+    void setVolume(float v) override { volume = v; }
+    void setOutputDevice(const std::optional<QString> &uid) override
+    {
+        device = uid;
+        calls << QStringLiteral("device ") + uid.value_or(QStringLiteral("<default>"));
+    }
+
+    void reportReady() { Q_EMIT ready(); }
+    void reportFailed(const QString &error) { Q_EMIT failed(error); }
+    void reportFailedWhilePlaying(const QString &error) { Q_EMIT failedWhilePlaying(error); }
+
+    QStringList calls;
+    float volume = -1;
+    std::optional<QString> device;
+};
