@@ -1,0 +1,76 @@
+// Plays one network radio stream at a time through a GStreamer playbin into PulseAudio and
+// turns the pipeline's messages into StreamBackend reports on the main thread. Owns the
+// pipeline of the current stream; dropped pipelines are torn down on a worker thread.
+#pragma once
+
+#include "playback/StreamBackend.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+typedef struct _GstElement GstElement;
+typedef struct _GstMessage GstMessage;
+typedef struct _GstBus GstBus;
+typedef struct _GObject GObject;
+typedef struct _GAsyncResult GAsyncResult;
+typedef int gboolean;
+typedef void *gpointer;
+
+class GstStreamBackend : public StreamBackend
+{
+    Q_OBJECT
+public:
+    // A station that connects but sends no audio gives up after this long. Real stations
+    // deliver their first audio well within a second; souphttpsrc's own timeouts (15 s
+    // without response, 60 s after headers) are far too long for a radio list.
+    static constexpr std::chrono::milliseconds kStartTimeout{8000};
+    // A playing stream that delivers no audio for this long counts as broken off. It covers
+    // the sink's buffer (0.2 s) and network hiccups, and is close to what listeners tolerate.
+    static constexpr std::chrono::milliseconds kStallTimeout{5000};
+
+    explicit GstStreamBackend(QObject *parent = nullptr);
+    ~GstStreamBackend() override;
+
+    void start(const QString &url) override;
+    void pause() override;
+    void resume() override;
+    void clear() override;
+    void setVolume(float volume) override;
+    void setOutputDevice(const std::optional<QString> &deviceUid) override;
+
+    // Why `url` will not be opened ("unsupported URL scheme", "invalid URL"), or nothing for a
+    // network stream URL whose scheme GStreamer has a source for.
+    static std::optional<QString> rejectionReason(const QString &url);
+
+private:
+    struct Stream;
+    struct Teardown;
+
+    static gboolean onBusMessage(GstBus *bus, GstMessage *message, gpointer data);
+    static void onDiagnosed(GObject *source, GAsyncResult *result, gpointer data);
+    void handleMessage(GstMessage *message);
+    void handleError(GstMessage *message);
+    void checkProgress();
+    void reportReady();
+    void reportFailure(const QString &error);
+    void reportFailureLater(const QString &error);
+    void diagnoseConnection(const QString &fallback);
+    void dropPipeline(Stream &stream);
+    void dropStream();
+    void applyDevice();
+    GstElement *makeAudioSink();
+
+    std::unique_ptr<Stream> m_stream;
+    // Increases with every start() and clear(); a report is delivered only when it was
+    // produced for the current generation.
+    quint64 m_generation = 0;
+    float m_volume = 1.0f;
+    std::optional<QString> m_device;
+    QTimer m_watchdog;
+    std::shared_ptr<Teardown> m_teardown;
+};
