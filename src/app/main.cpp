@@ -1,4 +1,6 @@
 #include "app/CommandLine.h"
+#include "app/HeadlessPlayer.h"
+#include "app/UnixSignals.h"
 #include "catalogue/StationManager.h"
 
 #include <QCoreApplication>
@@ -19,6 +21,24 @@ int listStations()
     return 0;
 }
 
+int runHeadless(QCoreApplication &app, const QString &playTarget)
+{
+    UnixSignals signals_;
+    HeadlessPlayer player;
+    QObject::connect(&signals_, &UnixSignals::terminationRequested, &app, [&] {
+        player.shutdown();
+        app.exit(0);
+    });
+    QObject::connect(&player, &HeadlessPlayer::gaveUp, &app, [&] {
+        QTextStream(stderr) << "zeffira: no station could be played; nothing left to try.\n";
+        player.shutdown();
+        app.exit(1);
+    });
+    if (!playTarget.isEmpty() && !player.play(playTarget))
+        return 2;
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -32,9 +52,10 @@ int main(int argc, char *argv[])
     case CommandLine::Mode::ListStations:
         return listStations();
     case CommandLine::Mode::Headless:
+        return runHeadless(app, command.playTarget);
     case CommandLine::Mode::Tray:
         break;
     }
-    QTextStream(stderr) << "This build offers only --list-stations so far; see --help.\n";
-    return 1;
+    QTextStream(stderr) << "zeffira: the tray icon is not part of this build yet; running without it.\n";
+    return runHeadless(app, QString());
 }
