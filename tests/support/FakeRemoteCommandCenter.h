@@ -1,0 +1,34 @@
+// A command centre that keeps the registrations so a test can send commands and read answers.
+#pragma once
+
+#include "system/RemoteCommandCenter.h"
+
+#include <QHash>
+#include <QList>
+
+class FakeRemoteCommandCenter final : public RemoteCommandCenter
+{
+public:
+    void removeAllTargets(RemoteCommand command) override { targets.remove(command); }
+    void setEnabled(RemoteCommand command, bool on) override { enabled[command] = on; }
+    void addTarget(RemoteCommand command, Handler handler) override { targets[command].append(std::move(handler)); }
+
+    // Sends `command` as the desktop would; nullopt when nothing is registered for it.
+    std::optional<RemoteCommandStatus> send(RemoteCommand command)
+    {
+        const auto handlers = targets.value(command);
+        if (handlers.isEmpty())
+            return std::nullopt;
+        RemoteCommandStatus status = RemoteCommandStatus::Success;
+        for (const Handler &handler : handlers)
+            status = handler();
+        return status;
+    }
+    bool isRegistered(RemoteCommand command) const
+    {
+        return enabled.value(command) && targets.value(command).size() == 1;
+    }
+
+    QHash<RemoteCommand, QList<Handler>> targets;
+    QHash<RemoteCommand, bool> enabled;
+};
