@@ -5,9 +5,12 @@
 #include "catalogue/StationManager.h"
 #include "playback/RadioPlayer.h"
 #include "playback/Scheduler.h"
-#include "playback/SkipChain.h"
 #include "playback/gstreamer/GstStreamBackend.h"
 #include "playback/logind/LogindSleepMonitor.h"
+#include "system/MediaKeyHandler.h"
+#include "system/mpris/MprisService.h"
+
+#include <QDBusConnection>
 
 #include <QTextStream>
 
@@ -16,13 +19,20 @@ HeadlessPlayer::HeadlessPlayer(QObject *parent)
       m_settings(std::make_unique<SettingsStore>(SettingsStore::defaultFilePath())),
       m_store(std::make_unique<StationManager>()),
       m_scheduler(std::make_unique<QtScheduler>()),
+      m_clock(std::make_unique<SteadyClock>()),
       m_backend(std::make_unique<GstStreamBackend>()),
       m_sleepMonitor(std::make_unique<LogindSleepMonitor>()),
       m_player(std::make_unique<RadioPlayer>(m_backend.get(), m_settings.get(), m_scheduler.get(),
                                              m_sleepMonitor.get()))
 {
     m_sleepMonitor->start();
-    m_player->onPlaybackError = SkipChain::make(this, m_player.get(), m_store.get(), m_scheduler.get());
+    // Without a window there is no panel to wait for: the media controls come up at once.
+    m_mpris = std::make_unique<MprisService>(m_player.get(), QDBusConnection::sessionBus());
+    m_player->setNowPlayingSink(m_mpris.get());
+    m_mpris->start();
+    connect(m_mpris.get(), &MprisService::quitRequested, this, &HeadlessPlayer::quitRequested);
+    m_mediaKeys = std::make_unique<MediaKeyHandler>(m_player.get(), m_store.get(), m_mpris.get(), m_settings.get(),
+                                                    m_scheduler.get(), m_clock.get());
 
     connect(m_player.get(), &RadioPlayer::playbackStateChanged, this, [this] {
         const PlaybackState state = m_player->playbackState();
@@ -42,7 +52,11 @@ HeadlessPlayer::HeadlessPlayer(QObject *parent)
 
 HeadlessPlayer::~HeadlessPlayer()
 {
-    // The player goes before the backend and the monitor it listens to.
+    // Unwind in dependency order: handler, media controls, then the player before the
+    // backend and the monitor it listens to.
+    m_mediaKeys.reset();
+    m_player->setNowPlayingSink(nullptr);
+    m_mpris.reset();
     m_player.reset();
 }
 

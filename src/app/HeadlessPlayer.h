@@ -1,5 +1,6 @@
-// The player without window or tray: the store, the player on GStreamer, sleep handling and the
-// skip chain. Plays what --play names, logs what happens, and ends when nothing is left to try.
+// The player without window or tray: the store, the player on GStreamer, sleep handling, the
+// media controls (MPRIS) with the skip chain. Plays what --play names, logs what happens, and
+// ends when nothing is left to try.
 #pragma once
 
 #include <QObject>
@@ -7,7 +8,10 @@
 
 class GstStreamBackend;
 class LogindSleepMonitor;
+class MediaKeyHandler;
+class MprisService;
 class QtScheduler;
+class SteadyClock;
 class RadioPlayer;
 class SettingsStore;
 class StationManager;
@@ -29,12 +33,17 @@ public:
 Q_SIGNALS:
     // Nothing could be played and nothing is left to try.
     void gaveUp();
+    // A media client asked the player to quit.
+    void quitRequested();
 
 private:
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<StationManager> m_store;
     std::unique_ptr<QtScheduler> m_scheduler;
+    std::unique_ptr<SteadyClock> m_clock;
     std::unique_ptr<GstStreamBackend> m_backend;
     std::unique_ptr<LogindSleepMonitor> m_sleepMonitor;
     std::unique_ptr<RadioPlayer> m_player;
+    std::unique_ptr<MprisService> m_mpris;
+    std::unique_ptr<MediaKeyHandler> m_mediaKeys;
 };

@@ -29,6 +29,10 @@ int runHeadless(QCoreApplication &app, const QString &playTarget)
         player.shutdown();
         app.exit(0);
     });
+    QObject::connect(&player, &HeadlessPlayer::quitRequested, &app, [&] {
+        player.shutdown();
+        app.exit(0);
+    });
     QObject::connect(&player, &HeadlessPlayer::gaveUp, &app, [&] {
         QTextStream(stderr) << "zeffira: no station could be played; nothing left to try.\n";
         player.shutdown();
