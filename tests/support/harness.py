@@ -1,0 +1,170 @@
+"""Real peers for the end-to-end tests: a private PulseAudio daemon, a private D-Bus session bus,
+the local stream server, and the zeffira binary, each started in a temporary folder and stopped
+by the test. Everything listens on 127.0.0.1 or on Unix sockets inside the folder."""
+
+import json
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+FIXTURES = os.environ.get("ZEFFIRA_FIXTURES", os.path.join(HERE, "..", "fixtures"))
+
+
+def require(*programs):
+    missing = [p for p in programs if shutil.which(p) is None]
+    if missing:
+        sys.exit("missing test component(s): " + ", ".join(missing))
+
+
+def wait_for(predicate, timeout, what):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise AssertionError("timed out waiting for " + what)
+
+
+class Peers:
+    """Starts what a test asks for; stop() (or the with-block) ends all of it."""
+
+    def __init__(self):
+        self.dir = tempfile.mkdtemp(prefix="zeffira-test-")
+        self.procs = []
+        self.env = dict(os.environ)
+        for name in ("home", "run", "data", "config"):
+            os.makedirs(os.path.join(self.dir, name), mode=0o700)
+        self.env.update(HOME=os.path.join(self.dir, "home"),
+                        XDG_RUNTIME_DIR=os.path.join(self.dir, "run"),
+                        XDG_DATA_HOME=os.path.join(self.dir, "data"),
+                        XDG_CONFIG_HOME=os.path.join(self.dir, "config"),
+                        # No system bus: sleep handling is not part of these tests.
+                        DBUS_SYSTEM_BUS_ADDRESS="unix:path=" + os.path.join(self.dir, "no-system-bus"))
+        self.env.pop("DISPLAY", None)
+        self.env.pop("WAYLAND_DISPLAY", None)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+
+    def _spawn(self, args, **kw):
+        proc = subprocess.Popen(args, env=self.env, **kw)
+        self.procs.append(proc)
+        return proc
+
+    def start_pulse(self, sinks=("a", "b")):
+        require("pulseaudio", "pactl")
+        runtime = os.path.join(self.dir, "pulse")
+        os.makedirs(runtime, mode=0o700)
+        self.env["PULSE_RUNTIME_PATH"] = runtime
+        args = ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--disallow-exit",
+                "--load=module-native-protocol-unix"]
+        args += ["--load=module-null-sink sink_name=%s" % s for s in sinks]
+        self._spawn(args, stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.dir, "pulse.log"), "w"))
+        self.env["PULSE_SERVER"] = "unix:" + os.path.join(runtime, "native")
+        wait_for(lambda: self.run(["pactl", "info"]).returncode == 0, 15, "the private PulseAudio daemon")
+        if sinks:
+            self.run(["pactl", "set-default-sink", sinks[0]])
+
+    def start_session_bus(self):
+        require("dbus-daemon")
+        socket = os.path.join(self.dir, "session-bus")
+        proc = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1",
+                            "--address=unix:path=" + socket], stdout=subprocess.PIPE, text=True)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = proc.stdout.readline().strip()
+
+    def start_stream_server(self, lifetime=240):
+        proc = self._spawn([sys.executable, os.path.join(FIXTURES, "stream_server.py"), "--lifetime", str(lifetime),
+                            "--exit-on-stdin-eof"], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        port = proc.stdout.readline().strip()
+        if not port:
+            raise AssertionError("the stream server did not start (is ffmpeg installed?)")
+        self.stream_base = "http://127.0.0.1:%s" % port
+        return self.stream_base
+
+    def write_catalogue(self, categories):
+        folder = os.path.join(self.env["XDG_DATA_HOME"], "Zeffira")
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, "stations.json"), "w", encoding="utf-8") as f:
+            json.dump(categories, f)
+
+    def settings_path(self):
+        return os.path.join(self.env["XDG_CONFIG_HOME"], "Zeffira", "settings.json")
+
+    def write_settings(self, values):
+        path = self.settings_path()
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        tmp = path + ".tmp"
+        with open(tmp, "w") as f:
+            json.dump(values, f)
+        os.replace(tmp, path)  # as another program would: atomically
+
+    def start_zeffira(self, *args):
+        binary = os.environ.get("ZEFFIRA_BINARY")
+        if not binary:
+            sys.exit("ZEFFIRA_BINARY is not set")
+        self.log_path = os.path.join(self.dir, "zeffira.log")
+        self.zeffira = self._spawn([binary] + list(args), stdout=subprocess.DEVNULL,
+                                   stderr=open(self.log_path, "w"))
+        return self.zeffira
+
+    def log(self):
+        with open(self.log_path, encoding="utf-8", errors="replace") as f:
+            return f.read()
+
+    def wait_for_log(self, text, timeout=20):
+        wait_for(lambda: text in self.log(), timeout, repr(text) + " in the log")
+
+    def run(self, args, timeout=15):
+        return subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=timeout)
+
+    def record(self, sink, seconds=1.5):
+        """Peak amplitude of what reaches `sink` during `seconds` (s16 samples)."""
+        proc = subprocess.Popen(["parec", "-d", sink + ".monitor", "--format=s16le", "--rate=44100",
+                                 "--channels=2", "--latency-msec=50"], env=self.env, stdout=subprocess.PIPE)
+        time.sleep(seconds)
+        proc.terminate()
+        data = proc.communicate(timeout=5)[0]
+        import array
+        samples = array.array("h", data[: len(data) // 2 * 2])
+        return max((abs(s) for s in samples), default=0)
+
+    def stop(self):
+        for proc in reversed(self.procs):
+            if proc.poll() is None:
+                proc.send_signal(signal.SIGTERM)
+        for proc in reversed(self.procs):
+            try:
+                proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+                proc.wait()
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+
+class Checks:
+    """Collects named checks and ends with the 'N passed, N failed' line."""
+
+    def __init__(self):
+        self.passed = 0
+        self.failed = 0
+
+    def check(self, name, condition, detail=""):
+        if condition:
+            self.passed += 1
+            print("PASS: " + name)
+        else:
+            self.failed += 1
+            print("FAIL: %s %s" % (name, detail))
+
+    def finish(self):
+        print("%d passed, %d failed" % (self.passed, self.failed))
+        sys.exit(1 if self.failed else 0)
