@@ -56,8 +56,8 @@ int runWithoutBusChild()
     QObject::connect(&monitor, &SleepMonitor::didWake, [&] { ++signalsSeen; });
     monitor.start();
     QCoreApplication::processEvents();
-    std::printf("status=%d lock=%d unavailable=%d signals=%d\n", int(monitor.status()), int(monitor.holdsLock()),
-                unavailableLines(log), signalsSeen);
+    std::printf("status=%d lock=%d unavailable=%d signals=%d\n", int(monitor.status()),
+                int(monitor.holdsLock()), unavailableLines(log), signalsSeen);
     for (const LogLine &line : log.lines())
         std::printf("log: %s\n", qPrintable(line.text));
     return 0;
@@ -88,6 +88,7 @@ private Q_SLOTS:
     void takesTheDelayLockAtStart();
     void sleepReleasesTheLockAfterWillSleepAndWakeTakesItAgain();
     void ignoresSleepSignalsFromOtherSenders();
+    void dropsALockGrantedAfterSleepBegan();
     void refusedLockStillReportsSleepAndWake();
     void withoutSystemBusRunsWithoutSleepHandling();
 
@@ -114,8 +115,8 @@ void TstLogindSleep::initTestCase()
     // The test's own connection: it drives the mock and plays the stranger on the bus.
     const QDBusConnection own = QDBusConnection::connectToBus(m_bus->address(), QStringLiteral("control"));
     QVERIFY2(own.isConnected(), qPrintable(own.lastError().message()));
-    QVERIFY(QDBusConnection::systemBus().connect(QString(), kProbePath, kProbeInterface, QStringLiteral("Barrier"),
-                                                 &m_barrier, SLOT(hit())));
+    QVERIFY(QDBusConnection::systemBus().connect(QString(), kProbePath, kProbeInterface,
+                                                 QStringLiteral("Barrier"), &m_barrier, SLOT(hit())));
     m_logind = std::make_unique<DBusMock>(*m_bus);
 }
 
@@ -149,15 +150,16 @@ void TstLogindSleep::emitFromLogind(bool sleeping)
 void TstLogindSleep::sendBarrierAndWait()
 {
     const int before = m_barrier.count;
-    QVERIFY(control().send(QDBusMessage::createSignal(kProbePath, kProbeInterface, QStringLiteral("Barrier"))));
+    QVERIFY(
+        control().send(QDBusMessage::createSignal(kProbePath, kProbeInterface, QStringLiteral("Barrier"))));
     QTRY_VERIFY_WITH_TIMEOUT(m_barrier.count > before, kWaitMs);
 }
 
 QList<Inhibitor> TstLogindSleep::inhibitors()
 {
     QList<Inhibitor> result;
-    const QDBusMessage reply =
-        control().call(QDBusMessage::createMethodCall(kLogind, kPath, kManager, QStringLiteral("ListInhibitors")));
+    const QDBusMessage reply = control().call(
+        QDBusMessage::createMethodCall(kLogind, kPath, kManager, QStringLiteral("ListInhibitors")));
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
         qWarning("ListInhibitors failed: %s", qPrintable(reply.errorMessage()));
         return result;
@@ -189,7 +191,8 @@ void TstLogindSleep::withoutLogindRunsWithoutSleepHandling()
     QVERIFY(!monitor.holdsLock());
 
     // Whoever sends a sleep signal now reaches nobody, and nothing more is logged.
-    QVERIFY(control().send(QDBusMessage::createSignal(kPath, kManager, QStringLiteral("PrepareForSleep")) << true));
+    QVERIFY(control().send(QDBusMessage::createSignal(kPath, kManager, QStringLiteral("PrepareForSleep"))
+                           << true));
     sendBarrierAndWait();
     QCOMPARE(willSleep.count(), 0);
     QCOMPARE(didWake.count(), 0);
@@ -265,10 +268,44 @@ void TstLogindSleep::ignoresSleepSignalsFromOtherSenders()
     QTRY_VERIFY_WITH_TIMEOUT(monitor.holdsLock(), kWaitMs);
 
     // Same path, interface and member as logind's, but not sent by logind.
-    QVERIFY(control().send(QDBusMessage::createSignal(kPath, kManager, QStringLiteral("PrepareForSleep")) << true));
+    QVERIFY(control().send(QDBusMessage::createSignal(kPath, kManager, QStringLiteral("PrepareForSleep"))
+                           << true));
     sendBarrierAndWait();
     QCOMPARE(willSleep.count(), 0);
     QVERIFY(monitor.holdsLock());
+    QCOMPARE(inhibitors().size(), 1);
+}
+
+void TstLogindSleep::dropsALockGrantedAfterSleepBegan()
+{
+    startLogind();
+    // logind announces sleep while our first request is still unanswered: the lock then
+    // arrives after willSleep() and would hold the sleep up until logind's delay runs out.
+    QDBusMessage lateLock =
+        QDBusMessage::createMethodCall(kLogind, kPath, kMock, QStringLiteral("AddMethod"));
+    lateLock << kManager << QStringLiteral("Inhibit") << QStringLiteral("ssss") << QStringLiteral("h")
+             << QStringLiteral(
+                    "import dbusmock.templates.logind as logind\n"
+                    "if not getattr(self, 'announced_sleep', False):\n"
+                    "    self.announced_sleep = True\n"
+                    "    self.EmitSignal('org.freedesktop.login1.Manager', 'PrepareForSleep', 'b', [True])\n"
+                    "ret = logind.Inhibit(self, *args)\n");
+    const QDBusMessage added = control().call(lateLock);
+    QVERIFY2(added.type() == QDBusMessage::ReplyMessage, qPrintable(added.errorMessage()));
+
+    LogindSleepMonitor monitor;
+    QSignalSpy willSleep(&monitor, &SleepMonitor::willSleep);
+    QSignalSpy didWake(&monitor, &SleepMonitor::didWake);
+    monitor.start();
+    QTRY_COMPARE_WITH_TIMEOUT(willSleep.count(), 1, kWaitMs);
+    // Active once the answer to the request is in.
+    QTRY_COMPARE_WITH_TIMEOUT(monitor.status(), LogindSleepMonitor::Status::Active, kWaitMs);
+    QVERIFY(!monitor.holdsLock());
+    QTRY_COMPARE_WITH_TIMEOUT(inhibitors().size(), 0, kWaitMs);
+
+    emitFromLogind(false);
+    QTRY_COMPARE_WITH_TIMEOUT(didWake.count(), 1, kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(monitor.holdsLock(), kWaitMs);
     QCOMPARE(inhibitors().size(), 1);
 }
 
@@ -322,7 +359,8 @@ void TstLogindSleep::withoutSystemBusRunsWithoutSleepHandling()
     QCOMPARE(lines.constFirst(), QStringLiteral("status=%1 lock=0 unavailable=1 signals=0")
                                      .arg(int(LogindSleepMonitor::Status::Unavailable)));
     QCOMPARE(lines.size(), 2);
-    QVERIFY2(lines[1].startsWith(QLatin1String("log: Sleep handling unavailable: no system bus")), qPrintable(lines[1]));
+    QVERIFY2(lines[1].startsWith(QLatin1String("log: Sleep handling unavailable: no system bus")),
+             qPrintable(lines[1]));
 }
 
 int main(int argc, char **argv)

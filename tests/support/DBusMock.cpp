@@ -29,7 +29,8 @@ QString DBusMock::pythonInterpreter()
     return QStandardPaths::findExecutable(QStringLiteral("python3"));
 }
 
-bool DBusMock::startTemplate(const QString &templateName, const QString &busName, const QString &parametersJson)
+bool DBusMock::startTemplate(const QString &templateName, const QString &busName,
+                             const QString &parametersJson)
 {
     QStringList arguments{QStringLiteral("--template"), templateName};
     if (!parametersJson.isEmpty())
@@ -62,9 +63,10 @@ bool DBusMock::run(const QStringList &mockArguments, const QString &busName)
     m_process.setProcessEnvironment(environment);
     m_process.setProgram(python);
     m_process.setArguments(QStringList{QStringLiteral("-m"), QStringLiteral("dbusmock"),
-                                       m_bus.type() == PrivateBus::Type::System ? QStringLiteral("--system")
-                                                                                : QStringLiteral("--session")}
-                           + mockArguments);
+                                       m_bus.type() == PrivateBus::Type::System
+                                           ? QStringLiteral("--system")
+                                           : QStringLiteral("--session")} +
+                           mockArguments);
     // Its per-call log goes to stdout; nobody reads it, so it must not fill a pipe.
     m_process.setStandardOutputFile(QProcess::nullDevice());
     m_busName = busName;
@@ -84,9 +86,10 @@ bool DBusMock::run(const QStringList &mockArguments, const QString &busName)
             return false;
         }
         if (m_process.state() != QProcess::Running) {
-            m_error = QStringLiteral("python3-dbusmock exited before owning %1 (is the python3-dbusmock package "
-                                     "installed for %2?): %3")
-                          .arg(busName, python, QString::fromLocal8Bit(m_process.readAllStandardError()).trimmed());
+            m_error =
+                QStringLiteral("python3-dbusmock exited before owning %1 (is the python3-dbusmock package "
+                               "installed for %2?): %3")
+                    .arg(busName, python, QString::fromLocal8Bit(m_process.readAllStandardError()).trimmed());
             return false;
         }
         if (deadline.hasExpired()) {
@@ -108,10 +111,12 @@ bool DBusMock::nameHasOwner(const QString &busName, bool *answered)
         return false;
     }
     QProcess query;
-    query.start(send, {QStringLiteral("--bus=") + m_bus.address(), QStringLiteral("--print-reply"),
-                       QStringLiteral("--dest=org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-                       QStringLiteral("org.freedesktop.DBus.NameHasOwner"), QStringLiteral("string:") + busName});
-    if (!query.waitForFinished(kStartTimeoutMs) || query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0) {
+    query.start(send,
+                {QStringLiteral("--bus=") + m_bus.address(), QStringLiteral("--print-reply"),
+                 QStringLiteral("--dest=org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                 QStringLiteral("org.freedesktop.DBus.NameHasOwner"), QStringLiteral("string:") + busName});
+    if (!query.waitForFinished(kStartTimeoutMs) || query.exitStatus() != QProcess::NormalExit ||
+        query.exitCode() != 0) {
         query.kill();
         query.waitForFinished();
         m_error = QStringLiteral("dbus-send could not ask the private bus for %1: %2")

@@ -18,7 +18,8 @@ public:
 
     // `python3 -m dbusmock --template <templateName> [--parameters <json>]`, then waits until
     // `busName` (the name the template serves, e.g. "org.freedesktop.login1") is owned.
-    bool startTemplate(const QString &templateName, const QString &busName, const QString &parametersJson = {});
+    bool startTemplate(const QString &templateName, const QString &busName,
+                       const QString &parametersJson = {});
     // `python3 -m dbusmock <busName> <path> <interface>`: an empty object to fill through the
     // org.freedesktop.DBus.Mock interface.
     bool startObject(const QString &busName, const QString &path, const QString &interface);

@@ -26,7 +26,8 @@ QString configText(PrivateBus::Type type, const QString &socketPath)
                "    <allow eavesdrop=\"true\"/>\n"
                "  </policy>\n"
                "</busconfig>\n")
-        .arg(type == PrivateBus::Type::System ? QStringLiteral("system") : QStringLiteral("session"), socketPath);
+        .arg(type == PrivateBus::Type::System ? QStringLiteral("system") : QStringLiteral("session"),
+             socketPath);
 }
 } // namespace
 
@@ -39,7 +40,8 @@ PrivateBus::~PrivateBus()
 
 QString PrivateBus::addressVariable() const
 {
-    return m_type == Type::System ? QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS") : QStringLiteral("DBUS_SESSION_BUS_ADDRESS");
+    return m_type == Type::System ? QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS")
+                                  : QStringLiteral("DBUS_SESSION_BUS_ADDRESS");
 }
 
 bool PrivateBus::start()

@@ -27,9 +27,13 @@ bool meansNoLogind(const QDBusError &error)
 }
 } // namespace
 
-LogindSleepMonitor::LogindSleepMonitor(QObject *parent) : LogindSleepMonitor(QDBusConnection::systemBus(), parent) {}
+LogindSleepMonitor::LogindSleepMonitor(QObject *parent)
+    : LogindSleepMonitor(QDBusConnection::systemBus(), parent)
+{
+}
 
-LogindSleepMonitor::LogindSleepMonitor(const QDBusConnection &bus, QObject *parent) : SleepMonitor(parent), m_bus(bus)
+LogindSleepMonitor::LogindSleepMonitor(const QDBusConnection &bus, QObject *parent)
+    : SleepMonitor(parent), m_bus(bus)
 {
 }
 
@@ -41,7 +45,8 @@ void LogindSleepMonitor::start()
         return;
     if (!m_bus.isConnected()) {
         const QString detail = m_bus.lastError().message();
-        giveUp(detail.isEmpty() ? QStringLiteral("no system bus") : QStringLiteral("no system bus (%1)").arg(detail));
+        giveUp(detail.isEmpty() ? QStringLiteral("no system bus")
+                                : QStringLiteral("no system bus (%1)").arg(detail));
         return;
     }
     // Only signals sent by the owner of logind's name reach the slot: anyone on the bus may
@@ -49,7 +54,8 @@ void LogindSleepMonitor::start()
     m_subscribed = m_bus.connect(kService, kPath, kManager, QStringLiteral("PrepareForSleep"), this,
                                  SLOT(onPrepareForSleep(bool)));
     if (!m_subscribed) {
-        giveUp(QStringLiteral("cannot subscribe to logind's sleep signal (%1)").arg(m_bus.lastError().message()));
+        giveUp(QStringLiteral("cannot subscribe to logind's sleep signal (%1)")
+                   .arg(m_bus.lastError().message()));
         return;
     }
     setStatus(Status::Starting);
@@ -77,13 +83,14 @@ void LogindSleepMonitor::requestLock()
     if (m_lockRequested || holdsLock())
         return;
     if (!(m_bus.connectionCapabilities() & QDBusConnection::UnixFileDescriptorPassing)) {
-        qCWarning(lcSystem, "Could not take the sleep delay lock: the bus connection cannot pass file descriptors");
+        qCWarning(lcSystem,
+                  "Could not take the sleep delay lock: the bus connection cannot pass file descriptors");
         setStatus(Status::Active);
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kManager, QStringLiteral("Inhibit"));
-    call << QStringLiteral("sleep") << QStringLiteral("Zeffira") << QStringLiteral("Pauzeert de radio voor de slaapstand")
-         << QStringLiteral("delay");
+    call << QStringLiteral("sleep") << QStringLiteral("Zeffira")
+         << QStringLiteral("Pauzeert de radio voor de slaapstand") << QStringLiteral("delay");
     m_lockRequested = true;
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, &LogindSleepMonitor::onLockReply);
