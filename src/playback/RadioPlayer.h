@@ -24,6 +24,11 @@ class RadioPlayer : public QObject
     Q_PROPERTY(double volume READ volume WRITE setVolume NOTIFY volumeChanged)
     Q_PROPERTY(QString errorMessage READ errorMessageText NOTIFY errorMessageChanged)
     Q_PROPERTY(PlaybackState playbackState READ playbackState NOTIFY playbackStateChanged)
+    // For the views: the selection as plain texts, and the state's case.
+    Q_PROPERTY(bool hasStation READ hasStation NOTIFY currentStationChanged)
+    Q_PROPERTY(QString currentStationName READ currentStationName NOTIFY currentStationChanged)
+    Q_PROPERTY(QString currentStationUrl READ currentStationUrl NOTIFY currentStationChanged)
+    Q_PROPERTY(int state READ stateKind NOTIFY playbackStateChanged)
 public:
     // What a stream reports about itself.
     enum class ItemStatus { Unknown, ReadyToPlay, Failed, Other };
@@ -36,6 +41,10 @@ public:
     ~RadioPlayer() override;
 
     const std::optional<RadioStation> &currentStation() const { return m_currentStation; }
+    bool hasStation() const { return m_currentStation.has_value(); }
+    QString currentStationName() const { return m_currentStation ? m_currentStation->name : QString(); }
+    QString currentStationUrl() const { return m_currentStation ? m_currentStation->url : QString(); }
+    int stateKind() const { return m_playbackState.kind(); }
     bool isPlaying() const { return m_isPlaying; }
     double volume() const { return m_volume; }
     const std::optional<QString> &errorMessage() const { return m_errorMessage; }
@@ -50,8 +59,9 @@ public:
     quint64 intentGeneration() const { return m_intentGeneration; }
 
     void play(const RadioStation &station);
-    void togglePlayPause();
-    void stop();
+    Q_INVOKABLE void playStation(const QString &name, const QString &url) { play(RadioStation(name, url)); }
+    Q_INVOKABLE void togglePlayPause();
+    Q_INVOKABLE void stop();
     void setVolume(double volume);
     void setOutputDevice(const std::optional<QString> &uid);
     void setErrorMessage(const std::optional<QString> &message);
