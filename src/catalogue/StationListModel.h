@@ -1,0 +1,67 @@
+// The station panel's list: the filtered catalogue flattened into one header row per category
+// followed by its station rows, with the playing station's rows marked active. Reads the store
+// and the player it is given (both must outlive it); owns only its flattened copy.
+#pragma once
+
+#include "catalogue/StationCategory.h"
+
+#include <QAbstractListModel>
+#include <QPointer>
+
+class RadioPlayer;
+class StationManager;
+
+class StationListModel : public QAbstractListModel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
+    Q_PROPERTY(int count READ count NOTIFY countChanged)
+public:
+    enum Role {
+        KindRole = Qt::UserRole + 1, // "header" or "station"
+        NameRole,                    // header: the category name upper-cased; station: its name
+        RawNameRole,                 // the name as stored (category or station)
+        UrlRole,                     // station: the URL text; header: empty
+        CategoryRole,                // the name of the category the row belongs to
+        IsFirstHeaderRole,           // header of the first displayed category
+        IsActiveRole,                // station playing now (same URL text, player playing)
+    };
+    Q_ENUM(Role)
+
+    // Either pointer may be null: no store lists nothing, no player marks nothing active.
+    StationListModel(StationManager *stations, RadioPlayer *player, QObject *parent = nullptr);
+
+    QString searchText() const { return m_searchText; }
+    void setSearchText(const QString &text);
+    int count() const { return int(m_rows.size()); }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    // The URL whose rows are active, empty when none is.
+    QString activeUrl() const { return m_activeUrl; }
+
+Q_SIGNALS:
+    void searchTextChanged();
+    void countChanged();
+
+private:
+    struct Row {
+        bool isHeader;
+        bool isFirstHeader;
+        QString name;
+        QString url;
+        QString category;
+    };
+
+    void rebuild();
+    void updateActive();
+    QString currentActiveUrl() const;
+
+    QPointer<StationManager> m_stations;
+    QPointer<RadioPlayer> m_player;
+    QString m_searchText;
+    QString m_activeUrl;
+    QList<Row> m_rows;
+};
