@@ -1,5 +1,5 @@
 #include "app/CommandLine.h"
-#include "app/HeadlessPlayer.h"
+#include "app/ZeffiraApp.h"
 #include "app/UnixSignals.h"
 #include "catalogue/StationManager.h"
 
@@ -24,16 +24,18 @@ int listStations()
 int runHeadless(QCoreApplication &app, const QString &playTarget)
 {
     UnixSignals signals_;
-    HeadlessPlayer player;
+    ZeffiraApp player;
+    // Without a window there is no panel to wait for: the media controls come up at once.
+    player.setupMediaKeyHandler();
     QObject::connect(&signals_, &UnixSignals::terminationRequested, &app, [&] {
         player.shutdown();
         app.exit(0);
     });
-    QObject::connect(&player, &HeadlessPlayer::quitRequested, &app, [&] {
+    QObject::connect(&player, &ZeffiraApp::quitRequested, &app, [&] {
         player.shutdown();
         app.exit(0);
     });
-    QObject::connect(&player, &HeadlessPlayer::gaveUp, &app, [&] {
+    QObject::connect(&player, &ZeffiraApp::gaveUp, &app, [&] {
         QTextStream(stderr) << "zeffira: no station could be played; nothing left to try.\n";
         player.shutdown();
         app.exit(1);

@@ -1,0 +1,102 @@
+#include "app/ZeffiraApp.h"
+
+#include "app/Logging.h"
+#include "app/SettingsStore.h"
+#include "catalogue/StationManager.h"
+#include "playback/RadioPlayer.h"
+#include "playback/Scheduler.h"
+#include "playback/gstreamer/GstStreamBackend.h"
+#include "playback/logind/LogindSleepMonitor.h"
+#include "system/AudioDeviceManager.h"
+#include "system/MediaKeyHandler.h"
+#include "system/mpris/MprisService.h"
+#include "system/pulseaudio/PulseAudioDeviceSource.h"
+
+#include <QDBusConnection>
+#include <QTextStream>
+
+ZeffiraApp::ZeffiraApp(QObject *parent)
+    : QObject(parent),
+      m_settings(std::make_unique<SettingsStore>(SettingsStore::defaultFilePath())),
+      m_stationManager(std::make_unique<StationManager>()),
+      m_scheduler(std::make_unique<QtScheduler>()),
+      m_clock(std::make_unique<SteadyClock>()),
+      m_backend(std::make_unique<GstStreamBackend>()),
+      m_sleepMonitor(std::make_unique<LogindSleepMonitor>()),
+      m_player(std::make_unique<RadioPlayer>(m_backend.get(), m_settings.get(), m_scheduler.get(),
+                                             m_sleepMonitor.get())),
+      m_deviceSource(std::make_unique<PulseAudioDeviceSource>()),
+      m_audioDeviceManager(std::make_unique<AudioDeviceManager>(m_deviceSource.get(), m_settings.get())),
+      m_mpris(std::make_unique<MprisService>(m_player.get(), QDBusConnection::sessionBus()))
+{
+    m_sleepMonitor->start();
+
+    // The stored choice of output device is applied from the start, and a choice that is
+    // dropped (its device went away) sends the stream back to the default output, so that the
+    // next stream is not opened on a device that no longer exists.
+    const auto applyDevice = [this] { m_player->setOutputDevice(m_audioDeviceManager->selectedDeviceUID()); };
+    applyDevice();
+    connect(m_audioDeviceManager.get(), &AudioDeviceManager::selectedDeviceUIDChanged, this, applyDevice);
+
+    m_player->setNowPlayingSink(m_mpris.get());
+    m_mpris->start();
+    connect(m_mpris.get(), &MprisService::quitRequested, this, &ZeffiraApp::quitRequested);
+
+    connect(m_player.get(), &RadioPlayer::playbackStateChanged, this, [this] {
+        const PlaybackState state = m_player->playbackState();
+        const QString station = m_player->currentStationName();
+        if (state.kind() == PlaybackState::Failed)
+            qCInfo(lcApp, "State: failed (%s) - %s", qUtf8Printable(state.error()), qUtf8Printable(station));
+        else
+            qCInfo(lcApp, "State: %s - %s", qUtf8Printable(state.name()), qUtf8Printable(station));
+    });
+    connect(m_player.get(), &RadioPlayer::streamTitleChanged, this,
+            [](const QString &title) { qCInfo(lcApp, "Stream title: %s", qUtf8Printable(title)); });
+    connect(m_player.get(), &RadioPlayer::errorMessageChanged, this, [this] {
+        if (m_player->errorMessage() == RadioPlayer::NoWorkingStationsMessage)
+            Q_EMIT gaveUp();
+    });
+}
+
+ZeffiraApp::~ZeffiraApp()
+{
+    // Unwind in dependency order: the handler, the media controls, then the player before the
+    // backend and the monitor it listens to.
+    m_mediaKeyHandler.reset();
+    m_player->setNowPlayingSink(nullptr);
+    m_mpris.reset();
+    m_audioDeviceManager.reset();
+    m_player.reset();
+}
+
+void ZeffiraApp::setupMediaKeyHandler()
+{
+    if (m_mediaKeyHandler)
+        return;
+    m_mediaKeyHandler = std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_mpris.get(),
+                                                          m_settings.get(), m_scheduler.get(), m_clock.get());
+}
+
+bool ZeffiraApp::play(const QString &target)
+{
+    for (const StationCategory &category : m_stationManager->categories()) {
+        for (const RadioStation &station : category.stations) {
+            if (station.name == target) {
+                m_player->play(station);
+                return true;
+            }
+        }
+    }
+    if (isParsableUrl(target) && !QUrl(target).scheme().isEmpty()) {
+        m_player->play(RadioStation(target, target));
+        return true;
+    }
+    QTextStream(stderr) << "zeffira: no station is named \"" << target << "\", and it is not a stream URL.\n";
+    return false;
+}
+
+void ZeffiraApp::shutdown()
+{
+    if (m_player->currentStation())
+        m_player->stop();
+}

@@ -1,0 +1,62 @@
+// The composition root: creates every long-lived object once (settings, station store, player on
+// GStreamer, sleep monitor, output devices, media controls) and wires them. The tray shell and
+// the headless mode both build on it; it holds no logic beyond choosing what to play by name.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+class AudioDeviceManager;
+class GstStreamBackend;
+class LogindSleepMonitor;
+class MediaKeyHandler;
+class MprisService;
+class PulseAudioDeviceSource;
+class QtScheduler;
+class RadioPlayer;
+class SettingsStore;
+class StationManager;
+class SteadyClock;
+
+class ZeffiraApp : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ZeffiraApp(QObject *parent = nullptr);
+    ~ZeffiraApp() override;
+
+    RadioPlayer *player() const { return m_player.get(); }
+    StationManager *stationManager() const { return m_stationManager.get(); }
+    AudioDeviceManager *audioDeviceManager() const { return m_audioDeviceManager.get(); }
+    SettingsStore *settings() const { return m_settings.get(); }
+    MprisService *mpris() const { return m_mpris.get(); }
+    MediaKeyHandler *mediaKeyHandler() const { return m_mediaKeyHandler.get(); }
+
+    // Creates the media-key handler the first time; later calls do nothing. Until then no
+    // remote command is offered.
+    void setupMediaKeyHandler();
+    // Starts the station named `target` (first exact match in catalogue order) or, failing
+    // that, `target` as a stream URL. False, with a message on stderr, when it is neither.
+    bool play(const QString &target);
+    // Stops the stream, if any.
+    void shutdown();
+
+Q_SIGNALS:
+    // Nothing could be played and nothing is left to try.
+    void gaveUp();
+    // A media client asked the player to quit.
+    void quitRequested();
+
+private:
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<StationManager> m_stationManager;
+    std::unique_ptr<QtScheduler> m_scheduler;
+    std::unique_ptr<SteadyClock> m_clock;
+    std::unique_ptr<GstStreamBackend> m_backend;
+    std::unique_ptr<LogindSleepMonitor> m_sleepMonitor;
+    std::unique_ptr<RadioPlayer> m_player;
+    std::unique_ptr<PulseAudioDeviceSource> m_deviceSource;
+    std::unique_ptr<AudioDeviceManager> m_audioDeviceManager;
+    std::unique_ptr<MprisService> m_mpris;
+    std::unique_ptr<MediaKeyHandler> m_mediaKeyHandler;
+};
