@@ -20,6 +20,9 @@
 #include <functional>
 #include <memory>
 #include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 // Bound for what the daemon and libpulse do; the order of events is what is tested, this only
@@ -35,14 +38,19 @@ const QString key = SettingsKey::SelectedAudioDeviceUID;
 class PrivatePulse
 {
 public:
-    PrivatePulse() { qputenv("PULSE_SERVER", address().toUtf8()); }
+    PrivatePulse()
+    {
+        QDir(m_dir.path()).mkpath(QStringLiteral("runtime"));
+        qputenv("PULSE_SERVER", address().toUtf8());
+    }
     ~PrivatePulse()
     {
         stop();
         qunsetenv("PULSE_SERVER");
     }
 
-    QString address() const { return QStringLiteral("unix:") + runtimePath() + QStringLiteral("/native"); }
+    QString address() const { return QStringLiteral("unix:") + socketPath(); }
+    QString socketPath() const { return runtimePath() + QStringLiteral("/native"); }
     QString error() const { return m_error; }
 
     // Null sinks as (name, description) pairs.
@@ -55,7 +63,6 @@ public:
                 return false;
             }
         }
-        QDir(m_dir.path()).mkpath(QStringLiteral("runtime"));
         QDir(m_dir.path()).mkpath(QStringLiteral("home"));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), runtimePath());
@@ -174,8 +181,9 @@ public:
         return std::nullopt;
     }
 
-private:
     QString runtimePath() const { return m_dir.filePath(QStringLiteral("runtime")); }
+
+private:
 
     QTemporaryDir m_dir;
     std::unique_ptr<QProcess> m_daemon;
@@ -213,6 +221,39 @@ int warningsStartingWith(const LogCapture &log, const QString &prefix)
     }
     return count;
 }
+
+// A unix socket that accepts connections (the kernel queues them) and never says a word.
+class SilentSocket
+{
+public:
+    explicit SilentSocket(const QString &path) : m_path(path)
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray encoded = QFile::encodeName(path);
+        if (size_t(encoded.size()) >= sizeof(address.sun_path))
+            return;
+        std::copy(encoded.cbegin(), encoded.cend(), address.sun_path);
+        m_fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (m_fd >= 0
+            && (::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0 || ::listen(m_fd, 16) != 0))
+            close();
+    }
+    ~SilentSocket() { close(); }
+    bool isListening() const { return m_fd >= 0; }
+    void close()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+            QFile::remove(m_path);
+        }
+        m_fd = -1;
+    }
+
+private:
+    QString m_path;
+    int m_fd = -1;
+};
 
 const QList<std::pair<QString, QString>> twoSinks{{QStringLiteral("a"), QStringLiteral("Uitgang A")},
                                                   {QStringLiteral("b"), QStringLiteral("Uitgang B")}};
@@ -335,6 +376,24 @@ private Q_SLOTS:
         QVERIFY2(pulse.start(twoSinks), qPrintable(pulse.error()));
         QVERIFY2(rig.waitForUids({"a", "b"}), qPrintable(uids(*rig.manager).join(u',')));
         QCOMPARE(rig.manager->selectedDeviceUID(), std::optional<QString>(QStringLiteral("b")));
+        QCOMPARE(warningsStartingWith(log, QStringLiteral("No PulseAudio server (")), 1);
+    }
+
+    void silentServerIsGivenUpAndRetried()
+    {
+        // Something accepts on the socket but never completes the handshake.
+        PrivatePulse pulse;
+        SilentSocket silent(pulse.socketPath());
+        QVERIFY2(silent.isListening(), "cannot listen on a unix socket in the runtime folder");
+        LogCapture log;
+        Rig rig;
+        QVERIFY(QTest::qWaitFor(
+            [&] { return warningsStartingWith(log, QStringLiteral("No PulseAudio server (")) > 0; }, 3 * kWaitMs));
+        QCOMPARE(rig.manager->outputDevices(), QList<AudioDevice>{});
+
+        silent.close();
+        QVERIFY2(pulse.start(twoSinks), qPrintable(pulse.error()));
+        QVERIFY2(rig.waitForUids({"a", "b"}), qPrintable(uids(*rig.manager).join(u',')));
         QCOMPARE(warningsStartingWith(log, QStringLiteral("No PulseAudio server (")), 1);
     }
 };

@@ -18,8 +18,8 @@ namespace {
 // to one attempt every 2 s while none answers: no busy loop, and little work per attempt.
 constexpr auto kFirstRetryDelay = 250ms;
 constexpr auto kMaxRetryDelay = 2000ms;
-// A server that accepts the socket but never completes the handshake must not keep the list
-// empty for good; after this long the attempt is abandoned and retried.
+// A server that accepts the socket but never completes the handshake is given up by libpulse
+// only after its 30 s reply timeout; we abandon the attempt and retry sooner.
 constexpr auto kConnectTimeout = 10s;
 
 std::optional<QString> text(const char *value)
