@@ -63,8 +63,9 @@ void AudioDeviceManager::refreshDevices()
     for (const AudioDeviceSource::DeviceInfo &info : *listed) {
         // An output device has at least one output stream with channels; only the first such
         // stream matters, and a device must give both its name and its UID to be offered.
-        const bool hasOutput = std::any_of(info.outputStreamChannels.cbegin(), info.outputStreamChannels.cend(),
-                                           [](int channels) { return channels != 0; });
+        const bool hasOutput =
+            std::any_of(info.outputStreamChannels.cbegin(), info.outputStreamChannels.cend(),
+                        [](int channels) { return channels != 0; });
         if (!hasOutput || !info.name || !info.uid)
             continue;
         result.append(AudioDevice{info.id, *info.uid, *info.name});
@@ -72,8 +73,9 @@ void AudioDeviceManager::refreshDevices()
     setOutputDevices(result);
 
     if (m_selectedDeviceUID) {
-        const bool present = std::any_of(m_outputDevices.cbegin(), m_outputDevices.cend(),
-                                          [this](const AudioDevice &d) { return d.uid == *m_selectedDeviceUID; });
+        const bool present =
+            std::any_of(m_outputDevices.cbegin(), m_outputDevices.cend(),
+                        [this](const AudioDevice &d) { return d.uid == *m_selectedDeviceUID; });
         // Dropped for good: the device coming back later does not bring the choice back.
         if (!present)
             setSelectedDeviceUID(std::nullopt);

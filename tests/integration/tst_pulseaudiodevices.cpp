@@ -58,8 +58,9 @@ public:
     {
         for (const char *program : {"pulseaudio", "pactl", "pacmd", "timeout"}) {
             if (QStandardPaths::findExecutable(QLatin1String(program)).isEmpty()) {
-                m_error = QStringLiteral("%1 not found on PATH (package pulseaudio, pulseaudio-utils, coreutils)")
-                              .arg(QLatin1String(program));
+                m_error =
+                    QStringLiteral("%1 not found on PATH (package pulseaudio, pulseaudio-utils, coreutils)")
+                        .arg(QLatin1String(program));
                 return false;
             }
         }
@@ -94,7 +95,8 @@ public:
         QDeadlineTimer deadline(kWaitMs);
         while (!deadline.hasExpired()) {
             if (m_daemon->state() != QProcess::Running) {
-                m_error = QStringLiteral("pulseaudio exited at start (exit code %1)").arg(m_daemon->exitCode());
+                m_error =
+                    QStringLiteral("pulseaudio exited at start (exit code %1)").arg(m_daemon->exitCode());
                 return false;
             }
             if (pactl({QStringLiteral("info")}))
@@ -129,9 +131,15 @@ public:
         }
     }
 
-    std::optional<QString> pactl(const QStringList &arguments) { return run(QStringLiteral("pactl"), arguments); }
+    std::optional<QString> pactl(const QStringList &arguments)
+    {
+        return run(QStringLiteral("pactl"), arguments);
+    }
     // pacmd finds the daemon through its runtime folder, not PULSE_SERVER.
-    std::optional<QString> pacmd(const QStringList &arguments) { return run(QStringLiteral("pacmd"), arguments); }
+    std::optional<QString> pacmd(const QStringList &arguments)
+    {
+        return run(QStringLiteral("pacmd"), arguments);
+    }
 
     std::optional<QString> run(const QString &program, const QStringList &arguments)
     {
@@ -140,8 +148,8 @@ public:
         env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), runtimePath());
         process.setProcessEnvironment(env);
         process.start(program, arguments);
-        if (!process.waitForFinished(kWaitMs) || process.exitStatus() != QProcess::NormalExit
-            || process.exitCode() != 0) {
+        if (!process.waitForFinished(kWaitMs) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0) {
             m_error = QStringLiteral("%1 %2 failed: %3")
                           .arg(program, arguments.join(QLatin1Char(' ')),
                                QString::fromUtf8(process.readAllStandardError()));
@@ -154,9 +162,10 @@ public:
     QHash<QString, quint32> sinkIndices()
     {
         QHash<QString, quint32> result;
-        const QStringList lines = pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")})
-                                      .value_or(QString())
-                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines =
+            pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")})
+                .value_or(QString())
+                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString &line : lines) {
             const QStringList fields = line.split(QLatin1Char('\t'));
             if (fields.size() > 1)
@@ -168,14 +177,15 @@ public:
     // The index of the module that made the null sink `name`.
     std::optional<quint32> nullSinkModule(const QString &name)
     {
-        const QStringList lines = pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")})
-                                      .value_or(QString())
-                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines =
+            pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")})
+                .value_or(QString())
+                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         const QRegularExpression sinkName(QStringLiteral("\\bsink_name=%1(\\s|$)").arg(name));
         for (const QString &line : lines) {
             const QStringList fields = line.split(QLatin1Char('\t'));
-            if (fields.size() > 2 && fields.at(1) == QLatin1String("module-null-sink")
-                && sinkName.match(fields.at(2)).hasMatch())
+            if (fields.size() > 2 && fields.at(1) == QLatin1String("module-null-sink") &&
+                sinkName.match(fields.at(2)).hasMatch())
                 return fields.at(0).toUInt();
         }
         return std::nullopt;
@@ -184,7 +194,6 @@ public:
     QString runtimePath() const { return m_dir.filePath(QStringLiteral("runtime")); }
 
 private:
-
     QTemporaryDir m_dir;
     std::unique_ptr<QProcess> m_daemon;
     QString m_error;
@@ -235,8 +244,8 @@ public:
             return;
         std::copy(encoded.cbegin(), encoded.cend(), address.sun_path);
         m_fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        if (m_fd >= 0
-            && (::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0 || ::listen(m_fd, 16) != 0))
+        if (m_fd >= 0 && (::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0 ||
+                          ::listen(m_fd, 16) != 0))
             close();
     }
     ~SilentSocket() { close(); }
@@ -289,8 +298,8 @@ private Q_SLOTS:
         Rig rig;
         QVERIFY2(rig.waitForUids({"a", "b"}), qPrintable(uids(*rig.manager).join(u',')));
         const QHash<QString, quint32> indices = pulse.sinkIndices();
-        QCOMPARE(rig.manager->outputDevices(),
-                 (QList<AudioDevice>{{indices.value("a"), "a", "Uitgang A"}, {indices.value("b"), "b", "Uitgang B"}}));
+        QCOMPARE(rig.manager->outputDevices(), (QList<AudioDevice>{{indices.value("a"), "a", "Uitgang A"},
+                                                                   {indices.value("b"), "b", "Uitgang B"}}));
         QVERIFY(rig.source->isConnected());
     }
 
@@ -305,9 +314,11 @@ private Q_SLOTS:
         QCOMPARE(rig.manager->outputDevices().last().id, pulse.sinkIndices().value("c"));
 
         // A description changed from outside is picked up as well.
-        QVERIFY2(pulse.pacmd({"update-sink-proplist", "c", "device.description=Derde"}), qPrintable(pulse.error()));
-        QVERIFY(waitUntil(rig.manager.get(), &AudioDeviceManager::outputDevicesChanged,
-                          [&] { return rig.manager->outputDevices().last().name == QLatin1String("Derde"); }));
+        QVERIFY2(pulse.pacmd({"update-sink-proplist", "c", "device.description=Derde"}),
+                 qPrintable(pulse.error()));
+        QVERIFY(waitUntil(rig.manager.get(), &AudioDeviceManager::outputDevicesChanged, [&] {
+            return rig.manager->outputDevices().last().name == QLatin1String("Derde");
+        }));
     }
 
     void chosenSinkUnloadedClearsTheChoice()
@@ -388,7 +399,8 @@ private Q_SLOTS:
         LogCapture log;
         Rig rig;
         QVERIFY(QTest::qWaitFor(
-            [&] { return warningsStartingWith(log, QStringLiteral("No PulseAudio server (")) > 0; }, 3 * kWaitMs));
+            [&] { return warningsStartingWith(log, QStringLiteral("No PulseAudio server (")) > 0; },
+            3 * kWaitMs));
         QCOMPARE(rig.manager->outputDevices(), QList<AudioDevice>{});
 
         silent.close();

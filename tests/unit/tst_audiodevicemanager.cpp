@@ -17,7 +17,8 @@ const QString key = SettingsKey::SelectedAudioDeviceUID;
 
 const Info speakers = FakeAudioDeviceSource::output(11, QStringLiteral("alsa_output.pci.analog-stereo"),
                                                     QStringLiteral("Ingebouwde luidsprekers"));
-const Info headset = FakeAudioDeviceSource::output(12, QStringLiteral("bluez_sink.00_11_22"), QStringLiteral("Headset"));
+const Info headset =
+    FakeAudioDeviceSource::output(12, QStringLiteral("bluez_sink.00_11_22"), QStringLiteral("Headset"));
 const AudioDevice speakersDevice{11, speakers.uid.value(), speakers.name.value()};
 const AudioDevice headsetDevice{12, headset.uid.value(), headset.name.value()};
 
@@ -54,16 +55,20 @@ private Q_SLOTS:
         QTest::newRow("outputs keep the system's order")
             << Infos{headset, speakers} << Devices{headsetDevice, speakersDevice};
         QTest::newRow("input-only device skipped")
-            << Infos{Info{5, QStringLiteral("mic"), QStringLiteral("Microfoon"), {}}, speakers} << Devices{speakersDevice};
+            << Infos{Info{5, QStringLiteral("mic"), QStringLiteral("Microfoon"), {}}, speakers}
+            << Devices{speakersDevice};
         QTest::newRow("output stream without channels skipped")
-            << Infos{Info{5, QStringLiteral("silent"), QStringLiteral("Stil"), {0}}, headset} << Devices{headsetDevice};
+            << Infos{Info{5, QStringLiteral("silent"), QStringLiteral("Stil"), {0}}, headset}
+            << Devices{headsetDevice};
         QTest::newRow("a later stream with channels counts")
             << Infos{Info{6, QStringLiteral("multi"), QStringLiteral("Dock"), {0, 0, 8}}}
             << Devices{AudioDevice{6, QStringLiteral("multi"), QStringLiteral("Dock")}};
         QTest::newRow("unreadable UID skipped even with a name")
-            << Infos{Info{7, std::nullopt, QStringLiteral("Naamloos"), {2}}, speakers} << Devices{speakersDevice};
+            << Infos{Info{7, std::nullopt, QStringLiteral("Naamloos"), {2}}, speakers}
+            << Devices{speakersDevice};
         QTest::newRow("unreadable name skipped")
-            << Infos{Info{8, QStringLiteral("noname"), std::nullopt, {2}}, speakers} << Devices{speakersDevice};
+            << Infos{Info{8, QStringLiteral("noname"), std::nullopt, {2}}, speakers}
+            << Devices{speakersDevice};
         QTest::newRow("same name, told apart by id")
             << Infos{Info{1, QStringLiteral("x"), QStringLiteral("USB"), {2}},
                      Info{2, QStringLiteral("y"), QStringLiteral("USB"), {2}}}
@@ -103,7 +108,8 @@ private Q_SLOTS:
         QTest::newRow("missing device dropped")
             << QJsonValue(QStringLiteral("usb-dac")) << std::optional<QString>() << absent;
         // Read with its default, then written back: the key goes.
-        QTest::newRow("wrong type reads as no choice") << QJsonValue(42) << std::optional<QString>() << absent;
+        QTest::newRow("wrong type reads as no choice")
+            << QJsonValue(42) << std::optional<QString>() << absent;
     }
 
     void storedChoiceAtStart()

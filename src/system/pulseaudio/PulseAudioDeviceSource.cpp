@@ -35,7 +35,9 @@ PulseAudioDeviceSource::PulseAudioDeviceSource(QObject *parent)
 {
     const QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread());
     if (dispatcher && !dispatcher->inherits("QEventDispatcherGlib"))
-        qCWarning(lcSystem, "The event loop is not GLib's (QT_NO_GLIB set?); PulseAudio device changes will not arrive");
+        qCWarning(
+            lcSystem,
+            "The event loop is not GLib's (QT_NO_GLIB set?); PulseAudio device changes will not arrive");
 
     m_mainloop = pa_glib_mainloop_new(g_main_context_default());
     m_retryTimer.setSingleShot(true);
@@ -157,14 +159,16 @@ void PulseAudioDeviceSource::listSinks()
         return;
     }
     m_pending.clear();
-    pa_operation *op = pa_context_get_sink_info_list(m_context, &PulseAudioDeviceSource::sinkInfoCallback, this);
+    pa_operation *op =
+        pa_context_get_sink_info_list(m_context, &PulseAudioDeviceSource::sinkInfoCallback, this);
     if (!op)
         return; // the list stays as it was; the next event or reconnect reads it again
     m_listing = true;
     pa_operation_unref(op);
 }
 
-void PulseAudioDeviceSource::sinkInfoCallback(pa_context *context, const pa_sink_info *info, int eol, void *self)
+void PulseAudioDeviceSource::sinkInfoCallback(pa_context *context, const pa_sink_info *info, int eol,
+                                              void *self)
 {
     auto *source = static_cast<PulseAudioDeviceSource *>(self);
     if (context != source->m_context)
