@@ -1,0 +1,14 @@
+#include "app/tray/TrayItemFactory.h"
+
+#include "app/tray/StatusNotifierItem.h"
+#include "app/tray/SystemTrayFallback.h"
+
+#include <QSystemTrayIcon>
+
+std::unique_ptr<TrayItem> createTrayItem(const QString &id, const QString &title,
+                                         const QString &iconThemePath, const QDBusConnection &bus)
+{
+    if (!StatusNotifierItem::watcherAvailable(bus) && QSystemTrayIcon::isSystemTrayAvailable())
+        return std::make_unique<SystemTrayFallback>(title, iconThemePath);
+    return std::make_unique<StatusNotifierItem>(id, title, iconThemePath, bus);
+}
