@@ -11,20 +11,41 @@ QString version() { return QStringLiteral(ZEFFIRA_VERSION); }
 QString buildNumber() { return QStringLiteral(ZEFFIRA_BUILD_NUMBER); }
 QString websiteHost() { return QStringLiteral(ZEFFIRA_WEBSITE_HOST); }
 
-QString builtInStationsPath()
+namespace {
+// `relative` below the install prefix of the running program, else `fallback`; empty when
+// neither exists.
+QString installedOr(const QString &relative, const QString &fallback)
 {
     QStringList candidates;
     if (QCoreApplication::instance()) {
-        // <prefix>/bin/zeffira -> <prefix>/share/zeffira/stations.xml
-        const QDir binDir(QCoreApplication::applicationDirPath());
-        candidates << binDir.filePath(QStringLiteral("../" ZEFFIRA_INSTALL_DATA_DIR "/stations.xml"));
+        // <prefix>/bin/zeffira -> <prefix>/<relative>
+        candidates << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../") + relative);
     }
-    candidates << QStringLiteral(ZEFFIRA_SOURCE_DATA_DIR "/stations.xml");
+    candidates << fallback;
     for (const QString &path : std::as_const(candidates)) {
-        if (QFileInfo(path).isFile())
+        if (QFileInfo::exists(path))
             return QDir::cleanPath(path);
     }
     return {};
+}
+} // namespace
+
+QString builtInStationsPath()
+{
+    return installedOr(QStringLiteral(ZEFFIRA_INSTALL_DATA_DIR "/stations.xml"),
+                       QStringLiteral(ZEFFIRA_SOURCE_DATA_DIR "/stations.xml"));
+}
+
+QString iconThemePath()
+{
+    return installedOr(QStringLiteral(ZEFFIRA_INSTALL_ICON_DIR), QString());
+}
+
+QString iconFile(const QString &name)
+{
+    const QString file = name + QStringLiteral(".svg");
+    return installedOr(QStringLiteral(ZEFFIRA_INSTALL_ICON_DIR "/hicolor/scalable/apps/") + file,
+                       QStringLiteral(ZEFFIRA_SOURCE_DATA_DIR "/icons/") + file);
 }
 
 } // namespace AppInfo

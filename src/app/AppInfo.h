@@ -12,4 +12,8 @@ QString websiteHost();
 // The built-in station list: beside the install prefix of the running program, then the
 // source tree it was built from. Empty when neither exists.
 QString builtInStationsPath();
+// Our own icons: the installed hicolor theme folder (for the tray's theme lookup), and the
+// SVG file of `name` (e.g. "zeffira-radio") installed or in the source tree.
+QString iconThemePath();
+QString iconFile(const QString &name);
 } // namespace AppInfo
