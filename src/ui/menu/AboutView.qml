@@ -1,0 +1,149 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Zeffira
+
+// The About window's content: icon, name, version, description, beta badge, copyright and
+// the two links. Fixed width; as tall as its content.
+Item {
+    id: root
+
+    // Computed once, when the view is created.
+    readonly property string appVersion: App.versionLine
+    readonly property bool showBetaBadge: App.isBeta
+
+    implicitWidth: 340
+    width: 340
+    implicitHeight: layout.implicitHeight + 64
+
+    ColumnLayout {
+        id: layout
+        x: 40
+        y: 32
+        width: parent.width - 80
+        spacing: 20
+
+        SymbolIcon {
+            objectName: "appIcon"
+            Layout.alignment: Qt.AlignHCenter
+            symbol: "antenna.radiowaves.left.and.right.circle.fill"
+            size: 80
+            // The drawing carries its own blue gradient.
+            color: "transparent"
+        }
+
+        ColumnLayout {
+            Layout.alignment: Qt.AlignHCenter
+            spacing: 6
+            Label {
+                Layout.alignment: Qt.AlignHCenter
+                text: "Zeffira"
+                font.pixelSize: Theme.title
+                font.weight: Font.DemiBold
+                color: Theme.primary
+            }
+            Label {
+                objectName: "versionLabel"
+                Layout.alignment: Qt.AlignHCenter
+                text: root.appVersion
+                font.pixelSize: Theme.caption
+                color: Theme.secondary
+            }
+        }
+
+        Divider {
+            Layout.fillWidth: true
+            Layout.leftMargin: 20
+            Layout.rightMargin: 20
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 8
+            Label {
+                Layout.fillWidth: true
+                text: "Eenvoudige internetradio voor Linux"
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                font.pixelSize: Theme.callout
+                color: Theme.secondary
+            }
+            Label {
+                id: betaBadge
+                objectName: "betaBadge"
+                Layout.alignment: Qt.AlignHCenter
+                visible: root.showBetaBadge
+                text: "BETA VERSIE"
+                leftPadding: 8
+                rightPadding: 8
+                topPadding: 3
+                bottomPadding: 3
+                font.pixelSize: Theme.caption2
+                font.weight: Font.DemiBold
+                color: "white"
+                background: Rectangle {
+                    radius: 4
+                    color: Theme.orange
+                }
+            }
+        }
+
+        Divider {
+            Layout.fillWidth: true
+            Layout.leftMargin: 20
+            Layout.rightMargin: 20
+        }
+
+        ColumnLayout {
+            Layout.alignment: Qt.AlignHCenter
+            spacing: 4
+            Label {
+                Layout.alignment: Qt.AlignHCenter
+                text: "© 2025 De makers van Zeffira"
+                font.pixelSize: Theme.caption
+                color: Theme.secondary
+            }
+            Label {
+                Layout.alignment: Qt.AlignHCenter
+                text: "Alle rechten voorbehouden"
+                font.pixelSize: Theme.caption2
+                color: Theme.secondary
+            }
+        }
+
+        RowLayout {
+            Layout.alignment: Qt.AlignHCenter
+            spacing: 12
+            LinkLabel {
+                objectName: "privacyLink"
+                text: "Privacy"
+                url: App.privacyUrl
+            }
+            Label {
+                text: "•"
+                font.pixelSize: Theme.caption
+                color: Theme.secondary
+            }
+            LinkLabel {
+                objectName: "supportLink"
+                text: "Support"
+                url: App.supportUrl
+            }
+        }
+    }
+
+    component LinkLabel: Label {
+        id: link
+        property string url
+        font.pixelSize: Theme.caption
+        font.underline: linkArea.containsMouse
+        color: Theme.link
+        MouseArea {
+            id: linkArea
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onClicked: Qt.openUrlExternally(link.url)
+        }
+    }
+}

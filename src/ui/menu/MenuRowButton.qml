@@ -1,0 +1,73 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Zeffira
+
+// One clickable footer line: icon, title, and an optional shortcut hint (a hint only: no key
+// binding). Hover is tracked over the whole row; the button inside the outer margins clicks.
+Item {
+    id: root
+
+    property string label
+    property string icon
+    property string shortcut
+    readonly property bool isHovered: hover.hovered
+    signal clicked()
+
+    implicitWidth: 300
+    implicitHeight: button.implicitHeight
+
+    HoverHandler { id: hover }
+
+    Rectangle {
+        objectName: "hoverHighlight"
+        anchors.fill: button
+        radius: 6
+        color: Theme.primary
+        opacity: root.isHovered ? Theme.hoverOpacity : 0
+        Behavior on opacity { NumberAnimation { duration: Theme.hoverFadeMs; easing.type: Easing.InOutQuad } }
+    }
+
+    AbstractButton {
+        id: button
+        objectName: "button"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: 6
+        anchors.rightMargin: 6
+        leftPadding: 10
+        rightPadding: 10
+        topPadding: 6
+        bottomPadding: 6
+        focusPolicy: Qt.NoFocus
+        background: null
+        onClicked: root.clicked()
+
+        contentItem: RowLayout {
+            spacing: 10
+            Item {
+                Layout.preferredWidth: 18
+                Layout.preferredHeight: 16
+                SymbolIcon {
+                    anchors.centerIn: parent
+                    symbol: root.icon
+                    size: 15
+                    color: Theme.secondary
+                }
+            }
+            Label {
+                Layout.fillWidth: true
+                text: root.label
+                font.pixelSize: Theme.callout
+                color: Theme.primary
+            }
+            Label {
+                objectName: "shortcutHint"
+                visible: root.shortcut !== ""
+                text: root.shortcut
+                font.pixelSize: Theme.caption2
+                color: Theme.secondary
+            }
+        }
+    }
+}

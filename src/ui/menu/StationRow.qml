@@ -1,0 +1,87 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Zeffira
+
+// One station line of the panel's list. The whole rectangle, its outer margins included,
+// takes hover and clicks; what a click does is up to the list (`clicked`).
+Item {
+    id: root
+
+    property string name
+    property bool isActive: false
+    readonly property bool isHovered: hitArea.containsMouse
+    signal clicked()
+
+    implicitWidth: 300
+    implicitHeight: layout.implicitHeight + 12
+
+    Rectangle {
+        id: hoverHighlight
+        objectName: "hoverHighlight"
+        anchors.fill: parent
+        anchors.leftMargin: 6
+        anchors.rightMargin: 6
+        radius: 6
+        color: Theme.primary
+        // The active highlight wins: no hover tint under it.
+        opacity: root.isHovered && !root.isActive ? Theme.hoverOpacity : 0
+        Behavior on opacity { NumberAnimation { duration: Theme.hoverFadeMs; easing.type: Easing.InOutQuad } }
+    }
+
+    Rectangle {
+        id: activeHighlight
+        objectName: "activeHighlight"
+        anchors.fill: hoverHighlight
+        radius: 6
+        color: Theme.accent
+        opacity: Theme.activeOpacity
+        visible: root.isActive
+    }
+
+    RowLayout {
+        id: layout
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.leftMargin: 16
+        anchors.rightMargin: 16
+        spacing: 10
+
+        Item {
+            Layout.preferredWidth: 18
+            Layout.preferredHeight: 16
+            SymbolIcon {
+                objectName: "leadingIcon"
+                anchors.centerIn: parent
+                symbol: root.isActive ? "antenna.radiowaves.left.and.right" : "radio"
+                size: 15
+                color: root.isActive ? Theme.accent : Theme.secondary
+            }
+        }
+
+        Label {
+            objectName: "nameLabel"
+            Layout.fillWidth: true
+            text: root.name
+            wrapMode: Text.Wrap
+            font.pixelSize: Theme.callout
+            color: root.isActive ? Theme.accent : Theme.primary
+        }
+
+        SymbolIcon {
+            objectName: "playingIcon"
+            visible: root.isActive
+            symbol: "speaker.wave.2.fill"
+            size: 12
+            color: Theme.accent
+        }
+    }
+
+    MouseArea {
+        id: hitArea
+        anchors.fill: parent
+        hoverEnabled: true
+        onClicked: root.clicked()
+    }
+}

@@ -1,0 +1,88 @@
+#include "TestRig.h"
+
+#include "ui/UiObjects.h"
+
+#include <QDesktopServices>
+#include <QQmlEngine>
+
+TestRig::TestRig()
+{
+    m_fixture.writeCatalogue(defaultCatalogueJson().toUtf8());
+    m_stations = std::make_unique<StationManager>(m_fixture.folder(), m_fixture.builtInPath());
+    m_player = std::make_unique<RadioPlayer>(&m_backend, &m_settings, &m_scheduler);
+    m_devices = std::make_unique<AudioDeviceManager>(&m_deviceSource, &m_settings);
+    m_app = std::make_unique<AppActions>(m_player.get(), m_devices.get());
+    // Links open here instead of in a browser.
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+}
+
+TestRig::~TestRig()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    publishUiObjects(nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
+void TestRig::publish()
+{
+    publishUiObjects(m_player.get(), m_stations.get(), m_devices.get(), &m_settings, m_app.get());
+}
+
+void TestRig::registerInQml()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    qmlRegisterSingletonInstance("ZeffiraTest", 1, 0, "TestRig", this);
+}
+
+QString TestRig::defaultCatalogueJson()
+{
+    return QStringLiteral(
+        R"([{"name":"Publiek","stations":[{"name":"NPO Radio 1","url":"https://icecast.example/npo1"},)"
+        R"({"name":"NPO Klassiek","url":"https://icecast.example/klassiek"}]},)"
+        R"({"name":"Leeg","stations":[]},)"
+        R"({"name":"Jazz","stations":[{"name":"Sublime","url":"https://jazz.example/sublime"},)"
+        R"({"name":"Jazz Radio Één","url":"https://jazz.example/een"}]}])");
+}
+
+void TestRig::setCatalogue(const QString &json)
+{
+    m_fixture.writeCatalogue(json.toUtf8());
+    m_stations->loadStations();
+}
+
+void TestRig::setDevices(const QVariantList &devices)
+{
+    QList<AudioDeviceSource::DeviceInfo> list;
+    for (const QVariant &entry : devices) {
+        const QVariantMap map = entry.toMap();
+        list.append(FakeAudioDeviceSource::output(map.value(QStringLiteral("id")).toUInt(),
+                                                  map.value(QStringLiteral("uid")).toString(),
+                                                  map.value(QStringLiteral("name")).toString()));
+    }
+    m_deviceSource.set(list);
+    m_devices->refreshDevices();
+}
+
+void TestRig::setBeta(bool present)
+{
+    if (present)
+        qputenv("BETA", QByteArray());
+    else
+        qunsetenv("BETA");
+}
+
+void TestRig::reset()
+{
+    // A failed station stays refused until its stream reports ready once.
+    if (m_player->playbackState().kind() == PlaybackState::Failed)
+        m_backend.reportReady();
+    m_player->stop();
+    m_player->setVolume(0.5);
+    m_app->chooseOutputDevice(QString());
+    setDevices({});
+    setCatalogue(defaultCatalogueJson());
+    m_backend.calls.clear();
+    m_lastOpenedUrl.clear();
+}

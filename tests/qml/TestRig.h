@@ -1,0 +1,71 @@
+// The real logic objects the QML tests and the screenshot tool drive: a store on a temporary
+// folder, a player on the fake stream backend, a device manager on a fake source, settings in
+// memory and the application actions, published for the Zeffira module. Exposed to QML as
+// the singleton TestRig (module ZeffiraTest) to report stream results and set the catalogue.
+#pragma once
+
+#include "app/SettingsStore.h"
+#include "catalogue/StationManager.h"
+#include "playback/RadioPlayer.h"
+#include "support/CatalogueFixture.h"
+#include "support/FakeAudioDeviceSource.h"
+#include "support/FakeStreamBackend.h"
+#include "support/ManualScheduler.h"
+#include "system/AudioDeviceManager.h"
+#include "ui/AppActions.h"
+
+#include <QObject>
+#include <QUrl>
+#include <QVariantList>
+#include <memory>
+
+class TestRig : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QStringList backendCalls READ backendCalls)
+    Q_PROPERTY(QString lastOpenedUrl READ lastOpenedUrl)
+public:
+    TestRig();
+    ~TestRig() override;
+
+    // Publishes the objects for the Zeffira module; call before an engine loads it.
+    void publish();
+    // Registers TestRig in QML (module ZeffiraTest); once per process.
+    void registerInQml();
+
+    RadioPlayer *player() const { return m_player.get(); }
+    StationManager *stations() const { return m_stations.get(); }
+
+    QStringList backendCalls() const { return m_backend.calls; }
+    QString lastOpenedUrl() const { return m_lastOpenedUrl; }
+
+    // The stream of the current station reports ready / failure.
+    Q_INVOKABLE void reportReady() { m_backend.reportReady(); }
+    Q_INVOKABLE void reportFailed(const QString &message) { m_backend.reportFailed(message); }
+    // Replaces the catalogue file with `json` and reloads it, as at start-up.
+    Q_INVOKABLE void setCatalogue(const QString &json);
+    // [{id, uid, name}, ...]: the devices the fake sound server lists now.
+    Q_INVOKABLE void setDevices(const QVariantList &devices);
+    // Sets or removes BETA in this process's environment.
+    Q_INVOKABLE void setBeta(bool present);
+    // Back to a stopped player with no failures, the default catalogue, volume 0.5, no device.
+    Q_INVOKABLE void reset();
+
+    static QString defaultCatalogueJson();
+
+public Q_SLOTS:
+    // Receives what Qt.openUrlExternally would open in a browser.
+    void openUrl(const QUrl &url) { m_lastOpenedUrl = url.toString(); }
+
+private:
+    CatalogueFixture m_fixture;
+    FakeStreamBackend m_backend;
+    SettingsStore m_settings{QString()};
+    ManualScheduler m_scheduler;
+    FakeAudioDeviceSource m_deviceSource;
+    std::unique_ptr<StationManager> m_stations;
+    std::unique_ptr<RadioPlayer> m_player;
+    std::unique_ptr<AudioDeviceManager> m_devices;
+    std::unique_ptr<AppActions> m_app;
+    QString m_lastOpenedUrl;
+};

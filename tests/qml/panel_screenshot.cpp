@@ -1,0 +1,85 @@
+// Renders the station panel to PNG for review: with a station playing, and with a search.
+// Usage: panel_screenshot <output folder> [built-in stations.xml]. Runs offscreen or under Xvfb.
+#include "TestRig.h"
+
+#include "catalogue/CatalogueCodec.h"
+#include "catalogue/StationXMLParser.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+#include <cstdio>
+
+Q_IMPORT_QML_PLUGIN(ZeffiraPlugin)
+
+namespace {
+void settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool save(QQuickWindow *window, const QString &path)
+{
+    const QImage image = window->grabWindow();
+    if (image.isNull() || !image.save(path)) {
+        std::fprintf(stderr, "panel_screenshot: could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s (%dx%d)\n", qPrintable(path), image.width(), image.height());
+    return true;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    QQuickStyle::setStyle(QStringLiteral("Fusion"));
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: panel_screenshot <output folder> [stations.xml]\n");
+        return 2;
+    }
+    const QDir out(args.at(1));
+    const QString xml = args.size() > 2 ? args.at(2) : qEnvironmentVariable("ZEFFIRA_DATA_DIR") + "/stations.xml";
+
+    TestRig rig;
+    const Catalogue catalogue = loadBuiltInStations(xml);
+    if (catalogue.isEmpty()) {
+        std::fprintf(stderr, "panel_screenshot: no stations in %s\n", qPrintable(xml));
+        return 1;
+    }
+    rig.setCatalogue(QString::fromUtf8(CatalogueCodec::encodeCatalogue(catalogue)));
+    rig.publish();
+
+    QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Zeffira/menu/PanelWindow.qml")));
+    auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    if (!window)
+        return 1;
+    window->setProperty("hideOnDeactivate", false);
+    window->show();
+
+    // The second station of the second category, playing.
+    const StationCategory &category = catalogue.size() > 1 ? catalogue.at(1) : catalogue.first();
+    const RadioStation station = category.stations.value(category.stations.size() > 1 ? 1 : 0);
+    rig.player()->play(station);
+    rig.reportReady();
+    settle(600);
+    if (!save(window, out.filePath(QStringLiteral("panel-playing.png"))))
+        return 1;
+
+    auto *menu = window->property("menuView").value<QQuickItem *>();
+    menu->setProperty("searchText", QStringLiteral("radio"));
+    settle(600);
+    if (!save(window, out.filePath(QStringLiteral("panel-search.png"))))
+        return 1;
+    return 0;
+}

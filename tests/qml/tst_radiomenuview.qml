@@ -1,0 +1,370 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import Zeffira
+import ZeffiraTest
+
+// The station panel on a real player (fake stream backend) and a real store.
+TestCase {
+    id: testCase
+    name: "RadioMenuView"
+    width: 300
+    height: 1000
+    visible: true
+    when: windowShown
+
+    Component {
+        id: viewComponent
+        RadioMenuView {}
+    }
+
+    SignalSpy { id: settingsSpy; target: App; signalName: "settingsRequested" }
+    SignalSpy { id: aboutSpy; target: App; signalName: "aboutRequested" }
+    SignalSpy { id: quitSpy; target: App; signalName: "quitRequested" }
+
+    // The player refuses a station that failed until its stream works again, so every failure
+    // below uses a URL no other test plays.
+    property int failures: 0
+    function failingUrl() {
+        failures += 1
+        return "https://fail.example/" + failures
+    }
+
+    function init() {
+        TestRig.reset()
+        settingsSpy.clear()
+        aboutSpy.clear()
+        quitSpy.clear()
+    }
+
+    function createView() {
+        const view = createTemporaryObject(viewComponent, testCase)
+        verify(view, "RadioMenuView could not be created")
+        return view
+    }
+
+    function child(view, name) {
+        const item = findChild(view, name)
+        verify(item, "no item named " + name)
+        return item
+    }
+
+    // The list's delegates in order, as {kind, name, item}.
+    function rows(view) {
+        const list = view.stationList
+        waitForItemPolished(list)
+        const result = []
+        for (let i = 0; i < list.count; ++i) {
+            const item = list.itemAtIndex(i)
+            verify(item, "row " + i + " was not built")
+            result.push(item)
+        }
+        return result
+    }
+
+    function stationRow(view, name) {
+        for (const entry of rows(view)) {
+            if (entry.kind === "station" && entry.name === name)
+                return findChild(entry, "stationRow")
+        }
+        fail("no station row " + name)
+    }
+
+    function rowNames(view) {
+        return rows(view).map(r => (r.kind === "header" ? "H:" : "") + r.name)
+    }
+
+    // The column places rows that appear at its next polish, before any click can find them.
+    function settle(view) {
+        waitForItemPolished(child(view, "content"))
+    }
+
+    function playAndWait(view, name, url) {
+        Player.playStation(name, url)
+        TestRig.reportReady()
+        compare(Player.state, 2)
+        settle(view)
+    }
+
+    function test_noStationStartsWithDivider() {
+        const view = createView()
+        verify(!child(view, "nowPlayingRow").visible)
+        verify(!child(view, "volumeRow").visible)
+        const divider = child(view, "topDivider")
+        compare(divider.mapToItem(view, 0, 0).y, 0)
+        compare(child(view, "searchRow").mapToItem(view, 0, 0).y, 1)
+    }
+
+    function test_loadingThenPlayingThenPaused() {
+        const view = createView()
+        Player.playStation("NPO Radio 1", "https://icecast.example/npo1")
+        verify(child(view, "nowPlayingRow").visible)
+        verify(child(view, "volumeRow").visible)
+        verify(child(view, "loadingIndicator").visible)
+        verify(child(view, "loadingIndicator").running)
+        verify(!child(view, "statusIcon").visible)
+        verify(!child(view, "playPauseButton").enabled)
+        verify(child(view, "stopButton").enabled)
+        compare(child(view, "stopButton").toolTipText, "Stop")
+        settle(view)
+
+        TestRig.reportReady()
+        verify(!child(view, "loadingIndicator").visible)
+        verify(child(view, "statusIcon").visible)
+        compare(child(view, "statusIcon").status, Image.Ready)
+        compare(child(view, "statusIcon").color, Theme.accent)
+        verify(child(view, "playPauseButton").enabled)
+        compare(child(view, "playPauseButton").symbol, "pause.circle.fill")
+        compare(child(view, "playPauseButton").toolTipText, "Pauzeer")
+        compare(child(view, "currentStationLabel").text, "NPO Radio 1")
+        verify(stationRow(view, "NPO Radio 1").isActive)
+
+        mouseClick(child(view, "playPauseButton"))
+        compare(Player.isPlaying, false)
+        compare(child(view, "currentStationLabel").text, "NPO Radio 1")
+        compare(child(view, "playPauseButton").symbol, "play.circle.fill")
+        compare(child(view, "playPauseButton").toolTipText, "Hervat")
+        verify(rows(view).every(r => r.kind === "header" || !r.isActive), "a row is marked while paused")
+
+        mouseClick(child(view, "stopButton"))
+        compare(Player.hasStation, false)
+        verify(!child(view, "nowPlayingRow").visible)
+    }
+
+    function test_volumeIconAndSlider() {
+        const view = createView()
+        playAndWait(view, "NPO Radio 1", "https://icecast.example/npo1")
+        const icon = child(view, "volumeLowIcon")
+        Player.volume = 0
+        compare(icon.symbol, "speaker.slash.fill")
+        Player.volume = 0.001
+        compare(icon.symbol, "speaker.wave.1.fill")
+        Player.volume = 1
+        compare(icon.symbol, "speaker.wave.1.fill")
+
+        // Moving the slider writes the player's volume at once.
+        const slider = child(view, "volumeSlider")
+        compare(slider.value, 1)
+        mouseClick(slider, slider.leftPadding + slider.availableWidth * 0.25, slider.height / 2)
+        verify(Math.abs(Player.volume - 0.25) < 0.05, "volume " + Player.volume)
+        compare(slider.value, Player.volume)
+    }
+
+    function test_searchInCapitals() {
+        const view = createView()
+        const field = child(view, "searchField")
+        compare(field.placeholderText, "Zoek station...")
+        verify(!child(view, "clearButton").visible)
+        mouseClick(field)
+        for (const key of "NPO R")
+            keyClick(key)
+        compare(view.searchText, "NPO R")
+        compare(rowNames(view), ["H:PUBLIEK", "NPO Radio 1"])
+        verify(child(view, "clearButton").visible)
+    }
+
+    function test_searchMatchingNothingAndClear() {
+        const view = createView()
+        view.searchText = "xyz"
+        compare(view.stationList.count, 0)
+        verify(view.stationList.height >= 300, "list area " + view.stationList.height)
+
+        view.searchText = "radio"
+        compare(rowNames(view), ["H:PUBLIEK", "NPO Radio 1", "H:JAZZ", "Jazz Radio Één"])
+        mouseClick(child(view, "clearButton"))
+        compare(view.searchText, "")
+        compare(rowNames(view), ["H:PUBLIEK", "NPO Radio 1", "NPO Klassiek", "H:LEEG", "H:JAZZ", "Sublime",
+                                 "Jazz Radio Één"])
+        verify(!child(view, "clearButton").visible)
+    }
+
+    function test_headerMargins() {
+        const view = createView()
+        const headers = rows(view).filter(r => r.kind === "header")
+        compare(headers.length, 3)
+        compare(findChild(headers[0], "categoryHeader").y, 8)
+        compare(findChild(headers[1], "categoryHeader").y, 12)
+        compare(findChild(headers[2], "categoryHeader").y, 12)
+        // After a search the first shown category gets the small margin.
+        view.searchText = "sub"
+        const first = rows(view)[0]
+        compare(first.name, "JAZZ")
+        compare(findChild(first, "categoryHeader").y, 8)
+        compare(first.height, 8 + findChild(first, "categoryHeader").implicitHeight + 4)
+    }
+
+    function test_clickIncludingOuterMarginPlays() {
+        const view = createView()
+        view.searchText = "i"
+        let row = stationRow(view, "Sublime")
+        // Inside the 6-point outer margin, outside the highlight.
+        mouseClick(row, 2, row.height / 2)
+        compare(Player.currentStationName, "Sublime")
+        compare(Player.currentStationUrl, "https://jazz.example/sublime")
+        verify(TestRig.backendCalls.indexOf("start https://jazz.example/sublime") >= 0)
+        compare(view.searchText, "i")
+        settle(view)
+
+        row = stationRow(view, "NPO Radio 1")
+        mouseClick(row, row.width - 2, row.height / 2)
+        compare(Player.currentStationName, "NPO Radio 1")
+    }
+
+    function test_activeHighlightWinsOverHover() {
+        const view = createView()
+        playAndWait(view, "NPO Klassiek", "https://icecast.example/klassiek")
+        const active = stationRow(view, "NPO Klassiek")
+        verify(active.isActive)
+        mouseMove(active, active.width / 2, active.height / 2)
+        tryCompare(active, "isHovered", true)
+        const activeFill = findChild(active, "activeHighlight")
+        verify(activeFill.visible)
+        compare(activeFill.color, Theme.accent)
+        compare(activeFill.opacity, 0.15)
+        wait(250) // longer than the fade
+        compare(findChild(active, "hoverHighlight").opacity, 0)
+
+        const other = stationRow(view, "Sublime")
+        mouseMove(other, other.width / 2, other.height / 2)
+        tryCompare(other, "isHovered", true)
+        verify(!findChild(other, "activeHighlight").visible)
+        tryCompare(findChild(other, "hoverHighlight"), "opacity", 0.06)
+        compare(findChild(other, "hoverHighlight").color, Theme.primary)
+        verify(!active.isHovered)
+    }
+
+    function test_footerRows() {
+        const view = createView()
+        const settings = child(view, "settingsRow")
+        const about = child(view, "aboutRow")
+        const quit = child(view, "quitRow")
+        compare(settings.label, "Instellingen...")
+        compare(about.label, "Over Zeffira")
+        compare(quit.label, "Sluit af")
+        compare(findChild(settings, "shortcutHint").text, "⌘,")
+        verify(findChild(settings, "shortcutHint").visible)
+        verify(!findChild(about, "shortcutHint").visible)
+        compare(findChild(quit, "shortcutHint").text, "⌘Q")
+        verify(findChild(quit, "shortcutHint").visible)
+
+        mouseClick(settings)
+        compare(settingsSpy.count, 1)
+        mouseClick(about)
+        compare(aboutSpy.count, 1)
+        mouseClick(quit)
+        compare(quitSpy.count, 1)
+        compare(settingsSpy.count, 1)
+
+        // The hints are no key bindings.
+        mouseClick(child(view, "searchField"))
+        keyClick(Qt.Key_Q, Qt.ControlModifier)
+        keyClick(Qt.Key_Comma, Qt.ControlModifier)
+        compare(quitSpy.count, 1)
+        compare(settingsSpy.count, 1)
+    }
+
+    function test_skipBannerShowsAndHides() {
+        const view = createView()
+        view.skipMessageInterval = 50
+        const banner = child(view, "skipBanner")
+        verify(!view.showSkipMessage)
+        Player.playStation("Kapot", failingUrl())
+        TestRig.reportFailed("HTTP 404")
+        verify(view.showSkipMessage)
+        tryCompare(banner, "visible", true)
+        tryCompare(view, "showSkipMessage", false, 3000)
+        tryCompare(banner, "visible", false, 3000)
+    }
+
+    function test_skipBannerOnlyOnEntryIntoFailed() {
+        const view = createView()
+        view.skipMessageInterval = 60000
+        const timer = child(view, "skipTimer")
+        const broken = failingUrl()
+        TestRig.setCatalogue(JSON.stringify([{ name: "Test", stations: [{ name: "Kapot", url: broken }] }]))
+        Player.playStation("Kapot", broken)
+        TestRig.reportFailed("HTTP 404")
+        verify(view.showSkipMessage)
+        verify(timer.running)
+
+        // Another failure report while failed is no change of state.
+        view.showSkipMessage = false
+        timer.stop()
+        TestRig.reportFailed("HTTP 500")
+        compare(Player.state, 4)
+        verify(!view.showSkipMessage)
+        verify(!timer.running)
+
+        // Clicking the station marked failed is refused without a change: no banner.
+        const before = TestRig.backendCalls.length
+        mouseClick(stationRow(view, "Kapot"))
+        compare(TestRig.backendCalls.length, before)
+        verify(!view.showSkipMessage)
+
+        // Failed, then loading, then failed again: shown again and the timer starts over.
+        Player.playStation("Ander", failingUrl())
+        compare(Player.state, 1)
+        verify(!view.showSkipMessage)
+        TestRig.reportFailed("timeout")
+        verify(view.showSkipMessage)
+        verify(timer.running)
+    }
+
+    function test_skipBannerRestartsOnSecondFailure() {
+        const view = createView()
+        view.skipMessageInterval = 60000
+        Player.playStation("Kapot", failingUrl())
+        TestRig.reportFailed("HTTP 404")
+        verify(view.showSkipMessage)
+        // Shorten the timer while it runs: only a restart picks the new interval up.
+        view.skipMessageInterval = 50
+        Player.playStation("Ander", failingUrl())
+        TestRig.reportFailed("timeout")
+        verify(view.showSkipMessage)
+        tryCompare(view, "showSkipMessage", false, 3000)
+    }
+
+    function test_stateAtCreationIsNoChange() {
+        Player.playStation("Kapot", failingUrl())
+        TestRig.reportFailed("HTTP 404")
+        const view = createView()
+        verify(!view.showSkipMessage)
+        verify(!child(view, "skipBanner").visible)
+    }
+
+    function test_outputDeviceButton() {
+        TestRig.setDevices([{ id: 1, uid: "sink.a", name: "Luidspreker A" },
+                            { id: 2, uid: "sink.b", name: "Koptelefoon" }])
+        const view = createView()
+        playAndWait(view, "NPO Radio 1", "https://icecast.example/npo1")
+        const button = child(view, "airPlayButton")
+        compare(button.width, 18)
+        compare(button.height, 18)
+        const icon = child(button, "routeIcon")
+        compare(icon.color, Theme.secondary)
+
+        mouseClick(button)
+        const menu = button.menu
+        tryCompare(menu, "opened", true)
+        compare(menu.count, 3)
+        compare(menu.itemAt(0).text, "Systeemstandaard")
+        verify(menu.itemAt(0).checked)
+        compare(menu.itemAt(1).text, "Luidspreker A")
+        compare(menu.itemAt(2).text, "Koptelefoon")
+
+        mouseClick(menu.itemAt(2))
+        compare(Devices.selectedDeviceUID, "sink.b")
+        verify(TestRig.backendCalls.indexOf("device sink.b") >= 0)
+        compare(icon.color, Theme.accent)
+        verify(menu.itemAt(2).checked)
+        verify(!menu.itemAt(0).checked)
+
+        mouseClick(button)
+        tryCompare(menu, "opened", true)
+        mouseClick(menu.itemAt(0))
+        compare(Devices.selectedDeviceUID, "")
+        compare(TestRig.backendCalls[TestRig.backendCalls.length - 1], "device <default>")
+        compare(icon.color, Theme.secondary)
+        verify(menu.itemAt(0).checked)
+    }
+}

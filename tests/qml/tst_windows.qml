@@ -1,0 +1,67 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import Zeffira
+import ZeffiraTest
+
+// The windows the shell loads by URL.
+TestCase {
+    id: testCase
+    name: "Windows"
+    visible: true
+    when: windowShown
+
+    SignalSpy { id: shownSpy; target: App; signalName: "panelContentShown" }
+
+    function init() {
+        TestRig.reset()
+        shownSpy.clear()
+    }
+
+    function load(file) {
+        const component = Qt.createComponent("qrc:/qt/qml/Zeffira/" + file)
+        compare(component.status, Component.Ready, component.errorString())
+        const window = createTemporaryObject(component, testCase)
+        verify(window, file)
+        return window
+    }
+
+    function test_panelReportsEachShowing() {
+        const panel = load("menu/PanelWindow.qml")
+        panel.hideOnDeactivate = false
+        compare(panel.width, 300)
+        panel.show()
+        tryCompare(shownSpy, "count", 1)
+        compare(panel.height, panel.menuView.implicitHeight)
+        panel.hide()
+        tryCompare(panel, "visible", false)
+        panel.show()
+        tryCompare(shownSpy, "count", 2)
+        // A station appearing grows the panel with its rows.
+        const before = panel.height
+        Player.playStation("NPO Radio 1", "https://icecast.example/npo1")
+        tryVerify(() => panel.height > before)
+        panel.hide()
+    }
+
+    function test_aboutWindow() {
+        const window = load("menu/AboutWindow.qml")
+        compare(window.title, "Over Zeffira")
+        compare(window.width, 340)
+        compare(window.maximumWidth, window.minimumWidth)
+        compare(window.maximumHeight, window.minimumHeight)
+        verify(window.height > 300)
+    }
+
+    function test_settingsWindow() {
+        const window = load("settings/SettingsWindow.qml")
+        compare(window.title, "Instellingen")
+        compare(window.width, 550)
+        compare(window.height, 420)
+        const tabs = findChild(window.contentItem, "settingsTabs")
+        verify(tabs)
+        compare(tabs.count, 2)
+        compare(tabs.itemAt(0).text, "Algemeen")
+        compare(tabs.itemAt(1).text, "Stations")
+    }
+}
