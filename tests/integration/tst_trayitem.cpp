@@ -122,6 +122,23 @@ QString layoutText(const QDBusArgument &argument)
     return text;
 }
 
+// "WxH" and the pixel bytes in hex of each image of an a(iiay) value.
+QStringList imagesText(const QDBusArgument &argument)
+{
+    QStringList images;
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        int width = 0, height = 0;
+        QByteArray bytes;
+        argument.beginStructure();
+        argument >> width >> height >> bytes;
+        argument.endStructure();
+        images << QStringLiteral("%1x%2 ").arg(width).arg(height) + QString::fromLatin1(bytes.toHex(' '));
+    }
+    argument.endArray();
+    return images;
+}
+
 // "Name arg arg" for each signal the desktop saw.
 QString signalText(const QDBusMessage &message)
 {
@@ -201,6 +218,9 @@ void TstTrayItem::initTestCase()
 {
     m_bus = std::make_unique<PrivateBus>(PrivateBus::Type::Session);
     QVERIFY2(m_bus->start(), qPrintable(QStringLiteral("private session bus: ") + m_bus->errorString()));
+    // Keeps anything that reaches for the default session bus (Qt's own tray probe) off the
+    // user's desktop bus.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus->address().toUtf8());
     m_itemBus = QDBusConnection::connectToBus(m_bus->address(), QStringLiteral("tray-item"));
     QVERIFY2(m_itemBus.isConnected(), qPrintable(m_itemBus.lastError().message()));
     m_desktop = QDBusConnection::connectToBus(m_bus->address(), QStringLiteral("desktop"));
@@ -311,6 +331,9 @@ void TstTrayItem::listen(const QString &path, const QString &interface, const QS
     for (const QString &name : names)
         QVERIFY(
             m_desktop.connect(m_item->serviceName(), path, interface, name, log, SLOT(record(QDBusMessage))));
+    // The bus handles a connection's messages in order: once this answer is back, the match
+    // rules sent before it are in force and no signal can slip past them.
+    QVERIFY(m_desktop.interface()->isServiceRegistered(m_item->serviceName()).value());
 }
 
 void TstTrayItem::registersWithTheWatcherUnderItsName()
@@ -406,15 +429,7 @@ void TstTrayItem::toolTipAndPixmapsHaveTheProtocolsLayout()
     QString iconName, title, text;
     toolTip.beginStructure();
     toolTip >> iconName;
-    toolTip.beginArray();
-    while (!toolTip.atEnd()) {
-        int width = 0, height = 0;
-        QByteArray bytes;
-        toolTip.beginStructure();
-        toolTip >> width >> height >> bytes;
-        toolTip.endStructure();
-    }
-    toolTip.endArray();
+    imagesText(toolTip);
     toolTip >> title >> text;
     toolTip.endStructure();
     QCOMPARE(title, QStringLiteral("Zeffira"));
@@ -427,24 +442,26 @@ void TstTrayItem::toolTipAndPixmapsHaveTheProtocolsLayout()
     image.setPixel(0, 1, 0xffaabbcc);
     image.setPixel(1, 1, 0xff010203);
     m_item->setIconPixmaps(QIcon(QPixmap::fromImage(image)));
-    const QDBusArgument pixmaps = itemProperty(QStringLiteral("IconPixmap")).value<QDBusArgument>();
+    QDBusArgument pixmaps = itemProperty(QStringLiteral("IconPixmap")).value<QDBusArgument>();
     QCOMPARE(pixmaps.currentSignature(), QStringLiteral("a(iiay)"));
-    QList<std::tuple<int, int, QByteArray>> images;
-    pixmaps.beginArray();
-    while (!pixmaps.atEnd()) {
-        int width = 0, height = 0;
-        QByteArray bytes;
-        pixmaps.beginStructure();
-        pixmaps >> width >> height >> bytes;
-        pixmaps.endStructure();
-        images.append({width, height, bytes});
-    }
-    pixmaps.endArray();
-    QCOMPARE(images.size(), 1);
-    QCOMPARE(std::get<0>(images[0]), 2);
-    QCOMPARE(std::get<1>(images[0]), 2);
-    QCOMPARE(std::get<2>(images[0]).toHex(' '),
-             QByteArray("ff 11 22 33 00 00 00 00 ff aa bb cc ff 01 02 03"));
+    QCOMPARE(imagesText(pixmaps), QStringList{"2x2 ff 11 22 33 00 00 00 00 ff aa bb cc ff 01 02 03"});
+
+    // Our scalable artwork goes out in the sizes panels ask for.
+    const QString svgPath = m_dir.filePath(QStringLiteral("zeffira.svg"));
+    QFile svg(svgPath);
+    QVERIFY(svg.open(QIODevice::WriteOnly));
+    svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='16' height='16'>"
+              "<rect width='16' height='16' fill='#ff0000'/></svg>");
+    svg.close();
+    QVERIFY2(!QIcon(svgPath).pixmap(16).isNull(),
+             "cannot render an SVG icon: Qt's SVG icon engine is missing (Debian package libqt6svg6)");
+    m_item->setIconPixmaps(QIcon(svgPath));
+    pixmaps = itemProperty(QStringLiteral("IconPixmap")).value<QDBusArgument>();
+    QStringList sizes;
+    for (const QString &one : imagesText(pixmaps))
+        sizes << one.section(QLatin1Char(' '), 0, 2);
+    QCOMPARE(sizes, (QStringList{"16x16 ff ff", "22x22 ff ff", "24x24 ff ff", "32x32 ff ff", "48x48 ff ff",
+                                 "64x64 ff ff"}));
 }
 
 void TstTrayItem::changesAreSignalled_data()
@@ -453,26 +470,13 @@ void TstTrayItem::changesAreSignalled_data()
     QTest::addColumn<QString>("expectedSignal");
     QTest::addColumn<QString>("property");
     QTest::addColumn<QString>("expectedValue");
-    QTest::newRow("label") << "label"
-                           << "XAyatanaNewLabel Radio 2 Radio 1000"
-                           << "XAyatanaLabel"
-                           << "Radio 2";
-    QTest::newRow("label cleared") << "no label"
-                                   << "XAyatanaNewLabel  "
-                                   << "XAyatanaLabel"
-                                   << "";
-    QTest::newRow("icon name") << "icon"
-                               << "NewIcon"
-                               << "IconName"
-                               << "zeffira-antenna";
-    QTest::newRow("status") << "status"
-                            << "NewStatus NeedsAttention"
-                            << "Status"
-                            << "NeedsAttention";
-    QTest::newRow("tooltip") << "tooltip"
-                             << "NewToolTip"
-                             << ""
-                             << "";
+    // clang-format off
+    QTest::newRow("label")         << "label"    << "XAyatanaNewLabel Radio 2 Radio 1000" << "XAyatanaLabel" << "Radio 2";
+    QTest::newRow("label cleared") << "no label" << "XAyatanaNewLabel  "                  << "XAyatanaLabel" << "";
+    QTest::newRow("icon name")     << "icon"     << "NewIcon"                             << "IconName"      << "zeffira-antenna";
+    QTest::newRow("status")        << "status"   << "NewStatus NeedsAttention"            << "Status"        << "NeedsAttention";
+    QTest::newRow("tooltip")       << "tooltip"  << "NewToolTip"                          << ""              << "";
+    // clang-format on
 }
 
 void TstTrayItem::changesAreSignalled()
@@ -520,15 +524,14 @@ void TstTrayItem::clicksAndScrollsReachTheApplication_data()
     QTest::addColumn<QString>("method");
     QTest::addColumn<QVariantList>("arguments");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("primary click") << "Activate" << QVariantList{10, 20} << "activated 10,20";
-    QTest::newRow("middle click") << "SecondaryActivate" << QVariantList{-5, 7} << "secondaryActivated -5,7";
-    QTest::newRow("context click") << "ContextMenu" << QVariantList{300, 0} << "contextMenuRequested 300,0";
-    QTest::newRow("scroll up") << "Scroll" << QVariantList{120, QStringLiteral("vertical")}
-                               << "scrolled 120 v";
-    QTest::newRow("scroll left") << "Scroll" << QVariantList{-3, QStringLiteral("horizontal")}
-                                 << "scrolled -3 h";
-    QTest::newRow("capitalised") << "Scroll" << QVariantList{1, QStringLiteral("Horizontal")}
-                                 << "scrolled 1 h";
+    // clang-format off
+    QTest::newRow("primary click") << "Activate"          << QVariantList{10, 20}  << "activated 10,20";
+    QTest::newRow("middle click")  << "SecondaryActivate" << QVariantList{-5, 7}   << "secondaryActivated -5,7";
+    QTest::newRow("context click") << "ContextMenu"       << QVariantList{300, 0}  << "contextMenuRequested 300,0";
+    QTest::newRow("scroll up")     << "Scroll" << QVariantList{120, QStringLiteral("vertical")}   << "scrolled 120 v";
+    QTest::newRow("scroll left")   << "Scroll" << QVariantList{-3, QStringLiteral("horizontal")}  << "scrolled -3 h";
+    QTest::newRow("capitalised")   << "Scroll" << QVariantList{1, QStringLiteral("Horizontal")}   << "scrolled 1 h";
+    // clang-format on
 }
 
 void TstTrayItem::clicksAndScrollsReachTheApplication()

@@ -8,8 +8,9 @@
 #include <memory>
 
 // Our StatusNotifierItem when a StatusNotifierWatcher is on `bus`; else the fallback when the
-// desktop has a system tray; else the StatusNotifierItem anyway, which registers as soon as a
-// watcher appears. The item is not started.
+// desktop has a system tray and the application is a QApplication (the fallback uses widgets);
+// else the StatusNotifierItem anyway, which registers as soon as a watcher appears. The item is
+// not started.
 std::unique_ptr<TrayItem> createTrayItem(const QString &id, const QString &title,
                                          const QString &iconThemePath,
                                          const QDBusConnection &bus = QDBusConnection::sessionBus());
