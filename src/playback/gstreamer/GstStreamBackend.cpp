@@ -21,6 +21,11 @@ namespace {
 constexpr guint kPlayFlagAudio = 1u << 1;
 constexpr guint kPlayFlagSoftVolume = 1u << 4;
 
+// How long a stream plays before a pause is carried out (muted until then). pulsesink
+// paused within the first moments of a stream left the sound server's clock running through
+// the pause; on resume the audio went that far ahead and the stream played silence instead.
+constexpr std::chrono::milliseconds kPauseSettle{1000};
+
 // How often the watchdog looks at a stream's progress.
 constexpr int kWatchdogIntervalMs = 250;
 // How long the connection check behind a bare "Internal data stream error" may take before
@@ -99,10 +104,11 @@ quint16 defaultPort(const QString &scheme)
     return 80;
 }
 
+using BufferClock = std::shared_ptr<std::atomic<qint64>>;
+
 GstPadProbeReturn onSinkBuffer(GstPad *, GstPadProbeInfo *, gpointer data)
 {
-    static_cast<std::atomic<qint64> *>(data)->store(g_get_monotonic_time(),
-                                                    std::memory_order_relaxed);
+    (*static_cast<BufferClock *>(data))->store(g_get_monotonic_time(), std::memory_order_relaxed);
     return GST_PAD_PROBE_OK;
 }
 
@@ -124,12 +130,15 @@ struct GstStreamBackend::Stream {
     guint busWatch = 0;
     Phase phase = Phase::Loading;
     bool paused = false;
+    // A pause asked for before audio reached the sound server: carried out once it has.
+    bool pausePending = false;
     QElapsedTimer sinceStart;
     // Monotonic µs of the last buffer that reached the sink, written on a streaming thread.
     // Shared with the pad probe, which may outlive this record during teardown.
-    std::shared_ptr<std::atomic<qint64>> lastBuffer = std::make_shared<std::atomic<qint64>>(0);
+    BufferClock lastBuffer = std::make_shared<std::atomic<qint64>>(0);
     // Monotonic µs from which a lack of buffers counts as a stall (ready or the last resume).
     qint64 quietSince = 0;
+    qint64 readyAt = 0; // monotonic µs of ready
     QString title;
     QString missingDecoder; // caps of a decoder GStreamer looked for and did not have
     GCancellable *diagnosis = nullptr;
@@ -227,14 +236,12 @@ void GstStreamBackend::start(const QString &url)
     Stream &s = *m_stream;
 
     if (const auto reason = rejectionReason(url)) {
-        s.phase = Stream::Phase::Finished;
         reportFailureLater(*reason);
         return;
     }
 
     GstElement *pipeline = gst_element_factory_make("playbin", nullptr);
     if (!pipeline) {
-        s.phase = Stream::Phase::Finished;
         reportFailureLater(QStringLiteral("GStreamer's playbin element is missing"));
         return;
     }
@@ -252,8 +259,8 @@ void GstStreamBackend::start(const QString &url)
     if (GstPad *pad = gst_element_get_static_pad(s.sink, "sink")) {
         gst_pad_add_probe(
             pad, GstPadProbeType(GST_PAD_PROBE_TYPE_BUFFER | GST_PAD_PROBE_TYPE_BUFFER_LIST),
-            onSinkBuffer, new std::shared_ptr<std::atomic<qint64>>(s.lastBuffer),
-            [](gpointer data) { delete static_cast<std::shared_ptr<std::atomic<qint64>> *>(data); });
+            onSinkBuffer, new BufferClock(s.lastBuffer),
+            [](gpointer data) { delete static_cast<BufferClock *>(data); });
         gst_object_unref(pad);
     }
 
@@ -290,19 +297,41 @@ GstElement *GstStreamBackend::makeAudioSink()
 
 void GstStreamBackend::pause()
 {
-    if (!m_stream || !m_stream->pipeline || m_stream->paused)
+    if (!m_stream || !m_stream->pipeline || m_stream->paused || m_stream->pausePending)
         return;
-    m_stream->paused = true;
-    gst_element_set_state(m_stream->pipeline, GST_STATE_PAUSED);
+    Stream &s = *m_stream;
+    // Too early a pause breaks the resume (see kPauseSettle): the stream goes on muted for
+    // that long, and the watchdog pauses it then.
+    if (!audioReachedServer(s)) {
+        s.pausePending = true;
+        g_object_set(s.pipeline, "volume", 0.0, nullptr);
+        return;
+    }
+    s.paused = true;
+    gst_element_set_state(s.pipeline, GST_STATE_PAUSED);
 }
 
 void GstStreamBackend::resume()
 {
-    if (!m_stream || !m_stream->pipeline || !m_stream->paused)
+    if (!m_stream || !m_stream->pipeline)
         return;
-    m_stream->paused = false;
-    m_stream->quietSince = g_get_monotonic_time();
-    gst_element_set_state(m_stream->pipeline, GST_STATE_PLAYING);
+    Stream &s = *m_stream;
+    if (s.pausePending) {
+        s.pausePending = false;
+        g_object_set(s.pipeline, "volume", double(m_volume), nullptr);
+        return;
+    }
+    if (!s.paused)
+        return;
+    s.paused = false;
+    s.quietSince = g_get_monotonic_time();
+    gst_element_set_state(s.pipeline, GST_STATE_PLAYING);
+}
+
+bool GstStreamBackend::audioReachedServer(const Stream &s) const
+{
+    const qint64 settle = std::chrono::duration_cast<std::chrono::microseconds>(kPauseSettle).count();
+    return s.phase == Stream::Phase::Playing && g_get_monotonic_time() - s.readyAt >= settle;
 }
 
 void GstStreamBackend::clear()
@@ -316,7 +345,7 @@ void GstStreamBackend::setVolume(float volume)
     if (std::isnan(volume))
         return;
     m_volume = std::clamp(volume, 0.0f, 1.0f);
-    if (m_stream && m_stream->pipeline)
+    if (m_stream && m_stream->pipeline && !m_stream->pausePending)
         g_object_set(m_stream->pipeline, "volume", double(m_volume), nullptr);
 }
 
@@ -374,11 +403,6 @@ void GstStreamBackend::handleMessage(GstMessage *message)
             if (newState == GST_STATE_PLAYING)
                 reportReady();
         }
-        break;
-    case GST_MESSAGE_ASYNC_DONE:
-        // Paused while loading: the sink has its first buffer, the stream is ready.
-        if (s.paused)
-            reportReady();
         break;
     case GST_MESSAGE_BUFFERING:
         // Deliberately ignored. The usual answer (PAUSED until 100 %) waits seconds on a
@@ -550,6 +574,13 @@ void GstStreamBackend::checkProgress()
         return;
     }
     Stream &s = *m_stream;
+    if (s.pausePending && audioReachedServer(s)) {
+        s.pausePending = false;
+        s.paused = true;
+        gst_element_set_state(s.pipeline, GST_STATE_PAUSED);
+        g_object_set(s.pipeline, "volume", double(m_volume), nullptr);
+        return;
+    }
     if (s.phase == Stream::Phase::Loading) {
         if (std::chrono::milliseconds(s.sinceStart.elapsed()) >= kStartTimeout)
             reportFailure(QStringLiteral("no data for %1 s")
@@ -573,7 +604,7 @@ void GstStreamBackend::reportReady()
     if (s.phase != Stream::Phase::Loading)
         return;
     s.phase = Stream::Phase::Playing;
-    s.quietSince = g_get_monotonic_time();
+    s.readyAt = s.quietSince = g_get_monotonic_time();
     qCDebug(lcPlayer) << "Stream ready after" << s.sinceStart.elapsed() << "ms";
     applyDevice(); // a switch to the default device that waited for the connection
     Q_EMIT ready();

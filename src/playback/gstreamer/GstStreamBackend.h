@@ -56,6 +56,7 @@ private:
     void handleMessage(GstMessage *message);
     void handleError(GstMessage *message);
     void checkProgress();
+    bool audioReachedServer(const Stream &stream) const;
     void reportReady();
     void reportFailure(const QString &error);
     void reportFailureLater(const QString &error);
