@@ -1,9 +1,13 @@
+#include "app/AppInfo.h"
 #include "app/CommandLine.h"
-#include "app/ZeffiraApp.h"
+#include "app/TrayShell.h"
 #include "app/UnixSignals.h"
+#include "app/ZeffiraApp.h"
 #include "catalogue/StationManager.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusError>
 #include <QTextStream>
 
 namespace {
@@ -21,47 +25,87 @@ int listStations()
     return 0;
 }
 
-int runHeadless(QCoreApplication &app, const QString &playTarget)
+// Runs `app`'s event loop until a signal, a quit from the media controls, or (headless) until
+// nothing is left to play.
+int runLoop(QCoreApplication &loop, ZeffiraApp &app, bool endWhenNothingPlays)
 {
     UnixSignals signals_;
-    ZeffiraApp player;
+    QObject::connect(&signals_, &UnixSignals::terminationRequested, &loop, [&] {
+        app.shutdown();
+        loop.exit(0);
+    });
+    QObject::connect(&app, &ZeffiraApp::quitRequested, &loop, [&] {
+        app.shutdown();
+        loop.exit(0);
+    });
+    if (endWhenNothingPlays) {
+        QObject::connect(&app, &ZeffiraApp::gaveUp, &loop, [&] {
+            QTextStream(stderr) << "zeffira: no station could be played; nothing left to try.\n";
+            app.shutdown();
+            loop.exit(1);
+        });
+    }
+    return loop.exec();
+}
+
+int runHeadless(QCoreApplication &loop, const QString &playTarget)
+{
+    ZeffiraApp app;
     // Without a window there is no panel to wait for: the media controls come up at once.
-    player.setupMediaKeyHandler();
-    QObject::connect(&signals_, &UnixSignals::terminationRequested, &app, [&] {
-        player.shutdown();
-        app.exit(0);
-    });
-    QObject::connect(&player, &ZeffiraApp::quitRequested, &app, [&] {
-        player.shutdown();
-        app.exit(0);
-    });
-    QObject::connect(&player, &ZeffiraApp::gaveUp, &app, [&] {
-        QTextStream(stderr) << "zeffira: no station could be played; nothing left to try.\n";
-        player.shutdown();
-        app.exit(1);
-    });
-    if (!playTarget.isEmpty() && !player.play(playTarget))
+    app.setupMediaKeyHandler();
+    if (!playTarget.isEmpty() && !app.play(playTarget))
         return 2;
-    return app.exec();
+    return runLoop(loop, app, !playTarget.isEmpty());
+}
+
+bool hasGraphicalSession()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("zeffira"));
-    const CommandLine command = CommandLine::parse(QCoreApplication::arguments());
-    switch (command.mode) {
-    case CommandLine::Mode::Exit:
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = CommandLine::parse(arguments);
+    if (command.mode == CommandLine::Mode::Exit)
         return command.exitCode;
+
+    if (command.mode == CommandLine::Mode::Tray && hasGraphicalSession()) {
+        QApplication loop(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("zeffira"));
+        QApplication::setApplicationDisplayName(QStringLiteral("Zeffira"));
+        QApplication::setDesktopFileName(AppInfo::appId());
+        // Closing the settings or About window must not end the tray application.
+        QApplication::setQuitOnLastWindowClosed(false);
+        if (!QDBusConnection::sessionBus().isConnected()) {
+            QTextStream(stderr) << "zeffira: cannot reach the session bus ("
+                                << QDBusConnection::sessionBus().lastError().message()
+                                << "); the tray icon and media keys need it.\n";
+            return 1;
+        }
+        ZeffiraApp app;
+        TrayShell shell(&app);
+        if (!shell.start()) {
+            QTextStream(stderr) << "zeffira: could not show the tray icon.\n";
+            return 1;
+        }
+        return runLoop(loop, app, false);
+    }
+
+    QCoreApplication loop(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zeffira"));
+    switch (command.mode) {
     case CommandLine::Mode::ListStations:
         return listStations();
     case CommandLine::Mode::Headless:
-        return runHeadless(app, command.playTarget);
-    case CommandLine::Mode::Tray:
-        break;
+        return runHeadless(loop, command.playTarget);
+    default:
+        QTextStream(stderr) << "zeffira: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                               "running without the tray icon, controllable through MPRIS.\n";
+        return runHeadless(loop, QString());
     }
-    QTextStream(stderr) << "zeffira: the tray icon is not part of this build yet; running without it.\n";
-    return runHeadless(app, QString());
 }

@@ -40,5 +40,7 @@ Window {
     RadioMenuView {
         id: menu
         objectName: "radioMenuView"
+        // Room for the rows around the list, so that the whole panel fits on the screen.
+        maximumListHeight: Math.max(300, Math.min(800, panel.screen.desktopAvailableHeight - 300))
     }
 }

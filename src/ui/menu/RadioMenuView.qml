@@ -23,6 +23,8 @@ Item {
     implicitWidth: 300
     width: 300
     implicitHeight: content.implicitHeight
+    // The list's tallest size; the panel window lowers it on a small screen.
+    property real maximumListHeight: 800
 
     StationListModel {
         id: stationModel
@@ -235,7 +237,7 @@ Item {
             id: stationList
             objectName: "stationList"
             width: parent.width
-            height: Math.max(300, Math.min(800, contentHeight))
+            height: Math.max(300, Math.min(root.maximumListHeight, contentHeight))
             clip: true
             boundsBehavior: Flickable.StopAtBounds
             model: stationModel
