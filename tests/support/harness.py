@@ -81,6 +81,20 @@ class Peers:
                             "--address=unix:path=" + socket], stdout=subprocess.PIPE, text=True)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = proc.stdout.readline().strip()
 
+    def start_display(self):
+        """A private X server (Xvfb), on a display number it picks itself."""
+        require("Xvfb")
+        read, write = os.pipe()
+        self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+                    pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as f:
+            number = f.readline().strip()
+        if not number:
+            raise AssertionError("Xvfb did not start")
+        self.env["DISPLAY"] = ":" + number
+        self.env.pop("QT_QPA_PLATFORM", None)
+
     def start_stream_server(self, lifetime=240):
         proc = self._spawn([sys.executable, os.path.join(FIXTURES, "stream_server.py"), "--lifetime", str(lifetime),
                             "--exit-on-stdin-eof"], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
