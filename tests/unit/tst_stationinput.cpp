@@ -183,12 +183,6 @@ private Q_SLOTS:
         QCOMPARE(layout(rig.store.categories()).last(),
                  QStringLiteral("Eigen stations:Ander=https://P.example/2"));
     }
-
-    void placeholder()
-    {
-        QCOMPARE(StationInput::categoryPlaceholder(QString()), QStringLiteral("Eigen stations"));
-        QCOMPARE(StationInput::categoryPlaceholder(QStringLiteral("Jazz")), QStringLiteral("Jazz"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestStationInput)
