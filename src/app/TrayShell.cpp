@@ -8,8 +8,10 @@
 #include "app/ZeffiraApp.h"
 #include "app/tray/TrayItem.h"
 #include "app/tray/TrayItemFactory.h"
+#include "app/xdg/XdgAutostartLoginItem.h"
 #include "catalogue/StationManager.h"
 #include "playback/RadioPlayer.h"
+#include "system/GeneralSettingsModel.h"
 #include "ui/AppActions.h"
 #include "ui/UiObjects.h"
 
@@ -39,10 +41,14 @@ QString trayIconName(const QString &symbol)
 } // namespace
 
 TrayShell::TrayShell(ZeffiraApp *app, QObject *parent)
-    : QObject(parent), m_app(app), m_actions(std::make_unique<AppActions>(app->player(), app->audioDeviceManager()))
+    : QObject(parent), m_app(app), m_actions(std::make_unique<AppActions>(app->player(), app->audioDeviceManager())),
+      m_loginItem(std::make_unique<XdgAutostartLoginItem>()),
+      m_generalSettings(std::make_unique<GeneralSettingsModel>(app->settings(), m_loginItem.get(),
+                                                               app->audioDeviceManager(), app->player()))
 {
     publishUiObjects(m_app->player(), m_app->stationManager(), m_app->audioDeviceManager(), m_app->settings(),
                      m_actions.get());
+    publishSettingsObjects(m_generalSettings.get());
     connect(m_actions.get(), &AppActions::settingsRequested, this, &TrayShell::openSettings);
     connect(m_actions.get(), &AppActions::aboutRequested, this, &TrayShell::openAbout);
     connect(m_actions.get(), &AppActions::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);

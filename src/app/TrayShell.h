@@ -9,6 +9,8 @@
 #include <memory>
 
 class AppActions;
+class GeneralSettingsModel;
+class LoginItem;
 class QQmlEngine;
 #include <QWindow>
 class TrayItem;
@@ -42,6 +44,8 @@ private:
 
     ZeffiraApp *m_app;
     std::unique_ptr<AppActions> m_actions;
+    std::unique_ptr<LoginItem> m_loginItem;
+    std::unique_ptr<GeneralSettingsModel> m_generalSettings;
     std::unique_ptr<TrayItem> m_tray;
     std::unique_ptr<QQmlEngine> m_engine;
     QPointer<QWindow> m_panel;

@@ -12,6 +12,7 @@ QPointer<StationManager> g_stations;
 QPointer<AudioDeviceManager> g_devices;
 QPointer<SettingsStore> g_settings;
 QPointer<AppActions> g_app;
+QPointer<GeneralSettingsModel> g_general;
 } // namespace
 
 void publishUiObjects(RadioPlayer *player, StationManager *stations, AudioDeviceManager *devices,
@@ -24,12 +25,18 @@ void publishUiObjects(RadioPlayer *player, StationManager *stations, AudioDevice
     g_app = app;
 }
 
+void publishSettingsObjects(GeneralSettingsModel *general)
+{
+    g_general = general;
+}
+
 namespace UiObjects {
 RadioPlayer *player() { return g_player; }
 StationManager *stations() { return g_stations; }
 AudioDeviceManager *devices() { return g_devices; }
 SettingsStore *settings() { return g_settings; }
 AppActions *app() { return g_app; }
+GeneralSettingsModel *generalSettings() { return g_general; }
 
 QObject *handOut(QObject *object, QJSEngine *engine, const char *name)
 {

@@ -1,11 +1,13 @@
-// Hands the application's long-lived objects to QML: publishUiObjects() records them before
-// any QML loads, and the wrappers below expose them as the singletons Player, Stations,
-// Devices, Settings and App. The objects stay owned by whoever published them.
+// Hands the application's long-lived objects to QML: publishUiObjects() and
+// publishSettingsObjects() record them before any QML loads, and the wrappers below expose them
+// as the singletons Player, Stations, Devices, Settings, App and GeneralSettings. The objects
+// stay owned by whoever published them.
 #pragma once
 
 #include "app/SettingsStore.h"
 #include "catalogue/StationManager.h"
 #include "playback/RadioPlayer.h"
+#include "system/GeneralSettingsModel.h"
 #include "system/AudioDeviceManager.h"
 #include "ui/AppActions.h"
 
@@ -18,6 +20,8 @@ class QQmlEngine;
 // allowed for objects a test does not need; QML then sees null.
 void publishUiObjects(RadioPlayer *player, StationManager *stations, AudioDeviceManager *devices,
                       SettingsStore *settings, AppActions *app);
+// The settings window's General tab; same rules as publishUiObjects().
+void publishSettingsObjects(GeneralSettingsModel *general);
 
 namespace UiObjects {
 RadioPlayer *player();
@@ -25,6 +29,7 @@ StationManager *stations();
 AudioDeviceManager *devices();
 SettingsStore *settings();
 AppActions *app();
+GeneralSettingsModel *generalSettings();
 // Marks `object` as C++-owned for `engine` so the engine never deletes it.
 QObject *handOut(QObject *object, QJSEngine *engine, const char *name);
 } // namespace UiObjects
@@ -86,5 +91,18 @@ public:
     static AppActions *create(QQmlEngine *, QJSEngine *engine)
     {
         return static_cast<AppActions *>(UiObjects::handOut(UiObjects::app(), engine, "App"));
+    }
+};
+
+struct GeneralSettingsSingleton {
+    Q_GADGET
+    QML_FOREIGN(GeneralSettingsModel)
+    QML_NAMED_ELEMENT(GeneralSettings)
+    QML_SINGLETON
+public:
+    static GeneralSettingsModel *create(QQmlEngine *, QJSEngine *engine)
+    {
+        return static_cast<GeneralSettingsModel *>(
+            UiObjects::handOut(UiObjects::generalSettings(), engine, "GeneralSettings"));
     }
 };

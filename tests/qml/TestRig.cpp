@@ -3,6 +3,9 @@
 #include "ui/UiObjects.h"
 
 #include <QDesktopServices>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QQmlEngine>
 
 TestRig::TestRig()
@@ -12,6 +15,7 @@ TestRig::TestRig()
     m_player = std::make_unique<RadioPlayer>(&m_backend, &m_settings, &m_scheduler);
     m_devices = std::make_unique<AudioDeviceManager>(&m_deviceSource, &m_settings);
     m_app = std::make_unique<AppActions>(m_player.get(), m_devices.get());
+    m_general = std::make_unique<GeneralSettingsModel>(&m_settings, &m_loginItem, m_devices.get(), m_player.get());
     // Links open here instead of in a browser.
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
 }
@@ -20,11 +24,13 @@ TestRig::~TestRig()
 {
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     publishUiObjects(nullptr, nullptr, nullptr, nullptr, nullptr);
+    publishSettingsObjects(nullptr);
 }
 
 void TestRig::publish()
 {
     publishUiObjects(m_player.get(), m_stations.get(), m_devices.get(), &m_settings, m_app.get());
+    publishSettingsObjects(m_general.get());
 }
 
 void TestRig::registerInQml()
@@ -85,4 +91,27 @@ void TestRig::reset()
     setCatalogue(defaultCatalogueJson());
     m_backend.calls.clear();
     m_lastOpenedUrl.clear();
+    for (const QString &key : {SettingsKey::ShowStationInMenuBar, SettingsKey::PauseOnSleep, SettingsKey::StandbyMode,
+                               SettingsKey::SkipMoveConfirmation})
+        m_settings.remove(key);
+    m_loginItem = FakeLoginItem();
+    m_general->reset();
+}
+
+QVariantList TestRig::savedCatalogue() const
+{
+    QFile file(m_fixture.catalogueFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).array().toVariantList();
+}
+
+QVariant TestRig::setting(const QString &key) const
+{
+    return m_settings.contains(key) ? m_settings.value(key).toVariant() : QVariant();
+}
+
+void TestRig::setSetting(const QString &key, const QVariant &value)
+{
+    m_settings.setValue(key, QJsonValue::fromVariant(value));
 }

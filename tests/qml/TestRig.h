@@ -1,7 +1,8 @@
 // The real logic objects the QML tests and the screenshot tool drive: a store on a temporary
 // folder, a player on the fake stream backend, a device manager on a fake source, settings in
-// memory and the application actions, published for the Zeffira module. Exposed to QML as
-// the singleton TestRig (module ZeffiraTest) to report stream results and set the catalogue.
+// memory, the application actions and the General tab's model on a fake login item, published
+// for the Zeffira module. Exposed to QML as the singleton TestRig (module ZeffiraTest) to report
+// stream results, set the catalogue and read back what was saved.
 #pragma once
 
 #include "app/SettingsStore.h"
@@ -9,9 +10,11 @@
 #include "playback/RadioPlayer.h"
 #include "support/CatalogueFixture.h"
 #include "support/FakeAudioDeviceSource.h"
+#include "support/FakeLoginItem.h"
 #include "support/FakeStreamBackend.h"
 #include "support/ManualScheduler.h"
 #include "system/AudioDeviceManager.h"
+#include "system/GeneralSettingsModel.h"
 #include "ui/AppActions.h"
 
 #include <QObject>
@@ -51,6 +54,18 @@ public:
     // Back to a stopped player with no failures, the default catalogue, volume 0.5, no device.
     Q_INVOKABLE void reset();
 
+    // The catalogue as saved in "stations.json": [{name, stations: [{name, url}]}].
+    Q_INVOKABLE QVariantList savedCatalogue() const;
+    // A stored setting, or undefined when the key is absent.
+    Q_INVOKABLE QVariant setting(const QString &key) const;
+    Q_INVOKABLE void setSetting(const QString &key, const QVariant &value);
+    // The login item's status as another program would have set it.
+    Q_INVOKABLE void setLoginItemEnabled(bool enabled) { m_loginItem.enabled = enabled; }
+    Q_INVOKABLE bool loginItemEnabled() const { return m_loginItem.enabled; }
+    // The next register or unregister fails with `error` as the system's description.
+    Q_INVOKABLE void failNextLoginCall(const QString &error) { m_loginItem.nextError = error; }
+    Q_INVOKABLE QStringList loginCalls() const { return m_loginItem.calls; }
+
     static QString defaultCatalogueJson();
 
 public Q_SLOTS:
@@ -67,5 +82,7 @@ private:
     std::unique_ptr<RadioPlayer> m_player;
     std::unique_ptr<AudioDeviceManager> m_devices;
     std::unique_ptr<AppActions> m_app;
+    FakeLoginItem m_loginItem;
+    std::unique_ptr<GeneralSettingsModel> m_general;
     QString m_lastOpenedUrl;
 };

@@ -1,0 +1,8 @@
+#include "ui/QmlStationInput.h"
+
+#include "ui/UiObjects.h"
+
+QmlStationInput::QmlStationInput(QObject *parent)
+    : StationInput(UiObjects::stations(), parent)
+{
+}
