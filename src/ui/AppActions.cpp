@@ -59,6 +59,13 @@ QString AppActions::iconFileName(const QString &symbolName)
         {QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("warning-triangle.svg")},
         // The output-device button's own symbol (in place of a route picker).
         {QStringLiteral("airplayaudio"), QStringLiteral("output-device.svg")},
+        // The settings window's Stations tab and its sheets.
+        {QStringLiteral("folder"), QStringLiteral("folder.svg")},
+        {QStringLiteral("folder.badge.plus"), QStringLiteral("folder-plus.svg")},
+        {QStringLiteral("plus"), QStringLiteral("plus.svg")},
+        {QStringLiteral("trash"), QStringLiteral("trash.svg")},
+        {QStringLiteral("list.bullet"), QStringLiteral("list-bullet.svg")},
+        {QStringLiteral("arrow.left.arrow.right.circle.fill"), QStringLiteral("move-circle.svg")},
     };
     return files.value(symbolName);
 }

@@ -1,0 +1,125 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Zeffira
+
+// The sheet that adds a station: name, stream URL and optional category. Every opening starts
+// empty; "Voeg toe" hands the input to the store and closes, unless the URL is not a stream URL.
+SheetDialog {
+    id: sheet
+
+    // The Stations tab's selected category, "" when none; the category field's placeholder.
+    property string defaultCategory
+    property string name
+    property string urlString
+    property string category
+    property bool showError: false
+    readonly property bool inputValid: input.isValidInput(sheet.name, sheet.urlString)
+
+    function dismiss() { sheet.close() }
+
+    function submitStation() {
+        if (input.submitStation(sheet.name, sheet.urlString, sheet.category, sheet.defaultCategory))
+            sheet.dismiss()
+        else
+            sheet.showError = true
+    }
+
+    width: 400
+    height: 250
+    acceptEnabled: sheet.inputValid
+    onCancelRequested: sheet.dismiss()
+    onAcceptRequested: sheet.submitStation()
+    onAboutToShow: {
+        sheet.name = ""
+        sheet.urlString = ""
+        sheet.category = ""
+        sheet.showError = false
+    }
+    onOpened: nameField.forceActiveFocus()
+    onShowErrorChanged: if (showError) errorAlert.open()
+
+    StationInput { id: input }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 20
+        spacing: 14
+
+        Label {
+            Layout.alignment: Qt.AlignHCenter
+            text: "Nieuw radiostation"
+            font.pixelSize: Theme.body
+            font.weight: Font.DemiBold
+        }
+
+        GridLayout {
+            Layout.fillWidth: true
+            columns: 2
+            columnSpacing: 10
+            rowSpacing: 8
+
+            Label { text: "Naam"; font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
+            TextField {
+                id: nameField
+                objectName: "nameField"
+                Layout.fillWidth: true
+                font.pixelSize: Theme.body
+                text: sheet.name
+                onTextEdited: sheet.name = text
+            }
+            Label { text: "Stream URL"; font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
+            TextField {
+                objectName: "urlField"
+                Layout.fillWidth: true
+                font.pixelSize: Theme.body
+                placeholderText: "https://stream.example.org/radio.mp3"
+                text: sheet.urlString
+                onTextEdited: sheet.urlString = text
+            }
+            Label { text: "Categorie"; font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
+            TextField {
+                objectName: "categoryField"
+                Layout.fillWidth: true
+                font.pixelSize: Theme.body
+                placeholderText: input.categoryPlaceholder(sheet.defaultCategory)
+                text: sheet.category
+                onTextEdited: sheet.category = text
+            }
+        }
+
+        Item { Layout.fillHeight: true }
+
+        RowLayout {
+            Layout.fillWidth: true
+            Button {
+                objectName: "cancelButton"
+                text: "Annuleer"
+                focusPolicy: Qt.TabFocus
+                onClicked: sheet.dismiss()
+            }
+            Item { Layout.fillWidth: true }
+            Button {
+                objectName: "addButton"
+                text: "Voeg toe"
+                highlighted: true
+                enabled: sheet.inputValid
+                focusPolicy: Qt.TabFocus
+                onClicked: sheet.submitStation()
+            }
+        }
+    }
+
+    AlertSheet {
+        id: errorAlert
+        objectName: "invalidUrlAlert"
+        title: input.invalidUrlTitle
+        message: input.invalidUrlMessage
+        cancelText: ""
+        confirmText: "OK"
+        onClosed: {
+            sheet.showError = false
+            nameField.forceActiveFocus()
+        }
+    }
+}

@@ -1,0 +1,177 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Zeffira
+
+// The General tab: menu-bar name, start at login (with its error row), the output device and
+// what happens around standby. Controls read the model by binding and write in their handlers,
+// then bind again, because a user's click replaces a control's binding with a plain value.
+ScrollView {
+    id: root
+
+    contentWidth: availableWidth
+    clip: true
+
+    // The switch mirrors the login item and the picker lists the devices present now.
+    onVisibleChanged: if (visible) GeneralSettings.refresh()
+    Component.onCompleted: if (visible) GeneralSettings.refresh()
+
+    component FormGroup: Rectangle {
+        default property alias rows: groupColumn.data
+        Layout.fillWidth: true
+        implicitHeight: groupColumn.implicitHeight
+        radius: 8
+        color: Qt.rgba(Theme.primary.r, Theme.primary.g, Theme.primary.b, 0.035)
+        border.color: Theme.divider
+        ColumnLayout {
+            id: groupColumn
+            anchors.left: parent.left
+            anchors.right: parent.right
+            spacing: 0
+        }
+    }
+
+    component FormRow: RowLayout {
+        property alias label: rowLabel.text
+        Layout.fillWidth: true
+        Layout.leftMargin: 12
+        Layout.rightMargin: 10
+        Layout.minimumHeight: 34
+        spacing: 10
+        Label {
+            id: rowLabel
+            Layout.fillWidth: true
+            Layout.alignment: Qt.AlignTop | Qt.AlignLeft
+            Layout.topMargin: 9
+            font.pixelSize: Theme.body
+        }
+    }
+
+    component FormDivider: Rectangle {
+        Layout.fillWidth: true
+        Layout.leftMargin: 12
+        implicitHeight: 1
+        color: Theme.divider
+    }
+
+    component SectionHeader: Label {
+        Layout.topMargin: 6
+        Layout.leftMargin: 4
+        font.pixelSize: Theme.callout
+        font.weight: Font.DemiBold
+        color: Theme.secondary
+    }
+
+    ColumnLayout {
+        width: root.availableWidth - 48
+        x: 24
+        spacing: 6
+
+        Item { implicitHeight: 10 }
+
+        FormGroup {
+            FormRow {
+                label: "Toon stationsnaam in menubalk"
+                Switch {
+                    objectName: "showStationInMenuBarSwitch"
+                    checked: GeneralSettings.showStationInMenuBar
+                    onToggled: {
+                        GeneralSettings.showStationInMenuBar = checked
+                        checked = Qt.binding(() => GeneralSettings.showStationInMenuBar)
+                    }
+                }
+            }
+            FormDivider {}
+            FormRow {
+                label: "Start automatisch bij opstarten"
+                Switch {
+                    objectName: "launchAtLoginSwitch"
+                    checked: GeneralSettings.launchAtLogin
+                    onToggled: {
+                        GeneralSettings.launchAtLogin = checked
+                        checked = Qt.binding(() => GeneralSettings.launchAtLogin)
+                    }
+                }
+            }
+            Label {
+                objectName: "loginErrorLabel"
+                Layout.fillWidth: true
+                Layout.leftMargin: 12
+                Layout.rightMargin: 12
+                Layout.bottomMargin: 8
+                visible: GeneralSettings.loginError !== ""
+                text: GeneralSettings.loginError
+                wrapMode: Text.Wrap
+                font.pixelSize: Theme.caption
+                color: "#d70015"
+            }
+        }
+
+        SectionHeader { text: "Audio" }
+        FormGroup {
+            FormRow {
+                label: "Uitvoerapparaat"
+                ComboBox {
+                    id: devicePicker
+                    objectName: "outputDevicePicker"
+                    Layout.preferredWidth: 220
+                    Layout.topMargin: 4
+                    Layout.bottomMargin: 4
+                    font.pixelSize: Theme.body
+                    model: GeneralSettings.outputDeviceOptions
+                    textRole: "label"
+                    valueRole: "uid"
+                    currentIndex: indexOfValue(GeneralSettings.selectedOutputDevice)
+                    onActivated: {
+                        GeneralSettings.chooseOutputDevice(currentValue)
+                        currentIndex = Qt.binding(() => indexOfValue(GeneralSettings.selectedOutputDevice))
+                    }
+                }
+            }
+        }
+
+        SectionHeader { text: "Standby" }
+        FormGroup {
+            FormRow {
+                label: "Automatisch pauzeren bij standby"
+                Switch {
+                    objectName: "pauseOnSleepSwitch"
+                    checked: GeneralSettings.pauseOnSleep
+                    onToggled: {
+                        GeneralSettings.pauseOnSleep = checked
+                        checked = Qt.binding(() => GeneralSettings.pauseOnSleep)
+                    }
+                }
+            }
+            FormDivider {}
+            FormRow {
+                id: standbyRow
+                objectName: "standbyModePicker"
+                label: "Na standby"
+                enabled: GeneralSettings.pauseOnSleep
+                Layout.bottomMargin: 4
+                ColumnLayout {
+                    spacing: 0
+                    Layout.topMargin: 2
+                    ButtonGroup { id: standbyGroup }
+                    Repeater {
+                        model: GeneralSettings.standbyModeOptions
+                        RadioButton {
+                            objectName: "standbyMode_" + modelData.value
+                            ButtonGroup.group: standbyGroup
+                            text: modelData.label
+                            font.pixelSize: Theme.body
+                            checked: GeneralSettings.standbyMode === modelData.value
+                            onToggled: {
+                                GeneralSettings.standbyMode = modelData.value
+                                checked = Qt.binding(() => GeneralSettings.standbyMode === modelData.value)
+                            }
+                        }
+                    }
+                }
+            }
+        }
+
+        Item { implicitHeight: 10 }
+    }
+}

@@ -1,0 +1,481 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Zeffira
+
+// The Stations tab: the category column, the stations of the selected category and the add
+// buttons. Every edit goes to the store through the models; the tab keeps only its selection
+// and which sheet or alert is showing.
+Item {
+    id: tab
+
+    // "" is no selection (the store never holds a category without a name).
+    property string selectedCategory: ""
+    property bool showingAddSheet: false
+    property bool showDeleteConfirmation: false
+    property var stationToDelete: null
+    property bool showingAddCategory: false
+    property string newCategoryName: ""
+    property bool showDeleteCategoryConfirmation: false
+    property string categoryToDelete: ""
+
+    readonly property alias categories: categoryModel
+    readonly property alias stations: stationsModel
+    readonly property alias stationDrop: dropState
+
+    function selectFirstIfNone() {
+        if (tab.selectedCategory === "")
+            tab.selectedCategory = categoryModel.initialSelection(tab.selectedCategory)
+    }
+
+    function requestDelete(name, url) {
+        tab.stationToDelete = { name: name, url: url }
+        tab.showDeleteConfirmation = true
+    }
+
+    function requestDeleteCategory(name) {
+        tab.categoryToDelete = name
+        tab.showDeleteCategoryConfirmation = true
+    }
+
+    function createCategory() {
+        tab.selectedCategory = categoryModel.createCategory(tab.newCategoryName)
+        tab.newCategoryName = ""
+        tab.showingAddCategory = false
+    }
+
+    onVisibleChanged: if (visible) selectFirstIfNone()
+    Component.onCompleted: if (visible) selectFirstIfNone()
+
+    onShowingAddSheetChanged: showingAddSheet ? addSheet.open() : addSheet.close()
+    onShowDeleteConfirmationChanged: showDeleteConfirmation ? deleteAlert.open() : deleteAlert.close()
+    onShowingAddCategoryChanged: showingAddCategory ? newCategorySheet.open() : newCategorySheet.close()
+    onShowDeleteCategoryConfirmationChanged: showDeleteCategoryConfirmation ? deleteCategoryAlert.open()
+                                                                            : deleteCategoryAlert.close()
+
+    CategoryListModel { id: categoryModel }
+    CategoryStationsModel { id: stationsModel; category: tab.selectedCategory }
+    StationDrop {
+        id: dropState
+        onShowMoveConfirmationChanged: {
+            if (showMoveConfirmation) {
+                // The sheet's switch writes a plain value; each presentation starts from ours.
+                moveSheet.dontAskAgain = Qt.binding(() => dropState.dontAskAgain)
+                moveSheet.open()
+            } else {
+                moveSheet.close()
+            }
+        }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            spacing: 0
+
+            ListView {
+                id: categoryList
+                objectName: "categoryList"
+                Layout.preferredWidth: 170
+                Layout.fillHeight: true
+                clip: true
+                spacing: 2
+                topMargin: 4
+                bottomMargin: 4
+                leftMargin: 6
+                rightMargin: 6
+                model: categoryModel
+                boundsBehavior: Flickable.StopAtBounds
+                ScrollIndicator.vertical: ScrollIndicator {}
+
+                delegate: CategoryDropRow {
+                    required property string name
+                    required stationCount
+                    required property bool hasStations
+                    objectName: "categoryRow_" + name
+                    width: ListView.view.width - 12
+                    categoryName: name
+                    isSelected: tab.selectedCategory === name
+                    dropHandler: function() { return dropState.handleDrop(name) }
+                    onClicked: tab.selectedCategory = name
+                    onContextMenuRequested: (x, y) => {
+                        if (hasStations) {
+                            busyCategoryMenu.popup()
+                        } else {
+                            emptyCategoryMenu.categoryName = name
+                            emptyCategoryMenu.popup()
+                        }
+                    }
+                }
+            }
+
+            Rectangle { Layout.fillHeight: true; implicitWidth: 1; color: Theme.divider }
+
+            Item {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+
+                ListView {
+                    id: stationList
+                    objectName: "stationList"
+                    anchors.fill: parent
+                    visible: stationsModel.categoryExists
+                    clip: true
+                    model: stationsModel
+                    focus: true
+                    activeFocusOnTab: true
+                    currentIndex: -1
+                    boundsBehavior: Flickable.StopAtBounds
+                    highlightMoveDuration: 0
+                    ScrollIndicator.vertical: ScrollIndicator {}
+                    Keys.onDeletePressed: {
+                        const row = stationList.currentItem
+                        if (row)
+                            tab.requestDelete(row.name, row.url)
+                    }
+                    Connections {
+                        target: stationsModel
+                        function onCategoryChanged() { stationList.currentIndex = -1 }
+                    }
+
+                    delegate: Item {
+                        id: row
+                        required property int index
+                        required property string name
+                        required property string url
+                        readonly property bool isCurrent: ListView.isCurrentItem
+                        objectName: "stationRow_" + index
+                        width: ListView.view.width
+                        implicitHeight: rowLayout.implicitHeight + 14
+
+                        Rectangle {
+                            anchors.fill: parent
+                            anchors.leftMargin: 6
+                            anchors.rightMargin: 6
+                            anchors.topMargin: 1
+                            anchors.bottomMargin: 1
+                            radius: 5
+                            color: row.isCurrent ? Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b,
+                                                           stationList.activeFocus ? 0.22 : 0.12)
+                                                 : "transparent"
+                        }
+
+                        MouseArea {
+                            id: rowMouse
+                            objectName: "rowMouse"
+                            anchors.fill: parent
+                            acceptedButtons: Qt.LeftButton | Qt.RightButton
+                            drag.target: dragProxy
+                            drag.threshold: 6
+                            onPressed: mouse => {
+                                stationList.currentIndex = row.index
+                                stationList.forceActiveFocus()
+                                if (mouse.button !== Qt.LeftButton)
+                                    return
+                                const at = row.mapToItem(tab, 0, 0)
+                                dragProxy.x = at.x + 8
+                                dragProxy.y = at.y + 4
+                                dragProxy.text = row.name
+                                dragProxy.sourceIndex = row.index
+                            }
+                            onClicked: mouse => {
+                                if (mouse.button === Qt.RightButton) {
+                                    stationMenu.stationName = row.name
+                                    stationMenu.stationUrl = row.url
+                                    stationMenu.targets = dropState.moveTargets(tab.selectedCategory)
+                                    stationMenu.popup()
+                                }
+                            }
+                            drag.onActiveChanged: {
+                                if (drag.active) {
+                                    dropState.startDrag(row.name, row.url)
+                                    dragProxy.dragging = true
+                                }
+                            }
+                            onReleased: {
+                                if (dragProxy.dragging) {
+                                    dragProxy.Drag.drop()
+                                    dragProxy.dragging = false
+                                }
+                            }
+                            onCanceled: dragProxy.dragging = false
+                        }
+
+                        // Reordering: a station row dropped on this one goes before or after it.
+                        DropArea {
+                            id: reorderArea
+                            anchors.fill: parent
+                            keys: ["text/plain"]
+                            readonly property bool below: containsDrag && drag.y > height / 2
+                            onDropped: dropEvent => {
+                                if (dropEvent.source !== dragProxy) {
+                                    dropEvent.accepted = false
+                                    return
+                                }
+                                const from = dragProxy.sourceIndex
+                                const to = row.index + (reorderArea.below ? 1 : 0)
+                                if (to !== from && to !== from + 1)
+                                    stationsModel.moveStations([from], to)
+                                dropEvent.accept()
+                            }
+                        }
+
+                        Rectangle {
+                            objectName: "insertionMark"
+                            visible: reorderArea.containsDrag && dragProxy.sourceIndex !== row.index
+                            x: 10
+                            width: parent.width - 20
+                            height: 2
+                            radius: 1
+                            y: reorderArea.below ? parent.height - 1 : -1
+                            color: Theme.accent
+                        }
+
+                        RowLayout {
+                            id: rowLayout
+                            anchors.left: parent.left
+                            anchors.right: parent.right
+                            anchors.verticalCenter: parent.verticalCenter
+                            anchors.leftMargin: 16
+                            anchors.rightMargin: 14
+                            spacing: 8
+
+                            ColumnLayout {
+                                Layout.fillWidth: true
+                                spacing: 2
+                                Label {
+                                    objectName: "nameLabel"
+                                    Layout.fillWidth: true
+                                    text: row.name
+                                    elide: Text.ElideRight
+                                    font.pixelSize: Theme.body
+                                    font.weight: Font.Medium
+                                }
+                                Label {
+                                    objectName: "urlLabel"
+                                    Layout.fillWidth: true
+                                    text: row.url
+                                    elide: Text.ElideRight
+                                    maximumLineCount: 1
+                                    font.pixelSize: Theme.caption
+                                    color: Theme.secondary
+                                }
+                            }
+                            PlainIconButton {
+                                objectName: "trashButton"
+                                symbol: "trash"
+                                size: 15
+                                color: Theme.secondary
+                                toolTipText: "Verwijder"
+                                onClicked: tab.requestDelete(row.name, row.url)
+                            }
+                        }
+                    }
+                }
+
+                ColumnLayout {
+                    objectName: "placeholder"
+                    anchors.centerIn: parent
+                    visible: !stationsModel.categoryExists
+                    spacing: 8
+                    SymbolIcon {
+                        Layout.alignment: Qt.AlignHCenter
+                        symbol: "list.bullet"
+                        size: 40
+                        color: Theme.secondary
+                    }
+                    Label {
+                        Layout.alignment: Qt.AlignHCenter
+                        text: "Selecteer een categorie"
+                        font.pixelSize: Theme.title2
+                        font.weight: Font.DemiBold
+                        color: Theme.secondary
+                    }
+                }
+            }
+        }
+
+        Divider { Layout.fillWidth: true }
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: 12
+            spacing: 8
+            Button {
+                objectName: "newCategoryButton"
+                text: "Nieuwe categorie"
+                icon.source: App.iconSource("folder.badge.plus")
+                icon.color: Theme.primary
+                icon.width: 15
+                icon.height: 15
+                font.pixelSize: Theme.body
+                onClicked: tab.showingAddCategory = true
+            }
+            Item { Layout.fillWidth: true }
+            Button {
+                objectName: "addStationButton"
+                text: "Voeg station toe"
+                icon.source: App.iconSource("plus")
+                icon.color: Theme.primary
+                icon.width: 13
+                icon.height: 13
+                font.pixelSize: Theme.body
+                onClicked: tab.showingAddSheet = true
+            }
+        }
+    }
+
+    // What follows the pointer while a station is dragged; it carries the station's name.
+    Rectangle {
+        id: dragProxy
+        objectName: "dragProxy"
+        property string text
+        property int sourceIndex: -1
+        property bool dragging: false
+        visible: dragging
+        width: proxyLabel.implicitWidth + 20
+        height: proxyLabel.implicitHeight + 10
+        radius: 6
+        color: Theme.background
+        border.color: Theme.accent
+        opacity: 0.9
+        Drag.active: dragging
+        Drag.dragType: Drag.Internal
+        Drag.keys: ["text/plain"]
+        Drag.mimeData: ({ "text/plain": dragProxy.text })
+        Drag.hotSpot.x: 10
+        Drag.hotSpot.y: height / 2
+        Label {
+            id: proxyLabel
+            anchors.centerIn: parent
+            text: dragProxy.text
+            font.pixelSize: Theme.body
+        }
+    }
+
+    Menu {
+        id: busyCategoryMenu
+        objectName: "busyCategoryMenu"
+        MenuItem {
+            objectName: "containsStationsItem"
+            enabled: false
+            text: "Categorie bevat stations"
+        }
+    }
+
+    Menu {
+        id: emptyCategoryMenu
+        objectName: "emptyCategoryMenu"
+        property string categoryName
+        MenuItem {
+            objectName: "deleteCategoryItem"
+            text: "Verwijder categorie"
+            palette.windowText: "#d70015"
+            palette.buttonText: "#d70015"
+            onTriggered: tab.requestDeleteCategory(emptyCategoryMenu.categoryName)
+        }
+    }
+
+    Menu {
+        id: stationMenu
+        objectName: "stationMenu"
+        property string stationName
+        property string stationUrl
+        property var targets: []
+        Menu {
+            id: moveMenu
+            objectName: "moveMenu"
+            title: "Verplaats naar..."
+            Instantiator {
+                model: stationMenu.targets
+                delegate: MenuItem {
+                    required property string modelData
+                    objectName: "moveTo_" + modelData
+                    text: modelData
+                    onTriggered: stationsModel.moveStation(stationMenu.stationName, stationMenu.stationUrl, modelData)
+                }
+                onObjectAdded: (index, object) => moveMenu.insertItem(index, object)
+                onObjectRemoved: (index, object) => moveMenu.removeItem(object)
+            }
+        }
+        MenuSeparator {}
+        MenuItem {
+            objectName: "deleteStationItem"
+            text: "Verwijder"
+            palette.windowText: "#d70015"
+            palette.buttonText: "#d70015"
+            onTriggered: tab.requestDelete(stationMenu.stationName, stationMenu.stationUrl)
+        }
+    }
+
+    AddStationSheet {
+        id: addSheet
+        objectName: "addStationSheet"
+        defaultCategory: tab.selectedCategory
+        onClosed: tab.showingAddSheet = false
+    }
+
+    AlertSheet {
+        id: deleteAlert
+        objectName: "deleteStationAlert"
+        title: "Station verwijderen?"
+        message: tab.stationToDelete ? "Weet je zeker dat je '" + tab.stationToDelete.name + "' wilt verwijderen?" : ""
+        confirmText: "Verwijder"
+        destructive: true
+        onConfirmed: {
+            if (tab.stationToDelete)
+                stationsModel.removeStation(tab.stationToDelete.name, tab.stationToDelete.url)
+            tab.stationToDelete = null
+        }
+        onCancelled: tab.stationToDelete = null
+        onClosed: {
+            tab.showDeleteConfirmation = false
+            stationList.forceActiveFocus()
+        }
+    }
+
+    NewCategorySheet {
+        id: newCategorySheet
+        objectName: "newCategorySheet"
+        categories: categoryModel
+        name: tab.newCategoryName
+        onNameChanged: tab.newCategoryName = name
+        onCreate: tab.createCategory()
+        onCancel: {
+            tab.newCategoryName = ""
+            tab.showingAddCategory = false
+        }
+        onClosed: tab.showingAddCategory = false
+    }
+
+    AlertSheet {
+        id: deleteCategoryAlert
+        objectName: "deleteCategoryAlert"
+        title: "Categorie verwijderen?"
+        message: tab.categoryToDelete !== "" ? "Weet je zeker dat je de categorie '" + tab.categoryToDelete + "' wilt verwijderen?" : ""
+        confirmText: "Verwijder"
+        destructive: true
+        onConfirmed: {
+            if (tab.categoryToDelete !== "")
+                tab.selectedCategory = categoryModel.deleteCategory(tab.categoryToDelete, tab.selectedCategory)
+            tab.categoryToDelete = ""
+        }
+        onCancelled: tab.categoryToDelete = ""
+        onClosed: tab.showDeleteCategoryConfirmation = false
+    }
+
+    MoveStationConfirmationSheet {
+        id: moveSheet
+        objectName: "moveSheet"
+        stationName: dropState.pendingStationName
+        targetCategory: dropState.pendingTargetCategory
+        dontAskAgain: dropState.dontAskAgain
+        onDontAskAgainChanged: dropState.dontAskAgain = dontAskAgain
+        onConfirm: dropState.confirmMove()
+        onCancel: dropState.cancelMove()
+    }
+}
