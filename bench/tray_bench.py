@@ -1,0 +1,781 @@
+#!/usr/bin/env python3
+"""Tray benchmarks: the tray application while it waits in the panel, and its panel's opening.
+
+On a private X server (Xvfb), a private session bus with a StatusNotifierWatcher of our own and
+a private PulseAudio daemon, each program started alone and measured one at a time:
+  - idle memory: proportional set size (PSS) a few seconds after the tray item registered, the
+    panel never opened; against a bare QGuiApplication with one QSystemTrayIcon (bare_tray,
+    built from bench/bare_tray.cpp) and against the GTK radio player goodvibes with its window;
+  - idle CPU over a quiet stretch right after that reading;
+  - the panel: time from Activate(x, y) over D-Bus to the panel's window being mapped, the first
+    time (which builds the QML engine) and again after it was hidden. There is no baseline
+    program for this; the re-open is shown against the first open.
+
+Each figure is the median of several runs, the programs alternating. Missed targets are
+reported, not fatal: the exit status is 0 once the benchmark has run, and 2 when something it
+needs is missing.
+"""
+
+import argparse
+import json
+import os
+import re
+import shutil
+import signal
+import socket
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+if __name__ == "__main__":
+    try:
+        import dbus  # noqa: F401
+    except ImportError:  # Debian's own interpreter carries python3-dbus and python3-gi
+        if sys.executable != "/usr/bin/python3" and os.path.exists("/usr/bin/python3"):
+            os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SOURCE_ROOT = os.path.dirname(HERE)
+
+WATCHER = "org.kde.StatusNotifierWatcher"
+WATCHER_PATH = "/StatusNotifierWatcher"
+SNI = "org.kde.StatusNotifierItem"
+SNI_PATH = "/StatusNotifierItem"
+
+PANEL_WIDTH = 300  # the panel window's fixed width (menu/PanelWindow.qml)
+CLICK_AT = (640, 0)  # where the panel icon sits: the middle of a top panel
+READY_LIMIT = 20.0  # seconds a program may take to register its tray item or map its window
+PANEL_LIMIT = 10.0  # seconds the panel may take to appear or go
+# A click within kClickAfterCloseMs of the panel closing belongs to the closing click and is
+# ignored; the re-open waits well past it.
+REOPEN_AFTER = 1.0
+
+ZEFFIRA = "zeffira"
+BARE = "bare_tray"
+GOODVIBES = "goodvibes"
+PROGRAMS = (ZEFFIRA, BARE, GOODVIBES)
+
+
+class Missing(Exception):
+    """Something the benchmark needs is not there; the message names it."""
+
+
+def log(text):
+    sys.stderr.write(text + "\n")
+    sys.stderr.flush()
+
+
+# ---------------------------------------------------------------------------------------------
+# The StatusNotifierWatcher: what a desktop panel provides. Runs as a child on the private bus;
+# prints "ready" once it owns its name, then one line per registered item:
+#   registered <monotonic time> <pid> <bus name> <object path>
+
+WATCHER_XML = f"""<!DOCTYPE node PUBLIC "-//freedesktop//DTD D-BUS Object Introspection 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/introspect.dtd">
+<node>
+  <interface name="org.freedesktop.DBus.Introspectable">
+    <method name="Introspect"><arg name="xml" type="s" direction="out"/></method>
+  </interface>
+  <interface name="org.freedesktop.DBus.Properties">
+    <method name="Get"><arg type="s" direction="in"/><arg type="s" direction="in"/>
+      <arg type="v" direction="out"/></method>
+    <method name="GetAll"><arg type="s" direction="in"/><arg type="a{{sv}}" direction="out"/></method>
+  </interface>
+  <interface name="{WATCHER}">
+    <method name="RegisterStatusNotifierItem"><arg name="service" type="s" direction="in"/></method>
+    <method name="RegisterStatusNotifierHost"><arg name="service" type="s" direction="in"/></method>
+    <property name="RegisteredStatusNotifierItems" type="as" access="read"/>
+    <property name="IsStatusNotifierHostRegistered" type="b" access="read"/>
+    <property name="ProtocolVersion" type="i" access="read"/>
+    <signal name="StatusNotifierItemRegistered"><arg type="s"/></signal>
+    <signal name="StatusNotifierItemUnregistered"><arg type="s"/></signal>
+    <signal name="StatusNotifierHostRegistered"/>
+  </interface>
+</node>
+"""
+
+
+def run_watcher(lifetime):
+    import dbus
+    import dbus.mainloop.glib
+    import dbus.service
+    from gi.repository import GLib
+
+    dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
+    bus = dbus.SessionBus()
+    daemon = dbus.Interface(bus.get_object("org.freedesktop.DBus", "/org/freedesktop/DBus"),
+                            "org.freedesktop.DBus")
+
+    class Watcher(dbus.service.Object):
+        def __init__(self):
+            super().__init__(bus, WATCHER_PATH)
+            self.items = {}  # "busname/path" -> owning unique name
+
+        @dbus.service.method("org.freedesktop.DBus.Introspectable", out_signature="s")
+        def Introspect(self):
+            # Written out, because Qt reads IsStatusNotifierHostRegistered through an
+            # introspected interface and dbus-python leaves properties out.
+            return WATCHER_XML
+
+        @dbus.service.method("org.freedesktop.DBus.Properties", in_signature="ss", out_signature="v")
+        def Get(self, interface, name):
+            return self.GetAll(interface)[name]
+
+        @dbus.service.method("org.freedesktop.DBus.Properties", in_signature="s", out_signature="a{sv}")
+        def GetAll(self, interface):
+            if interface != WATCHER:
+                raise dbus.exceptions.DBusException("no such interface " + interface,
+                                                    name="org.freedesktop.DBus.Error.UnknownInterface")
+            return {"RegisteredStatusNotifierItems": dbus.Array(sorted(self.items), signature="s"),
+                    "IsStatusNotifierHostRegistered": dbus.Boolean(True),
+                    "ProtocolVersion": dbus.Int32(0)}
+
+        @dbus.service.method(WATCHER, in_signature="s", sender_keyword="sender")
+        def RegisterStatusNotifierItem(self, service, sender):
+            # Either a bus name (the object is then at /StatusNotifierItem) or an object path
+            # on the caller's own connection.
+            if service.startswith("/"):
+                name, path = sender, service
+            else:
+                name, path = service, SNI_PATH
+            pid = int(daemon.GetConnectionUnixProcessID(sender))
+            key = name + path
+            self.items[key] = sender
+            print(f"registered {time.monotonic():.6f} {pid} {name} {path}", flush=True)
+            self.StatusNotifierItemRegistered(key)
+
+        @dbus.service.method(WATCHER, in_signature="s")
+        def RegisterStatusNotifierHost(self, service):
+            pass
+
+        @dbus.service.signal(WATCHER, signature="s")
+        def StatusNotifierItemRegistered(self, service):
+            pass
+
+        @dbus.service.signal(WATCHER, signature="s")
+        def StatusNotifierItemUnregistered(self, service):
+            pass
+
+        @dbus.service.signal(WATCHER)
+        def StatusNotifierHostRegistered(self):
+            pass
+
+        def owner_changed(self, name, old, new):
+            if new:
+                return
+            for key, owner in list(self.items.items()):
+                if owner == name or key.startswith(name + "/"):
+                    del self.items[key]
+                    self.StatusNotifierItemUnregistered(key)
+
+    watcher = Watcher()
+    bus.add_signal_receiver(watcher.owner_changed, "NameOwnerChanged", "org.freedesktop.DBus")
+    loop = GLib.MainLoop()
+    # Gone with the benchmark: at its time limit, when it closes our stdin, or on SIGTERM.
+    GLib.timeout_add_seconds(int(lifetime), loop.quit)
+    GLib.io_add_watch(sys.stdin.fileno(), GLib.IO_IN | GLib.IO_HUP,
+                      lambda fd, cond: (loop.quit(), False)[1] if not os.read(fd, 1) else True)
+    signal.signal(signal.SIGTERM, lambda *_: loop.quit())
+    # A panel is up before any program starts.
+    watcher.StatusNotifierHostRegistered()
+    bus_name = dbus.service.BusName(WATCHER, bus, do_not_queue=True)
+    print("ready", flush=True)
+    loop.run()
+    del bus_name
+
+
+# ---------------------------------------------------------------------------------------------
+# What the X server maps: `xev -root -event substructure` reports every top-level window's
+# creation, geometry, mapping and unmapping; a thread timestamps each report as it arrives.
+
+class MapWatch:
+    HEAD = re.compile(r"^(CreateNotify|ConfigureNotify|MapNotify|UnmapNotify|DestroyNotify) event")
+    WINDOW = re.compile(r"(?:event|parent) 0x[0-9a-f]+, window (0x[0-9a-f]+)")
+    SIZE = re.compile(r"width (\d+), height (\d+)")
+
+    def __init__(self, argv, env):
+        self.proc = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                     stderr=subprocess.DEVNULL, start_new_session=True)
+        self.lock = threading.Lock()
+        self.changed = threading.Condition(self.lock)
+        self.sizes = {}  # window -> (width, height)
+        self.events = []  # (time, kind, window, width of the window then)
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        kind = None
+        for raw in iter(self.proc.stdout.readline, b""):
+            now = time.monotonic()
+            line = raw.decode("ascii", "replace")
+            head = self.HEAD.match(line)
+            if head:
+                kind = head.group(1)
+                continue
+            window = self.WINDOW.search(line)
+            if not kind or not window:
+                continue
+            with self.lock:
+                wid = window.group(1)
+                size = self.SIZE.search(line)
+                if size and kind in ("CreateNotify", "ConfigureNotify"):
+                    self.sizes[wid] = (int(size.group(1)), int(size.group(2)))
+                width = self.sizes.get(wid, (None, None))[0]
+                self.events.append((now, kind, wid, width))
+                self.changed.notify_all()
+            kind = None
+
+    def wait(self, kind, since, deadline, width=None):
+        """The time of the first `kind` event after `since` (of a window `width` wide)."""
+        with self.lock:
+            while True:
+                for when, got, _, got_width in self.events:
+                    if when >= since and got == kind and (width is None or got_width == width):
+                        return when
+                left = deadline - time.monotonic()
+                if left <= 0 or self.proc.poll() is not None:
+                    return None
+                self.changed.wait(min(left, 0.1))
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            self.proc.wait()
+
+
+# ---------------------------------------------------------------------------------------------
+# Programs under test.
+
+class Child:
+    """One launched program: launch time, output (kept for error reports), /proc readings."""
+
+    def __init__(self, argv, env, label):
+        self.label = label
+        self.output_lines = []
+        self.launched = time.monotonic()
+        self.proc = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL,
+                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                                     start_new_session=True)
+        threading.Thread(target=self._collect, daemon=True).start()
+
+    def _collect(self):
+        for raw in iter(self.proc.stdout.readline, b""):
+            self.output_lines.append(raw.decode("utf-8", "replace").rstrip())
+
+    def output(self):
+        return "\n".join(self.output_lines[-30:])
+
+    def alive(self):
+        return self.proc.poll() is None
+
+    def cpu_seconds(self):
+        try:
+            with open(f"/proc/{self.proc.pid}/stat") as f:
+                fields = f.read().rsplit(")", 1)[1].split()
+        except OSError:
+            return None
+        # utime and stime, fields 14 and 15 of the whole line.
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+    def memory_kib(self):
+        """Pss and the private pages (Private_Clean + Private_Dirty), or (None, None)."""
+        fields = {}
+        try:
+            with open(f"/proc/{self.proc.pid}/smaps_rollup") as f:
+                for line in f:
+                    parts = line.split()
+                    if len(parts) == 3 and parts[2] == "kB":
+                        fields[parts[0].rstrip(":")] = int(parts[1])
+        except OSError:
+            return None, None
+        if "Pss" not in fields:
+            return None, None
+        return fields["Pss"], fields.get("Private_Clean", 0) + fields.get("Private_Dirty", 0)
+
+    def stop(self):
+        if self.proc.poll() is None:
+            try:
+                self.proc.send_signal(signal.SIGTERM)
+                self.proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+            except ProcessLookupError:
+                pass
+
+
+class Bench:
+    def __init__(self, args):
+        self.args = args
+        self.zeffira = os.path.abspath(args.zeffira)
+        self.bare_tray = os.path.abspath(args.bare_tray)
+        self.goodvibes = shutil.which(args.goodvibes) or args.goodvibes
+        self.folder = tempfile.mkdtemp(prefix="zeffira-tray-bench-")
+        self.daemons = []  # (Popen, what)
+        self.children = []
+        self.watcher = None
+        self.maps = None
+        self.registrations = []  # (time, pid, bus name, path)
+        self.reg_lock = threading.Condition()
+        self.serial = 0
+        self.results = {}  # key -> {program: [values]}
+        self.env = {}
+
+    # -- set-up -------------------------------------------------------------------------------
+
+    def check_tools(self):
+        missing = []
+        for tool in ("Xvfb", "xev", "dbus-daemon", "pulseaudio", "pactl", "timeout"):
+            if not shutil.which(tool):
+                missing.append(tool)
+        if not os.access(self.zeffira, os.X_OK):
+            missing.append(f"the zeffira binary ({self.zeffira}; build it first)")
+        if not os.access(self.bare_tray, os.X_OK):
+            missing.append(f"the baseline bare_tray ({self.bare_tray}; built with the benchmarks)")
+        if not os.access(self.goodvibes, os.X_OK):
+            missing.append("goodvibes (the Debian package goodvibes)")
+        if not os.path.isfile(f"/proc/{os.getpid()}/smaps_rollup"):
+            missing.append("/proc/PID/smaps_rollup (Linux 4.14 or later)")
+        try:
+            import dbus  # noqa: F401
+        except ImportError:
+            missing.append("python3-dbus")
+        # Asked in a child: the watcher needs GLib, this process should not map it (it would
+        # share those pages with the programs and lower their PSS).
+        probe = subprocess.run([sys.executable, "-c", "import dbus.mainloop.glib; from gi.repository import GLib"],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        if probe.returncode:
+            lines = probe.stderr.decode("utf-8", "replace").strip().splitlines()
+            missing.append("GLib for the watcher (python3-gi, python3-dbus)"
+                           + (f": {lines[-1]}" if lines else ""))
+        if missing:
+            raise Missing("missing: " + ", ".join(missing))
+
+    def daemon(self, argv, what, **kw):
+        # Bounded even if this script is killed outright.
+        limit = str(int(self.args.time_limit + 60))
+        proc = subprocess.Popen(["timeout", limit] + argv, start_new_session=True, **kw)
+        self.daemons.append((proc, what))
+        return proc
+
+    def check_daemons(self):
+        for proc, what in self.daemons:
+            if proc.poll() is not None:
+                raise Missing(f"{what} stopped (exit status {proc.returncode})")
+
+    def start_display(self):
+        read, write = os.pipe()
+        self.daemon(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+                    "Xvfb", pass_fds=(write,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                    stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as f:
+            number = f.readline().strip()
+        if not number:
+            raise Missing("Xvfb did not start")
+        self.env["DISPLAY"] = ":" + number
+
+    def start_bus(self):
+        # No service folders: the bus starts nothing by itself, so everything on it is ours
+        # (a program that would activate dconf or the accessibility bus runs without them).
+        config = os.path.join(self.folder, "session.conf")
+        socket_path = os.path.join(self.folder, "session-bus")
+        with open(config, "w") as f:
+            f.write(f"""<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:path={socket_path}</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+""")
+        proc = self.daemon(["dbus-daemon", "--config-file=" + config, "--nofork", "--nopidfile",
+                            "--print-address=1"], "the session bus", stdin=subprocess.DEVNULL,
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        address = proc.stdout.readline().decode().strip()
+        if not address:
+            raise Missing("dbus-daemon did not start")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+
+    def start_watcher(self):
+        env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.env["DBUS_SESSION_BUS_ADDRESS"])
+        proc = self.daemon([sys.executable, os.path.abspath(__file__), "--watcher",
+                            "--lifetime", str(int(self.args.time_limit + 60))],
+                           "the StatusNotifierWatcher", env=env, stdin=subprocess.PIPE,
+                           stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        if proc.stdout.readline().decode().strip() != "ready":
+            raise Missing("the StatusNotifierWatcher did not start: "
+                          + proc.stderr.read().decode("utf-8", "replace").strip()[-2000:])
+        self.watcher = proc
+
+        def read():
+            for raw in iter(proc.stdout.readline, b""):
+                parts = raw.decode().split()
+                if len(parts) == 5 and parts[0] == "registered":
+                    with self.reg_lock:
+                        self.registrations.append((float(parts[1]), int(parts[2]), parts[3], parts[4]))
+                        self.reg_lock.notify_all()
+
+        threading.Thread(target=read, daemon=True).start()
+
+    def start_pulse(self):
+        runtime = os.path.join(self.folder, "pulse")
+        home = os.path.join(self.folder, "pulse-home")
+        for path in (runtime, home):
+            os.makedirs(path, mode=0o700)
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("XDG_", "PULSE_", "DBUS_"))}
+        env.update(HOME=home, XDG_RUNTIME_DIR=runtime, PULSE_RUNTIME_PATH=runtime,
+                   DBUS_SESSION_BUS_ADDRESS=self.env["DBUS_SESSION_BUS_ADDRESS"],
+                   DBUS_SYSTEM_BUS_ADDRESS=self.no_bus())
+        native = os.path.join(runtime, "native")
+        # Anonymous access: every program has a HOME of its own and so no cookie.
+        argv = ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--disallow-exit",
+                "--use-pid-file=no", "--log-target=stderr", "--log-level=error",
+                f"--load=module-native-protocol-unix auth-anonymous=1 socket={native}",
+                "--load=module-null-sink sink_name=bench"]
+        proc = self.daemon(argv, "pulseaudio", env=env, stdin=subprocess.DEVNULL,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        self.env["PULSE_SERVER"] = "unix:" + native
+        probe = dict(env, PULSE_SERVER=self.env["PULSE_SERVER"])
+        deadline = time.monotonic() + 10
+        while subprocess.run(["pactl", "info"], env=probe, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL).returncode != 0:
+            if proc.poll() is not None:
+                raise Missing("pulseaudio did not start: "
+                              + proc.stderr.read().decode("utf-8", "replace").strip())
+            if time.monotonic() > deadline:
+                raise Missing("pulseaudio did not answer within 10 s")
+            time.sleep(0.1)
+
+    def start_map_watch(self):
+        env = dict(os.environ, DISPLAY=self.env["DISPLAY"])
+        self.maps = MapWatch(["timeout", str(int(self.args.time_limit + 60)), "xev", "-root",
+                              "-event", "substructure"], env)
+
+    def no_bus(self):
+        return "unix:path=" + os.path.join(self.folder, "no-system-bus")
+
+    def connect_bus(self):
+        import dbus
+        self.bus = dbus.bus.BusConnection(self.env["DBUS_SESSION_BUS_ADDRESS"])
+
+    # -- launching ----------------------------------------------------------------------------
+
+    def launch(self, program):
+        self.serial += 1
+        home = os.path.join(self.folder, f"child{self.serial}")
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("XDG_", "PULSE_", "DBUS_", "QT_", "GTK_", "GDK_", "GIO_", "GST_",
+                                    "GSETTINGS_", "SESSION_MANAGER", "DESKTOP_SESSION"))
+               and k not in ("DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY")}
+        env.update(self.env)
+        env.update(HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
+                   XDG_CONFIG_HOME=os.path.join(home, "config"),
+                   XDG_CACHE_HOME=os.path.join(home, "cache"),
+                   XDG_STATE_HOME=os.path.join(home, "state"),
+                   XDG_RUNTIME_DIR=os.path.join(home, "runtime"),
+                   DBUS_SYSTEM_BUS_ADDRESS=self.no_bus(),
+                   # One plugin registry for every program, built in the warm-up, as on a
+                   # desktop where it exists already.
+                   GST_REGISTRY=os.path.join(self.folder, "gst-registry.bin"))
+        for key in ("XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
+                    "XDG_RUNTIME_DIR"):
+            os.makedirs(env[key], mode=0o700)
+        if program == ZEFFIRA:
+            # One local station, so that nothing the program might do reaches the internet.
+            os.makedirs(os.path.join(env["XDG_DATA_HOME"], "Zeffira"))
+            with open(os.path.join(env["XDG_DATA_HOME"], "Zeffira", "stations.json"), "w") as f:
+                json.dump([{"name": "Bench", "stations": [
+                    {"name": "Bench", "url": f"http://127.0.0.1:{self.refused_port}/mp3"}]}], f)
+            argv = [self.zeffira]
+        elif program == BARE:
+            argv = [self.bare_tray]
+        else:
+            argv = [self.goodvibes]
+        child = Child(argv, env, program)
+        self.children.append(child)
+        return child
+
+    def finish(self, child):
+        child.stop()
+        if child in self.children:
+            self.children.remove(child)
+
+    def record(self, key, program, value):
+        self.results.setdefault(key, {}).setdefault(program, []).append(value)
+
+    def order(self, round_index):
+        shift = round_index % len(PROGRAMS)
+        return PROGRAMS[shift:] + PROGRAMS[:shift]
+
+    def wait_ready(self, child):
+        """When a tray program's item registered (its bus name and path), or a windowed
+        program's first top-level window was mapped; None if neither happened in time."""
+        deadline = child.launched + READY_LIMIT
+        if child.label == GOODVIBES:
+            # Alone on the display, so the first window mapped after the launch is its own.
+            when = self.maps.wait("MapNotify", child.launched, deadline)
+            return (when, None) if when else (None, None)
+        with self.reg_lock:
+            while True:
+                for when, pid, name, path in self.registrations:
+                    if pid == child.proc.pid and when >= child.launched:
+                        return when, (name, path)
+                left = deadline - time.monotonic()
+                if left <= 0 or not child.alive():
+                    return None, None
+                self.reg_lock.wait(min(left, 0.1))
+
+    # -- measurements -------------------------------------------------------------------------
+
+    def warm_up(self):
+        log("warming up (page cache, GStreamer plugin registry)")
+        for program in PROGRAMS:
+            child = self.launch(program)
+            ready, _ = self.wait_ready(child)
+            if ready is None:
+                text = f"{program} did not come up within {READY_LIMIT:.0f} s; its output:\n{child.output()}"
+                self.finish(child)
+                if program == ZEFFIRA:
+                    log("  " + text)
+                else:
+                    raise Missing(text)
+            else:
+                time.sleep(1.0)
+                self.finish(child)
+
+    def run_once(self, program, round_index):
+        self.check_daemons()
+        child = self.launch(program)
+        try:
+            ready, item = self.wait_ready(child)
+            if ready is None:
+                log(f"  {program}: not up within {READY_LIMIT:.0f} s; its output:\n{child.output()}")
+                for key in ("ready", "pss", "uss", "cpu"):
+                    self.record(key, program, None)
+                if program == ZEFFIRA:
+                    for key in ("first open", "re-open", "pss panel"):
+                        self.record(key, program, None)
+                return
+            self.record("ready", program, ready - child.launched)
+            time.sleep(max(0.0, ready + self.args.settle - time.monotonic()))
+            pss, private = child.memory_kib()
+            self.record("pss", program, None if pss is None else pss / 1024)
+            self.record("uss", program, None if private is None else private / 1024)
+            cpu0, t0 = child.cpu_seconds(), time.monotonic()
+            time.sleep(self.args.idle)
+            cpu1, t1 = child.cpu_seconds(), time.monotonic()
+            cpu = 100 * (cpu1 - cpu0) / (t1 - t0) if None not in (cpu0, cpu1) and child.alive() else None
+            self.record("cpu", program, cpu)
+            text = (f"  round {round_index + 1} {program:<9} up {ready - child.launched:.3f} s, "
+                    f"PSS {pss / 1024 if pss else 0:.1f} MiB, idle CPU "
+                    + (f"{cpu:.2f} %" if cpu is not None else "-"))
+            if program == ZEFFIRA:
+                first, again = self.panel(child, item)
+                self.record("first open", program, first)
+                self.record("re-open", program, again)
+                pss = child.memory_kib()[0] if child.alive() else None
+                self.record("pss panel", program, None if pss is None else pss / 1024)
+                text += (", panel " + (f"{first * 1000:.1f} ms" if first is not None else "-")
+                         + " / re-open " + (f"{again * 1000:.1f} ms" if again is not None else "-"))
+            log(text)
+        finally:
+            self.finish(child)
+
+    def panel(self, child, item):
+        """Seconds from Activate to the panel mapped: first, and again after hiding it."""
+        import dbus
+        name, path = item
+        proxy = self.bus.get_object(name, path, introspect=False)
+
+        def activate():
+            sent = time.monotonic()
+            # Not waited on: the program may build the panel before it answers.
+            proxy.Activate(dbus.Int32(CLICK_AT[0]), dbus.Int32(CLICK_AT[1]), dbus_interface=SNI,
+                           ignore_reply=True)
+            return sent
+
+        def opened(sent):
+            when = self.maps.wait("MapNotify", sent, sent + PANEL_LIMIT, PANEL_WIDTH)
+            if when is None:
+                log(f"  no window {PANEL_WIDTH} px wide was mapped within {PANEL_LIMIT:.0f} s "
+                    f"of Activate; zeffira's output:\n{child.output()}")
+                return None
+            return when - sent
+
+        first = opened(activate())
+        if first is None:
+            return None, None
+        time.sleep(0.5)
+        hidden = activate()
+        if self.maps.wait("UnmapNotify", hidden, hidden + PANEL_LIMIT, PANEL_WIDTH) is None:
+            log("  the panel did not go on the second Activate")
+            return first, None
+        time.sleep(REOPEN_AFTER)
+        return first, opened(activate())
+
+    # -- report -------------------------------------------------------------------------------
+
+    def report(self):
+        rows = []
+
+        def values(key, program):
+            return self.results.get(key, {}).get(program, [])
+
+        def median(key, program):
+            got = values(key, program)
+            if not got or any(v is None for v in got):
+                return None
+            return statistics.median(got)
+
+        def fmt(value, unit):
+            if value is None:
+                return "-"
+            return {"s": f"{value:.3f} s", "ms": f"{value * 1000:.1f} ms", "%": f"{value:.2f} %",
+                    "MiB": f"{value:.1f} MiB"}[unit]
+
+        def failed(key, program):
+            n = sum(v is None for v in values(key, program))
+            return f" ({n} failed)" if n else ""
+
+        def row(name, z, b, unit, target, check, base_label=""):
+            ratio = z / b if z is not None and b else None
+            if check is None:
+                verdict = "info"
+            elif z is None:
+                verdict = "over" if values(*name[1]) else "-"
+            else:
+                verdict = "ok" if check(z, ratio) else "over"
+            b_text = fmt(b, unit) + (f" ({base_label})" if base_label and b is not None else "")
+            ratio_text = "-" if ratio is None else f"{ratio:.2f}x" if ratio >= 0.1 else f"{ratio:.4f}x"
+            rows.append((name[0], fmt(z, unit) + failed(*name[1]), b_text, ratio_text, target, verdict))
+
+        z_pss, b_pss, g_pss = (median("pss", p) for p in PROGRAMS)
+        row(("launch to tray item registered", ("ready", ZEFFIRA)), median("ready", ZEFFIRA),
+            median("ready", BARE), "s", "", None, BARE)
+        row(("idle PSS, panel never opened", ("pss", ZEFFIRA)), z_pss, b_pss, "MiB", "<= 1.5x",
+            lambda z, r: r is not None and r <= 1.5, BARE)
+        row(("idle PSS against goodvibes", ("pss", ZEFFIRA)), z_pss, g_pss, "MiB", "<= 0.5x",
+            lambda z, r: r is not None and r <= 0.5, GOODVIBES)
+        z_uss = median("uss", ZEFFIRA)
+        row(("idle private memory (USS)", ("uss", ZEFFIRA)), z_uss, median("uss", BARE), "MiB", "",
+            None, BARE)
+        row(("idle private memory against goodvibes", ("uss", ZEFFIRA)), z_uss,
+            median("uss", GOODVIBES), "MiB", "", None, GOODVIBES)
+        row((f"idle CPU over {self.args.idle:.0f} s", ("cpu", ZEFFIRA)), median("cpu", ZEFFIRA),
+            median("cpu", BARE), "%", "~0 (<= 0.5 %)", lambda z, r: z <= 0.5, BARE)
+        row((f"idle CPU over {self.args.idle:.0f} s, goodvibes", ("cpu", GOODVIBES)),
+            median("cpu", GOODVIBES), None, "%", "", None)
+        first = median("first open", ZEFFIRA)
+        row(("panel first open (Activate to mapped)", ("first open", ZEFFIRA)), first, None, "ms",
+            "no baseline", None)
+        row(("panel re-open, against the first open", ("re-open", ZEFFIRA)),
+            median("re-open", ZEFFIRA), first, "ms", "no baseline", None, "first open")
+        row(("PSS after the panel was shown", ("pss panel", ZEFFIRA)), median("pss panel", ZEFFIRA),
+            z_pss, "MiB", "", None, "idle")
+
+        header = ("measurement", "zeffira", "baseline", "ratio", "target", "")
+        widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(len(header))]
+        print()
+        print(f"Tray: zeffira against {BARE} (a QGuiApplication with one QSystemTrayIcon) and "
+              f"{GOODVIBES}, medians of {self.args.runs} runs each, one program at a time")
+        for r in [header] + rows:
+            print("  ".join(str(cell).ljust(w) for cell, w in zip(r, widths)).rstrip())
+        print()
+        print(f"PSS: read {self.args.settle:.0f} s after the tray item registered with the watcher "
+              f"(goodvibes: after its window was mapped). idle CPU: user + system time over the "
+              f"{self.args.idle:.0f} s after that, as a share of one core. panel: from sending "
+              f"Activate{CLICK_AT} to the X server mapping the {PANEL_WIDTH} px wide panel; the "
+              f"first open builds the QML engine and the panel, the re-open (after a second "
+              f"Activate hid it and {REOPEN_AFTER:.0f} s passed) only shows it again. There is no "
+              f"baseline program for the panel: its row shows the re-open against the first open.")
+        sys.stdout.flush()
+
+    def cleanup(self):
+        for child in list(self.children):
+            child.stop()
+        if self.maps:
+            self.maps.stop()
+        for proc, _ in reversed(self.daemons):
+            if proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--zeffira", default=os.path.join(SOURCE_ROOT, "build", "src", "zeffira"),
+                        help="the zeffira binary (default: build/src/zeffira)")
+    parser.add_argument("--bare-tray", help="the baseline program (default: bench/bare_tray in "
+                        "the build folder that holds the zeffira binary)")
+    parser.add_argument("--goodvibes", default="goodvibes", help="the goodvibes program")
+    parser.add_argument("--quick", action="store_true", help="3 runs of each program instead of 5")
+    parser.add_argument("--runs", type=int, help="runs of each program")
+    parser.add_argument("--settle", type=float, default=3.0,
+                        help="seconds after the tray item appeared before memory is read")
+    parser.add_argument("--idle", type=float, default=10.0, help="seconds of idle CPU measured")
+    parser.add_argument("--watcher", action="store_true", help=argparse.SUPPRESS)
+    parser.add_argument("--lifetime", type=float, default=600, help=argparse.SUPPRESS)
+    args = parser.parse_args()
+
+    if args.watcher:
+        run_watcher(args.lifetime)
+        return 0
+
+    args.runs = args.runs or (3 if args.quick else 5)
+    if not args.bare_tray:
+        build = os.path.dirname(os.path.dirname(os.path.abspath(args.zeffira)))
+        args.bare_tray = os.path.join(build, "bench", "bare_tray")
+    # Everything the benchmark starts is gone after this, whatever happens to the benchmark.
+    args.time_limit = 2 * (60 + (args.runs + 1) * 3 * (READY_LIMIT + args.settle + args.idle + 15))
+
+    bench = Bench(args)
+    # SIGTERM unwinds like Ctrl-C, through the cleanup below.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(130))
+    try:
+        bench.check_tools()
+        began = time.monotonic()
+        # A port that nothing listens on, for the one station in the player's catalogue.
+        with socket.socket() as s:
+            s.bind(("127.0.0.1", 0))
+            bench.refused_port = s.getsockname()[1]
+        bench.start_display()
+        bench.start_map_watch()
+        bench.start_bus()
+        bench.start_watcher()
+        bench.start_pulse()
+        bench.connect_bus()
+        bench.warm_up()
+        log("measuring, one program at a time")
+        for round_index in range(args.runs):
+            for program in bench.order(round_index):
+                bench.run_once(program, round_index)
+        bench.report()
+        print(f"(benchmark took {time.monotonic() - began:.0f} s)")
+        return 0
+    except Missing as error:
+        log(f"tray benchmark cannot run: {error}")
+        return 2
+    except KeyboardInterrupt:
+        log("interrupted")
+        return 130
+    finally:
+        bench.cleanup()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
