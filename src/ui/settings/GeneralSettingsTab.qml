@@ -121,10 +121,15 @@ ScrollView {
                     model: GeneralSettings.outputDeviceOptions
                     textRole: "label"
                     valueRole: "uid"
-                    currentIndex: indexOfValue(GeneralSettings.selectedOutputDevice)
-                    onActivated: {
-                        GeneralSettings.chooseOutputDevice(currentValue)
-                        currentIndex = Qt.binding(() => indexOfValue(GeneralSettings.selectedOutputDevice))
+                    // Follows both the list and the choice (indexOfValue() would not notice the list).
+                    function selectedIndex() {
+                        const uid = GeneralSettings.selectedOutputDevice
+                        return GeneralSettings.outputDeviceOptions.findIndex(option => option.uid === uid)
+                    }
+                    currentIndex: selectedIndex()
+                    onActivated: index => {
+                        GeneralSettings.chooseOutputDevice(GeneralSettings.outputDeviceOptions[index].uid)
+                        currentIndex = Qt.binding(() => selectedIndex())
                     }
                 }
             }

@@ -1,0 +1,101 @@
+// Renders the settings window to PNG for review: both tabs, the add-station sheet and the move
+// confirmation. Usage: settings_screenshot <output folder>. Runs offscreen or under Xvfb.
+#include "TestRig.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+#include <cstdio>
+
+Q_IMPORT_QML_PLUGIN(ZeffiraPlugin)
+
+namespace {
+void settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool save(QQuickWindow *window, const QString &path)
+{
+    const QImage image = window->grabWindow();
+    if (image.isNull() || !image.save(path)) {
+        std::fprintf(stderr, "settings_screenshot: could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s (%dx%d)\n", qPrintable(path), image.width(), image.height());
+    return true;
+}
+
+QObject *child(QObject *root, const char *name)
+{
+    QObject *found = root->findChild<QObject *>(QString::fromLatin1(name));
+    if (!found)
+        std::fprintf(stderr, "settings_screenshot: no %s in the window\n", name);
+    return found;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    QQuickStyle::setStyle(QStringLiteral("Fusion"));
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: settings_screenshot <output folder>\n");
+        return 2;
+    }
+    const QDir out(args.at(1));
+
+    TestRig rig;
+    rig.setDevices({QVariantMap{{"id", 1}, {"uid", "alsa_output.analog-stereo"}, {"name", "Ingebouwde audio"}},
+                    QVariantMap{{"id", 2}, {"uid", "bluez_sink.headphones"}, {"name", "Koptelefoon"}}});
+    rig.publish();
+
+    QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Zeffira/settings/SettingsWindow.qml")));
+    auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    if (!window)
+        return 1;
+    window->show();
+    settle(400);
+    if (!save(window, out.filePath(QStringLiteral("settings-general.png"))))
+        return 1;
+
+    QObject *view = window->property("view").value<QObject *>();
+    QMetaObject::invokeMethod(view, "showTab", Q_ARG(QVariant, 1));
+    settle(400);
+    if (!save(window, out.filePath(QStringLiteral("settings-stations.png"))))
+        return 1;
+
+    QObject *tab = child(window, "stationsTab");
+    if (!tab)
+        return 1;
+    tab->setProperty("showingAddSheet", true);
+    settle(300);
+    if (QObject *sheet = child(window, "addStationSheet")) {
+        sheet->setProperty("name", QStringLiteral("Radio Zuid"));
+        sheet->setProperty("urlString", QStringLiteral("https://stream.example.org/zuid.mp3"));
+    }
+    settle(300);
+    if (!save(window, out.filePath(QStringLiteral("sheet-add-station.png"))))
+        return 1;
+    tab->setProperty("showingAddSheet", false);
+
+    auto *drop = tab->property("stationDrop").value<QObject *>();
+    QMetaObject::invokeMethod(drop, "startDrag", Q_ARG(QString, QStringLiteral("NPO Klassiek")),
+                              Q_ARG(QString, QStringLiteral("https://icecast.example/klassiek")));
+    bool accepted = false;
+    QMetaObject::invokeMethod(drop, "handleDrop", Q_RETURN_ARG(bool, accepted), Q_ARG(QString, QStringLiteral("Jazz")));
+    settle(400);
+    if (!accepted || !save(window, out.filePath(QStringLiteral("sheet-move.png"))))
+        return 1;
+    return 0;
+}
