@@ -35,7 +35,7 @@ install: build
 
 # Builds and runs the benchmarks; each prints ratios against a baseline measured in the same run.
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+	@for b in $(BUILD)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; done
 	@for b in bench/*.sh; do [ -f "$$b" ] && BUILD=$(BUILD) bash "$$b" || true; done
 
 format:
