@@ -396,7 +396,11 @@ Item {
                     required property string modelData
                     objectName: "moveTo_" + modelData
                     text: modelData
-                    onTriggered: stationsModel.moveStation(stationMenu.stationName, stationMenu.stationUrl, modelData)
+                    onTriggered: {
+                        // Closes the whole menu, not only the submenu.
+                        stationMenu.dismiss()
+                        stationsModel.moveStation(stationMenu.stationName, stationMenu.stationUrl, modelData)
+                    }
                 }
                 onObjectAdded: (index, object) => moveMenu.insertItem(index, object)
                 onObjectRemoved: (index, object) => moveMenu.removeItem(object)

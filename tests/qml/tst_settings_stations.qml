@@ -1,0 +1,393 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import Zeffira
+import ZeffiraTest
+
+// The Stations tab and its sheets on the real station store of the rig's temporary folder:
+// every case checks the view and what was saved to "stations.json". The rig's catalogue is
+// Publiek (NPO Radio 1, NPO Klassiek), Leeg (empty), Jazz (Sublime, Jazz Radio Één).
+TestCase {
+    id: testCase
+    name: "SettingsStations"
+    visible: true
+    width: 550
+    height: 420
+    when: windowShown
+
+    Component { id: viewComponent; SettingsView { width: 550; height: 420 } }
+
+    property var view: null
+    property var tab: null
+
+    function init() {
+        TestRig.reset()
+        view = createTemporaryObject(viewComponent, testCase)
+        verify(view, "SettingsView")
+        view.showTab(1)
+        tab = view.stationsTab
+        waitForRendering(view)
+    }
+
+    function child(name) {
+        const item = findChild(view, name)
+        verify(item, name)
+        return item
+    }
+
+    // [{name, stations: [names]}] as saved.
+    function saved() {
+        return TestRig.savedCatalogue().map(c => ({ name: c.name, stations: c.stations.map(s => s.name) }))
+    }
+    function savedCategory(name) {
+        const found = TestRig.savedCatalogue().find(c => c.name === name)
+        return found ? found.stations : null
+    }
+
+    function stationRow(index) {
+        const list = child("stationList")
+        waitForItemPolished(list)
+        const row = list.itemAtIndex(index)
+        verify(row, "station row " + index)
+        return row
+    }
+    function categoryRow(name) {
+        const list = child("categoryList")
+        waitForItemPolished(list)
+        return child("categoryRow_" + name)
+    }
+    function visibleStationNames() {
+        const list = child("stationList")
+        waitForItemPolished(list)
+        const names = []
+        for (let i = 0; i < list.count; ++i)
+            names.push(list.itemAtIndex(i).name)
+        return names
+    }
+
+    // A press on the station row, steps past the drag threshold, a release over `target`.
+    function dragStation(index, target, targetY) {
+        const row = stationRow(index)
+        const start = row.mapToItem(view, 40, row.height / 2)
+        const end = target.mapToItem(view, target.width / 2, targetY === undefined ? target.height / 2 : targetY)
+        mousePress(view, start.x, start.y)
+        for (let step = 1; step <= 8; ++step)
+            mouseMove(view, start.x + (end.x - start.x) * step / 8, start.y + (end.y - start.y) * step / 8)
+        mouseMove(view, end.x, end.y)
+        mouseRelease(view, end.x, end.y)
+    }
+
+    function typeText(text) {
+        for (const character of text)
+            keyClick(character)
+    }
+
+    function openAddSheet() {
+        mouseClick(child("addStationButton"))
+        const sheet = child("addStationSheet")
+        tryCompare(sheet, "opened", true)
+        return sheet
+    }
+
+    function test_firstCategorySelectedWithItsStations() {
+        compare(tab.selectedCategory, "Publiek")
+        verify(categoryRow("Publiek").isSelected)
+        compare(categoryRow("Publiek").stationCount, 2)
+        compare(findChild(categoryRow("Leeg"), "countLabel").text, "0")
+        compare(visibleStationNames(), ["NPO Radio 1", "NPO Klassiek"])
+        compare(findChild(stationRow(1), "urlLabel").text, "https://icecast.example/klassiek")
+        compare(child("placeholder").visible, false)
+        mouseClick(categoryRow("Jazz"))
+        compare(tab.selectedCategory, "Jazz")
+        compare(visibleStationNames(), ["Sublime", "Jazz Radio Één"])
+    }
+
+    function test_addStation_data() {
+        return [
+            { tag: "spaces and a line break, selected category", name: "  Radio Zuid ",
+              url: "  https://zuid.example/live.mp3\n", category: "", into: "Publiek" },
+            { tag: "category with surrounding spaces", name: "Radio Noord", url: "http://noord.example/",
+              category: "  Regionaal  ", into: "Regionaal" },
+        ]
+    }
+
+    function test_addStation(data) {
+        const sheet = openAddSheet()
+        compare(child("categoryField").placeholderText, "Publiek")
+        verify(!child("addButton").enabled)
+        // Typed where the keyboard can; the line break can only be pasted.
+        typeText(data.name)
+        sheet.urlString = data.url
+        sheet.category = data.category
+        verify(child("addButton").enabled)
+        keyClick(Qt.Key_Return)
+        tryCompare(sheet, "opened", false)
+        const stations = savedCategory(data.into)
+        verify(stations, data.into + " saved")
+        const added = stations[stations.length - 1]
+        compare(added.name, data.name.trim())
+        compare(added.url, data.url.trim())
+        tab.selectedCategory = data.into
+        compare(visibleStationNames().slice(-1)[0], data.name.trim())
+    }
+
+    function test_invalidInputKeepsAddDisabled_data() {
+        return [
+            { tag: "blank name", name: "   ", url: "https://a.example/" },
+            { tag: "ftp", name: "A", url: "ftp://a.example/radio" },
+            { tag: "no scheme", name: "A", url: "a.example/radio" },
+            { tag: "upper-case scheme", name: "A", url: "HTTPS://a.example/radio" },
+        ]
+    }
+
+    function test_invalidInputKeepsAddDisabled(data) {
+        const before = saved()
+        const sheet = openAddSheet()
+        sheet.name = data.name
+        sheet.urlString = data.url
+        verify(!child("addButton").enabled)
+        keyClick(Qt.Key_Return)
+        verify(sheet.opened)
+        compare(saved(), before)
+        keyClick(Qt.Key_Escape)
+        tryCompare(sheet, "opened", false)
+    }
+
+    function test_upperCaseSchemeSubmittedShowsTheAlert() {
+        const before = saved()
+        const sheet = openAddSheet()
+        sheet.name = "Hoofdletters"
+        sheet.urlString = "HTTP://caps.example/radio"
+        sheet.submitStation()
+        const alert = child("invalidUrlAlert")
+        tryCompare(alert, "opened", true)
+        compare(findChild(alert, "alertTitle").text, "Ongeldige URL")
+        compare(findChild(alert, "alertMessage").text, "Voer een geldige stream URL in.")
+        compare(saved(), before)
+        keyClick(Qt.Key_Return)
+        tryCompare(alert, "opened", false)
+        // The sheet keeps its input.
+        verify(sheet.opened)
+        compare(sheet.urlString, "HTTP://caps.example/radio")
+    }
+
+    function test_duplicateUrlIsRefusedSilently() {
+        const before = saved()
+        const sheet = openAddSheet()
+        sheet.name = "Nog een keer"
+        sheet.urlString = "https://jazz.example/sublime"
+        mouseClick(child("addButton"))
+        tryCompare(sheet, "opened", false)
+        compare(saved(), before)
+    }
+
+    function test_escapeClosesTheSheetWithoutStoring() {
+        const before = saved()
+        const sheet = openAddSheet()
+        typeText("Weg")
+        sheet.urlString = "https://weg.example/"
+        keyClick(Qt.Key_Escape)
+        tryCompare(sheet, "opened", false)
+        compare(saved(), before)
+        // The next opening starts empty.
+        openAddSheet()
+        compare(sheet.name, "")
+        compare(sheet.urlString, "")
+    }
+
+    function test_dropOnTheCategoryHoldingTheUrlIsRefused() {
+        const before = saved()
+        dragStation(0, categoryRow("Publiek"))
+        compare(tab.stationDrop.hasDraggedStation, false)
+        compare(tab.stationDrop.showMoveConfirmation, false)
+        compare(categoryRow("Publiek").isTargeted, false)
+        compare(saved(), before)
+    }
+
+    function test_dragOntoACategory_data() {
+        return [
+            { tag: "confirmed", skip: false, dontAsk: false, key: Qt.Key_Return, moved: true, skipAfter: undefined },
+            { tag: "confirmed, do not ask again", skip: false, dontAsk: true, key: Qt.Key_Return, moved: true, skipAfter: true },
+            { tag: "cancelled, do not ask again", skip: false, dontAsk: true, key: Qt.Key_Escape, moved: false, skipAfter: undefined },
+            { tag: "without confirmation", skip: true, moved: true, skipAfter: true },
+        ]
+    }
+
+    function test_dragOntoACategory(data) {
+        if (data.skip)
+            TestRig.setSetting("skipMoveConfirmation", true)
+        dragStation(1, categoryRow("Jazz"))
+        const sheet = child("moveSheet")
+        if (!data.skip) {
+            tryCompare(sheet, "opened", true)
+            compare(findChild(sheet, "messageLabel").text, "'NPO Klassiek' wordt verplaatst naar 'Jazz'.")
+            // Nothing moves until the sheet says so.
+            compare(savedCategory("Publiek").length, 2)
+            compare(findChild(sheet, "dontAskAgainSwitch").checked, false)
+            if (data.dontAsk)
+                mouseClick(findChild(sheet, "dontAskAgainSwitch"))
+            keyClick(data.key)
+            tryCompare(sheet, "opened", false)
+        } else {
+            compare(sheet.opened, false)
+        }
+        compare(savedCategory("Publiek").map(s => s.name), data.moved ? ["NPO Radio 1"] : ["NPO Radio 1", "NPO Klassiek"])
+        compare(savedCategory("Jazz").map(s => s.name).indexOf("NPO Klassiek") >= 0, data.moved)
+        compare(visibleStationNames(), data.moved ? ["NPO Radio 1"] : ["NPO Radio 1", "NPO Klassiek"])
+        compare(TestRig.setting("skipMoveConfirmation"), data.skipAfter)
+        if (data.skipAfter) {
+            // Later drops move at once.
+            dragStation(0, categoryRow("Jazz"))
+            compare(sheet.opened, false)
+            compare(savedCategory("Jazz").map(s => s.name).indexOf("NPO Radio 1") >= 0, true)
+        }
+    }
+
+    function test_confirmationButtons() {
+        dragStation(0, categoryRow("Jazz"))
+        const sheet = child("moveSheet")
+        tryCompare(sheet, "opened", true)
+        mouseClick(findChild(sheet, "cancelButton"))
+        tryCompare(sheet, "opened", false)
+        compare(savedCategory("Publiek").length, 2)
+        // A new presentation starts with the switch off again.
+        dragStation(0, categoryRow("Jazz"))
+        tryCompare(sheet, "opened", true)
+        compare(findChild(sheet, "dontAskAgainSwitch").checked, false)
+        mouseClick(findChild(sheet, "confirmButton"))
+        tryCompare(sheet, "opened", false)
+        compare(savedCategory("Jazz").map(s => s.name), ["Sublime", "Jazz Radio Één", "NPO Radio 1"])
+    }
+
+    function test_reorderByDragging() {
+        mouseClick(categoryRow("Jazz"))
+        const first = stationRow(0)
+        dragStation(1, first, 3)
+        compare(savedCategory("Jazz").map(s => s.name), ["Jazz Radio Één", "Sublime"])
+        compare(visibleStationNames(), ["Jazz Radio Één", "Sublime"])
+        compare(tab.stationDrop.showMoveConfirmation, false)
+    }
+
+    function test_moveThroughTheSubmenu() {
+        mouseClick(stationRow(0), 40, 10, Qt.RightButton)
+        const menu = child("stationMenu")
+        tryCompare(menu, "opened", true)
+        const moveMenu = child("moveMenu")
+        mouseClick(menu.itemAt(0))
+        tryCompare(moveMenu, "opened", true)
+        compare(moveMenu.count, 2)
+        compare(moveMenu.itemAt(0).text, "Leeg")
+        compare(moveMenu.itemAt(1).text, "Jazz")
+        // The submenu overlaps its parent in a narrow window; the keyboard picks reliably.
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Down)
+        compare(moveMenu.currentIndex, 1)
+        keyClick(Qt.Key_Return)
+        compare(savedCategory("Jazz").map(s => s.name), ["Sublime", "Jazz Radio Één", "NPO Radio 1"])
+        compare(visibleStationNames(), ["NPO Klassiek"])
+        tryCompare(menu, "opened", false)
+        compare(child("moveSheet").opened, false)
+    }
+
+    function test_deleteStation() {
+        const alert = child("deleteStationAlert")
+        mouseClick(findChild(stationRow(1), "trashButton"))
+        tryCompare(alert, "opened", true)
+        compare(findChild(alert, "alertTitle").text, "Station verwijderen?")
+        compare(findChild(alert, "alertMessage").text, "Weet je zeker dat je 'NPO Klassiek' wilt verwijderen?")
+        keyClick(Qt.Key_Escape)
+        tryCompare(alert, "opened", false)
+        compare(savedCategory("Publiek").length, 2)
+        // Delete on the selected row asks the same; "Verwijder" removes it.
+        mouseClick(stationRow(0))
+        keyClick(Qt.Key_Delete)
+        tryCompare(alert, "opened", true)
+        compare(findChild(alert, "alertMessage").text, "Weet je zeker dat je 'NPO Radio 1' wilt verwijderen?")
+        mouseClick(findChild(alert, "alertConfirm"))
+        tryCompare(alert, "opened", false)
+        compare(savedCategory("Publiek").map(s => s.name), ["NPO Klassiek"])
+        compare(visibleStationNames(), ["NPO Klassiek"])
+        compare(tab.stationToDelete, null)
+    }
+
+    function test_categoryContextMenus() {
+        mouseClick(categoryRow("Publiek"), 20, 10, Qt.RightButton)
+        const busy = child("busyCategoryMenu")
+        tryCompare(busy, "opened", true)
+        compare(busy.count, 1)
+        compare(busy.itemAt(0).text, "Categorie bevat stations")
+        compare(busy.itemAt(0).enabled, false)
+        busy.close()
+        tryCompare(busy, "opened", false)
+    }
+
+    function test_deleteTheSelectedCategory() {
+        mouseClick(categoryRow("Leeg"))
+        mouseClick(categoryRow("Leeg"), 20, 10, Qt.RightButton)
+        const menu = child("emptyCategoryMenu")
+        tryCompare(menu, "opened", true)
+        compare(menu.itemAt(0).text, "Verwijder categorie")
+        mouseClick(menu.itemAt(0))
+        const alert = child("deleteCategoryAlert")
+        tryCompare(alert, "opened", true)
+        compare(findChild(alert, "alertTitle").text, "Categorie verwijderen?")
+        compare(findChild(alert, "alertMessage").text, "Weet je zeker dat je de categorie 'Leeg' wilt verwijderen?")
+        keyClick(Qt.Key_Return)
+        tryCompare(alert, "opened", false)
+        compare(saved().map(c => c.name), ["Publiek", "Jazz"])
+        compare(tab.selectedCategory, "Publiek")
+        compare(child("categoryList").count, 2)
+    }
+
+    function test_deleteTheOnlyCategory() {
+        TestRig.setCatalogue('[{"name":"Enig","stations":[]}]')
+        compare(saved().map(c => c.name), ["Enig"])
+        mouseClick(categoryRow("Enig"))
+        compare(tab.selectedCategory, "Enig")
+        mouseClick(categoryRow("Enig"), 20, 10, Qt.RightButton)
+        const menu = child("emptyCategoryMenu")
+        tryCompare(menu, "opened", true)
+        mouseClick(menu.itemAt(0))
+        const alert = child("deleteCategoryAlert")
+        tryCompare(alert, "opened", true)
+        mouseClick(findChild(alert, "alertConfirm"))
+        tryCompare(alert, "opened", false)
+        compare(saved(), [])
+        compare(tab.selectedCategory, "")
+        compare(child("categoryList").count, 0)
+        verify(child("placeholder").visible)
+        compare(child("stationList").visible, false)
+    }
+
+    function test_createCategory() {
+        mouseClick(child("newCategoryButton"))
+        const sheet = child("newCategorySheet")
+        tryCompare(sheet, "opened", true)
+        const create = findChild(sheet, "createButton")
+        sheet.name = "  \t "
+        verify(!create.enabled)
+        keyClick(Qt.Key_Return)
+        verify(sheet.opened)
+        child("categoryNameField").text = ""
+        sheet.name = ""
+        typeText("  Podcasts  ")
+        verify(create.enabled)
+        keyClick(Qt.Key_Return)
+        tryCompare(sheet, "opened", false)
+        compare(saved().map(c => c.name), ["Publiek", "Leeg", "Jazz", "Podcasts"])
+        compare(tab.selectedCategory, "Podcasts")
+        compare(tab.newCategoryName, "")
+        verify(categoryRow("Podcasts").isSelected)
+    }
+
+    function test_escapeCancelsTheNewCategory() {
+        mouseClick(child("newCategoryButton"))
+        const sheet = child("newCategorySheet")
+        tryCompare(sheet, "opened", true)
+        typeText("Weg")
+        keyClick(Qt.Key_Escape)
+        tryCompare(sheet, "opened", false)
+        compare(tab.newCategoryName, "")
+        compare(saved().length, 3)
+    }
+}
