@@ -1,6 +1,10 @@
 // Renders the settings window to PNG for review: both tabs, the add-station sheet and the move
-// confirmation. Usage: settings_screenshot <output folder>. Runs offscreen or under Xvfb.
+// confirmation, on the built-in station list. Usage: settings_screenshot <output folder>
+// [stations.xml]. Runs offscreen or under Xvfb.
 #include "TestRig.h"
+
+#include "catalogue/CatalogueCodec.h"
+#include "catalogue/StationXMLParser.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -48,12 +52,19 @@ int main(int argc, char **argv)
     QQuickStyle::setStyle(QStringLiteral("Fusion"));
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: settings_screenshot <output folder>\n");
+        std::fprintf(stderr, "usage: settings_screenshot <output folder> [stations.xml]\n");
         return 2;
     }
     const QDir out(args.at(1));
+    const QString xml = args.size() > 2 ? args.at(2) : qEnvironmentVariable("ZEFFIRA_DATA_DIR") + "/stations.xml";
 
     TestRig rig;
+    const Catalogue catalogue = loadBuiltInStations(xml);
+    if (catalogue.size() < 2 || catalogue.at(0).stations.size() < 2) {
+        std::fprintf(stderr, "settings_screenshot: too few stations in %s\n", qPrintable(xml));
+        return 1;
+    }
+    rig.setCatalogue(QString::fromUtf8(CatalogueCodec::encodeCatalogue(catalogue)));
     rig.setDevices({QVariantMap{{"id", 1}, {"uid", "alsa_output.analog-stereo"}, {"name", "Ingebouwde audio"}},
                     QVariantMap{{"id", 2}, {"uid", "bluez_sink.headphones"}, {"name", "Koptelefoon"}}});
     rig.publish();
@@ -71,13 +82,17 @@ int main(int argc, char **argv)
 
     QObject *view = window->property("view").value<QObject *>();
     QMetaObject::invokeMethod(view, "showTab", Q_ARG(QVariant, 1));
-    settle(400);
+    settle(200);
+
+    QObject *tab = child(window, "stationsTab");
+    QObject *list = child(window, "stationList");
+    if (!tab || !list)
+        return 1;
+    list->setProperty("currentIndex", 1);
+    settle(300);
     if (!save(window, out.filePath(QStringLiteral("settings-stations.png"))))
         return 1;
 
-    QObject *tab = child(window, "stationsTab");
-    if (!tab)
-        return 1;
     tab->setProperty("showingAddSheet", true);
     settle(300);
     if (QObject *sheet = child(window, "addStationSheet")) {
@@ -90,10 +105,10 @@ int main(int argc, char **argv)
     tab->setProperty("showingAddSheet", false);
 
     auto *drop = tab->property("stationDrop").value<QObject *>();
-    QMetaObject::invokeMethod(drop, "startDrag", Q_ARG(QString, QStringLiteral("NPO Klassiek")),
-                              Q_ARG(QString, QStringLiteral("https://icecast.example/klassiek")));
+    const RadioStation &moved = catalogue.at(0).stations.at(1);
+    QMetaObject::invokeMethod(drop, "startDrag", Q_ARG(QString, moved.name), Q_ARG(QString, moved.id()));
     bool accepted = false;
-    QMetaObject::invokeMethod(drop, "handleDrop", Q_RETURN_ARG(bool, accepted), Q_ARG(QString, QStringLiteral("Jazz")));
+    QMetaObject::invokeMethod(drop, "handleDrop", Q_RETURN_ARG(bool, accepted), Q_ARG(QString, catalogue.at(1).name));
     settle(400);
     if (!accepted || !save(window, out.filePath(QStringLiteral("sheet-move.png"))))
         return 1;
