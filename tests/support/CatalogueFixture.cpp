@@ -33,6 +33,18 @@ Catalogue CatalogueFixture::builtIn()
             StationCategory(QStringLiteral("Jazz"), {RadioStation(QStringLiteral("j1"), QStringLiteral("https://j.example/1"))})};
 }
 
+QStringList CatalogueFixture::layout(const Catalogue &catalogue)
+{
+    QStringList out;
+    for (const StationCategory &c : catalogue) {
+        QStringList names;
+        for (const RadioStation &s : c.stations)
+            names << s.name;
+        out << c.name + QLatin1Char(':') + names.join(QLatin1Char(','));
+    }
+    return out;
+}
+
 void CatalogueFixture::writeCatalogue(const QByteArray &bytes) const { writeFile(catalogueFile(), bytes); }
 void CatalogueFixture::writeLegacy(const QByteArray &bytes) const { writeFile(legacyFile(), bytes); }
 

@@ -19,6 +19,8 @@ public:
 
     // The built-in list: "Publiek" (p1, p2) and "Jazz" (j1).
     static Catalogue builtIn();
+    // One "Category:name,name" line per category, for compact comparisons.
+    static QStringList layout(const Catalogue &catalogue);
 
     void writeCatalogue(const QByteArray &bytes) const;
     void writeLegacy(const QByteArray &bytes) const;

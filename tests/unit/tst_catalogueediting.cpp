@@ -14,17 +14,6 @@ namespace {
 RadioStation st(const char *name, const char *url) { return RadioStation(QString::fromUtf8(name), QString::fromUtf8(url)); }
 const QString stations = QStringLiteral("stations");
 
-QStringList layout(const Catalogue &catalogue)
-{
-    QStringList out;
-    for (const StationCategory &c : catalogue) {
-        QStringList names;
-        for (const RadioStation &s : c.stations)
-            names << s.name;
-        out << c.name + QLatin1Char(':') + names.join(QLatin1Char(','));
-    }
-    return out;
-}
 } // namespace
 
 class TestCatalogueEditing : public QObject
@@ -38,7 +27,7 @@ class TestCatalogueEditing : public QObject
     // Asserts that a refused operation logged `line` as an error and left memory and file alone.
     void expectRefused(const std::function<void()> &operation, const QString &line)
     {
-        const QStringList before = layout(store->categories());
+        const QStringList before = CatalogueFixture::layout(store->categories());
         const QByteArray fileBefore = fx->readCatalogueFile();
         const QDateTime modified = QFileInfo(fx->catalogueFile()).lastModified();
         QSignalSpy changed(store.get(), &StationManager::categoriesChanged);
@@ -46,7 +35,7 @@ class TestCatalogueEditing : public QObject
         operation();
         QCOMPARE(log.texts(stations), QStringList{line});
         QCOMPARE(log.lines().constFirst().type, QtCriticalMsg);
-        QCOMPARE(layout(store->categories()), before);
+        QCOMPARE(CatalogueFixture::layout(store->categories()), before);
         QCOMPARE(changed.size(), 0);
         QCOMPARE(fx->readCatalogueFile(), fileBefore);
         QCOMPARE(QFileInfo(fx->catalogueFile()).lastModified(), modified);
@@ -72,7 +61,7 @@ private Q_SLOTS:
         store->addStation(QStringLiteral("  \tRadio  Eén \n"), QStringLiteral("http://new/1"), QStringLiteral("Jazz"));
         store->addStation(QStringLiteral("Zonder"), QStringLiteral("http://new/2"), QString());
         store->addStation(QStringLiteral("Spaties"), QStringLiteral("http://new/3"), QStringLiteral("  "));
-        QCOMPARE(layout(store->categories()),
+        QCOMPARE(CatalogueFixture::layout(store->categories()),
                  (QStringList{"Publiek:p1,p2", "Jazz:j1,Radio  Eén", "Eigen stations:Zonder", "  :Spaties"}));
         QCOMPARE(log.texts(stations).constFirst(), QStringLiteral("Added station: Radio  Eén to category: Jazz"));
         QCOMPARE(log.texts(stations).at(1), QStringLiteral("Added station: Zonder to category: Eigen stations"));
@@ -97,15 +86,15 @@ private Q_SLOTS:
         LogCapture log;
         // Found by URL alone; the empty category made before goes too.
         store->removeStation(st("andere naam", "https://p.example/1"));
-        QCOMPARE(layout(store->categories()), (QStringList{"Publiek:p2", "Jazz:j1"}));
+        QCOMPARE(CatalogueFixture::layout(store->categories()), (QStringList{"Publiek:p2", "Jazz:j1"}));
         store->removeStation(st("j1", "https://j.example/1"));
-        QCOMPARE(layout(store->categories()), QStringList{"Publiek:p2"});
+        QCOMPARE(CatalogueFixture::layout(store->categories()), QStringList{"Publiek:p2"});
         expectSaved();
         // Unknown station: logged and saved all the same, nothing changes.
         store->removeStation(st("spook", "http://ghost/"));
         QCOMPARE(log.texts(stations),
                  (QStringList{"Removing station: andere naam", "Removing station: j1", "Removing station: spook"}));
-        QCOMPARE(layout(store->categories()), QStringList{"Publiek:p2"});
+        QCOMPARE(CatalogueFixture::layout(store->categories()), QStringList{"Publiek:p2"});
     }
 
     void moveStation_data()
@@ -134,7 +123,7 @@ private Q_SLOTS:
         QSignalSpy changed(store.get(), &StationManager::categoriesChanged);
         LogCapture log;
         store->moveStation(station, target);
-        QCOMPARE(layout(store->categories()), expected);
+        QCOMPARE(CatalogueFixture::layout(store->categories()), expected);
         QCOMPARE(changed.size(), 1);
         QCOMPARE(log.texts(stations).constFirst(), QStringLiteral("Moving station %1 to category %2").arg(station.name, target));
         expectSaved();
@@ -167,7 +156,7 @@ private Q_SLOTS:
         QLoggingCategory::setFilterRules(QStringLiteral("*.stations.debug=true"));
         s.moveStations(QStringLiteral("P"), from, to);
         QLoggingCategory::setFilterRules(QString());
-        QCOMPARE(layout(s.categories()), QStringList{expected});
+        QCOMPARE(CatalogueFixture::layout(s.categories()), QStringList{expected});
         QCOMPARE(local.savedCatalogue(), s.categories());
         QVERIFY(log.contains(stations, QtDebugMsg, QStringLiteral("Reordered stations in category: P")));
     }
@@ -183,7 +172,7 @@ private Q_SLOTS:
         LogCapture log;
         store->addCategory(QStringLiteral("  Klassiek \n"));
         store->addCategory(QStringLiteral("klassiek")); // other letter case is another category
-        QCOMPARE(layout(store->categories()), (QStringList{"Publiek:p1,p2", "Jazz:j1", "Klassiek:", "klassiek:"}));
+        QCOMPARE(CatalogueFixture::layout(store->categories()), (QStringList{"Publiek:p1,p2", "Jazz:j1", "Klassiek:", "klassiek:"}));
         QCOMPARE(log.texts(stations).constFirst(), QStringLiteral("Adding category: Klassiek"));
         expectSaved();
 
@@ -199,7 +188,7 @@ private Q_SLOTS:
         log.clear();
         store->removeCategory(QStringLiteral("Klassiek"));
         QCOMPARE(log.texts(stations), QStringList{"Removing category: Klassiek"});
-        QCOMPARE(layout(store->categories()), (QStringList{"Publiek:p1,p2", "Jazz:j1", "klassiek:"}));
+        QCOMPARE(CatalogueFixture::layout(store->categories()), (QStringList{"Publiek:p1,p2", "Jazz:j1", "klassiek:"}));
         expectSaved();
     }
 
@@ -210,7 +199,7 @@ private Q_SLOTS:
         local.writeCatalogue(j("[{'name':'D','stations':[{'name':'a','url':'http://a/'}]},{'name':'D','stations':[]}]"));
         StationManager s(local.folder(), local.builtInPath());
         s.removeCategory(QStringLiteral("D"));
-        QCOMPARE(layout(s.categories()), (QStringList{"D:a", "D:"}));
+        QCOMPARE(CatalogueFixture::layout(s.categories()), (QStringList{"D:a", "D:"}));
     }
 };
 

@@ -1,22 +1,9 @@
 // The built-in list reader: which elements count, what is dropped, where a broken document stops.
 #include "catalogue/StationXMLParser.h"
+#include "support/CatalogueFixture.h"
 
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QStringList summary(const Catalogue &catalogue)
-{
-    QStringList out;
-    for (const StationCategory &c : catalogue) {
-        QStringList names;
-        for (const RadioStation &s : c.stations)
-            names << s.name;
-        out << c.name + QLatin1Char(':') + names.join(QLatin1Char(','));
-    }
-    return out;
-}
-} // namespace
 
 class TestStationXMLParser : public QObject
 {
@@ -70,7 +57,7 @@ private Q_SLOTS:
         QFETCH(QStringList, expected);
         StationXMLParser parser;
         parser.parse(xml);
-        QCOMPARE(summary(parser.categories), expected);
+        QCOMPARE(CatalogueFixture::layout(parser.categories), expected);
     }
 
     void missingOrUnreadableResource()
