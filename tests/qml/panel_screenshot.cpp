@@ -1,5 +1,6 @@
 // Renders the station panel to PNG for review: with a station playing, and with a search.
 // Usage: panel_screenshot <output folder> [built-in stations.xml]. Runs offscreen or under Xvfb.
+#include "Screenshots.h"
 #include "TestRig.h"
 
 #include "catalogue/CatalogueCodec.h"
@@ -16,26 +17,6 @@
 #include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(ZeffiraPlugin)
-
-namespace {
-void settle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool save(QQuickWindow *window, const QString &path)
-{
-    const QImage image = window->grabWindow();
-    if (image.isNull() || !image.save(path)) {
-        std::fprintf(stderr, "panel_screenshot: could not write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s (%dx%d)\n", qPrintable(path), image.width(), image.height());
-    return true;
-}
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -72,14 +53,14 @@ int main(int argc, char **argv)
     const RadioStation station = category.stations.value(category.stations.size() > 1 ? 1 : 0);
     rig.player()->play(station);
     rig.reportReady();
-    settle(600);
-    if (!save(window, out.filePath(QStringLiteral("panel-playing.png"))))
+    Screenshots::settle(600);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-playing.png")), "panel_screenshot"))
         return 1;
 
     auto *menu = window->property("menuView").value<QQuickItem *>();
     menu->setProperty("searchText", QStringLiteral("radio"));
-    settle(600);
-    if (!save(window, out.filePath(QStringLiteral("panel-search.png"))))
+    Screenshots::settle(600);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-search.png")), "panel_screenshot"))
         return 1;
     return 0;
 }

@@ -1,6 +1,7 @@
 // Renders the settings window to PNG for review: both tabs, the add-station sheet and the move
 // confirmation, on the built-in station list. Usage: settings_screenshot <output folder>
 // [stations.xml]. Runs offscreen or under Xvfb.
+#include "Screenshots.h"
 #include "TestRig.h"
 
 #include "catalogue/CatalogueCodec.h"
@@ -19,24 +20,6 @@
 Q_IMPORT_QML_PLUGIN(ZeffiraPlugin)
 
 namespace {
-void settle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool save(QQuickWindow *window, const QString &path)
-{
-    const QImage image = window->grabWindow();
-    if (image.isNull() || !image.save(path)) {
-        std::fprintf(stderr, "settings_screenshot: could not write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s (%dx%d)\n", qPrintable(path), image.width(), image.height());
-    return true;
-}
-
 QObject *child(QObject *root, const char *name)
 {
     QObject *found = root->findChild<QObject *>(QString::fromLatin1(name));
@@ -76,31 +59,31 @@ int main(int argc, char **argv)
     if (!window)
         return 1;
     window->show();
-    settle(400);
-    if (!save(window, out.filePath(QStringLiteral("settings-general.png"))))
+    Screenshots::settle(400);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("settings-general.png")), "settings_screenshot"))
         return 1;
 
     QObject *view = window->property("view").value<QObject *>();
     QMetaObject::invokeMethod(view, "showTab", Q_ARG(QVariant, 1));
-    settle(200);
+    Screenshots::settle(200);
 
     QObject *tab = child(window, "stationsTab");
     QObject *list = child(window, "stationList");
     if (!tab || !list)
         return 1;
     list->setProperty("currentIndex", 1);
-    settle(300);
-    if (!save(window, out.filePath(QStringLiteral("settings-stations.png"))))
+    Screenshots::settle(300);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("settings-stations.png")), "settings_screenshot"))
         return 1;
 
     tab->setProperty("showingAddSheet", true);
-    settle(300);
+    Screenshots::settle(300);
     if (QObject *sheet = child(window, "addStationSheet")) {
         sheet->setProperty("name", QStringLiteral("Radio Zuid"));
         sheet->setProperty("urlString", QStringLiteral("https://stream.example.org/zuid.mp3"));
     }
-    settle(300);
-    if (!save(window, out.filePath(QStringLiteral("sheet-add-station.png"))))
+    Screenshots::settle(300);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("sheet-add-station.png")), "settings_screenshot"))
         return 1;
     tab->setProperty("showingAddSheet", false);
 
@@ -109,8 +92,8 @@ int main(int argc, char **argv)
     QMetaObject::invokeMethod(drop, "startDrag", Q_ARG(QString, moved.name), Q_ARG(QString, moved.id()));
     bool accepted = false;
     QMetaObject::invokeMethod(drop, "handleDrop", Q_RETURN_ARG(bool, accepted), Q_ARG(QString, catalogue.at(1).name));
-    settle(400);
-    if (!accepted || !save(window, out.filePath(QStringLiteral("sheet-move.png"))))
+    Screenshots::settle(400);
+    if (!accepted || !Screenshots::save(window, out.filePath(QStringLiteral("sheet-move.png")), "settings_screenshot"))
         return 1;
     return 0;
 }
