@@ -2,10 +2,10 @@
 // update for each keystroke of a few typed words, against a baseline measured in the same
 // run (showing the whole catalogue, i.e. a reset with no filtering). Reports only.
 
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "catalogue/CatalogueCodec.h"
 #include "catalogue/StationFilter.h"
-#include "catalogue/StationListModel.h"
+#include "viewmodels/StationListModel.h"
 #include "catalogue/StationManager.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "app/CommandLine.h"
+#include "CommandLine.h"
 
-#include "app/AppInfo.h"
+#include "base/AppInfo.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

@@ -1,36 +1,24 @@
-#include "app/TrayShell.h"
+#include "TrayShell.h"
 
-#include "app/AppInfo.h"
-#include "app/Logging.h"
-#include "app/MenuBarLabel.h"
-#include "app/SettingsStore.h"
-#include "app/TrayMenu.h"
-#include "app/ZeffiraApp.h"
-#include "app/tray/TrayItem.h"
-#include "app/tray/TrayItemFactory.h"
-#include "app/xdg/XdgAutostartLoginItem.h"
+#include "ViewsLibrary.h"
+#include "ZeffiraApp.h"
+#include "base/AppInfo.h"
+#include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
+#include "desktop/AppWindows.h"
+#include "desktop/TrayItem.h"
 #include "playback/RadioPlayer.h"
-#include "system/GeneralSettingsModel.h"
-#include "ui/AppActions.h"
-#include "ui/UiObjects.h"
+#include "sni/TrayItemFactory.h"
+#include "viewmodels/AppActions.h"
+#include "viewmodels/GeneralSettingsModel.h"
+#include "viewmodels/MenuBarLabel.h"
+#include "viewmodels/TrayMenu.h"
+#include "viewmodels/TrayTooltip.h"
+#include "xdg/XdgAutostartLoginItem.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QIcon>
-#include <QQmlComponent>
-#include <QQuickStyle>
-#include <QQmlEngine>
-#include <QScreen>
-#include <QWindow>
-#include <QtQml/qqmlextensionplugin.h>
-
-Q_IMPORT_QML_PLUGIN(ZeffiraPlugin)
 
 namespace {
-// A click on the tray icon first takes the focus from an open panel, which closes it; the
-// activation that follows within this time belongs to that same click.
-constexpr qint64 kClickAfterCloseMs = 300;
 // One notch of a mouse wheel is 120; it moves the volume by 5 %.
 constexpr double kVolumePerNotch = 0.05;
 
@@ -41,29 +29,19 @@ QString trayIconName(const QString &symbol)
 } // namespace
 
 TrayShell::TrayShell(ZeffiraApp *app, QObject *parent)
-    : QObject(parent), m_app(app), m_actions(std::make_unique<AppActions>(app->player(), app->audioDeviceManager())),
+    : QObject(parent), m_app(app), m_actions(std::make_unique<AppActions>(app->audioDeviceManager())),
       m_loginItem(std::make_unique<XdgAutostartLoginItem>()),
-      m_generalSettings(std::make_unique<GeneralSettingsModel>(app->settings(), m_loginItem.get(),
-                                                               app->audioDeviceManager(), app->player()))
+      m_generalSettings(
+          std::make_unique<GeneralSettingsModel>(app->settings(), m_loginItem.get(), app->audioDeviceManager()))
 {
-    publishUiObjects(m_app->player(), m_app->stationManager(), m_app->audioDeviceManager(), m_app->settings(),
-                     m_actions.get());
-    publishSettingsObjects(m_generalSettings.get());
     connect(m_actions.get(), &AppActions::settingsRequested, this, &TrayShell::openSettings);
     connect(m_actions.get(), &AppActions::aboutRequested, this, &TrayShell::openAbout);
     connect(m_actions.get(), &AppActions::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    connect(m_actions.get(), &AppActions::panelContentShown, m_app, &ZeffiraApp::setupMediaKeyHandler);
     connect(m_app, &ZeffiraApp::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-TrayShell::~TrayShell()
-{
-    // Windows first: they bind to the objects the engine was given.
-    delete m_panel;
-    delete m_settingsWindow;
-    delete m_aboutWindow;
-    m_engine.reset();
-}
+// The windows go first: they bind to the objects below.
+TrayShell::~TrayShell() { m_windows.reset(); }
 
 bool TrayShell::start()
 {
@@ -82,8 +60,8 @@ bool TrayShell::start()
     connect(m_tray.get(), &TrayItem::contextMenuRequested, this, &TrayShell::togglePanel);
 
     RadioPlayer *player = m_app->player();
-    for (auto signal : {&RadioPlayer::isPlayingChanged, &RadioPlayer::currentStationChanged,
-                        &RadioPlayer::playbackStateChanged}) {
+    for (auto signal :
+         {&RadioPlayer::isPlayingChanged, &RadioPlayer::currentStationChanged, &RadioPlayer::playbackStateChanged}) {
         connect(player, signal, this, &TrayShell::updateLabel);
         connect(player, signal, this, &TrayShell::updateMenu);
     }
@@ -101,27 +79,18 @@ bool TrayShell::start()
 void TrayShell::updateLabel()
 {
     RadioPlayer *player = m_app->player();
-    const MenuBarLabel label = MenuBarLabel::compute(
-        m_app->settings()->boolValue(SettingsKey::ShowStationInMenuBar), player->currentStation(), player->isPlaying());
+    const MenuBarLabel label = MenuBarLabel::compute(m_app->settings()->boolValue(SettingsKey::ShowStationInMenuBar),
+                                                     player->currentStation(), player->isPlaying());
     const QString icon = trayIconName(label.iconName);
     if (icon != m_lastIcon) {
         m_lastIcon = icon;
         m_tray->setIconName(icon);
-        m_tray->setIconPixmaps(QIcon(AppInfo::iconFile(icon)));
+        m_tray->setIconFile(AppInfo::iconFile(icon));
     }
     // The panel puts its own gap between icon and label.
     m_tray->setLabel(label.text.trimmed(), label.text.trimmed());
-
-    QString state;
-    if (!player->hasStation())
-        state = QStringLiteral("Geen station gekozen");
-    else if (player->playbackState().kind() == PlaybackState::Loading)
-        state = player->currentStationName() + QStringLiteral(" (laden...)");
-    else if (player->isPlaying())
-        state = player->currentStationName();
-    else
-        state = player->currentStationName() + QStringLiteral(" (gepauzeerd)");
-    m_tray->setToolTip(QStringLiteral("Zeffira"), state);
+    const TrayTooltip tooltip = TrayTooltip::compute(*player);
+    m_tray->setToolTip(tooltip.title, tooltip.text);
 }
 
 void TrayShell::updateMenu()
@@ -158,90 +127,37 @@ void TrayShell::onMenuEntry(int id)
     }
 }
 
-QQmlEngine *TrayShell::engine()
+AppWindows *TrayShell::windows()
 {
-    if (!m_engine) {
-        // A fixed style keeps the look the same on every desktop; it follows the palette.
-        QQuickStyle::setStyle(QStringLiteral("Fusion"));
-        m_engine = std::make_unique<QQmlEngine>();
-        m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+    if (!m_windows && !m_windowsFailed) {
+        AppWindows::Objects objects;
+        objects.player = m_app->player();
+        objects.stations = m_app->stationManager();
+        objects.devices = m_app->audioDeviceManager();
+        objects.settings = m_app->settings();
+        objects.app = m_actions.get();
+        objects.generalSettings = m_generalSettings.get();
+        m_windows.reset(ViewsLibrary::createWindows(objects));
+        // Tried once: a library that failed to load does not load on the next click either.
+        m_windowsFailed = !m_windows;
     }
-    return m_engine.get();
-}
-
-QWindow *TrayShell::loadWindow(const QString &file)
-{
-    QQmlComponent component(engine(), QUrl(QStringLiteral("qrc:/qt/qml/Zeffira/") + file));
-    QObject *object = component.create();
-    auto *window = qobject_cast<QWindow *>(object);
-    if (!window) {
-        qCCritical(lcApp, "Cannot show %s: %s", qUtf8Printable(file), qUtf8Printable(component.errorString()));
-        delete object;
-        return nullptr;
-    }
-    return window;
+    return m_windows.get();
 }
 
 void TrayShell::togglePanel(const QPoint &globalPos)
 {
-    if (!m_panel) {
-        m_panel = loadWindow(QStringLiteral("menu/PanelWindow.qml"));
-        if (!m_panel)
-            return;
-        connect(m_panel, &QWindow::visibleChanged, this, [this](bool visible) {
-            if (!visible)
-                m_panelHidden.start();
-        });
-    }
-    if (m_panel->isVisible()) {
-        m_panel->hide();
-        return;
-    }
-    if (m_panelHidden.isValid() && m_panelHidden.elapsed() < kClickAfterCloseMs)
-        return;
-
-    // On X11 the panel drops from the click, kept on the screen; Wayland compositors place
-    // windows themselves.
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        const QPoint at = globalPos.isNull() ? QCursor::pos() : globalPos;
-        QScreen *screen = QGuiApplication::screenAt(at);
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        const QRect area = screen->availableGeometry();
-        const QSize size(m_panel->width(), m_panel->height());
-        const int x = std::clamp(at.x() - size.width() / 2, area.left(), std::max(area.left(), area.right() - size.width()));
-        const int y = at.y() > area.center().y() ? at.y() - size.height() : at.y();
-        m_panel->setPosition(x, std::clamp(y, area.top(), std::max(area.top(), area.bottom() - size.height())));
-    }
-    m_panel->show();
-    m_panel->raise();
-    m_panel->requestActivate();
-}
-
-void TrayShell::showWindow(QPointer<QWindow> &window, const QString &file)
-{
-    if (!window) {
-        window = loadWindow(file);
-        if (!window)
-            return;
-        if (QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            window->setPosition(area.center() - QPoint(window->width() / 2, window->height() / 2));
-        }
-    }
-    if (m_panel)
-        m_panel->hide();
-    window->show();
-    window->raise();
-    window->requestActivate();
+    if (AppWindows *w = windows())
+        w->togglePanel(globalPos);
 }
 
 void TrayShell::openSettings()
 {
-    showWindow(m_settingsWindow, QStringLiteral("settings/SettingsWindow.qml"));
+    if (AppWindows *w = windows())
+        w->showSettings();
 }
 
 void TrayShell::openAbout()
 {
-    showWindow(m_aboutWindow, QStringLiteral("menu/AboutWindow.qml"));
+    if (AppWindows *w = windows())
+        w->showAbout();
 }

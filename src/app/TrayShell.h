@@ -1,18 +1,17 @@
-// The desktop face of the application: the tray item with its label and menu, the station panel
-// that drops from it, and the settings and About windows. The QML engine and every window are
-// made on first use, so an idle tray costs little.
+// The desktop face of the application: the tray item with its label, tooltip and menu, and the
+// windows (station panel, settings, About), which come from the views library loaded the first
+// time one of them is asked for, so that an idle tray maps no view toolkit.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
+#include <QPoint>
+#include <QString>
 #include <memory>
 
 class AppActions;
+class AppWindows;
 class GeneralSettingsModel;
 class LoginItem;
-class QQmlEngine;
-#include <QWindow>
 class TrayItem;
 class ZeffiraApp;
 
@@ -32,27 +31,20 @@ public:
     void openAbout();
 
     TrayItem *trayItem() const { return m_tray.get(); }
-    QWindow *panel() const { return m_panel; }
 
 private:
     void updateLabel();
     void updateMenu();
     void onMenuEntry(int id);
-    QQmlEngine *engine();
-    QWindow *loadWindow(const QString &file);
-    void showWindow(QPointer<QWindow> &window, const QString &file);
+    // Loads the views library on first use; null (logged) when it cannot be loaded.
+    AppWindows *windows();
 
     ZeffiraApp *m_app;
     std::unique_ptr<AppActions> m_actions;
     std::unique_ptr<LoginItem> m_loginItem;
     std::unique_ptr<GeneralSettingsModel> m_generalSettings;
     std::unique_ptr<TrayItem> m_tray;
-    std::unique_ptr<QQmlEngine> m_engine;
-    QPointer<QWindow> m_panel;
-    QPointer<QWindow> m_settingsWindow;
-    QPointer<QWindow> m_aboutWindow;
-    // When the panel last closed itself; a click on the tray icon that caused that must not
-    // open it again at once.
-    QElapsedTimer m_panelHidden;
+    std::unique_ptr<AppWindows> m_windows;
+    bool m_windowsFailed = false;
     QString m_lastIcon;
 };

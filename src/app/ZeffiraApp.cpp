@@ -1,16 +1,17 @@
-#include "app/ZeffiraApp.h"
+#include "ZeffiraApp.h"
 
-#include "app/Logging.h"
-#include "app/SettingsStore.h"
+#include "base/Logging.h"
+#include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
 #include "playback/RadioPlayer.h"
-#include "playback/Scheduler.h"
-#include "playback/gstreamer/GstStreamBackend.h"
-#include "playback/logind/LogindSleepMonitor.h"
-#include "system/AudioDeviceManager.h"
-#include "system/MediaKeyHandler.h"
-#include "system/mpris/MprisService.h"
-#include "system/pulseaudio/PulseAudioDeviceSource.h"
+#include "base/Scheduler.h"
+#include "playback/OutputRouting.h"
+#include "gstreamer/GstStreamBackend.h"
+#include "logind/LogindSleepMonitor.h"
+#include "devices/AudioDeviceManager.h"
+#include "mediakeys/MediaKeyHandler.h"
+#include "mpris/MprisService.h"
+#include "pulseaudio/PulseAudioDeviceSource.h"
 
 #include <QDBusConnection>
 #include <QTextStream>
@@ -31,15 +32,14 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
 {
     m_sleepMonitor->start();
 
-    // The stored choice of output device is applied from the start, and a choice that is
-    // dropped (its device went away) sends the stream back to the default output, so that the
-    // next stream is not opened on a device that no longer exists.
-    const auto applyDevice = [this] { m_player->setOutputDevice(m_audioDeviceManager->selectedDeviceUID()); };
-    applyDevice();
-    connect(m_audioDeviceManager.get(), &AudioDeviceManager::selectedDeviceUIDChanged, this, applyDevice);
+    OutputRouting::follow(m_player.get(), m_audioDeviceManager.get());
 
     m_player->setNowPlayingSink(m_mpris.get());
     m_mpris->start();
+    // At start, not on the panel's first showing: an autostarted tray must answer the media
+    // keys, and a failing station picked from the tray menu must skip, before anyone clicks.
+    m_mediaKeyHandler = std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_mpris.get(),
+                                                          m_settings.get(), m_scheduler.get(), m_clock.get());
     connect(m_mpris.get(), &MprisService::quitRequested, this, &ZeffiraApp::quitRequested);
 
     connect(m_player.get(), &RadioPlayer::playbackStateChanged, this, [this] {
@@ -67,14 +67,6 @@ ZeffiraApp::~ZeffiraApp()
     m_mpris.reset();
     m_audioDeviceManager.reset();
     m_player.reset();
-}
-
-void ZeffiraApp::setupMediaKeyHandler()
-{
-    if (m_mediaKeyHandler)
-        return;
-    m_mediaKeyHandler = std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_mpris.get(),
-                                                          m_settings.get(), m_scheduler.get(), m_clock.get());
 }
 
 bool ZeffiraApp::play(const QString &target)

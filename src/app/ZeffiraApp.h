@@ -1,6 +1,7 @@
 // The composition root: creates every long-lived object once (settings, station store, player on
-// GStreamer, sleep monitor, output devices, media controls) and wires them. The tray shell and
-// the headless mode both build on it; it holds no logic beyond choosing what to play by name.
+// GStreamer, sleep monitor, output devices, media controls with the skip chain) and wires them,
+// the same way in every mode, so that media keys and skipping work from the start. The tray shell
+// and the headless mode both build on it; it holds no logic beyond choosing what to play by name.
 #pragma once
 
 #include <QObject>
@@ -32,9 +33,6 @@ public:
     MprisService *mpris() const { return m_mpris.get(); }
     MediaKeyHandler *mediaKeyHandler() const { return m_mediaKeyHandler.get(); }
 
-    // Creates the media-key handler the first time; later calls do nothing. Until then no
-    // remote command is offered.
-    void setupMediaKeyHandler();
     // Starts the station named `target` (first exact match in catalogue order) or, failing
     // that, `target` as a stream URL. False, with a message on stderr, when it is neither.
     bool play(const QString &target);

@@ -1,8 +1,8 @@
-#include "app/AppInfo.h"
-#include "app/CommandLine.h"
-#include "app/TrayShell.h"
-#include "app/UnixSignals.h"
-#include "app/ZeffiraApp.h"
+#include "base/AppInfo.h"
+#include "CommandLine.h"
+#include "TrayShell.h"
+#include "UnixSignals.h"
+#include "ZeffiraApp.h"
 #include "catalogue/StationManager.h"
 
 #include <QApplication>
@@ -51,8 +51,6 @@ int runLoop(QCoreApplication &loop, ZeffiraApp &app, bool endWhenNothingPlays)
 int runHeadless(QCoreApplication &loop, const QString &playTarget)
 {
     ZeffiraApp app;
-    // Without a window there is no panel to wait for: the media controls come up at once.
-    app.setupMediaKeyHandler();
     if (!playTarget.isEmpty() && !app.play(playTarget))
         return 2;
     return runLoop(loop, app, !playTarget.isEmpty());

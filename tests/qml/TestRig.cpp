@@ -1,6 +1,7 @@
 #include "TestRig.h"
 
-#include "ui/UiObjects.h"
+#include "QmlTypes.h"
+#include "playback/OutputRouting.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -14,8 +15,10 @@ TestRig::TestRig()
     m_stations = std::make_unique<StationManager>(m_fixture.folder(), m_fixture.builtInPath());
     m_player = std::make_unique<RadioPlayer>(&m_backend, &m_settings, &m_scheduler);
     m_devices = std::make_unique<AudioDeviceManager>(&m_deviceSource, &m_settings);
-    m_app = std::make_unique<AppActions>(m_player.get(), m_devices.get());
-    m_general = std::make_unique<GeneralSettingsModel>(&m_settings, &m_loginItem, m_devices.get(), m_player.get());
+    // Wired as the application wires them.
+    OutputRouting::follow(m_player.get(), m_devices.get());
+    m_app = std::make_unique<AppActions>(m_devices.get());
+    m_general = std::make_unique<GeneralSettingsModel>(&m_settings, &m_loginItem, m_devices.get());
     // Links open here instead of in a browser.
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
 }
@@ -23,14 +26,19 @@ TestRig::TestRig()
 TestRig::~TestRig()
 {
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    publishUiObjects(nullptr, nullptr, nullptr, nullptr, nullptr);
-    publishSettingsObjects(nullptr);
+    publishViewObjects({});
 }
 
 void TestRig::publish()
 {
-    publishUiObjects(m_player.get(), m_stations.get(), m_devices.get(), &m_settings, m_app.get());
-    publishSettingsObjects(m_general.get());
+    AppWindows::Objects objects;
+    objects.player = m_player.get();
+    objects.stations = m_stations.get();
+    objects.devices = m_devices.get();
+    objects.settings = &m_settings;
+    objects.app = m_app.get();
+    objects.generalSettings = m_general.get();
+    publishViewObjects(objects);
 }
 
 void TestRig::registerInQml()

@@ -5,7 +5,7 @@
 // stream results, set the catalogue and read back what was saved.
 #pragma once
 
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
 #include "playback/RadioPlayer.h"
 #include "support/CatalogueFixture.h"
@@ -13,9 +13,9 @@
 #include "support/FakeLoginItem.h"
 #include "support/FakeStreamBackend.h"
 #include "support/ManualScheduler.h"
-#include "system/AudioDeviceManager.h"
-#include "system/GeneralSettingsModel.h"
-#include "ui/AppActions.h"
+#include "devices/AudioDeviceManager.h"
+#include "viewmodels/GeneralSettingsModel.h"
+#include "viewmodels/AppActions.h"
 
 #include <QObject>
 #include <QUrl>
@@ -37,6 +37,7 @@ public:
     void registerInQml();
 
     RadioPlayer *player() const { return m_player.get(); }
+    AudioDeviceManager *devices() const { return m_devices.get(); }
     StationManager *stations() const { return m_stations.get(); }
 
     QStringList backendCalls() const { return m_backend.calls; }

@@ -5,10 +5,8 @@
 #include <QGuiApplication>
 #include <QQmlEngine>
 #include <QQuickStyle>
-#include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest/quicktest.h>
 
-Q_IMPORT_QML_PLUGIN(ZeffiraPlugin)
 
 class Setup : public QObject
 {

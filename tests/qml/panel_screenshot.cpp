@@ -13,10 +13,8 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QTimer>
-#include <QtQml/qqmlextensionplugin.h>
 #include <cstdio>
 
-Q_IMPORT_QML_PLUGIN(ZeffiraPlugin)
 
 int main(int argc, char **argv)
 {
@@ -41,7 +39,7 @@ int main(int argc, char **argv)
 
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Zeffira/menu/PanelWindow.qml")));
+    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Zeffira/qml/panel/PanelWindow.qml")));
     auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
     if (!window)
         return 1;

@@ -14,10 +14,8 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QTimer>
-#include <QtQml/qqmlextensionplugin.h>
 #include <cstdio>
 
-Q_IMPORT_QML_PLUGIN(ZeffiraPlugin)
 
 namespace {
 QObject *child(QObject *root, const char *name)
@@ -54,7 +52,7 @@ int main(int argc, char **argv)
 
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Zeffira/settings/SettingsWindow.qml")));
+    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Zeffira/qml/settings/SettingsWindow.qml")));
     auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
     if (!window)
         return 1;

@@ -337,7 +337,7 @@ TestCase {
                             { id: 2, uid: "sink.b", name: "Koptelefoon" }])
         const view = createView()
         playAndWait(view, "NPO Radio 1", "https://icecast.example/npo1")
-        const button = child(view, "airPlayButton")
+        const button = child(view, "outputDeviceButton")
         compare(button.width, 18)
         compare(button.height, 18)
         const icon = child(button, "routeIcon")

@@ -1,7 +1,7 @@
 // A device source whose list the test sets; announce() sends the change notification.
 #pragma once
 
-#include "system/AudioDeviceSource.h"
+#include "devices/AudioDeviceSource.h"
 
 class FakeAudioDeviceSource final : public AudioDeviceSource
 {

@@ -2,7 +2,7 @@
 // fail with a given text; records the calls.
 #pragma once
 
-#include "system/LoginItem.h"
+#include "desktop/LoginItem.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // A command centre that keeps the registrations so a test can send commands and read answers.
 #pragma once
 
-#include "system/RemoteCommandCenter.h"
+#include "mediakeys/RemoteCommandCenter.h"
 
 #include <QHash>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "support/LogCapture.h"
 
-#include "app/AppInfo.h"
+#include "base/AppInfo.h"
 
 namespace {
 LogCapture *g_active = nullptr;

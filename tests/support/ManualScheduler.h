@@ -1,7 +1,7 @@
 // A scheduler and clock driven by the test: advance() runs what has come due, in order.
 #pragma once
 
-#include "playback/Scheduler.h"
+#include "base/Scheduler.h"
 
 #include <QList>
 #include <QPointer>

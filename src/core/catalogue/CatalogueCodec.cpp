@@ -1,0 +1,236 @@
+#include "catalogue/CatalogueCodec.h"
+
+#include "catalogue/PlainCatalogueReader.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+namespace CatalogueCodec {
+
+namespace {
+
+const QString kName = QStringLiteral("name");
+const QString kUrl = QStringLiteral("url");
+const QString kStations = QStringLiteral("stations");
+const QString kCategory = QStringLiteral("category");
+
+bool fail(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
+// Appends `text` as a JSON string. Written by hand because the catalogue is saved after
+// every edit and building a QJsonDocument first doubles the cost of a save.
+void appendJsonString(QByteArray &out, const QString &text)
+{
+    static const char hex[] = "0123456789abcdef";
+    out.append('"');
+    const QByteArray utf8 = text.toUtf8();
+    for (const char c : utf8) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"': out.append("\\\"", 2); break;
+        case '\\': out.append("\\\\", 2); break;
+        case '\n': out.append("\\n", 2); break;
+        case '\r': out.append("\\r", 2); break;
+        case '\t': out.append("\\t", 2); break;
+        case '\b': out.append("\\b", 2); break;
+        case '\f': out.append("\\f", 2); break;
+        default:
+            if (u < 0x20) {
+                const char esc[] = {'\\', 'u', '0', '0', hex[u >> 4], hex[u & 0xf]};
+                out.append(esc, sizeof esc);
+            } else {
+                out.append(c);
+            }
+        }
+    }
+    out.append('"');
+}
+
+std::optional<QString> stringMember(const QJsonObject &object, const QString &key, const QString &what,
+                                    QString *error)
+{
+    const auto it = object.constFind(key);
+    if (it == object.constEnd()) {
+        fail(error, QStringLiteral("%1 lacks the key \"%2\"").arg(what, key));
+        return std::nullopt;
+    }
+    if (!it->isString()) {
+        fail(error, QStringLiteral("%1 has a \"%2\" that is not a string").arg(what, key));
+        return std::nullopt;
+    }
+    return it->toString();
+}
+
+std::optional<QJsonArray> parseArray(const QByteArray &json, QString *error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        fail(error, QStringLiteral("not valid JSON at offset %1: %2")
+                        .arg(parseError.offset)
+                        .arg(parseError.errorString()));
+        return std::nullopt;
+    }
+    if (!doc.isArray()) {
+        fail(error, QStringLiteral("the top level is not an array"));
+        return std::nullopt;
+    }
+    return doc.array();
+}
+
+} // namespace
+
+QJsonObject encodeStation(const RadioStation &station)
+{
+    return QJsonObject{{kName, station.name}, {kUrl, station.url}};
+}
+
+QJsonObject encodeCategory(const StationCategory &category)
+{
+    QJsonArray stations;
+    for (const RadioStation &station : category.stations)
+        stations.append(encodeStation(station));
+    return QJsonObject{{kName, category.name}, {kStations, stations}};
+}
+
+QByteArray encodeCatalogue(const Catalogue &catalogue)
+{
+    QByteArray out;
+    qsizetype estimate = 2;
+    for (const StationCategory &category : catalogue)
+        estimate += 32 + category.name.size() + category.stations.size() * 96;
+    out.reserve(estimate);
+
+    out.append('[');
+    bool firstCategory = true;
+    for (const StationCategory &category : catalogue) {
+        if (!firstCategory)
+            out.append(',');
+        firstCategory = false;
+        out.append("{\"name\":");
+        appendJsonString(out, category.name);
+        out.append(",\"stations\":[");
+        bool firstStation = true;
+        for (const RadioStation &station : category.stations) {
+            if (!firstStation)
+                out.append(',');
+            firstStation = false;
+            out.append("{\"name\":");
+            appendJsonString(out, station.name);
+            out.append(",\"url\":");
+            appendJsonString(out, station.url);
+            out.append('}');
+        }
+        out.append("]}");
+    }
+    out.append(']');
+    return out;
+}
+
+std::optional<RadioStation> decodeStation(const QJsonValue &value, QString *error)
+{
+    if (!value.isObject()) {
+        fail(error, QStringLiteral("a station is not an object"));
+        return std::nullopt;
+    }
+    const QJsonObject object = value.toObject();
+    const auto name = stringMember(object, kName, QStringLiteral("a station"), error);
+    if (!name)
+        return std::nullopt;
+    const auto url = stringMember(object, kUrl, QStringLiteral("station \"%1\"").arg(*name), error);
+    if (!url)
+        return std::nullopt;
+    if (!isParsableUrl(*url)) {
+        fail(error, QStringLiteral("station \"%1\" has a URL that does not parse: %2").arg(*name, *url));
+        return std::nullopt;
+    }
+    return RadioStation(*name, *url);
+}
+
+std::optional<StationCategory> decodeCategory(const QJsonValue &value, QString *error)
+{
+    if (!value.isObject()) {
+        fail(error, QStringLiteral("a category is not an object"));
+        return std::nullopt;
+    }
+    const QJsonObject object = value.toObject();
+    const auto name = stringMember(object, kName, QStringLiteral("a category"), error);
+    if (!name)
+        return std::nullopt;
+    const auto stations = object.constFind(kStations);
+    if (stations == object.constEnd() || !stations->isArray()) {
+        fail(error, QStringLiteral("category \"%1\" has no \"stations\" array").arg(*name));
+        return std::nullopt;
+    }
+    const QJsonArray array = stations->toArray();
+    StationCategory category(*name);
+    category.stations.reserve(array.size());
+    for (const QJsonValue &element : array) {
+        auto station = decodeStation(element, error);
+        if (!station)
+            return std::nullopt;
+        category.stations.append(std::move(*station));
+    }
+    return category;
+}
+
+std::optional<Catalogue> decodeCatalogue(const QByteArray &json, QString *error)
+{
+    if (auto catalogue = PlainCatalogueReader::read(json))
+        return catalogue;
+    const auto array = parseArray(json, error);
+    if (!array)
+        return std::nullopt;
+    Catalogue catalogue;
+    catalogue.reserve(array->size());
+    for (const QJsonValue &element : *array) {
+        auto category = decodeCategory(element, error);
+        if (!category)
+            return std::nullopt;
+        catalogue.append(std::move(*category));
+    }
+    return catalogue;
+}
+
+std::optional<QList<LegacyStation>> decodeLegacyStations(const QByteArray &json, QString *error)
+{
+    const auto array = parseArray(json, error);
+    if (!array)
+        return std::nullopt;
+    QList<LegacyStation> records;
+    records.reserve(array->size());
+    for (const QJsonValue &element : *array) {
+        if (!element.isObject()) {
+            fail(error, QStringLiteral("a legacy station is not an object"));
+            return std::nullopt;
+        }
+        const QJsonObject object = element.toObject();
+        const auto name = stringMember(object, kName, QStringLiteral("a legacy station"), error);
+        if (!name)
+            return std::nullopt;
+        const auto url = stringMember(object, kUrl, QStringLiteral("legacy station \"%1\"").arg(*name), error);
+        if (!url)
+            return std::nullopt;
+        if (!isParsableUrl(*url)) {
+            fail(error, QStringLiteral("legacy station \"%1\" has a URL that does not parse").arg(*name));
+            return std::nullopt;
+        }
+        LegacyStation record{*name, *url, std::nullopt};
+        const QJsonValue category = object.value(kCategory);
+        if (category.isString()) {
+            record.category = category.toString();
+        } else if (!category.isNull() && !category.isUndefined()) {
+            fail(error, QStringLiteral("legacy station \"%1\" has a category that is not a string").arg(*name));
+            return std::nullopt;
+        }
+        records.append(std::move(record));
+    }
+    return records;
+}
+
+} // namespace CatalogueCodec

@@ -1,0 +1,41 @@
+// The application's windows: the station panel, the settings and the About window. They live in
+// the views library, which the shell loads the first time one of them is asked for, so that a
+// tray that is never clicked maps no view toolkit. The shell owns the one instance.
+#pragma once
+
+#include <QPoint>
+
+class AppActions;
+class AudioDeviceManager;
+class GeneralSettingsModel;
+class RadioPlayer;
+class SettingsStore;
+class StationManager;
+
+class AppWindows
+{
+public:
+    // The long-lived objects the views read and call; owned by the shell, they outlive the views.
+    struct Objects {
+        RadioPlayer *player = nullptr;
+        StationManager *stations = nullptr;
+        AudioDeviceManager *devices = nullptr;
+        SettingsStore *settings = nullptr;
+        AppActions *app = nullptr;
+        GeneralSettingsModel *generalSettings = nullptr;
+    };
+
+    virtual ~AppWindows() = default;
+
+    // Shows the panel at `globalPos` (the click; null for the pointer's position), or hides it
+    // when it is open.
+    virtual void togglePanel(const QPoint &globalPos) = 0;
+    virtual bool isPanelVisible() const = 0;
+    virtual void showSettings() = 0;
+    virtual void showAbout() = 0;
+};
+
+// The views library's one entry point, looked up by name after loading it. Null on failure
+// (the reason is logged).
+using CreateAppWindows = AppWindows *(*)(const AppWindows::Objects &objects);
+inline constexpr char kCreateAppWindowsSymbol[] = "zeffira_create_app_windows";

@@ -1,0 +1,61 @@
+// Keeps the list of audio output devices current and remembers which one the user chose,
+// stored under "selectedAudioDeviceUID". Created once by the application; never talks to the
+// player (the settings view hands the choice on). Owns neither the source nor the store.
+#pragma once
+
+#include "devices/AudioDevice.h"
+
+#include <QList>
+#include <QMetaObject>
+#include <QObject>
+#include <QPointer>
+#include <QVariantList>
+#include <optional>
+
+class AudioDeviceSource;
+class SettingsStore;
+
+class AudioDeviceManager : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QList<AudioDevice> outputDevices READ outputDevices NOTIFY outputDevicesChanged)
+    // The same list for views: one map {id, uid, name} per device.
+    Q_PROPERTY(QVariantList outputDeviceEntries READ outputDeviceEntries NOTIFY outputDevicesChanged)
+    // Empty text is "no choice" (the system default); a readable UID is never empty.
+    Q_PROPERTY(QString selectedDeviceUID READ selectedDeviceUIDText WRITE setSelectedDeviceUIDText NOTIFY
+                   selectedDeviceUIDChanged)
+public:
+    // Reads the stored choice, writes it back, lists the devices and starts listening.
+    // `source` and `settings` must outlive the manager.
+    AudioDeviceManager(AudioDeviceSource *source, SettingsStore *settings, QObject *parent = nullptr);
+    ~AudioDeviceManager() override;
+
+    const QList<AudioDevice> &outputDevices() const { return m_outputDevices; }
+    QVariantList outputDeviceEntries() const;
+
+    const std::optional<QString> &selectedDeviceUID() const { return m_selectedDeviceUID; }
+    // Stores the choice and saves it at once.
+    void setSelectedDeviceUID(const std::optional<QString> &uid);
+    QString selectedDeviceUIDText() const { return m_selectedDeviceUID.value_or(QString()); }
+    void setSelectedDeviceUIDText(const QString &uid);
+
+    // Re-reads the source's list; drops a choice whose device is no longer listed.
+    Q_INVOKABLE void refreshDevices();
+    // Writes the choice to the settings; no choice removes the key.
+    Q_INVOKABLE void saveSelection();
+    // Refreshes after every change the source announces; installing again replaces the old one.
+    void startDeviceListener();
+
+Q_SIGNALS:
+    void outputDevicesChanged();
+    void selectedDeviceUIDChanged();
+
+private:
+    void setOutputDevices(const QList<AudioDevice> &devices);
+
+    QPointer<AudioDeviceSource> m_source;
+    SettingsStore *m_settings;
+    QList<AudioDevice> m_outputDevices;
+    std::optional<QString> m_selectedDeviceUID;
+    QMetaObject::Connection m_listener;
+};

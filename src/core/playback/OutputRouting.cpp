@@ -1,0 +1,11 @@
+#include "playback/OutputRouting.h"
+
+#include "devices/AudioDeviceManager.h"
+#include "playback/RadioPlayer.h"
+
+void OutputRouting::follow(RadioPlayer *player, AudioDeviceManager *devices)
+{
+    const auto apply = [player, devices] { player->setOutputDevice(devices->selectedDeviceUID()); };
+    apply();
+    QObject::connect(devices, &AudioDeviceManager::selectedDeviceUIDChanged, player, apply);
+}

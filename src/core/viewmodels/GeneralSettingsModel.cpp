@@ -1,0 +1,147 @@
+#include "viewmodels/GeneralSettingsModel.h"
+
+#include "base/SettingsStore.h"
+#include "playback/StandbyMode.h"
+#include "devices/AudioDeviceManager.h"
+#include "desktop/LoginItem.h"
+
+GeneralSettingsModel::GeneralSettingsModel(SettingsStore *settings, LoginItem *loginItem,
+                                           AudioDeviceManager *devices, QObject *parent)
+    : QObject(parent), m_settings(settings), m_loginItem(loginItem), m_devices(devices)
+{
+    connect(m_settings, &SettingsStore::changed, this, &GeneralSettingsModel::settingChanged);
+    if (m_devices) {
+        connect(m_devices, &AudioDeviceManager::outputDevicesChanged, this,
+                &GeneralSettingsModel::outputDeviceOptionsChanged);
+        connect(m_devices, &AudioDeviceManager::selectedDeviceUIDChanged, this,
+                &GeneralSettingsModel::selectedOutputDeviceChanged);
+    }
+    m_launchAtLogin = m_loginItem->isEnabled();
+}
+
+QString GeneralSettingsModel::loginErrorText(const QString &error)
+{
+    return QStringLiteral("Fout: ") + error + QStringLiteral(". Installeer de app via 'make install'.");
+}
+
+bool GeneralSettingsModel::showStationInMenuBar() const
+{
+    return m_settings->boolValue(SettingsKey::ShowStationInMenuBar);
+}
+
+void GeneralSettingsModel::setShowStationInMenuBar(bool show)
+{
+    // The store announces the change; settingChanged passes it on.
+    m_settings->setValue(SettingsKey::ShowStationInMenuBar, show);
+}
+
+bool GeneralSettingsModel::pauseOnSleep() const
+{
+    return m_settings->boolValue(SettingsKey::PauseOnSleep);
+}
+
+void GeneralSettingsModel::setPauseOnSleep(bool pause)
+{
+    m_settings->setValue(SettingsKey::PauseOnSleep, pause);
+}
+
+QString GeneralSettingsModel::standbyMode() const
+{
+    return m_settings->stringValue(SettingsKey::StandbyMode);
+}
+
+void GeneralSettingsModel::setStandbyMode(const QString &rawValue)
+{
+    m_settings->setValue(SettingsKey::StandbyMode, rawValue);
+}
+
+QVariantList GeneralSettingsModel::standbyModeOptions() const
+{
+    QVariantList options;
+    for (StandbyMode mode : StandbyModes::all) {
+        options.append(QVariantMap{{QStringLiteral("label"), StandbyModes::label(mode)},
+                                   {QStringLiteral("value"), StandbyModes::rawValue(mode)}});
+    }
+    return options;
+}
+
+void GeneralSettingsModel::settingChanged(const QString &key)
+{
+    if (key == SettingsKey::ShowStationInMenuBar)
+        Q_EMIT showStationInMenuBarChanged();
+    else if (key == SettingsKey::PauseOnSleep)
+        Q_EMIT pauseOnSleepChanged();
+    else if (key == SettingsKey::StandbyMode)
+        Q_EMIT standbyModeChanged();
+}
+
+void GeneralSettingsModel::setLaunchAtLogin(bool enabled)
+{
+    if (enabled == m_launchAtLogin)
+        return;
+    m_launchAtLogin = enabled;
+    Q_EMIT launchAtLoginChanged();
+
+    const LoginItem::Error error = enabled ? m_loginItem->registerItem() : m_loginItem->unregisterItem();
+    if (!error)
+        return; // the error row, if any, stays until the next failure
+    // Going back to the real status is not the user's change: it must not register again.
+    mirrorLoginItem();
+    setLoginError(loginErrorText(*error));
+}
+
+void GeneralSettingsModel::mirrorLoginItem()
+{
+    const bool enabled = m_loginItem->isEnabled();
+    if (enabled == m_launchAtLogin)
+        return;
+    m_launchAtLogin = enabled;
+    Q_EMIT launchAtLoginChanged();
+}
+
+void GeneralSettingsModel::setLoginError(const QString &text)
+{
+    if (text == m_loginError)
+        return;
+    m_loginError = text;
+    Q_EMIT loginErrorChanged();
+}
+
+QVariantList GeneralSettingsModel::outputDeviceOptions() const
+{
+    QVariantList options{
+        QVariantMap{{QStringLiteral("label"), SystemDefaultLabel}, {QStringLiteral("uid"), QString()}}};
+    if (!m_devices)
+        return options;
+    for (const AudioDevice &device : m_devices->outputDevices()) {
+        options.append(QVariantMap{{QStringLiteral("label"), device.name},
+                                   {QStringLiteral("uid"), device.uid},
+                                   {QStringLiteral("id"), device.id}});
+    }
+    return options;
+}
+
+QString GeneralSettingsModel::selectedOutputDevice() const
+{
+    return m_devices ? m_devices->selectedDeviceUIDText() : QString();
+}
+
+void GeneralSettingsModel::refresh()
+{
+    mirrorLoginItem();
+    if (m_devices)
+        m_devices->refreshDevices();
+}
+
+void GeneralSettingsModel::reset()
+{
+    setLoginError(QString());
+    refresh();
+}
+
+void GeneralSettingsModel::chooseOutputDevice(const QString &uid)
+{
+    // The player follows the manager's choice on its own.
+    if (m_devices)
+        m_devices->setSelectedDeviceUID(uid.isEmpty() ? std::nullopt : std::optional<QString>(uid));
+}

@@ -1,0 +1,68 @@
+#include "viewmodels/TrayMenu.h"
+
+#include "playback/RadioPlayer.h"
+
+namespace {
+TrayMenuEntry entry(int id, const QString &label, const QString &icon, bool enabled = true)
+{
+    TrayMenuEntry e;
+    e.id = id;
+    e.label = label;
+    e.iconName = icon;
+    e.enabled = enabled;
+    return e;
+}
+} // namespace
+
+QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue &catalogue)
+{
+    QList<TrayMenuEntry> menu;
+    TrayMenuEntry panel = entry(OpenPanel, QStringLiteral("Paneel openen"), QStringLiteral("zeffira-antenna"));
+    panel.isDefault = true;
+    menu << panel;
+
+    const bool selected = player.hasStation();
+    const bool loading = player.playbackState().kind() == PlaybackState::Loading;
+    // The same words as the panel's buttons.
+    menu << entry(PlayPause, player.isPlaying() ? QStringLiteral("Pauzeer") : QStringLiteral("Hervat"),
+                  player.isPlaying() ? QStringLiteral("media-playback-pause") : QStringLiteral("media-playback-start"),
+                  selected && !loading)
+         << entry(Stop, QStringLiteral("Stop"), QStringLiteral("media-playback-stop"), selected)
+         << TrayMenuEntry::separator();
+
+    int id = FirstStation;
+    int categoryId = FirstCategory;
+    const QString playingUrl = player.isPlaying() ? player.currentStationUrl() : QString();
+    for (const StationCategory &category : catalogue) {
+        TrayMenuEntry submenu = entry(categoryId < FirstStation ? categoryId++ : 0, category.name, QString());
+        for (const RadioStation &station : category.stations) {
+            TrayMenuEntry item = entry(id++, station.name, QString());
+            item.toggle = TrayMenuEntry::Toggle::Radio;
+            item.checked = !playingUrl.isEmpty() && station.id() == playingUrl;
+            submenu.children << item;
+        }
+        // A category without stations still shows, greyed out, as it does in the panel.
+        submenu.enabled = !submenu.children.isEmpty();
+        menu << submenu;
+    }
+
+    menu << TrayMenuEntry::separator()
+         << entry(Settings, QStringLiteral("Instellingen..."), QStringLiteral("preferences-system"))
+         << entry(About, QStringLiteral("Over Zeffira"), QStringLiteral("help-about"))
+         << TrayMenuEntry::separator()
+         << entry(Quit, QStringLiteral("Sluit af"), QStringLiteral("application-exit"));
+    return menu;
+}
+
+std::optional<RadioStation> TrayMenu::stationFor(int id, const Catalogue &catalogue)
+{
+    int index = id - FirstStation;
+    if (index < 0)
+        return std::nullopt;
+    for (const StationCategory &category : catalogue) {
+        if (index < category.stations.size())
+            return category.stations.at(index);
+        index -= int(category.stations.size());
+    }
+    return std::nullopt;
+}

@@ -1,4 +1,0 @@
-// Anchors the adapter library so that it links while its folders are still filling up.
-namespace zeffira::platform {
-int anchor = 0;
-}

@@ -1,0 +1,671 @@
+#include "gstreamer/GstStreamBackend.h"
+
+#include "base/Logging.h"
+
+#include <gio/gio.h>
+#include <gst/gst.h>
+
+#include <QPointer>
+#include <QUrl>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// playbin's GstPlayFlags; the enum lives in no public header.
+constexpr guint kPlayFlagAudio = 1u << 1;
+constexpr guint kPlayFlagSoftVolume = 1u << 4;
+
+// How long a stream plays before a pause is carried out (muted until then). pulsesink
+// paused within the first moments of a stream left the sound server's clock running through
+// the pause; on resume the audio went that far ahead and the stream played silence instead.
+constexpr std::chrono::milliseconds kPauseSettle{1000};
+
+// How often the watchdog looks at a stream's progress.
+constexpr int kWatchdogIntervalMs = 250;
+// How long the connection check behind a bare "Internal data stream error" may take before
+// GStreamer's own text is reported instead.
+constexpr int kDiagnosisTimeoutMs = 3000;
+
+// PulseAudio resolves this name to the current default sink; a running stream cannot be
+// moved to "no device", only to a named one.
+constexpr const char *kDefaultSinkName = "@DEFAULT_SINK@";
+
+// Schemes of network streams. Everything else (file, fd, dvb, v4l2, ...) is refused so that a
+// hand-edited catalogue cannot make the player open local files or devices.
+constexpr const char *kNetworkSchemes[] = {
+    "http", "https", "icy",  "icyx", "rtsp",  "rtsps",  "rtspt",   "rtspu",
+    "rtsph", "mms",  "mmsh", "mmst", "mmsu",  "rtmp",   "rtmps",   "rtmpt",
+    "rtmpe", "rtmpte", "rtmpts"};
+
+const QString kUnsupportedScheme = QStringLiteral("unsupported URL scheme");
+
+bool s_gstAvailable = false;
+
+// The libav decoders map about a thousand shared libraries (60 MiB resident) for MP3 and AAC;
+// the native ones need well under half. Ranked above them, decodebin picks them first.
+void preferLeanDecoders()
+{
+    GstRegistry *registry = gst_registry_get();
+    for (const char *name : {"mpg123audiodec", "faad", "vorbisdec", "opusdec", "flacdec"}) {
+        GstPluginFeature *feature = gst_registry_lookup_feature(registry, name);
+        if (!feature)
+            continue;
+        if (gst_plugin_feature_get_rank(feature) <= GST_RANK_PRIMARY)
+            gst_plugin_feature_set_rank(feature, GST_RANK_PRIMARY + 1);
+        gst_object_unref(feature);
+    }
+}
+
+void initGStreamer()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        GError *error = nullptr;
+        if (!gst_init_check(nullptr, nullptr, &error)) {
+            qCWarning(lcPlayer) << "GStreamer could not be initialised:"
+                                << (error ? error->message : "unknown error");
+            g_clear_error(&error);
+            return;
+        }
+        preferLeanDecoders();
+        s_gstAvailable = true;
+    });
+}
+
+QString fromUtf8(const gchar *text)
+{
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+// The element that reads from the network (souphttpsrc, rtspsrc, ...), as opposed to the
+// bins around it, which also implement the URI handler interface.
+bool isNetworkSource(GstObject *object)
+{
+    return object && GST_IS_URI_HANDLER(object) && !GST_IS_BIN(object)
+           && gst_uri_handler_get_uri_type(GST_URI_HANDLER(object)) == GST_URI_SRC;
+}
+
+quint16 defaultPort(const QString &scheme)
+{
+    if (scheme == QLatin1String("https") || scheme == QLatin1String("rtsps"))
+        return 443;
+    if (scheme.startsWith(QLatin1String("rtsp")))
+        return 554;
+    if (scheme.startsWith(QLatin1String("rtmp")))
+        return 1935;
+    if (scheme.startsWith(QLatin1String("mms")))
+        return 1755;
+    return 80;
+}
+
+using BufferClock = std::shared_ptr<std::atomic<qint64>>;
+
+GstPadProbeReturn onSinkBuffer(GstPad *, GstPadProbeInfo *, gpointer data)
+{
+    (*static_cast<BufferClock *>(data))->store(g_get_monotonic_time(), std::memory_order_relaxed);
+    return GST_PAD_PROBE_OK;
+}
+
+} // namespace
+
+struct GstStreamBackend::Stream {
+    enum class Phase {
+        Loading,  // started, no audio yet
+        Playing,  // ready was reported
+        Finished, // failed or ended; the pipeline is gone and nothing more is reported
+    };
+
+    quint64 generation = 0;
+    QString url;
+    GstElement *pipeline = nullptr; // owned
+    GstElement *sink = nullptr;     // owned by the pipeline
+    bool sinkIsPulse = false;
+    std::optional<QString> sinkDevice; // what the sink was last told
+    guint busWatch = 0;
+    Phase phase = Phase::Loading;
+    bool paused = false;
+    // A pause asked for before audio reached the sound server: carried out once it has.
+    bool pausePending = false;
+    QElapsedTimer sinceStart;
+    // Monotonic µs of the last buffer that reached the sink, written on a streaming thread.
+    // Shared with the pad probe, which may outlive this record during teardown.
+    BufferClock lastBuffer = std::make_shared<std::atomic<qint64>>(0);
+    // Monotonic µs from which a lack of buffers counts as a stall (ready or the last resume).
+    qint64 quietSince = 0;
+    qint64 readyAt = 0; // monotonic µs of ready
+    QString title;
+    QString missingDecoder; // caps of a decoder GStreamer looked for and did not have
+    GCancellable *diagnosis = nullptr;
+};
+
+// Dropped pipelines go to NULL on worker threads: a state change waits for the streaming
+// threads, and a source stuck in a network call can hold those up.
+struct GstStreamBackend::Teardown {
+    std::mutex mutex;
+    std::condition_variable idle;
+    int pending = 0;
+
+    static void dispose(const std::shared_ptr<Teardown> &self, GstElement *pipeline)
+    {
+        {
+            std::lock_guard lock(self->mutex);
+            ++self->pending;
+        }
+        std::thread([self, pipeline] {
+            gst_element_set_state(pipeline, GST_STATE_NULL);
+            gst_object_unref(pipeline);
+            std::lock_guard lock(self->mutex);
+            --self->pending;
+            self->idle.notify_all();
+        }).detach();
+    }
+
+    bool waitIdle(std::chrono::milliseconds limit)
+    {
+        std::unique_lock lock(mutex);
+        return idle.wait_for(lock, limit, [this] { return pending == 0; });
+    }
+};
+
+namespace {
+
+struct WatchContext {
+    GstStreamBackend *backend;
+    quint64 generation;
+};
+
+struct DiagnosisContext {
+    QPointer<GstStreamBackend> backend;
+    quint64 generation;
+    bool wasPlaying;
+    QString fallback;
+};
+
+} // namespace
+
+GstStreamBackend::GstStreamBackend(QObject *parent)
+    : StreamBackend(parent), m_teardown(std::make_shared<Teardown>())
+{
+    initGStreamer();
+    m_watchdog.setInterval(kWatchdogIntervalMs);
+    connect(&m_watchdog, &QTimer::timeout, this, &GstStreamBackend::checkProgress);
+}
+
+GstStreamBackend::~GstStreamBackend()
+{
+    dropStream();
+    // Let the dropped pipelines finish before the process may go on to unload plugins.
+    if (!m_teardown->waitIdle(std::chrono::seconds(5)))
+        qCWarning(lcPlayer) << "A stream pipeline is still shutting down";
+}
+
+std::optional<QString> GstStreamBackend::rejectionReason(const QString &url)
+{
+    const QUrl parsed(url, QUrl::StrictMode);
+    if (!parsed.isValid() || parsed.scheme().isEmpty())
+        return QStringLiteral("invalid URL");
+    const QString scheme = parsed.scheme().toLower();
+    const bool network = std::any_of(std::begin(kNetworkSchemes), std::end(kNetworkSchemes),
+                                     [&](const char *s) { return scheme == QLatin1String(s); });
+    if (!network)
+        return kUnsupportedScheme;
+    if (parsed.host().isEmpty())
+        return QStringLiteral("invalid URL");
+    initGStreamer();
+    if (!s_gstAvailable || !gst_uri_protocol_is_supported(GST_URI_SRC, scheme.toLatin1().constData()))
+        return kUnsupportedScheme;
+    return std::nullopt;
+}
+
+void GstStreamBackend::start(const QString &url)
+{
+    dropStream();
+    const quint64 generation = ++m_generation;
+
+    auto stream = std::make_unique<Stream>();
+    stream->generation = generation;
+    stream->url = url;
+    stream->sinceStart.start();
+    m_stream = std::move(stream);
+    Stream &s = *m_stream;
+
+    if (const auto reason = rejectionReason(url)) {
+        reportFailureLater(*reason);
+        return;
+    }
+
+    GstElement *pipeline = gst_element_factory_make("playbin", nullptr);
+    if (!pipeline) {
+        reportFailureLater(QStringLiteral("GStreamer's playbin element is missing"));
+        return;
+    }
+    s.pipeline = GST_ELEMENT(gst_object_ref_sink(pipeline));
+    s.sink = makeAudioSink();
+    if (s.sinkIsPulse && m_device) {
+        g_object_set(s.sink, "device", m_device->toUtf8().constData(), nullptr);
+        s.sinkDevice = m_device;
+    }
+    // Audio only; the volume is applied in software so it works on every sink.
+    g_object_set(s.pipeline, "uri", url.toUtf8().constData(), "flags",
+                 kPlayFlagAudio | kPlayFlagSoftVolume, "volume", double(m_volume), "audio-sink",
+                 s.sink, nullptr);
+
+    if (GstPad *pad = gst_element_get_static_pad(s.sink, "sink")) {
+        gst_pad_add_probe(
+            pad, GstPadProbeType(GST_PAD_PROBE_TYPE_BUFFER | GST_PAD_PROBE_TYPE_BUFFER_LIST),
+            onSinkBuffer, new BufferClock(s.lastBuffer),
+            [](gpointer data) { delete static_cast<BufferClock *>(data); });
+        gst_object_unref(pad);
+    }
+
+    GstBus *bus = gst_element_get_bus(s.pipeline);
+    s.busWatch = gst_bus_add_watch_full(bus, G_PRIORITY_DEFAULT, &GstStreamBackend::onBusMessage,
+                                        new WatchContext{this, generation},
+                                        [](gpointer data) { delete static_cast<WatchContext *>(data); });
+    gst_object_unref(bus);
+
+    // Straight to PLAYING: the sink starts with the first decoded audio. BUFFERING messages
+    // are not waited for (see handleMessage).
+    if (gst_element_set_state(s.pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+        // The pipeline's error message, if any, is on the bus and wins; this is the fallback.
+        reportFailureLater(QStringLiteral("the stream could not be started"));
+    }
+    m_watchdog.start();
+}
+
+GstElement *GstStreamBackend::makeAudioSink()
+{
+    Stream &s = *m_stream;
+    if (GstElement *pulse = gst_element_factory_make("pulsesink", nullptr)) {
+        s.sinkIsPulse = true;
+        return pulse;
+    }
+    static bool warned = false;
+    if (!warned) {
+        warned = true;
+        qCWarning(lcPlayer) << "pulsesink is missing; playing through autoaudiosink, without "
+                               "output device selection";
+    }
+    return gst_element_factory_make("autoaudiosink", nullptr);
+}
+
+void GstStreamBackend::pause()
+{
+    if (!m_stream || !m_stream->pipeline || m_stream->paused || m_stream->pausePending)
+        return;
+    Stream &s = *m_stream;
+    // Too early a pause breaks the resume (see kPauseSettle): the stream goes on muted for
+    // that long, and the watchdog pauses it then.
+    if (!audioReachedServer(s)) {
+        s.pausePending = true;
+        g_object_set(s.pipeline, "volume", 0.0, nullptr);
+        return;
+    }
+    s.paused = true;
+    gst_element_set_state(s.pipeline, GST_STATE_PAUSED);
+}
+
+void GstStreamBackend::resume()
+{
+    if (!m_stream || !m_stream->pipeline)
+        return;
+    Stream &s = *m_stream;
+    if (s.pausePending) {
+        s.pausePending = false;
+        g_object_set(s.pipeline, "volume", double(m_volume), nullptr);
+        return;
+    }
+    if (!s.paused)
+        return;
+    s.paused = false;
+    s.quietSince = g_get_monotonic_time();
+    gst_element_set_state(s.pipeline, GST_STATE_PLAYING);
+}
+
+bool GstStreamBackend::audioReachedServer(const Stream &s) const
+{
+    const qint64 settle = std::chrono::duration_cast<std::chrono::microseconds>(kPauseSettle).count();
+    return s.phase == Stream::Phase::Playing && g_get_monotonic_time() - s.readyAt >= settle;
+}
+
+void GstStreamBackend::clear()
+{
+    dropStream();
+    ++m_generation;
+}
+
+void GstStreamBackend::setVolume(float volume)
+{
+    if (std::isnan(volume))
+        return;
+    m_volume = std::clamp(volume, 0.0f, 1.0f);
+    if (m_stream && m_stream->pipeline && !m_stream->pausePending)
+        g_object_set(m_stream->pipeline, "volume", double(m_volume), nullptr);
+}
+
+void GstStreamBackend::setOutputDevice(const std::optional<QString> &deviceUid)
+{
+    m_device = deviceUid;
+    applyDevice();
+}
+
+void GstStreamBackend::applyDevice()
+{
+    if (!m_stream || !m_stream->pipeline || !m_stream->sinkIsPulse
+        || m_stream->sinkDevice == m_device)
+        return;
+    Stream &s = *m_stream;
+    if (m_device) {
+        // pulsesink moves a connected stream at once, or uses the name when it connects.
+        g_object_set(s.sink, "device", m_device->toUtf8().constData(), nullptr);
+    } else if (s.phase == Stream::Phase::Playing) {
+        g_object_set(s.sink, "device", kDefaultSinkName, nullptr);
+    } else {
+        // A connected stream refuses to move to "no device" (an error that ends it), and
+        // while loading we cannot tell whether it is connected yet: reportReady applies it.
+        return;
+    }
+    s.sinkDevice = m_device;
+}
+
+gboolean GstStreamBackend::onBusMessage(GstBus *, GstMessage *message, gpointer data)
+{
+    const auto *context = static_cast<WatchContext *>(data);
+    GstStreamBackend *self = context->backend;
+    if (self->m_stream && self->m_stream->generation == context->generation
+        && self->m_stream->pipeline)
+        self->handleMessage(message);
+    return G_SOURCE_CONTINUE;
+}
+
+void GstStreamBackend::handleMessage(GstMessage *message)
+{
+    Stream &s = *m_stream;
+    switch (GST_MESSAGE_TYPE(message)) {
+    case GST_MESSAGE_ERROR:
+        handleError(message);
+        break;
+    case GST_MESSAGE_EOS:
+        // A radio stream has no end: the server hung up.
+        reportFailure(QStringLiteral("stream ended"));
+        break;
+    case GST_MESSAGE_STATE_CHANGED:
+        if (GST_MESSAGE_SRC(message) == GST_OBJECT(s.pipeline)) {
+            GstState newState = GST_STATE_NULL;
+            gst_message_parse_state_changed(message, nullptr, &newState, nullptr);
+            // PLAYING is only reached once the first decoded buffer has arrived at the sink.
+            if (newState == GST_STATE_PLAYING)
+                reportReady();
+        }
+        break;
+    case GST_MESSAGE_BUFFERING:
+        // Deliberately ignored. The usual answer (PAUSED until 100 %) waits seconds on a
+        // station that sends in real time, and the sink would then play the time spent paused
+        // as silence. Playback starts with the first audio and the queue fills while playing;
+        // a stream that really runs dry is caught by the watchdog.
+        break;
+    case GST_MESSAGE_CLOCK_LOST:
+        if (!s.paused) {
+            gst_element_set_state(s.pipeline, GST_STATE_PAUSED);
+            gst_element_set_state(s.pipeline, GST_STATE_PLAYING);
+        }
+        break;
+    case GST_MESSAGE_LATENCY:
+        gst_bin_recalculate_latency(GST_BIN(s.pipeline));
+        break;
+    case GST_MESSAGE_ELEMENT: {
+        const GstStructure *structure = gst_message_get_structure(message);
+        if (structure && gst_structure_has_name(structure, "missing-plugin")) {
+            GstCaps *caps = nullptr;
+            if (gst_structure_get(structure, "detail", GST_TYPE_CAPS, &caps, nullptr) && caps) {
+                if (!gst_caps_is_empty(caps))
+                    s.missingDecoder = fromUtf8(
+                        gst_structure_get_name(gst_caps_get_structure(caps, 0)));
+                gst_caps_unref(caps);
+            }
+        }
+        break;
+    }
+    case GST_MESSAGE_TAG: {
+        GstTagList *tags = nullptr;
+        gst_message_parse_tag(message, &tags);
+        gchar *raw = nullptr;
+        QString title;
+        if (gst_tag_list_get_string(tags, GST_TAG_TITLE, &raw))
+            title = fromUtf8(raw).trimmed();
+        g_free(raw);
+        gst_tag_list_unref(tags);
+        // The same title comes from several elements and again with every ICY block.
+        if (!title.isEmpty() && title != s.title) {
+            s.title = title;
+            Q_EMIT streamTitleChanged(title);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void GstStreamBackend::handleError(GstMessage *message)
+{
+    Stream &s = *m_stream;
+    GError *error = nullptr;
+    gchar *debug = nullptr;
+    gst_message_parse_error(message, &error, &debug);
+    const GstStructure *details = nullptr;
+    gst_message_parse_error_details(message, &details);
+
+    const QString gstText = fromUtf8(error ? error->message : nullptr);
+    qCDebug(lcPlayer).noquote() << "Stream error from" << GST_OBJECT_NAME(GST_MESSAGE_SRC(message))
+                                << gstText << fromUtf8(debug);
+
+    guint httpStatus = 0;
+    if (details)
+        gst_structure_get_uint(details, "http-status-code", &httpStatus);
+
+    QString text;
+    bool diagnose = false;
+    if (httpStatus >= 300) {
+        text = QStringLiteral("HTTP %1").arg(httpStatus);
+    } else if (error
+               && (g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_TYPE_NOT_FOUND)
+                   || g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_WRONG_TYPE)
+                   || g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_CODEC_NOT_FOUND)
+                   || g_error_matches(error, GST_CORE_ERROR, GST_CORE_ERROR_MISSING_PLUGIN))) {
+        // An audio codec without a decoder is a different problem from a web page.
+        if (s.missingDecoder.startsWith(QLatin1String("audio/")))
+            text = QStringLiteral("no decoder for %1").arg(s.missingDecoder);
+        else
+            text = QStringLiteral("not an audio stream");
+    } else {
+        text = gstText.isEmpty() ? QStringLiteral("stream error") : gstText;
+        // A refused connection or an unknown host surfaces only as the generic "Internal data
+        // stream error" of the source; the reason is in its debug log alone.
+        diagnose = isNetworkSource(GST_MESSAGE_SRC(message));
+    }
+    g_clear_error(&error);
+    g_free(debug);
+
+    if (diagnose)
+        diagnoseConnection(text);
+    else
+        reportFailure(text);
+}
+
+void GstStreamBackend::diagnoseConnection(const QString &fallback)
+{
+    Stream &s = *m_stream;
+    const bool wasPlaying = s.phase == Stream::Phase::Playing;
+    dropPipeline(s);
+    s.phase = Stream::Phase::Finished;
+    m_watchdog.stop();
+
+    // Ask the network the question the source does not answer: one TCP connection attempt to
+    // the same host and port, whose error names the cause.
+    const QUrl url(s.url);
+    const QString scheme = url.scheme().toLower();
+    const QByteArray host = url.host(QUrl::FullyEncoded).toUtf8();
+    const quint16 port = quint16(url.port(defaultPort(scheme)));
+
+    s.diagnosis = g_cancellable_new();
+    GSocketClient *client = g_socket_client_new();
+    g_socket_client_set_enable_proxy(client, FALSE);
+    g_socket_client_connect_to_host_async(
+        client, host.constData(), port, s.diagnosis, &GstStreamBackend::onDiagnosed,
+        new DiagnosisContext{this, s.generation, wasPlaying, fallback});
+    g_object_unref(client);
+
+    GCancellable *cancellable = s.diagnosis;
+    const quint64 generation = s.generation;
+    QTimer::singleShot(kDiagnosisTimeoutMs, this, [this, cancellable, generation] {
+        if (m_stream && m_stream->generation == generation && m_stream->diagnosis == cancellable)
+            g_cancellable_cancel(cancellable);
+    });
+}
+
+void GstStreamBackend::onDiagnosed(GObject *source, GAsyncResult *result, gpointer data)
+{
+    std::unique_ptr<DiagnosisContext> context(static_cast<DiagnosisContext *>(data));
+    GError *error = nullptr;
+    GSocketConnection *connection
+        = g_socket_client_connect_to_host_finish(G_SOCKET_CLIENT(source), result, &error);
+    if (connection) {
+        g_io_stream_close(G_IO_STREAM(connection), nullptr, nullptr);
+        g_object_unref(connection);
+    }
+
+    QString text = context->fallback;
+    if (error) {
+        if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CONNECTION_REFUSED))
+            text = QStringLiteral("connection refused");
+        else if (error->domain == G_RESOLVER_ERROR)
+            text = QStringLiteral("host not found");
+        else if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_TIMED_OUT))
+            text = QStringLiteral("connection timed out");
+        else if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_HOST_UNREACHABLE))
+            text = QStringLiteral("host unreachable");
+        else if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_NETWORK_UNREACHABLE))
+            text = QStringLiteral("network unreachable");
+        g_error_free(error);
+    }
+
+    GstStreamBackend *self = context->backend.data();
+    if (!self || !self->m_stream || self->m_stream->generation != context->generation
+        || !self->m_stream->diagnosis)
+        return;
+    g_clear_object(&self->m_stream->diagnosis);
+    if (context->wasPlaying)
+        Q_EMIT self->failedWhilePlaying(text);
+    else
+        Q_EMIT self->failed(text);
+}
+
+void GstStreamBackend::checkProgress()
+{
+    if (!m_stream || m_stream->phase == Stream::Phase::Finished) {
+        m_watchdog.stop();
+        return;
+    }
+    Stream &s = *m_stream;
+    if (s.pausePending && audioReachedServer(s)) {
+        s.pausePending = false;
+        s.paused = true;
+        gst_element_set_state(s.pipeline, GST_STATE_PAUSED);
+        g_object_set(s.pipeline, "volume", double(m_volume), nullptr);
+        return;
+    }
+    if (s.phase == Stream::Phase::Loading) {
+        if (std::chrono::milliseconds(s.sinceStart.elapsed()) >= kStartTimeout)
+            reportFailure(QStringLiteral("no data for %1 s")
+                              .arg(std::chrono::duration_cast<std::chrono::seconds>(kStartTimeout)
+                                       .count()));
+        return;
+    }
+    if (s.paused)
+        return;
+    const qint64 now = g_get_monotonic_time();
+    const qint64 last = std::max(s.lastBuffer->load(std::memory_order_relaxed), s.quietSince);
+    if (now - last >= std::chrono::duration_cast<std::chrono::microseconds>(kStallTimeout).count())
+        reportFailure(QStringLiteral("no data for %1 s")
+                          .arg(std::chrono::duration_cast<std::chrono::seconds>(kStallTimeout)
+                                   .count()));
+}
+
+void GstStreamBackend::reportReady()
+{
+    Stream &s = *m_stream;
+    if (s.phase != Stream::Phase::Loading)
+        return;
+    s.phase = Stream::Phase::Playing;
+    s.readyAt = s.quietSince = g_get_monotonic_time();
+    qCDebug(lcPlayer) << "Stream ready after" << s.sinceStart.elapsed() << "ms";
+    applyDevice(); // a switch to the default device that waited for the connection
+    Q_EMIT ready();
+}
+
+void GstStreamBackend::reportFailure(const QString &error)
+{
+    Stream &s = *m_stream;
+    if (s.phase == Stream::Phase::Finished)
+        return;
+    const bool wasPlaying = s.phase == Stream::Phase::Playing;
+    s.phase = Stream::Phase::Finished;
+    dropPipeline(s);
+    m_watchdog.stop();
+    qCDebug(lcPlayer).noquote() << "Stream failed:" << error;
+    // Emitted last: a receiver may start the next stream right away.
+    if (wasPlaying)
+        Q_EMIT failedWhilePlaying(error);
+    else
+        Q_EMIT failed(error);
+}
+
+void GstStreamBackend::reportFailureLater(const QString &error)
+{
+    // Never from inside start(): the caller is still setting up its own state.
+    const quint64 generation = m_generation;
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, error] {
+            // reportFailure ignores it if the bus has already reported this stream's end.
+            if (m_stream && m_stream->generation == generation)
+                reportFailure(error);
+        },
+        Qt::QueuedConnection);
+}
+
+void GstStreamBackend::dropPipeline(Stream &s)
+{
+    if (s.busWatch) {
+        g_source_remove(s.busWatch);
+        s.busWatch = 0;
+    }
+    if (s.pipeline) {
+        GstBus *bus = gst_element_get_bus(s.pipeline);
+        gst_bus_set_flushing(bus, TRUE);
+        gst_object_unref(bus);
+        Teardown::dispose(m_teardown, s.pipeline);
+        s.pipeline = nullptr;
+        s.sink = nullptr;
+    }
+}
+
+void GstStreamBackend::dropStream()
+{
+    m_watchdog.stop();
+    if (!m_stream)
+        return;
+    dropPipeline(*m_stream);
+    if (m_stream->diagnosis) {
+        g_cancellable_cancel(m_stream->diagnosis);
+        g_clear_object(&m_stream->diagnosis);
+    }
+    m_stream.reset();
+}

@@ -1,8 +1,0 @@
-#include "ui/QmlStationDrop.h"
-
-#include "ui/UiObjects.h"
-
-QmlStationDrop::QmlStationDrop(QObject *parent)
-    : StationDrop(UiObjects::stations(), UiObjects::settings(), parent)
-{
-}

@@ -1,8 +1,0 @@
-#include "ui/QmlStationInput.h"
-
-#include "ui/UiObjects.h"
-
-QmlStationInput::QmlStationInput(QObject *parent)
-    : StationInput(UiObjects::stations(), parent)
-{
-}

@@ -1,8 +1,0 @@
-#include "ui/QmlStationListModel.h"
-
-#include "ui/UiObjects.h"
-
-QmlStationListModel::QmlStationListModel(QObject *parent)
-    : StationListModel(UiObjects::stations(), UiObjects::player(), parent)
-{
-}

@@ -1,0 +1,41 @@
+#include "QmlTypes.h"
+
+#include "base/Logging.h"
+
+#include <QJSEngine>
+
+namespace {
+AppWindows::Objects g_objects;
+// Stateless: one serves every banner.
+QtScheduler g_scheduler;
+} // namespace
+
+void publishViewObjects(const AppWindows::Objects &objects) { g_objects = objects; }
+
+const AppWindows::Objects &publishedViewObjects() { return g_objects; }
+
+QObject *QmlTypes::handOut(QObject *object, const char *name)
+{
+    if (!object) {
+        qCWarning(lcApp, "QML asked for %s before it was published", name);
+        return nullptr;
+    }
+    QJSEngine::setObjectOwnership(object, QJSEngine::CppOwnership);
+    return object;
+}
+
+QmlStationListModel::QmlStationListModel(QObject *parent) : StationListModel(g_objects.stations, g_objects.player, parent)
+{
+}
+
+QmlCategoryListModel::QmlCategoryListModel(QObject *parent) : CategoryListModel(g_objects.stations, parent) {}
+
+QmlCategoryStationsModel::QmlCategoryStationsModel(QObject *parent) : CategoryStationsModel(g_objects.stations, parent)
+{
+}
+
+QmlStationDrop::QmlStationDrop(QObject *parent) : StationDrop(g_objects.stations, g_objects.settings, parent) {}
+
+QmlStationInput::QmlStationInput(QObject *parent) : StationInput(g_objects.stations, parent) {}
+
+QmlSkipBanner::QmlSkipBanner(QObject *parent) : SkipBanner(g_objects.player, &g_scheduler, parent) {}

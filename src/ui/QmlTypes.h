@@ -1,0 +1,119 @@
+// Every C++ type the QML module `Zeffira` sees, registered in this one file. The application's
+// long-lived objects are handed over with publishViewObjects() before any QML loads and appear as
+// the singletons Player, Stations, Devices, Settings, App and GeneralSettings; they stay owned by
+// whoever published them. The view-models below are created by the QML that declares them, on
+// the published objects.
+#pragma once
+
+#include "base/Scheduler.h"
+#include "base/SettingsStore.h"
+#include "catalogue/StationManager.h"
+#include "desktop/AppWindows.h"
+#include "devices/AudioDeviceManager.h"
+#include "playback/PlaybackState.h"
+#include "playback/RadioPlayer.h"
+#include "viewmodels/AppActions.h"
+#include "viewmodels/CategoryListModel.h"
+#include "viewmodels/CategoryStationsModel.h"
+#include "viewmodels/GeneralSettingsModel.h"
+#include "viewmodels/SkipBanner.h"
+#include "viewmodels/StationDrop.h"
+#include "viewmodels/StationInput.h"
+#include "viewmodels/StationListModel.h"
+
+#include <QtQml/qqml.h>
+
+class QJSEngine;
+class QQmlEngine;
+
+// Call before the first QML engine loads a file of the module; a later call replaces the objects
+// for engines made after it. Null members are allowed for objects a test does not need; QML then
+// sees null.
+void publishViewObjects(const AppWindows::Objects &objects);
+const AppWindows::Objects &publishedViewObjects();
+
+namespace QmlTypes {
+// Marks `object` as C++-owned so that no engine ever deletes it.
+QObject *handOut(QObject *object, const char *name);
+} // namespace QmlTypes
+
+#define ZEFFIRA_QML_SINGLETON(Type, Name, member)                                                                      \
+    struct Name##Singleton {                                                                                           \
+        Q_GADGET                                                                                                       \
+        QML_FOREIGN(Type)                                                                                              \
+        QML_NAMED_ELEMENT(Name)                                                                                        \
+        QML_SINGLETON                                                                                                  \
+    public:                                                                                                            \
+        static Type *create(QQmlEngine *, QJSEngine *)                                                                 \
+        {                                                                                                              \
+            return static_cast<Type *>(QmlTypes::handOut(publishedViewObjects().member, #Name));                       \
+        }                                                                                                              \
+    };
+
+ZEFFIRA_QML_SINGLETON(RadioPlayer, Player, player)
+ZEFFIRA_QML_SINGLETON(StationManager, Stations, stations)
+ZEFFIRA_QML_SINGLETON(AudioDeviceManager, Devices, devices)
+ZEFFIRA_QML_SINGLETON(SettingsStore, Settings, settings)
+ZEFFIRA_QML_SINGLETON(AppActions, App, app)
+ZEFFIRA_QML_SINGLETON(GeneralSettingsModel, GeneralSettings, generalSettings)
+
+// The player's states by name: `Player.state === PlaybackState.Loading`.
+namespace PlaybackStateForeign {
+Q_NAMESPACE
+QML_FOREIGN_NAMESPACE(PlaybackState)
+QML_NAMED_ELEMENT(PlaybackState)
+} // namespace PlaybackStateForeign
+
+// The station panel's list: the catalogue filtered by the search, with headers and marks.
+class QmlStationListModel : public StationListModel
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(StationListModel)
+public:
+    explicit QmlStationListModel(QObject *parent = nullptr);
+};
+
+// The Stations tab's category column.
+class QmlCategoryListModel : public CategoryListModel
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(CategoryListModel)
+public:
+    explicit QmlCategoryListModel(QObject *parent = nullptr);
+};
+
+// The Stations tab's station list of the selected category.
+class QmlCategoryStationsModel : public CategoryStationsModel
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(CategoryStationsModel)
+public:
+    explicit QmlCategoryStationsModel(QObject *parent = nullptr);
+};
+
+// The Stations tab's drag-and-drop rule with its confirmation, one per tab.
+class QmlStationDrop : public StationDrop
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(StationDrop)
+public:
+    explicit QmlStationDrop(QObject *parent = nullptr);
+};
+
+// The add-station sheet's input rules.
+class QmlStationInput : public StationInput
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(StationInput)
+public:
+    explicit QmlStationInput(QObject *parent = nullptr);
+};
+
+// The panel's notice after a failing station was skipped, on the event loop's timers.
+class QmlSkipBanner : public SkipBanner
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(SkipBanner)
+public:
+    explicit QmlSkipBanner(QObject *parent = nullptr);
+};

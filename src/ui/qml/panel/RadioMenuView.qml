@@ -1,0 +1,383 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Zeffira
+
+// The station panel: what is playing with its controls, volume and output device, the search
+// field, the catalogue by category, the footer rows, and the banner shown after a failing
+// station was skipped. Reads Player and the catalogue; calls their operations; owns no logic.
+Item {
+    id: root
+
+    property alias searchText: searchField.text
+    property bool showSkipMessage: false
+    // How long the skip banner stays after the latest entry into the failed state.
+    property int skipMessageInterval: 2000
+    readonly property alias stationModel: stationModel
+    readonly property alias stationList: stationList
+
+    // PlaybackState kinds as Player.state reports them.
+    readonly property int stateLoading: 1
+    readonly property int stateFailed: 4
+
+    implicitWidth: 300
+    width: 300
+    implicitHeight: content.implicitHeight
+    // The list's tallest size; the panel window lowers it on a small screen.
+    property real maximumListHeight: 800
+
+    StationListModel {
+        id: stationModel
+        searchText: root.searchText
+    }
+
+    // The player announces every assignment of its state; only an entry into failed from
+    // another state counts (all failures are equal), and the state at creation is no change.
+    QtObject {
+        id: d
+        property int lastState: -1
+    }
+    Component.onCompleted: d.lastState = Player.state
+    Connections {
+        target: Player
+        function onPlaybackStateChanged() {
+            const previous = d.lastState
+            d.lastState = Player.state
+            if (Player.state !== root.stateFailed || previous === root.stateFailed)
+                return
+            root.showSkipMessage = true
+            skipTimer.restart()
+        }
+    }
+    Timer {
+        id: skipTimer
+        objectName: "skipTimer"
+        interval: root.skipMessageInterval
+        onTriggered: root.showSkipMessage = false
+    }
+
+    Column {
+        id: content
+        objectName: "content"
+        width: parent.width
+        spacing: 0
+
+        // Now playing.
+        Item {
+            id: nowPlayingRow
+            objectName: "nowPlayingRow"
+            visible: Player.hasStation
+            width: parent.width
+            height: nowPlayingLayout.implicitHeight + 20
+
+            RowLayout {
+                id: nowPlayingLayout
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                anchors.leftMargin: 14
+                anchors.rightMargin: 14
+                spacing: 8
+
+                Item {
+                    Layout.preferredWidth: 16
+                    Layout.preferredHeight: 16
+                    BusyIndicator {
+                        objectName: "loadingIndicator"
+                        anchors.centerIn: parent
+                        width: 26
+                        height: 26
+                        padding: 0
+                        scale: 0.6
+                        visible: Player.state === root.stateLoading
+                        running: visible
+                    }
+                    SymbolIcon {
+                        objectName: "statusIcon"
+                        anchors.centerIn: parent
+                        visible: Player.state !== root.stateLoading
+                        symbol: "antenna.radiowaves.left.and.right"
+                        size: 16
+                        color: Theme.accent
+                    }
+                }
+
+                Label {
+                    objectName: "currentStationLabel"
+                    Layout.fillWidth: true
+                    text: Player.currentStationName
+                    font.pixelSize: Theme.body
+                    font.weight: Font.Medium
+                    color: Theme.primary
+                    maximumLineCount: 1
+                    elide: Text.ElideRight
+                }
+
+                PlainIconButton {
+                    objectName: "playPauseButton"
+                    symbol: Player.isPlaying ? "pause.circle.fill" : "play.circle.fill"
+                    toolTipText: Player.isPlaying ? "Pauzeer" : "Hervat"
+                    enabled: Player.state !== root.stateLoading
+                    onClicked: Player.togglePlayPause()
+                }
+
+                PlainIconButton {
+                    objectName: "stopButton"
+                    symbol: "stop.circle.fill"
+                    toolTipText: "Stop"
+                    onClicked: Player.stop()
+                }
+            }
+        }
+
+        Divider { visible: Player.hasStation }
+
+        // Volume and output device.
+        Item {
+            objectName: "volumeRow"
+            visible: Player.hasStation
+            width: parent.width
+            height: volumeLayout.implicitHeight + 20
+
+            RowLayout {
+                id: volumeLayout
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                anchors.leftMargin: 14
+                anchors.rightMargin: 14
+                spacing: 10
+
+                Item {
+                    Layout.preferredWidth: 16
+                    Layout.preferredHeight: 14
+                    SymbolIcon {
+                        objectName: "volumeLowIcon"
+                        anchors.centerIn: parent
+                        symbol: Player.volume === 0 ? "speaker.slash.fill" : "speaker.wave.1.fill"
+                        size: 13
+                    }
+                }
+                Slider {
+                    objectName: "volumeSlider"
+                    Layout.fillWidth: true
+                    from: 0
+                    to: 1
+                    padding: 0
+                    focusPolicy: Qt.NoFocus
+                    value: Player.volume
+                    onMoved: Player.volume = value
+                }
+                Item {
+                    Layout.preferredWidth: 16
+                    Layout.preferredHeight: 14
+                    SymbolIcon {
+                        anchors.centerIn: parent
+                        symbol: "speaker.wave.3.fill"
+                        size: 13
+                    }
+                }
+                OutputDeviceButton {
+                    objectName: "outputDeviceButton"
+                    Layout.preferredWidth: 18
+                    Layout.preferredHeight: 18
+                }
+            }
+        }
+
+        // With no station selected this is the panel's first line.
+        Divider { objectName: "topDivider" }
+
+        // Search.
+        Item {
+            objectName: "searchRow"
+            width: parent.width
+            height: searchLayout.implicitHeight + 20
+
+            RowLayout {
+                id: searchLayout
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                anchors.leftMargin: 14
+                anchors.rightMargin: 14
+                spacing: 8
+
+                SymbolIcon {
+                    symbol: "magnifyingglass"
+                    size: 13
+                }
+                TextField {
+                    id: searchField
+                    objectName: "searchField"
+                    Layout.fillWidth: true
+                    placeholderText: "Zoek station..."
+                    placeholderTextColor: Theme.secondary
+                    color: Theme.primary
+                    font.pixelSize: Theme.callout
+                    background: null
+                    padding: 0
+                    selectByMouse: true
+                }
+                PlainIconButton {
+                    objectName: "clearButton"
+                    visible: searchField.text !== ""
+                    symbol: "xmark.circle.fill"
+                    size: 13
+                    color: Theme.secondary
+                    onClicked: root.searchText = ""
+                }
+            }
+        }
+
+        Divider {}
+
+        // The catalogue, built row by row as it scrolls into view.
+        ListView {
+            id: stationList
+            objectName: "stationList"
+            width: parent.width
+            height: Math.max(300, Math.min(root.maximumListHeight, contentHeight))
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            model: stationModel
+            // Shown whenever there is something to scroll; absent otherwise, so that it never
+            // takes clicks from the rows' right margin.
+            ScrollBar.vertical: ScrollBar {
+                policy: stationList.contentHeight > stationList.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            }
+
+            delegate: Item {
+                id: entry
+                required property int index
+                required property string kind
+                required property string name
+                required property string rawName
+                required property string url
+                required property bool isFirstHeader
+                required property bool isActive
+                readonly property bool isHeader: kind === "header"
+
+                width: ListView.view.width
+                height: isHeader ? headerLabel.y + headerLabel.implicitHeight + 4 : stationRow.implicitHeight
+
+                Label {
+                    id: headerLabel
+                    objectName: "categoryHeader"
+                    visible: entry.isHeader
+                    x: 14
+                    y: entry.isFirstHeader ? 8 : 12
+                    width: parent.width - 28
+                    text: entry.name
+                    font.pixelSize: Theme.caption2
+                    font.weight: Font.DemiBold
+                    color: Theme.secondary
+                }
+
+                StationRow {
+                    id: stationRow
+                    objectName: "stationRow"
+                    visible: !entry.isHeader
+                    enabled: visible
+                    width: parent.width
+                    name: entry.name
+                    isActive: entry.isActive
+                    // The search text stays and the panel stays open.
+                    onClicked: Player.playStation(entry.name, entry.url)
+                }
+            }
+        }
+
+        Divider {}
+
+        Column {
+            objectName: "footer"
+            width: parent.width
+            spacing: 1
+            topPadding: 4
+            bottomPadding: 4
+
+            MenuRowButton {
+                objectName: "settingsRow"
+                width: parent.width
+                label: "Instellingen..."
+                icon: "gearshape"
+                shortcut: "⌘,"
+                onClicked: App.openSettings()
+            }
+            MenuRowButton {
+                objectName: "aboutRow"
+                width: parent.width
+                label: "Over Zeffira"
+                icon: "info.circle"
+                onClicked: App.openAbout()
+            }
+            Item {
+                width: parent.width
+                height: 5
+                Divider { y: 2 }
+            }
+            MenuRowButton {
+                objectName: "quitRow"
+                width: parent.width
+                label: "Sluit af"
+                icon: "power"
+                shortcut: "⌘Q"
+                onClicked: App.quit()
+            }
+        }
+    }
+
+    // Skip banner, over the top centre of everything else.
+    Item {
+        id: banner
+        objectName: "skipBanner"
+        z: 10
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: bannerLayout.implicitWidth + 24
+        height: bannerLayout.implicitHeight + 16
+        y: root.showSkipMessage ? 8 : -height - 6
+        opacity: root.showSkipMessage ? 1 : 0
+        visible: opacity > 0
+
+        // A spring of 0.3 s response and 0.825 damping barely overshoots; OutBack with a small
+        // overshoot over the spring's settling time looks the same.
+        Behavior on y { NumberAnimation { duration: 350; easing.type: Easing.OutBack; easing.overshoot: 0.8 } }
+        Behavior on opacity { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
+
+        // Soft shadow (radius 4, black about a third): rings of falling opacity.
+        Repeater {
+            model: 4
+            Rectangle {
+                required property int index
+                anchors.fill: parent
+                anchors.margins: -(4 - index)
+                radius: 8 + (4 - index)
+                color: "black"
+                opacity: 0.045 + index * 0.015
+            }
+        }
+        Rectangle {
+            anchors.fill: parent
+            radius: 8
+            color: Qt.rgba(Theme.background.r, Theme.background.g, Theme.background.b, 0.96)
+            border.color: Theme.divider
+            border.width: 1
+        }
+        RowLayout {
+            id: bannerLayout
+            anchors.centerIn: parent
+            spacing: 8
+            SymbolIcon {
+                symbol: "exclamationmark.triangle.fill"
+                size: 13
+                color: Theme.orange
+            }
+            Label {
+                text: "Station overgeslagen..."
+                font.pixelSize: Theme.caption
+                color: Theme.primary
+            }
+        }
+    }
+}

@@ -1,0 +1,93 @@
+"""End to end: `zeffira --headless` on a local stream, driven through MPRIS by playerctl on a
+private session bus, with its sound on a private PulseAudio daemon."""
+
+import os
+import signal
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
+from harness import Checks, Peers, require, wait_for  # noqa: E402
+
+require("playerctl", "dbus-send", "parec")
+checks = Checks()
+
+
+def ctl(peers, *args):
+    return peers.run(["playerctl", "-p", "zeffira"] + list(args))
+
+
+def prop(peers, interface, name):
+    out = peers.run(["dbus-send", "--session", "--print-reply", "--dest=org.mpris.MediaPlayer2.zeffira",
+                     "/org/mpris/MediaPlayer2", "org.freedesktop.DBus.Properties.Get",
+                     "string:" + interface, "string:" + name]).stdout
+    return out.strip().splitlines()[-1].split()[-1].strip('"') if out.strip() else None
+
+
+def settle():
+    time.sleep(0.4)  # past the 0.3 s that separates accepted commands
+
+
+with Peers() as peers:
+    peers.start_pulse(("a", "b"))
+    peers.start_session_bus()
+    base = peers.start_stream_server()
+    peers.write_catalogue([{"name": "Lokaal", "stations": [
+        {"name": "Toon MP3", "url": base + "/mp3"},
+        {"name": "Toon Ogg", "url": base + "/ogg"},
+        {"name": "Toon AAC", "url": base + "/aac"}]}])
+    peers.start_zeffira("--headless", "--play", "Toon Ogg")
+    peers.wait_for_log("Player item ready to play")
+
+    wait_for(lambda: ctl(peers, "status").stdout.strip() == "Playing", 10, "status Playing")
+    checks.check("status is Playing", True)
+    checks.check("title is the station name", ctl(peers, "metadata", "xesam:title").stdout.strip() == "Toon Ogg")
+    checks.check("identity", prop(peers, "org.mpris.MediaPlayer2", "Identity") == "Zeffira")
+    checks.check("can control", prop(peers, "org.mpris.MediaPlayer2.Player", "CanControl") == "true")
+    peak = peers.record("a", 3.0)
+    checks.check("audio reaches the default sink", peak > 1000, "peak %d" % peak)
+
+    settle()
+    checks.check("play-pause accepted", ctl(peers, "play-pause").returncode == 0)
+    refused = ctl(peers, "play-pause")
+    checks.check("a second command inside 0.3 s is refused", refused.returncode != 0, refused.stderr)
+    wait_for(lambda: ctl(peers, "status").stdout.strip() == "Paused", 5, "status Paused")
+    checks.check("paused", True)
+    settle()
+    ctl(peers, "play-pause")
+    wait_for(lambda: ctl(peers, "status").stdout.strip() == "Playing", 5, "status Playing again")
+    checks.check("resumed", True)
+
+    for command, expected in (("next", "Toon AAC"), ("next", "Toon MP3"), ("previous", "Toon AAC"),
+                              ("previous", "Toon Ogg")):
+        settle()
+        ctl(peers, command)
+        title = wait_for(lambda: ctl(peers, "metadata", "xesam:title").stdout.strip() == expected and expected,
+                         5, command + " to " + expected)
+        checks.check("%s plays %s" % (command, expected), title == expected)
+
+    ctl(peers, "volume", "0.25")
+    checks.check("volume is written", ctl(peers, "volume").stdout.strip().startswith("0.25"))
+    ctl(peers, "volume", "7")
+    checks.check("a volume above 1 is clamped", ctl(peers, "volume").stdout.strip().startswith("1.0"))
+
+    # Switched off from outside the process: every command is refused until it is back on.
+    peers.write_settings({"enableMediaKeys": False})
+    peers.wait_for_log("Media keys disabled")
+    settle()
+    checks.check("refused while media keys are off", ctl(peers, "play-pause").returncode != 0)
+    checks.check("cannot control while off", prop(peers, "org.mpris.MediaPlayer2.Player", "CanControl") == "false")
+    peers.write_settings({"enableMediaKeys": True})
+    peers.wait_for_log("Media keys enabled")
+    settle()
+    checks.check("accepted once back on", ctl(peers, "pause").returncode == 0)
+
+    settle()
+    ctl(peers, "stop")
+    wait_for(lambda: ctl(peers, "status").stdout.strip() == "Stopped", 5, "status Stopped")
+    checks.check("stop clears the metadata", ctl(peers, "metadata", "xesam:title").stdout.strip() == "")
+
+    peers.zeffira.send_signal(signal.SIGTERM)
+    checks.check("SIGTERM ends with exit code 0", peers.zeffira.wait(timeout=10) == 0)
+
+checks.finish()

@@ -1,0 +1,117 @@
+"""End to end: the tray application on a private X server and session bus. The media keys answer
+from the start; the tray item and its menu are read and clicked over D-Bus as a desktop panel
+would; the label follows the setting and the playing state; the views are loaded only by the first
+activation."""
+
+import os
+import sys
+import time
+
+try:
+    import dbus
+except ImportError:  # Debian's interpreter carries python3-dbus
+    if sys.executable != "/usr/bin/python3" and os.path.exists("/usr/bin/python3"):
+        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
+    sys.exit("missing test component: python3-dbus")
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
+from harness import Checks, Peers, require, wait_for  # noqa: E402
+
+require("playerctl", "Xvfb")
+checks = Checks()
+SNI = "org.kde.StatusNotifierItem"
+
+
+def sni_name(bus):
+    names = [str(n) for n in bus.list_names() if str(n).startswith(SNI + "-")]
+    return names[0] if names else None
+
+
+def walk(layout, found):
+    item_id, props, children = layout
+    if "label" in props:
+        found[str(props["label"]).replace("__", "_")] = (int(item_id), dict(props))
+    for child in children:
+        walk(child, found)
+    return found
+
+
+with Peers() as peers:
+    peers.start_display()
+    peers.start_pulse(("a",))
+    peers.start_session_bus()
+    base = peers.start_stream_server()
+    peers.write_catalogue([{"name": "Lokaal", "stations": [
+        {"name": "Toon MP3", "url": base + "/mp3"},
+        {"name": "Toon Ogg", "url": base + "/ogg"}]}])
+    peers.write_settings({"showStationInMenuBar": True})
+    peers.start_zeffira()
+
+    bus = dbus.bus.BusConnection(peers.env["DBUS_SESSION_BUS_ADDRESS"])
+    name = wait_for(lambda: sni_name(bus), 20, "the tray item on the bus")
+    item = bus.get_object(name, "/StatusNotifierItem")
+    props = dbus.Interface(item, "org.freedesktop.DBus.Properties")
+
+    def prop(key):
+        return props.Get(SNI, key)
+
+    checks.check("title", str(prop("Title")) == "Zeffira")
+    checks.check("idle icon", str(prop("IconName")) == "zeffira-radio", prop("IconName"))
+    checks.check("no label while idle", str(prop("XAyatanaLabel")) == "")
+
+    def mapped(fragment):
+        with open("/proc/%d/maps" % peers.zeffira.pid) as maps:
+            return fragment in maps.read()
+
+    # An autostarted tray answers the keyboard's media keys before anyone clicks it.
+    checks.check("media keys answer before any activation",
+                 peers.run(["playerctl", "-p", "zeffira", "play-pause"]).returncode == 0)
+    peers.wait_for_log("Player item ready to play")
+    wait_for(lambda: peers.run(["playerctl", "-p", "zeffira", "status"]).stdout.strip() == "Playing", 10,
+             "MPRIS to report Playing")
+    checks.check("play-pause started the first station", "Toon MP3" in peers.run(
+        ["playerctl", "-p", "zeffira", "metadata", "xesam:title"]).stdout)
+    checks.check("stop over MPRIS", peers.run(["playerctl", "-p", "zeffira", "stop"]).returncode == 0)
+    wait_for(lambda: peers.run(["playerctl", "-p", "zeffira", "status"]).stdout.strip() == "Stopped", 10,
+             "MPRIS to report Stopped")
+    checks.check("no view toolkit mapped before the first activation",
+                 not mapped("libQt6Quick") and not mapped("libQt6Qml") and not mapped("libzeffira_ui"))
+
+    menu = dbus.Interface(bus.get_object(name, str(prop("Menu"))), "com.canonical.dbusmenu")
+    entries = walk(menu.GetLayout(0, -1, [])[1], {})
+    for label in ("Paneel openen", "Hervat", "Stop", "Lokaal", "Toon MP3", "Toon Ogg", "Instellingen...",
+                  "Over Zeffira", "Sluit af"):
+        checks.check("menu has " + label, label in entries, sorted(entries))
+
+    menu.Event(entries["Toon Ogg"][0], "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0))
+    peers.wait_for_log("Player item ready to play")
+    wait_for(lambda: str(prop("XAyatanaLabel")) == "Toon Ogg", 10, "the station name as label")
+    checks.check("label shows the playing station", True)
+    checks.check("antenna icon while playing", str(prop("IconName")) == "zeffira-antenna")
+    entries = walk(menu.GetLayout(0, -1, [])[1], {})
+    checks.check("the playing station is checked in the menu",
+                 int(entries["Toon Ogg"][1].get("toggle-state", 0)) == 1 and
+                 int(entries["Toon MP3"][1].get("toggle-state", 0)) == 0)
+    checks.check("play/pause entry says Pauzeer", "Pauzeer" in entries)
+
+    peers.write_settings({"showStationInMenuBar": False})
+    wait_for(lambda: str(prop("XAyatanaLabel")) == "", 10, "the label to go when the setting is off")
+    checks.check("label follows the setting written from outside", True)
+    peers.write_settings({"showStationInMenuBar": True})
+    wait_for(lambda: str(prop("XAyatanaLabel")) == "Toon Ogg", 10, "the label to come back")
+    checks.check("label comes back", True)
+
+    dbus.Interface(item, SNI).Activate(200, 30)
+    wait_for(lambda: mapped("libzeffira_ui"), 10, "the views library to load on the first activation")
+    checks.check("the first activation loads the views", mapped("libQt6Quick"))
+    time.sleep(0.4)
+    checks.check("media controls answer", peers.run(["playerctl", "-p", "zeffira", "pause"]).returncode == 0)
+    wait_for(lambda: str(prop("XAyatanaLabel")) == "" and str(prop("IconName")) == "zeffira-radio", 10,
+             "the label and icon of a paused station")
+    checks.check("paused: radio icon, no label", True)
+
+    entries = walk(menu.GetLayout(0, -1, [])[1], {})
+    menu.Event(entries["Sluit af"][0], "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0))
+    checks.check("Sluit af ends the program with exit code 0", peers.zeffira.wait(timeout=10) == 0)
+
+checks.finish()

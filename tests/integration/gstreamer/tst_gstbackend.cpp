@@ -1,0 +1,412 @@
+// The GStreamer stream backend against a local paced radio station and a private PulseAudio
+// daemon with two null sinks: real decoding, the failure reports, and where the audio goes.
+#include "support/PulseFixture.h"
+#include "support/StreamServer.h"
+#include "gstreamer/GstStreamBackend.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <chrono>
+#include <memory>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kSinkA = QStringLiteral("a");
+const QString kSinkB = QStringLiteral("b");
+
+// The test tone is a sine at 1/8 of full scale (RMS about 0.09); silence is exact zeros.
+constexpr double kAudible = 0.02;
+constexpr double kSilent = 0.001;
+
+// Heard: loud enough. Silent: exact silence over at least a second of real samples (an empty
+// recording proves nothing).
+bool audible(const PulseFixture::Level &level)
+{
+    return level.rms > kAudible;
+}
+bool silent(const PulseFixture::Level &level)
+{
+    return level.samples >= 44100 * 2 && level.peak < kSilent;
+}
+
+int seconds(std::chrono::milliseconds duration)
+{
+    return int(std::chrono::duration_cast<std::chrono::seconds>(duration).count());
+}
+
+int ms(std::chrono::milliseconds duration)
+{
+    return int(duration.count());
+}
+
+QString noDataFor(std::chrono::milliseconds bound)
+{
+    return QStringLiteral("no data for %1 s").arg(seconds(bound));
+}
+
+// The reports of one backend.
+struct Reports {
+    explicit Reports(GstStreamBackend &backend)
+        : ready(&backend, &StreamBackend::ready), failed(&backend, &StreamBackend::failed),
+          broken(&backend, &StreamBackend::failedWhilePlaying),
+          titles(&backend, &StreamBackend::streamTitleChanged)
+    {
+    }
+    QString describe() const
+    {
+        if (!failed.isEmpty())
+            return QStringLiteral("failed: ") + failed.first().first().toString();
+        if (!broken.isEmpty())
+            return QStringLiteral("failed while playing: ") + broken.first().first().toString();
+        return QStringLiteral("no report");
+    }
+    QSignalSpy ready;
+    QSignalSpy failed;
+    QSignalSpy broken;
+    QSignalSpy titles;
+};
+
+QString describe(const char *what, const PulseFixture::Level &level)
+{
+    return QStringLiteral("%1: rms %2, peak %3 over %4 samples")
+        .arg(QLatin1String(what))
+        .arg(level.rms)
+        .arg(level.peak)
+        .arg(level.samples);
+}
+
+} // namespace
+
+class TstGstBackend : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Starts `url` on `backend` and waits for ready; prints how long it took.
+    bool startAndWaitReady(GstStreamBackend &backend, Reports &reports, const QString &url)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        backend.start(url);
+        if (!reports.ready.wait(20000))
+            return false;
+        qInfo("%s: ready after %lld ms", qPrintable(url), clock.elapsed());
+        return true;
+    }
+    // Records both sinks and returns their levels.
+    std::pair<PulseFixture::Level, PulseFixture::Level> levels(double seconds = 1.5)
+    {
+        const auto recorded = m_pulse.record({kSinkA, kSinkB}, seconds);
+        return {PulseFixture::level(recorded.value(kSinkA)), PulseFixture::level(recorded.value(kSinkB))};
+    }
+
+    PulseFixture m_pulse{{kSinkA, kSinkB}};
+    StreamServer m_server;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(m_pulse.start(), qPrintable(m_pulse.errorString()));
+        QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
+    }
+
+    void acceptsOnlyNetworkStreams_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("reason"); // empty: accepted
+
+        QTest::newRow("http") << "http://127.0.0.1:8000/stream" << QString();
+        QTest::newRow("https, scheme in capitals") << "HTTPS://radio.example/live.mp3" << QString();
+        QTest::newRow("icy") << "icy://radio.example:8000/live" << QString();
+        QTest::newRow("rtsp") << "rtsp://radio.example/live" << QString();
+        const QString unsupported = QStringLiteral("unsupported URL scheme");
+        QTest::newRow("file") << "file:///etc/hostname" << unsupported;
+        QTest::newRow("fd") << "fd://0" << unsupported;
+        QTest::newRow("dvb") << "dvb://ZDF" << unsupported;
+        QTest::newRow("v4l2") << "v4l2:///dev/video0" << unsupported;
+        QTest::newRow("data") << "data:audio/mpeg;base64,AAAA" << unsupported;
+        QTest::newRow("appsrc") << "appsrc://" << unsupported;
+        const QString invalid = QStringLiteral("invalid URL");
+        QTest::newRow("relative") << "stations/live.mp3" << invalid;
+        QTest::newRow("no host") << "http:///live.mp3" << invalid;
+        QTest::newRow("empty") << "" << invalid;
+    }
+
+    void acceptsOnlyNetworkStreams()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, reason);
+        QCOMPARE(GstStreamBackend::rejectionReason(url).value_or(QString()), reason);
+    }
+
+    void playsDecodedAudio_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("MP3") << "/mp3";
+        QTest::newRow("Ogg Vorbis") << "/ogg";
+        QTest::newRow("AAC") << "/aac";
+        QTest::newRow("redirect to MP3") << "/redirect";
+    }
+
+    void playsDecodedAudio()
+    {
+        QFETCH(QString, path);
+        GstStreamBackend backend;
+        backend.setOutputDevice(kSinkA);
+        Reports reports(backend);
+
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(path)), qPrintable(reports.describe()));
+        const auto [a, b] = levels();
+        QVERIFY2(audible(a), qPrintable(describe("sink a", a)));
+        QVERIFY2(silent(b), qPrintable(describe("sink b", b)));
+        QCOMPARE(reports.ready.count(), 1);
+        QVERIFY2(reports.failed.isEmpty() && reports.broken.isEmpty(), qPrintable(reports.describe()));
+    }
+
+    void reportsStartFailures_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("error");
+
+        // Port 1 (tcpmux) has no listener on a test machine.
+        QTest::newRow("connection refused") << "http://127.0.0.1:1/stream" << "connection refused";
+        QTest::newRow("404") << m_server.url(QStringLiteral("/404")) << "HTTP 404";
+        QTest::newRow("HTML page") << m_server.url(QStringLiteral("/html")) << "not an audio stream";
+        QTest::newRow("unknown host") << "http://no-such-station.invalid/stream" << "host not found";
+        QTest::newRow("accepts, sends nothing")
+            << m_server.url(QStringLiteral("/stall")) << noDataFor(GstStreamBackend::kStartTimeout);
+        QTest::newRow("headers, then nothing") << m_server.url(QStringLiteral("/headers-then-stall"))
+                                               << noDataFor(GstStreamBackend::kStartTimeout);
+        QTest::newRow("file URL") << "file:///etc/hostname" << "unsupported URL scheme";
+        QTest::newRow("dvb URL") << "dvb://ZDF" << "unsupported URL scheme";
+    }
+
+    void reportsStartFailures()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, error);
+        GstStreamBackend backend;
+        Reports reports(backend);
+
+        QElapsedTimer clock;
+        clock.start();
+        backend.start(url);
+        QVERIFY2(reports.failed.isEmpty(), "reported from inside start()");
+        QVERIFY2(reports.failed.wait(ms(GstStreamBackend::kStartTimeout) + 15000),
+                 qPrintable(reports.describe()));
+        qInfo("%s: failed \"%s\" after %lld ms", qPrintable(url),
+              qPrintable(reports.failed.first().first().toString()), clock.elapsed());
+        QCOMPARE(reports.failed.first().first().toString(), error);
+        QCOMPARE(reports.failed.count(), 1);
+        QVERIFY(reports.ready.isEmpty());
+        QVERIFY(reports.broken.isEmpty());
+    }
+
+    void reportsBreakOffWhilePlaying_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("server closes") << "/drop" << "stream ended";
+        QTest::newRow("server falls silent") << "/freeze" << noDataFor(GstStreamBackend::kStallTimeout);
+    }
+
+    void reportsBreakOffWhilePlaying()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, error);
+        GstStreamBackend backend;
+        Reports reports(backend);
+
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(path)), qPrintable(reports.describe()));
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY2(reports.broken.wait(ms(GstStreamBackend::kStallTimeout) + 20000),
+                 qPrintable(reports.describe()));
+        // The server breaks off 3 s after its first byte.
+        qInfo("%s: failed while playing \"%s\" %lld ms after ready", qPrintable(path),
+              qPrintable(reports.broken.first().first().toString()), clock.elapsed());
+        QCOMPARE(reports.broken.first().first().toString(), error);
+        QCOMPARE(reports.broken.count(), 1);
+        QVERIFY(reports.failed.isEmpty());
+    }
+
+    void laterStartSupersedesEarlier_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<bool>("firstPlays"); // wait for the first stream's ready
+        QTest::addColumn<int>("quietMs");     // how long to listen for stray reports afterwards
+
+        // Started back to back: the first stream's failure is already on its way.
+        QTest::newRow("first fails at once (404)") << m_server.url(QStringLiteral("/404")) << false << 1500;
+        QTest::newRow("first is refused") << "http://127.0.0.1:1/stream" << false << 1500;
+        QTest::newRow("first is rejected (file URL)") << "file:///etc/hostname" << false << 1500;
+        QTest::newRow("first would time out")
+            << m_server.url(QStringLiteral("/headers-then-stall")) << false
+            << ms(GstStreamBackend::kStartTimeout) + 1000;
+        // The first stream plays and would end 3 s after its start.
+        QTest::newRow("first would end while playing") << m_server.url(QStringLiteral("/drop")) << true << 5000;
+    }
+
+    void laterStartSupersedesEarlier()
+    {
+        QFETCH(QString, first);
+        QFETCH(bool, firstPlays);
+        QFETCH(int, quietMs);
+        GstStreamBackend backend;
+        backend.setOutputDevice(kSinkA);
+        Reports reports(backend);
+
+        backend.start(first);
+        if (firstPlays) {
+            QVERIFY2(reports.ready.wait(20000), qPrintable(reports.describe()));
+            reports.ready.clear();
+        }
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(QStringLiteral("/aac"))),
+                 qPrintable(reports.describe()));
+        QTest::qWait(quietMs);
+        QCOMPARE(reports.ready.count(), 1);
+        QVERIFY2(reports.failed.isEmpty() && reports.broken.isEmpty(), qPrintable(reports.describe()));
+        const auto level = PulseFixture::level(m_pulse.record(kSinkA, 1.0));
+        QVERIFY2(audible(level), qPrintable(describe("the second stream", level)));
+    }
+
+    void pauseAndResumeKeepTheStream()
+    {
+        GstStreamBackend backend;
+        backend.setOutputDevice(kSinkA);
+        Reports reports(backend);
+        const QString path = QStringLiteral("/ogg");
+        const int requestsBefore = m_server.requestCount(path);
+
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(path)), qPrintable(reports.describe()));
+        const auto playing = PulseFixture::level(m_pulse.record(kSinkA, 1.5));
+        QVERIFY2(audible(playing), qPrintable(describe("playing", playing)));
+        backend.pause();
+        QTest::qWait(1500); // what the sink had already rendered drains
+        // Longer than the stall bound: a paused stream is not a stalled one.
+        const auto paused = PulseFixture::level(
+            m_pulse.record(kSinkA, (ms(GstStreamBackend::kStallTimeout) + 1000) / 1000.0));
+        QVERIFY2(silent(paused), qPrintable(describe("paused", paused)));
+
+        backend.resume();
+        QTest::qWait(500);
+        const auto resumed = PulseFixture::level(m_pulse.record(kSinkA, 1.5));
+        QVERIFY2(audible(resumed), qPrintable(describe("resumed", resumed)));
+        QVERIFY2(reports.failed.isEmpty() && reports.broken.isEmpty(), qPrintable(reports.describe()));
+        QCOMPARE(reports.ready.count(), 1);
+        QCOMPARE(m_server.requestCount(path) - requestsBefore, 1);
+    }
+
+    void reportsEachStreamTitleOnce()
+    {
+        GstStreamBackend backend;
+        Reports reports(backend);
+
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(QStringLiteral("/icy"))),
+                 qPrintable(reports.describe()));
+        // The server repeats the title every 0.5 s and changes it after 3 s.
+        QTRY_VERIFY_WITH_TIMEOUT(reports.titles.count() >= 2, 15000);
+        QTest::qWait(1500);
+        QStringList titles;
+        for (const QList<QVariant> &arguments : std::as_const(reports.titles))
+            titles << arguments.first().toString();
+        QCOMPARE(titles, QStringList({QStringLiteral("First Title"), QStringLiteral("Second Title")}));
+    }
+
+    void audioFollowsTheOutputDevice()
+    {
+        GstStreamBackend backend;
+        Reports reports(backend);
+        QVERIFY(m_pulse.pactl({QStringLiteral("set-default-sink"), kSinkA}));
+
+        // Chosen before the start: the stream opens on b, not on the default a.
+        backend.setOutputDevice(kSinkB);
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(QStringLiteral("/mp3"))),
+                 qPrintable(reports.describe()));
+        auto [a, b] = levels();
+        QVERIFY2(audible(b), qPrintable(describe("b, chosen at start", b)));
+        QVERIFY2(silent(a), qPrintable(describe("a, not chosen", a)));
+
+        // Back to the system default while playing.
+        backend.setOutputDevice(std::nullopt);
+        QTest::qWait(1000);
+        std::tie(a, b) = levels();
+        QVERIFY2(audible(a), qPrintable(describe("a, the default", a)));
+        QVERIFY2(silent(b), qPrintable(describe("b, left", b)));
+
+        // And to a named device while playing.
+        backend.setOutputDevice(kSinkB);
+        QTest::qWait(1000);
+        std::tie(a, b) = levels();
+        QVERIFY2(audible(b), qPrintable(describe("b, chosen while playing", b)));
+        QVERIFY2(silent(a), qPrintable(describe("a, left", a)));
+
+        QVERIFY2(reports.failed.isEmpty() && reports.broken.isEmpty(), qPrintable(reports.describe()));
+    }
+
+    void volumeScalesTheOutput()
+    {
+        GstStreamBackend backend;
+        backend.setOutputDevice(kSinkA);
+        Reports reports(backend);
+
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(QStringLiteral("/mp3"))),
+                 qPrintable(reports.describe()));
+        const double full = PulseFixture::level(m_pulse.record(kSinkA, 1.5)).rms;
+        backend.setVolume(0.25f);
+        QTest::qWait(1500);
+        const double quarter = PulseFixture::level(m_pulse.record(kSinkA, 1.5)).rms;
+        QVERIFY2(full > kAudible, qPrintable(QString::number(full)));
+        QVERIFY2(quarter > 0.15 * full && quarter < 0.4 * full,
+                 qPrintable(QStringLiteral("full %1, quarter %2").arg(full).arg(quarter)));
+        backend.setVolume(0.0f);
+        QTest::qWait(1500);
+        const auto muted = PulseFixture::level(m_pulse.record(kSinkA, 1.0));
+        QVERIFY2(silent(muted), qPrintable(describe("volume 0", muted)));
+    }
+
+    void clearEndsTheStreamAndItsReports()
+    {
+        GstStreamBackend backend;
+        backend.setOutputDevice(kSinkA);
+        Reports reports(backend);
+
+        // This station hangs up 3 s after its start; after clear() that must go unreported.
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(QStringLiteral("/drop"))),
+                 qPrintable(reports.describe()));
+        backend.clear();
+        QTest::qWait(1500);
+        const auto after = PulseFixture::level(m_pulse.record(kSinkA, 3.0));
+        QVERIFY2(silent(after), qPrintable(describe("after clear", after)));
+        QVERIFY2(reports.failed.isEmpty() && reports.broken.isEmpty(), qPrintable(reports.describe()));
+        backend.pause();
+        backend.resume();
+        QTest::qWait(300);
+        QVERIFY2(reports.failed.isEmpty() && reports.broken.isEmpty(), qPrintable(reports.describe()));
+    }
+
+    void destructionWhileStreamsRun()
+    {
+        // Destroyed while playing, and while a failure and a connection check are on their way.
+        for (const QString &url : {m_server.url(QStringLiteral("/mp3")), m_server.url(QStringLiteral("/404")),
+                                   QStringLiteral("http://127.0.0.1:1/stream")}) {
+            auto backend = std::make_unique<GstStreamBackend>();
+            backend->setOutputDevice(kSinkA);
+            Reports reports(*backend);
+            backend->start(url);
+            if (url.endsWith(QLatin1String("/mp3")))
+                QVERIFY2(reports.ready.wait(20000), qPrintable(reports.describe()));
+            backend.reset();
+            QTest::qWait(500);
+        }
+        const auto after = PulseFixture::level(m_pulse.record(kSinkA, 1.0));
+        QVERIFY2(silent(after), qPrintable(describe("after destruction", after)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstGstBackend)
+#include "tst_gstbackend.moc"

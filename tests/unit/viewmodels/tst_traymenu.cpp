@@ -1,0 +1,102 @@
+// The tray's menu and tooltip as the player's state and the catalogue make them.
+#include "base/SettingsStore.h"
+#include "playback/RadioPlayer.h"
+#include "support/FakeStreamBackend.h"
+#include "support/ManualScheduler.h"
+#include "viewmodels/TrayMenu.h"
+#include "viewmodels/TrayTooltip.h"
+
+#include <QTest>
+
+namespace {
+const RadioStation one(QStringLiteral("Eén"), QStringLiteral("http://one.example/"));
+const RadioStation two(QStringLiteral("Twee"), QStringLiteral("http://two.example/"));
+// The same station in a second category.
+const Catalogue catalogue{{QStringLiteral("Nieuws"), {one, two}},
+                          {QStringLiteral("Leeg"), {}},
+                          {QStringLiteral("Ook"), {two}}};
+
+struct Rig {
+    // "idle", "loading", "playing", "paused", "failed"
+    explicit Rig(const QString &state)
+    {
+        if (state == QLatin1String("idle"))
+            return;
+        player.play(two);
+        if (state == QLatin1String("failed"))
+            backend.reportFailed(QStringLiteral("HTTP 404"));
+        else if (state != QLatin1String("loading"))
+            backend.reportReady();
+        if (state == QLatin1String("paused"))
+            player.togglePlayPause();
+    }
+    FakeStreamBackend backend;
+    SettingsStore settings{QString()};
+    ManualScheduler scheduler;
+    RadioPlayer player{&backend, &settings, &scheduler};
+};
+} // namespace
+
+class TestTrayMenu : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void byState_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("playPause");
+        QTest::addColumn<bool>("playPauseEnabled");
+        QTest::addColumn<bool>("stopEnabled");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<QString>("tooltip");
+        QTest::newRow("idle") << "idle" << "Hervat" << false << false << false << "Geen station gekozen";
+        QTest::newRow("loading") << "loading" << "Pauzeer" << false << true << true << "Twee (laden...)";
+        QTest::newRow("playing") << "playing" << "Pauzeer" << true << true << true << "Twee";
+        QTest::newRow("paused") << "paused" << "Hervat" << true << true << false << "Twee (gepauzeerd)";
+        QTest::newRow("failed") << "failed" << "Hervat" << true << true << false << "Twee (gepauzeerd)";
+    }
+
+    void byState()
+    {
+        QFETCH(QString, state);
+        QFETCH(QString, playPause);
+        QFETCH(bool, playPauseEnabled);
+        QFETCH(bool, stopEnabled);
+        QFETCH(bool, checked);
+        QFETCH(QString, tooltip);
+        Rig rig(state);
+        const QList<TrayMenuEntry> menu = TrayMenu::build(rig.player, catalogue);
+
+        QCOMPARE(menu.at(1).label, playPause);
+        QCOMPARE(menu.at(1).enabled, playPauseEnabled);
+        QCOMPARE(menu.at(2).enabled, stopEnabled);
+        // The station is ticked wherever it appears.
+        QCOMPARE(menu.at(4).children.at(1).checked, checked);
+        QCOMPARE(menu.at(6).children.at(0).checked, checked);
+        QVERIFY(!menu.at(4).children.at(0).checked);
+        QCOMPARE(TrayTooltip::compute(rig.player), (TrayTooltip{QStringLiteral("Zeffira"), tooltip}));
+    }
+
+    void layoutAndIds()
+    {
+        Rig rig(QStringLiteral("idle"));
+        const QList<TrayMenuEntry> menu = TrayMenu::build(rig.player, catalogue);
+        QStringList labels;
+        for (const TrayMenuEntry &entry : menu)
+            labels << (entry.isSeparator ? QStringLiteral("-") : entry.label);
+        QCOMPARE(labels, (QStringList{"Paneel openen", "Hervat", "Stop", "-", "Nieuws", "Leeg", "Ook", "-",
+                                      "Instellingen...", "Over Zeffira", "-", "Sluit af"}));
+        QVERIFY(menu.at(0).isDefault);
+        QVERIFY(!menu.at(5).enabled); // an empty category shows, greyed out
+
+        // Every station entry leads back to its own station, the copy in "Ook" included.
+        QCOMPARE(TrayMenu::stationFor(menu.at(4).children.at(1).id, catalogue), std::optional(two));
+        QCOMPARE(TrayMenu::stationFor(menu.at(6).children.at(0).id, catalogue), std::optional(two));
+        QCOMPARE(TrayMenu::stationFor(menu.at(4).children.at(0).id, catalogue), std::optional(one));
+        QCOMPARE(TrayMenu::stationFor(TrayMenu::FirstStation + 3, catalogue), std::nullopt);
+        QCOMPARE(TrayMenu::stationFor(TrayMenu::Settings, catalogue), std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTrayMenu)
+#include "tst_traymenu.moc"
