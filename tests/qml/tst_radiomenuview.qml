@@ -82,7 +82,7 @@ TestCase {
     function playAndWait(view, name, url) {
         Player.playStation(name, url)
         TestRig.reportReady()
-        compare(Player.state, 2)
+        compare(Player.state, PlaybackState.Playing)
         settle(view)
     }
 
@@ -221,8 +221,7 @@ TestCase {
         verify(activeFill.visible)
         compare(activeFill.color, Theme.accent)
         compare(activeFill.opacity, 0.15)
-        wait(250) // longer than the fade
-        compare(findChild(active, "hoverHighlight").opacity, 0)
+        compare(active.hoverTint, 0)
 
         const other = stationRow(view, "Sublime")
         mouseMove(other, other.width / 2, other.height / 2)
@@ -263,65 +262,16 @@ TestCase {
         compare(settingsSpy.count, 1)
     }
 
+    // The rule (entry into failed, 2.0 s after the latest one) is SkipBanner's, tested on its own.
     function test_skipBannerShowsAndHides() {
         const view = createView()
-        view.skipMessageInterval = 50
         const banner = child(view, "skipBanner")
         verify(!view.showSkipMessage)
         Player.playStation("Kapot", failingUrl())
         TestRig.reportFailed("HTTP 404")
         verify(view.showSkipMessage)
         tryCompare(banner, "visible", true)
-        tryCompare(view, "showSkipMessage", false, 3000)
-        tryCompare(banner, "visible", false, 3000)
-    }
-
-    function test_skipBannerOnlyOnEntryIntoFailed() {
-        const view = createView()
-        view.skipMessageInterval = 60000
-        const timer = child(view, "skipTimer")
-        const broken = failingUrl()
-        TestRig.setCatalogue(JSON.stringify([{ name: "Test", stations: [{ name: "Kapot", url: broken }] }]))
-        Player.playStation("Kapot", broken)
-        TestRig.reportFailed("HTTP 404")
-        verify(view.showSkipMessage)
-        verify(timer.running)
-
-        // Another failure report while failed is no change of state.
-        view.showSkipMessage = false
-        timer.stop()
-        TestRig.reportFailed("HTTP 500")
-        compare(Player.state, 4)
-        verify(!view.showSkipMessage)
-        verify(!timer.running)
-
-        // Clicking the station marked failed is refused without a change: no banner.
-        const before = TestRig.backendCalls.length
-        mouseClick(stationRow(view, "Kapot"))
-        compare(TestRig.backendCalls.length, before)
-        verify(!view.showSkipMessage)
-
-        // Failed, then loading, then failed again: shown again and the timer starts over.
-        Player.playStation("Ander", failingUrl())
-        compare(Player.state, 1)
-        verify(!view.showSkipMessage)
-        TestRig.reportFailed("timeout")
-        verify(view.showSkipMessage)
-        verify(timer.running)
-    }
-
-    function test_skipBannerRestartsOnSecondFailure() {
-        const view = createView()
-        view.skipMessageInterval = 60000
-        Player.playStation("Kapot", failingUrl())
-        TestRig.reportFailed("HTTP 404")
-        verify(view.showSkipMessage)
-        // Shorten the timer while it runs: only a restart picks the new interval up.
-        view.skipMessageInterval = 50
-        Player.playStation("Ander", failingUrl())
-        TestRig.reportFailed("timeout")
-        verify(view.showSkipMessage)
-        tryCompare(view, "showSkipMessage", false, 3000)
+        tryCompare(banner, "visible", false, 5000)
     }
 
     function test_stateAtCreationIsNoChange() {

@@ -1,5 +1,6 @@
 // The typed settings file: defaults, wrong types, atomic writes, and changes made from outside.
 #include "base/SettingsStore.h"
+#include "support/LogCapture.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -84,8 +85,9 @@ private Q_SLOTS:
         QCOMPARE(changed.at(1).at(0).toString(), SettingsKey::StandbyMode);
 
         // A half-written file is ignored until it parses again.
+        LogCapture log;
         writeFromOutside(path, R"({"standbyMode":)");
-        QTest::qWait(200);
+        QTRY_VERIFY(log.texts(QStringLiteral("system")).join('\n').contains(QStringLiteral("Ignoring settings file")));
         QCOMPARE(settings.stringValue(SettingsKey::StandbyMode), QStringLiteral("none"));
         QCOMPARE(changed.size(), 2);
     }

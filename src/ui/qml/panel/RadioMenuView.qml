@@ -10,15 +10,10 @@ Item {
     id: root
 
     property alias searchText: searchField.text
-    property bool showSkipMessage: false
-    // How long the skip banner stays after the latest entry into the failed state.
-    property int skipMessageInterval: 2000
+    // The notice after a failing station was skipped; the rule lives in SkipBanner.
+    readonly property bool showSkipMessage: skipBanner.visible
     readonly property alias stationModel: stationModel
     readonly property alias stationList: stationList
-
-    // PlaybackState kinds as Player.state reports them.
-    readonly property int stateLoading: 1
-    readonly property int stateFailed: 4
 
     implicitWidth: 300
     width: 300
@@ -31,29 +26,8 @@ Item {
         searchText: root.searchText
     }
 
-    // The player announces every assignment of its state; only an entry into failed from
-    // another state counts (all failures are equal), and the state at creation is no change.
-    QtObject {
-        id: d
-        property int lastState: -1
-    }
-    Component.onCompleted: d.lastState = Player.state
-    Connections {
-        target: Player
-        function onPlaybackStateChanged() {
-            const previous = d.lastState
-            d.lastState = Player.state
-            if (Player.state !== root.stateFailed || previous === root.stateFailed)
-                return
-            root.showSkipMessage = true
-            skipTimer.restart()
-        }
-    }
-    Timer {
-        id: skipTimer
-        objectName: "skipTimer"
-        interval: root.skipMessageInterval
-        onTriggered: root.showSkipMessage = false
+    SkipBanner {
+        id: skipBanner
     }
 
     Column {
@@ -89,13 +63,13 @@ Item {
                         height: 26
                         padding: 0
                         scale: 0.6
-                        visible: Player.state === root.stateLoading
+                        visible: Player.state === PlaybackState.Loading
                         running: visible
                     }
                     SymbolIcon {
                         objectName: "statusIcon"
                         anchors.centerIn: parent
-                        visible: Player.state !== root.stateLoading
+                        visible: Player.state !== PlaybackState.Loading
                         symbol: "antenna.radiowaves.left.and.right"
                         size: 16
                         color: Theme.accent
@@ -117,7 +91,7 @@ Item {
                     objectName: "playPauseButton"
                     symbol: Player.isPlaying ? "pause.circle.fill" : "play.circle.fill"
                     toolTipText: Player.isPlaying ? "Pauzeer" : "Hervat"
-                    enabled: Player.state !== root.stateLoading
+                    enabled: Player.state !== PlaybackState.Loading
                     onClicked: Player.togglePlayPause()
                 }
 

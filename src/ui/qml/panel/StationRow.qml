@@ -11,6 +11,8 @@ Item {
     property string name
     property bool isActive: false
     readonly property bool isHovered: hitArea.containsMouse
+    // The hover tint's target: the active highlight wins, with no tint under it.
+    readonly property real hoverTint: isHovered && !isActive ? Theme.hoverOpacity : 0
     signal clicked()
 
     implicitWidth: 300
@@ -24,8 +26,7 @@ Item {
         anchors.rightMargin: 6
         radius: 6
         color: Theme.primary
-        // The active highlight wins: no hover tint under it.
-        opacity: root.isHovered && !root.isActive ? Theme.hoverOpacity : 0
+        opacity: root.hoverTint
         Behavior on opacity { NumberAnimation { duration: Theme.hoverFadeMs; easing.type: Easing.InOutQuad } }
     }
 
