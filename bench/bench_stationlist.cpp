@@ -5,8 +5,8 @@
 #include "base/SettingsStore.h"
 #include "catalogue/CatalogueCodec.h"
 #include "catalogue/StationFilter.h"
-#include "viewmodels/StationListModel.h"
 #include "catalogue/StationManager.h"
+#include "viewmodels/StationListModel.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -26,8 +26,9 @@ constexpr int kRounds = 30;
 // One frame at 60 Hz: the keystroke should not drop a frame.
 constexpr double kFrameMs = 16.0;
 
-const char *const kWords[] = {"Radio", "Omroep", "Stad FM", "Classic", "Sky", "Studio", "Zender", "Golf",
-                              "Kanaal", "Stereo", "Amsterdam", "Köln", "Liège", "École", "Jazz", "Nieuws"};
+const char *const kWords[] = {"Radio",  "Omroep", "Stad FM", "Classic", "Sky",       "Studio",
+                              "Zender", "Golf",   "Kanaal",  "Stereo",  "Amsterdam", "Köln",
+                              "Liège",  "École",  "Jazz",    "Nieuws"};
 
 Catalogue makeCatalogue()
 {
@@ -75,9 +76,10 @@ int main(int argc, char **argv)
     StationListModel model(&stations, nullptr);
     std::printf("catalogue: %d categories, %d stations\n", kCategories, kCategories * kStationsPerCategory);
 
-    const QStringList typed{QStringLiteral("r"), QStringLiteral("ra"), QStringLiteral("rad"), QStringLiteral("RADI"),
-                            QStringLiteral("radio"), QStringLiteral("radio "), QStringLiteral("radio s"),
-                            QStringLiteral("radio st"), QStringLiteral("é"), QStringLiteral("éc")};
+    const QStringList typed{QStringLiteral("r"),       QStringLiteral("ra"),       QStringLiteral("rad"),
+                            QStringLiteral("RADI"),    QStringLiteral("radio"),    QStringLiteral("radio "),
+                            QStringLiteral("radio s"), QStringLiteral("radio st"), QStringLiteral("é"),
+                            QStringLiteral("éc")};
 
     std::vector<qint64> baseline, filterOnly, keystroke;
     std::vector<std::vector<qint64>> perText(typed.size());
@@ -114,6 +116,7 @@ int main(int argc, char **argv)
     for (qsizetype t = 0; t < typed.size(); ++t)
         std::printf("  \"%s\": %.3f ms\n", qUtf8Printable(typed.at(t)), medianMs(perText[t]));
     std::sort(keystroke.begin(), keystroke.end());
-    std::printf("filter + model update, 95th pct: %7.3f ms\n", double(keystroke[keystroke.size() * 95 / 100]) / 1e6);
+    std::printf("filter + model update, 95th pct: %7.3f ms\n",
+                double(keystroke[keystroke.size() * 95 / 100]) / 1e6);
     return 0;
 }

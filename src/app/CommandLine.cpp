@@ -27,7 +27,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n" << "Try 'zeffira --help'.\n";
+        err << parser.errorText() << "\n"
+            << "Try 'zeffira --help'.\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;

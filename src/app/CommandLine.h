@@ -8,8 +8,8 @@ struct CommandLine {
     enum class Mode { Tray, Headless, ListStations, Exit };
 
     Mode mode = Mode::Tray;
-    QString playTarget;   // --play: a station name or a URL
-    int exitCode = 0;     // for Mode::Exit (help, version, usage errors)
+    QString playTarget; // --play: a station name or a URL
+    int exitCode = 0;   // for Mode::Exit (help, version, usage errors)
 
     // Parses `arguments` (argv as text); help, version and errors are printed here.
     static CommandLine parse(const QStringList &arguments);

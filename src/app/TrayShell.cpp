@@ -24,15 +24,16 @@ constexpr double kVolumePerNotch = 0.05;
 
 QString trayIconName(const QString &symbol)
 {
-    return symbol == QLatin1String("radio") ? QStringLiteral("zeffira-radio") : QStringLiteral("zeffira-antenna");
+    return symbol == QLatin1String("radio") ? QStringLiteral("zeffira-radio")
+                                            : QStringLiteral("zeffira-antenna");
 }
 } // namespace
 
 TrayShell::TrayShell(ZeffiraApp *app, QObject *parent)
     : QObject(parent), m_app(app), m_actions(std::make_unique<AppActions>(app->audioDeviceManager())),
       m_loginItem(std::make_unique<XdgAutostartLoginItem>()),
-      m_generalSettings(
-          std::make_unique<GeneralSettingsModel>(app->settings(), m_loginItem.get(), app->audioDeviceManager()))
+      m_generalSettings(std::make_unique<GeneralSettingsModel>(app->settings(), m_loginItem.get(),
+                                                               app->audioDeviceManager()))
 {
     connect(m_actions.get(), &AppActions::settingsRequested, this, &TrayShell::openSettings);
     connect(m_actions.get(), &AppActions::aboutRequested, this, &TrayShell::openAbout);
@@ -41,7 +42,10 @@ TrayShell::TrayShell(ZeffiraApp *app, QObject *parent)
 }
 
 // The windows go first: they bind to the objects below.
-TrayShell::~TrayShell() { m_windows.reset(); }
+TrayShell::~TrayShell()
+{
+    m_windows.reset();
+}
 
 bool TrayShell::start()
 {
@@ -60,8 +64,8 @@ bool TrayShell::start()
     connect(m_tray.get(), &TrayItem::contextMenuRequested, this, &TrayShell::togglePanel);
 
     RadioPlayer *player = m_app->player();
-    for (auto signal :
-         {&RadioPlayer::isPlayingChanged, &RadioPlayer::currentStationChanged, &RadioPlayer::playbackStateChanged}) {
+    for (auto signal : {&RadioPlayer::isPlayingChanged, &RadioPlayer::currentStationChanged,
+                        &RadioPlayer::playbackStateChanged}) {
         connect(player, signal, this, &TrayShell::updateLabel);
         connect(player, signal, this, &TrayShell::updateMenu);
     }
@@ -79,8 +83,9 @@ bool TrayShell::start()
 void TrayShell::updateLabel()
 {
     RadioPlayer *player = m_app->player();
-    const MenuBarLabel label = MenuBarLabel::compute(m_app->settings()->boolValue(SettingsKey::ShowStationInMenuBar),
-                                                     player->currentStation(), player->isPlaying());
+    const MenuBarLabel label =
+        MenuBarLabel::compute(m_app->settings()->boolValue(SettingsKey::ShowStationInMenuBar),
+                              player->currentStation(), player->isPlaying());
     const QString icon = trayIconName(label.iconName);
     if (icon != m_lastIcon) {
         m_lastIcon = icon;

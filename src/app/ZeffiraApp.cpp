@@ -1,28 +1,25 @@
 #include "ZeffiraApp.h"
 
 #include "base/Logging.h"
+#include "base/Scheduler.h"
 #include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
-#include "playback/RadioPlayer.h"
-#include "base/Scheduler.h"
-#include "playback/OutputRouting.h"
+#include "devices/AudioDeviceManager.h"
 #include "gstreamer/GstStreamBackend.h"
 #include "logind/LogindSleepMonitor.h"
-#include "devices/AudioDeviceManager.h"
 #include "mediakeys/MediaKeyHandler.h"
 #include "mpris/MprisService.h"
+#include "playback/OutputRouting.h"
+#include "playback/RadioPlayer.h"
 #include "pulseaudio/PulseAudioDeviceSource.h"
 
 #include <QDBusConnection>
 #include <QTextStream>
 
 ZeffiraApp::ZeffiraApp(QObject *parent)
-    : QObject(parent),
-      m_settings(std::make_unique<SettingsStore>(SettingsStore::defaultFilePath())),
-      m_stationManager(std::make_unique<StationManager>()),
-      m_scheduler(std::make_unique<QtScheduler>()),
-      m_clock(std::make_unique<SteadyClock>()),
-      m_backend(std::make_unique<GstStreamBackend>()),
+    : QObject(parent), m_settings(std::make_unique<SettingsStore>(SettingsStore::defaultFilePath())),
+      m_stationManager(std::make_unique<StationManager>()), m_scheduler(std::make_unique<QtScheduler>()),
+      m_clock(std::make_unique<SteadyClock>()), m_backend(std::make_unique<GstStreamBackend>()),
       m_sleepMonitor(std::make_unique<LogindSleepMonitor>()),
       m_player(std::make_unique<RadioPlayer>(m_backend.get(), m_settings.get(), m_scheduler.get(),
                                              m_sleepMonitor.get())),
@@ -38,8 +35,9 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
     m_mpris->start();
     // At start, not on the panel's first showing: an autostarted tray must answer the media
     // keys, and a failing station picked from the tray menu must skip, before anyone clicks.
-    m_mediaKeyHandler = std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_mpris.get(),
-                                                          m_settings.get(), m_scheduler.get(), m_clock.get());
+    m_mediaKeyHandler =
+        std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_mpris.get(),
+                                          m_settings.get(), m_scheduler.get(), m_clock.get());
     connect(m_mpris.get(), &MprisService::quitRequested, this, &ZeffiraApp::quitRequested);
 
     connect(m_player.get(), &RadioPlayer::playbackStateChanged, this, [this] {

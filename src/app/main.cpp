@@ -1,8 +1,8 @@
-#include "base/AppInfo.h"
 #include "CommandLine.h"
 #include "TrayShell.h"
 #include "UnixSignals.h"
 #include "ZeffiraApp.h"
+#include "base/AppInfo.h"
 #include "catalogue/StationManager.h"
 
 #include <QApplication>

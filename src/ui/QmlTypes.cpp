@@ -10,9 +10,15 @@ AppWindows::Objects g_objects;
 QtScheduler g_scheduler;
 } // namespace
 
-void publishViewObjects(const AppWindows::Objects &objects) { g_objects = objects; }
+void publishViewObjects(const AppWindows::Objects &objects)
+{
+    g_objects = objects;
+}
 
-const AppWindows::Objects &publishedViewObjects() { return g_objects; }
+const AppWindows::Objects &publishedViewObjects()
+{
+    return g_objects;
+}
 
 QObject *QmlTypes::handOut(QObject *object, const char *name)
 {
@@ -24,17 +30,21 @@ QObject *QmlTypes::handOut(QObject *object, const char *name)
     return object;
 }
 
-QmlStationListModel::QmlStationListModel(QObject *parent) : StationListModel(g_objects.stations, g_objects.player, parent)
+QmlStationListModel::QmlStationListModel(QObject *parent)
+    : StationListModel(g_objects.stations, g_objects.player, parent)
 {
 }
 
 QmlCategoryListModel::QmlCategoryListModel(QObject *parent) : CategoryListModel(g_objects.stations, parent) {}
 
-QmlCategoryStationsModel::QmlCategoryStationsModel(QObject *parent) : CategoryStationsModel(g_objects.stations, parent)
+QmlCategoryStationsModel::QmlCategoryStationsModel(QObject *parent)
+    : CategoryStationsModel(g_objects.stations, parent)
 {
 }
 
-QmlStationDrop::QmlStationDrop(QObject *parent) : StationDrop(g_objects.stations, g_objects.settings, parent) {}
+QmlStationDrop::QmlStationDrop(QObject *parent) : StationDrop(g_objects.stations, g_objects.settings, parent)
+{
+}
 
 QmlStationInput::QmlStationInput(QObject *parent) : StationInput(g_objects.stations, parent) {}
 

@@ -37,17 +37,17 @@ namespace QmlTypes {
 QObject *handOut(QObject *object, const char *name);
 } // namespace QmlTypes
 
-#define ZEFFIRA_QML_SINGLETON(Type, Name, member)                                                                      \
-    struct Name##Singleton {                                                                                           \
-        Q_GADGET                                                                                                       \
-        QML_FOREIGN(Type)                                                                                              \
-        QML_NAMED_ELEMENT(Name)                                                                                        \
-        QML_SINGLETON                                                                                                  \
-    public:                                                                                                            \
-        static Type *create(QQmlEngine *, QJSEngine *)                                                                 \
-        {                                                                                                              \
-            return static_cast<Type *>(QmlTypes::handOut(publishedViewObjects().member, #Name));                       \
-        }                                                                                                              \
+#define ZEFFIRA_QML_SINGLETON(Type, Name, member)                                                            \
+    struct Name##Singleton {                                                                                 \
+        Q_GADGET                                                                                             \
+        QML_FOREIGN(Type)                                                                                    \
+        QML_NAMED_ELEMENT(Name)                                                                              \
+        QML_SINGLETON                                                                                        \
+    public:                                                                                                  \
+        static Type *create(QQmlEngine *, QJSEngine *)                                                       \
+        {                                                                                                    \
+            return static_cast<Type *>(QmlTypes::handOut(publishedViewObjects().member, #Name));             \
+        }                                                                                                    \
     };
 
 ZEFFIRA_QML_SINGLETON(RadioPlayer, Player, player)

@@ -16,7 +16,10 @@ namespace {
 constexpr qint64 kClickAfterCloseMs = 300;
 } // namespace
 
-QmlWindows::QmlWindows(const Objects &objects) { publishViewObjects(objects); }
+QmlWindows::QmlWindows(const Objects &objects)
+{
+    publishViewObjects(objects);
+}
 
 QmlWindows::~QmlWindows()
 {
@@ -44,7 +47,8 @@ QWindow *QmlWindows::loadWindow(const QString &file)
     QObject *object = component.create();
     auto *window = qobject_cast<QWindow *>(object);
     if (!window) {
-        qCCritical(lcApp, "Cannot show %s: %s", qUtf8Printable(file), qUtf8Printable(component.errorString()));
+        qCCritical(lcApp, "Cannot show %s: %s", qUtf8Printable(file),
+                   qUtf8Printable(component.errorString()));
         delete object;
         return nullptr;
     }
@@ -78,17 +82,21 @@ void QmlWindows::togglePanel(const QPoint &globalPos)
             screen = QGuiApplication::primaryScreen();
         const QRect area = screen->availableGeometry();
         const QSize size(m_panel->width(), m_panel->height());
-        const int x =
-            std::clamp(at.x() - size.width() / 2, area.left(), std::max(area.left(), area.right() - size.width()));
+        const int x = std::clamp(at.x() - size.width() / 2, area.left(),
+                                 std::max(area.left(), area.right() - size.width()));
         const int y = at.y() > area.center().y() ? at.y() - size.height() : at.y();
-        m_panel->setPosition(x, std::clamp(y, area.top(), std::max(area.top(), area.bottom() - size.height())));
+        m_panel->setPosition(x,
+                             std::clamp(y, area.top(), std::max(area.top(), area.bottom() - size.height())));
     }
     m_panel->show();
     m_panel->raise();
     m_panel->requestActivate();
 }
 
-bool QmlWindows::isPanelVisible() const { return m_panel && m_panel->isVisible(); }
+bool QmlWindows::isPanelVisible() const
+{
+    return m_panel && m_panel->isVisible();
+}
 
 void QmlWindows::showWindow(QPointer<QWindow> &window, const QString &file)
 {
@@ -108,9 +116,15 @@ void QmlWindows::showWindow(QPointer<QWindow> &window, const QString &file)
     window->requestActivate();
 }
 
-void QmlWindows::showSettings() { showWindow(m_settingsWindow, QStringLiteral("settings/SettingsWindow.qml")); }
+void QmlWindows::showSettings()
+{
+    showWindow(m_settingsWindow, QStringLiteral("settings/SettingsWindow.qml"));
+}
 
-void QmlWindows::showAbout() { showWindow(m_aboutWindow, QStringLiteral("about/AboutWindow.qml")); }
+void QmlWindows::showAbout()
+{
+    showWindow(m_aboutWindow, QStringLiteral("about/AboutWindow.qml"));
+}
 
 extern "C" Q_DECL_EXPORT AppWindows *zeffira_create_app_windows(const AppWindows::Objects &objects)
 {

@@ -7,15 +7,15 @@
 
 #include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
+#include "devices/AudioDeviceManager.h"
 #include "playback/RadioPlayer.h"
 #include "support/CatalogueFixture.h"
 #include "support/FakeAudioDeviceSource.h"
 #include "support/FakeLoginItem.h"
 #include "support/FakeStreamBackend.h"
 #include "support/ManualScheduler.h"
-#include "devices/AudioDeviceManager.h"
-#include "viewmodels/GeneralSettingsModel.h"
 #include "viewmodels/AppActions.h"
+#include "viewmodels/GeneralSettingsModel.h"
 
 #include <QObject>
 #include <QUrl>

@@ -7,7 +7,6 @@
 #include <QQuickStyle>
 #include <QtQuickTest/quicktest.h>
 
-
 class Setup : public QObject
 {
     Q_OBJECT

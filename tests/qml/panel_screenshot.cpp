@@ -15,7 +15,6 @@
 #include <QTimer>
 #include <cstdio>
 
-
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
@@ -26,7 +25,8 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir out(args.at(1));
-    const QString xml = args.size() > 2 ? args.at(2) : qEnvironmentVariable("ZEFFIRA_DATA_DIR") + "/stations.xml";
+    const QString xml =
+        args.size() > 2 ? args.at(2) : qEnvironmentVariable("ZEFFIRA_DATA_DIR") + "/stations.xml";
 
     TestRig rig;
     const Catalogue catalogue = loadBuiltInStations(xml);
@@ -40,7 +40,8 @@ int main(int argc, char **argv)
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Zeffira/qml/panel/PanelWindow.qml")));
-    auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    auto *window =
+        engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
     if (!window)
         return 1;
     window->setProperty("hideOnDeactivate", false);

@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <cstdio>
 
-
 namespace {
 QObject *child(QObject *root, const char *name)
 {
@@ -37,7 +36,8 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir out(args.at(1));
-    const QString xml = args.size() > 2 ? args.at(2) : qEnvironmentVariable("ZEFFIRA_DATA_DIR") + "/stations.xml";
+    const QString xml =
+        args.size() > 2 ? args.at(2) : qEnvironmentVariable("ZEFFIRA_DATA_DIR") + "/stations.xml";
 
     TestRig rig;
     const Catalogue catalogue = loadBuiltInStations(xml);
@@ -46,19 +46,22 @@ int main(int argc, char **argv)
         return 1;
     }
     rig.setCatalogue(QString::fromUtf8(CatalogueCodec::encodeCatalogue(catalogue)));
-    rig.setDevices({QVariantMap{{"id", 1}, {"uid", "alsa_output.analog-stereo"}, {"name", "Ingebouwde audio"}},
-                    QVariantMap{{"id", 2}, {"uid", "bluez_sink.headphones"}, {"name", "Koptelefoon"}}});
+    rig.setDevices(
+        {QVariantMap{{"id", 1}, {"uid", "alsa_output.analog-stereo"}, {"name", "Ingebouwde audio"}},
+         QVariantMap{{"id", 2}, {"uid", "bluez_sink.headphones"}, {"name", "Koptelefoon"}}});
     rig.publish();
 
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Zeffira/qml/settings/SettingsWindow.qml")));
-    auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    auto *window =
+        engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
     if (!window)
         return 1;
     window->show();
     Screenshots::settle(400);
-    if (!Screenshots::save(window, out.filePath(QStringLiteral("settings-general.png")), "settings_screenshot"))
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("settings-general.png")),
+                           "settings_screenshot"))
         return 1;
 
     QObject *view = window->property("view").value<QObject *>();
@@ -71,7 +74,8 @@ int main(int argc, char **argv)
         return 1;
     list->setProperty("currentIndex", 1);
     Screenshots::settle(300);
-    if (!Screenshots::save(window, out.filePath(QStringLiteral("settings-stations.png")), "settings_screenshot"))
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("settings-stations.png")),
+                           "settings_screenshot"))
         return 1;
 
     tab->setProperty("showingAddSheet", true);
@@ -81,7 +85,8 @@ int main(int argc, char **argv)
         sheet->setProperty("urlString", QStringLiteral("https://stream.example.org/zuid.mp3"));
     }
     Screenshots::settle(300);
-    if (!Screenshots::save(window, out.filePath(QStringLiteral("sheet-add-station.png")), "settings_screenshot"))
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("sheet-add-station.png")),
+                           "settings_screenshot"))
         return 1;
     tab->setProperty("showingAddSheet", false);
 
@@ -89,9 +94,11 @@ int main(int argc, char **argv)
     const RadioStation &moved = catalogue.at(0).stations.at(1);
     QMetaObject::invokeMethod(drop, "startDrag", Q_ARG(QString, moved.name), Q_ARG(QString, moved.id()));
     bool accepted = false;
-    QMetaObject::invokeMethod(drop, "handleDrop", Q_RETURN_ARG(bool, accepted), Q_ARG(QString, catalogue.at(1).name));
+    QMetaObject::invokeMethod(drop, "handleDrop", Q_RETURN_ARG(bool, accepted),
+                              Q_ARG(QString, catalogue.at(1).name));
     Screenshots::settle(400);
-    if (!accepted || !Screenshots::save(window, out.filePath(QStringLiteral("sheet-move.png")), "settings_screenshot"))
+    if (!accepted ||
+        !Screenshots::save(window, out.filePath(QStringLiteral("sheet-move.png")), "settings_screenshot"))
         return 1;
     return 0;
 }

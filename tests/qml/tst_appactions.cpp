@@ -25,7 +25,8 @@ private Q_SLOTS:
         QTest::newRow("no version") << V() << V(QStringLiteral("45")) << "Versie 1.0.0";
         QTest::newRow("neither") << V() << V() << "Versie 1.0.0";
         QTest::newRow("empty build setting") << V(QStringLiteral("1.2")) << V(QString()) << "Versie 1.0.0";
-        QTest::newRow("shown verbatim") << V(QStringLiteral("2.0-rc 1")) << V(QStringLiteral("7a")) << "Versie 2.0-rc 1 (7a)";
+        QTest::newRow("shown verbatim")
+            << V(QStringLiteral("2.0-rc 1")) << V(QStringLiteral("7a")) << "Versie 2.0-rc 1 (7a)";
     }
 
     void versionLine()
@@ -65,10 +66,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("symbol");
         for (const char *symbol :
-             {"antenna.radiowaves.left.and.right", "radio", "pause.circle.fill", "play.circle.fill", "stop.circle.fill",
-              "speaker.slash.fill", "speaker.wave.1.fill", "speaker.wave.2.fill", "speaker.wave.3.fill",
-              "magnifyingglass", "xmark.circle.fill", "gearshape", "gear", "info.circle", "power",
-              "exclamationmark.triangle.fill", "antenna.radiowaves.left.and.right.circle.fill", "airplayaudio"})
+             {"antenna.radiowaves.left.and.right", "radio", "pause.circle.fill", "play.circle.fill",
+              "stop.circle.fill", "speaker.slash.fill", "speaker.wave.1.fill", "speaker.wave.2.fill",
+              "speaker.wave.3.fill", "magnifyingglass", "xmark.circle.fill", "gearshape", "gear",
+              "info.circle", "power", "exclamationmark.triangle.fill",
+              "antenna.radiowaves.left.and.right.circle.fill", "airplayaudio"})
             QTest::newRow(symbol) << QString::fromLatin1(symbol);
     }
 

@@ -19,18 +19,22 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 CatalogueFixture::CatalogueFixture()
 {
-    writeFile(builtInPath(), j("<?xml version='1.0' encoding='UTF-8'?>"
- "<stations>"
- "  <category name='Publiek'><station name='p1' url='https://p.example/1'/><station name='p2' url='https://p.example/2'/></category>"
- "  <category name='Jazz'><station name='j1' url='https://j.example/1'/></category>"
- "</stations>"));
+    writeFile(builtInPath(),
+              j("<?xml version='1.0' encoding='UTF-8'?>"
+                "<stations>"
+                "  <category name='Publiek'><station name='p1' url='https://p.example/1'/><station name='p2' "
+                "url='https://p.example/2'/></category>"
+                "  <category name='Jazz'><station name='j1' url='https://j.example/1'/></category>"
+                "</stations>"));
 }
 
 Catalogue CatalogueFixture::builtIn()
 {
-    return {StationCategory(QStringLiteral("Publiek"), {RadioStation(QStringLiteral("p1"), QStringLiteral("https://p.example/1")),
-                                                        RadioStation(QStringLiteral("p2"), QStringLiteral("https://p.example/2"))}),
-            StationCategory(QStringLiteral("Jazz"), {RadioStation(QStringLiteral("j1"), QStringLiteral("https://j.example/1"))})};
+    return {StationCategory(QStringLiteral("Publiek"),
+                            {RadioStation(QStringLiteral("p1"), QStringLiteral("https://p.example/1")),
+                             RadioStation(QStringLiteral("p2"), QStringLiteral("https://p.example/2"))}),
+            StationCategory(QStringLiteral("Jazz"),
+                            {RadioStation(QStringLiteral("j1"), QStringLiteral("https://j.example/1"))})};
 }
 
 QStringList CatalogueFixture::layout(const Catalogue &catalogue)
@@ -45,8 +49,14 @@ QStringList CatalogueFixture::layout(const Catalogue &catalogue)
     return out;
 }
 
-void CatalogueFixture::writeCatalogue(const QByteArray &bytes) const { writeFile(catalogueFile(), bytes); }
-void CatalogueFixture::writeLegacy(const QByteArray &bytes) const { writeFile(legacyFile(), bytes); }
+void CatalogueFixture::writeCatalogue(const QByteArray &bytes) const
+{
+    writeFile(catalogueFile(), bytes);
+}
+void CatalogueFixture::writeLegacy(const QByteArray &bytes) const
+{
+    writeFile(legacyFile(), bytes);
+}
 
 QByteArray CatalogueFixture::readCatalogueFile() const
 {

@@ -11,7 +11,10 @@ class FakeRemoteCommandCenter final : public RemoteCommandCenter
 public:
     void removeAllTargets(RemoteCommand command) override { targets.remove(command); }
     void setEnabled(RemoteCommand command, bool on) override { enabled[command] = on; }
-    void addTarget(RemoteCommand command, Handler handler) override { targets[command].append(std::move(handler)); }
+    void addTarget(RemoteCommand command, Handler handler) override
+    {
+        targets[command].append(std::move(handler));
+    }
 
     // Sends `command` as the desktop would; nullopt when nothing is registered for it.
     std::optional<RemoteCommandStatus> send(RemoteCommand command)

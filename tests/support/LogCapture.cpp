@@ -21,7 +21,8 @@ LogCapture::~LogCapture()
 void LogCapture::handler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (g_active)
-        g_active->m_lines.append({QString::fromUtf8(context.category ? context.category : ""), type, message});
+        g_active->m_lines.append(
+            {QString::fromUtf8(context.category ? context.category : ""), type, message});
 }
 
 QStringList LogCapture::texts(const QString &category) const

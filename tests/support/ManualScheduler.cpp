@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-void ManualScheduler::schedule(std::chrono::milliseconds delay, QObject *context, std::function<void()> action)
+void ManualScheduler::schedule(std::chrono::milliseconds delay, QObject *context,
+                               std::function<void()> action)
 {
     m_tasks.append(Task{m_now + delay, delay, m_order++, context, context != nullptr, std::move(action)});
 }

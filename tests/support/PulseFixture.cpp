@@ -62,14 +62,10 @@ bool PulseFixture::start(int lifetimeSeconds)
     m_daemon.setProcessEnvironment(env);
 
     // `timeout` bounds the daemon's life even if this process is killed without notice.
-    QStringList arguments{QString::number(lifetimeSeconds),
-                          QStringLiteral("pulseaudio"),
-                          QStringLiteral("-n"),
-                          QStringLiteral("--daemonize=no"),
-                          QStringLiteral("--exit-idle-time=-1"),
-                          QStringLiteral("--disallow-exit"),
-                          QStringLiteral("--use-pid-file=no"),
-                          QStringLiteral("--log-target=stderr"),
+    QStringList arguments{QString::number(lifetimeSeconds), QStringLiteral("pulseaudio"),
+                          QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                          QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
+                          QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-target=stderr"),
                           // Anonymous: clients have another HOME and so no matching cookie.
                           QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1")};
     for (const QString &sink : m_sinks)
@@ -91,30 +87,29 @@ bool PulseFixture::start(int lifetimeSeconds)
         return false;
     }
 
-    m_previousServer = qEnvironmentVariableIsSet("PULSE_SERVER")
-                           ? std::optional(qgetenv("PULSE_SERVER"))
-                           : std::nullopt;
+    m_previousServer =
+        qEnvironmentVariableIsSet("PULSE_SERVER") ? std::optional(qgetenv("PULSE_SERVER")) : std::nullopt;
     qputenv("PULSE_SERVER", serverAddress().toUtf8());
 
     QDeadlineTimer deadline(20000);
     while (!deadline.hasExpired()) {
         if (m_daemon.state() != QProcess::Running) {
-            m_error = QStringLiteral("pulseaudio exited: ")
-                      + QString::fromUtf8(m_daemon.readAllStandardError()).trimmed();
+            m_error = QStringLiteral("pulseaudio exited: ") +
+                      QString::fromUtf8(m_daemon.readAllStandardError()).trimmed();
             return false;
         }
         QProcess probe;
         probe.start(QStringLiteral("pactl"), {QStringLiteral("info")});
-        if (probe.waitForFinished(5000) && probe.exitStatus() == QProcess::NormalExit
-            && probe.exitCode() == 0) {
+        if (probe.waitForFinished(5000) && probe.exitStatus() == QProcess::NormalExit &&
+            probe.exitCode() == 0) {
             if (!m_sinks.isEmpty())
                 pactl({QStringLiteral("set-default-sink"), m_sinks.first()});
             return true;
         }
         QThread::msleep(100);
     }
-    m_error = QStringLiteral("pulseaudio did not answer within 20 s: ")
-              + QString::fromUtf8(m_daemon.readAllStandardError()).trimmed();
+    m_error = QStringLiteral("pulseaudio did not answer within 20 s: ") +
+              QString::fromUtf8(m_daemon.readAllStandardError()).trimmed();
     return false;
 }
 
@@ -137,8 +132,8 @@ std::optional<QString> PulseFixture::pactl(const QStringList &arguments)
 {
     QProcess process;
     process.start(QStringLiteral("pactl"), arguments);
-    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0) {
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
         m_error = QStringLiteral("pactl %1 failed: %2")
                       .arg(arguments.join(QLatin1Char(' ')),
                            QString::fromUtf8(process.readAllStandardError()).trimmed());
@@ -177,8 +172,7 @@ QHash<QString, QByteArray> PulseFixture::record(const QStringList &sinks, double
         recorder->setChildProcessModifier(dieWithParent);
         recorder->start(QStringLiteral("parec"),
                         {QStringLiteral("--device=%1.monitor").arg(sink), QStringLiteral("--raw"),
-                         QStringLiteral("--format=s16le"),
-                         QStringLiteral("--rate=%1").arg(kSampleRate),
+                         QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(kSampleRate),
                          QStringLiteral("--channels=%1").arg(kChannels),
                          QStringLiteral("--latency-msec=20")});
         recorders.push_back(std::move(recorder));

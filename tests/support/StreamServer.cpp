@@ -36,8 +36,8 @@ bool StreamServer::start(int lifetimeSeconds)
     QDeadlineTimer deadline(60000);
     while (!m_output.contains('\n')) {
         if (m_process.state() != QProcess::Running || deadline.hasExpired()) {
-            m_error = QStringLiteral("the test stream server did not come up: ")
-                      + QString::fromUtf8(m_process.readAllStandardError()).trimmed();
+            m_error = QStringLiteral("the test stream server did not come up: ") +
+                      QString::fromUtf8(m_process.readAllStandardError()).trimmed();
             stop();
             return false;
         }

@@ -4,4 +4,7 @@
 
 #include <QByteArray>
 
-inline QByteArray j(const char *text) { return QByteArray(text).replace('\'', '"'); }
+inline QByteArray j(const char *text)
+{
+    return QByteArray(text).replace('\'', '"');
+}

@@ -1,16 +1,28 @@
 #include "base/AppInfo.h"
 
-#include <dlfcn.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <dlfcn.h>
 
 namespace AppInfo {
 
-QString appId() { return QStringLiteral(ZEFFIRA_APP_ID); }
-QString version() { return QStringLiteral(ZEFFIRA_VERSION); }
-QString buildNumber() { return QStringLiteral(ZEFFIRA_BUILD_NUMBER); }
-QString websiteHost() { return QStringLiteral(ZEFFIRA_WEBSITE_HOST); }
+QString appId()
+{
+    return QStringLiteral(ZEFFIRA_APP_ID);
+}
+QString version()
+{
+    return QStringLiteral(ZEFFIRA_VERSION);
+}
+QString buildNumber()
+{
+    return QStringLiteral(ZEFFIRA_BUILD_NUMBER);
+}
+QString websiteHost()
+{
+    return QStringLiteral(ZEFFIRA_WEBSITE_HOST);
+}
 
 namespace {
 // `relative` below the install prefix of the running program, else `fallback`; empty when

@@ -11,7 +11,8 @@ class Scheduler
 public:
     virtual ~Scheduler() = default;
     // Runs `action` once after `delay` on the main thread, unless `context` is gone by then.
-    virtual void schedule(std::chrono::milliseconds delay, QObject *context, std::function<void()> action) = 0;
+    virtual void schedule(std::chrono::milliseconds delay, QObject *context,
+                          std::function<void()> action) = 0;
 };
 
 class Clock

@@ -9,8 +9,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-SettingsStore::SettingsStore(const QString &filePath, QObject *parent)
-    : QObject(parent), m_filePath(filePath)
+SettingsStore::SettingsStore(const QString &filePath, QObject *parent) : QObject(parent), m_filePath(filePath)
 {
     if (m_filePath.isEmpty())
         return;
@@ -23,8 +22,8 @@ SettingsStore::SettingsStore(const QString &filePath, QObject *parent)
 
 QString SettingsStore::defaultFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/Zeffira/settings.json");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Zeffira/settings.json");
 }
 
 QJsonValue SettingsStore::defaultValue(const QString &key)

@@ -32,13 +32,27 @@ void appendJsonString(QByteArray &out, const QString &text)
     for (const char c : utf8) {
         const auto u = static_cast<unsigned char>(c);
         switch (c) {
-        case '"': out.append("\\\"", 2); break;
-        case '\\': out.append("\\\\", 2); break;
-        case '\n': out.append("\\n", 2); break;
-        case '\r': out.append("\\r", 2); break;
-        case '\t': out.append("\\t", 2); break;
-        case '\b': out.append("\\b", 2); break;
-        case '\f': out.append("\\f", 2); break;
+        case '"':
+            out.append("\\\"", 2);
+            break;
+        case '\\':
+            out.append("\\\\", 2);
+            break;
+        case '\n':
+            out.append("\\n", 2);
+            break;
+        case '\r':
+            out.append("\\r", 2);
+            break;
+        case '\t':
+            out.append("\\t", 2);
+            break;
+        case '\b':
+            out.append("\\b", 2);
+            break;
+        case '\f':
+            out.append("\\f", 2);
+            break;
         default:
             if (u < 0x20) {
                 const char esc[] = {'\\', 'u', '0', '0', hex[u >> 4], hex[u & 0xf]};
@@ -213,7 +227,8 @@ std::optional<QList<LegacyStation>> decodeLegacyStations(const QByteArray &json,
         const auto name = stringMember(object, kName, QStringLiteral("a legacy station"), error);
         if (!name)
             return std::nullopt;
-        const auto url = stringMember(object, kUrl, QStringLiteral("legacy station \"%1\"").arg(*name), error);
+        const auto url =
+            stringMember(object, kUrl, QStringLiteral("legacy station \"%1\"").arg(*name), error);
         if (!url)
             return std::nullopt;
         if (!isParsableUrl(*url)) {
@@ -225,7 +240,8 @@ std::optional<QList<LegacyStation>> decodeLegacyStations(const QByteArray &json,
         if (category.isString()) {
             record.category = category.toString();
         } else if (!category.isNull() && !category.isUndefined()) {
-            fail(error, QStringLiteral("legacy station \"%1\" has a category that is not a string").arg(*name));
+            fail(error,
+                 QStringLiteral("legacy station \"%1\" has a category that is not a string").arg(*name));
             return std::nullopt;
         }
         records.append(std::move(record));

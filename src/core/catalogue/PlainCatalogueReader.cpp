@@ -5,10 +5,7 @@ namespace {
 class Reader
 {
 public:
-    explicit Reader(const QByteArray &json)
-        : m_p(json.constData()), m_end(json.constData() + json.size())
-    {
-    }
+    explicit Reader(const QByteArray &json) : m_p(json.constData()), m_end(json.constData() + json.size()) {}
 
     std::optional<Catalogue> read()
     {
@@ -328,7 +325,6 @@ private:
 
 // Far beyond any real catalogue; such input goes through the general decoder and its limits.
 constexpr qsizetype kPlainReaderLimit = qsizetype(256) * 1024 * 1024;
-
 
 } // namespace
 

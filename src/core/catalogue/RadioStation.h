@@ -17,8 +17,9 @@ struct RadioStation {
     QString url;
 
     RadioStation() = default;
-    RadioStation(QString stationName, QString urlText)
-        : name(std::move(stationName)), url(std::move(urlText)) {}
+    RadioStation(QString stationName, QString urlText) : name(std::move(stationName)), url(std::move(urlText))
+    {
+    }
 
     // Identity across the whole system: the URL text, compared exactly.
     const QString &id() const { return url; }

@@ -9,7 +9,9 @@ struct StationCategory {
 
     StationCategory() = default;
     StationCategory(QString categoryName, QList<RadioStation> list = {})
-        : name(std::move(categoryName)), stations(std::move(list)) {}
+        : name(std::move(categoryName)), stations(std::move(list))
+    {
+    }
 
     const QString &id() const { return name; }
 

@@ -21,7 +21,8 @@ Catalogue filteredCategories(const Catalogue &categories, const QString &searchT
     // For plain ASCII text one matcher serves the whole pass (its skip table is built once per
     // keystroke, about 8x faster than contains() on 10,000 names); for other text the matcher's
     // folding path is the slower one, so each name is tested directly. Both fold the same way.
-    const bool ascii = std::all_of(searchText.begin(), searchText.end(), [](QChar c) { return c.unicode() < 0x80; });
+    const bool ascii =
+        std::all_of(searchText.begin(), searchText.end(), [](QChar c) { return c.unicode() < 0x80; });
     const QStringMatcher matcher(ascii ? searchText : QString(), Qt::CaseInsensitive);
     Catalogue result;
     for (const StationCategory &category : categories) {

@@ -148,8 +148,8 @@ bool StationManager::writeCatalogue()
             return true;
         }
     }
-    const QString reason = file.errorString().isEmpty() ? QStringLiteral("cannot write %1").arg(m_fileURL)
-                                                        : file.errorString();
+    const QString reason =
+        file.errorString().isEmpty() ? QStringLiteral("cannot write %1").arg(m_fileURL) : file.errorString();
     file.cancelWriting();
     qCCritical(lcStations, "Failed to save stations: %s", qUtf8Printable(reason));
     return false;
@@ -194,7 +194,8 @@ void StationManager::addStation(const QString &name, const QString &url, const Q
     else
         m_categories.append(StationCategory(categoryName, {std::move(station)}));
     Q_EMIT categoriesChanged();
-    qCInfo(lcStations, "Added station: %s to category: %s", qUtf8Printable(trimmed), qUtf8Printable(categoryName));
+    qCInfo(lcStations, "Added station: %s to category: %s", qUtf8Printable(trimmed),
+           qUtf8Printable(categoryName));
     saveStations();
 }
 

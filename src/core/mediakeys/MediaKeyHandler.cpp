@@ -1,12 +1,12 @@
 #include "mediakeys/MediaKeyHandler.h"
 
 #include "base/Logging.h"
+#include "base/Scheduler.h"
 #include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
-#include "playback/RadioPlayer.h"
-#include "base/Scheduler.h"
-#include "playback/SkipChain.h"
 #include "catalogue/StationWalk.h"
+#include "playback/RadioPlayer.h"
+#include "playback/SkipChain.h"
 
 #include <QPointer>
 

@@ -5,8 +5,8 @@
 #include <optional>
 
 struct NowPlayingInfo {
-    QString title;             // the station's name
-    unsigned mediaType = 255;  // any audio
+    QString title;            // the station's name
+    unsigned mediaType = 255; // any audio
     bool isLiveStream = true;
     double playbackRate = 0.0; // 1.0 while playing, else 0.0
 

@@ -1,8 +1,8 @@
 #include "playback/RadioPlayer.h"
 
 #include "base/Logging.h"
-#include "base/SettingsStore.h"
 #include "base/Scheduler.h"
+#include "base/SettingsStore.h"
 #include "playback/SleepMonitor.h"
 #include "playback/StandbyMode.h"
 #include "playback/StreamBackend.h"
@@ -45,7 +45,8 @@ void RadioPlayer::play(const RadioStation &station)
 {
     qCInfo(lcPlayer, "Starting playback for station: %s", qUtf8Printable(station.name));
     if (m_failedStations.contains(station.id())) {
-        qCCritical(lcPlayer, "Station %s was recently marked as failed, skipping...", qUtf8Printable(station.name));
+        qCCritical(lcPlayer, "Station %s was recently marked as failed, skipping...",
+                   qUtf8Printable(station.name));
         if (onPlaybackError)
             onPlaybackError(station);
         return;

@@ -33,7 +33,8 @@ public:
     // What a stream reports about itself.
     enum class ItemStatus { Unknown, ReadyToPlay, Failed, Other };
 
-    static inline const QString NoWorkingStationsMessage = QStringLiteral("Geen werkende stations beschikbaar");
+    static inline const QString NoWorkingStationsMessage =
+        QStringLiteral("Geen werkende stations beschikbaar");
 
     // `sleepMonitor` may be null (no sleep handling). Everything passed in must outlive the player.
     RadioPlayer(StreamBackend *backend, SettingsStore *settings, Scheduler *scheduler,

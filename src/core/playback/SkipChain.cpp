@@ -1,10 +1,10 @@
 #include "playback/SkipChain.h"
 
 #include "base/Logging.h"
-#include "catalogue/StationManager.h"
-#include "playback/RadioPlayer.h"
 #include "base/Scheduler.h"
+#include "catalogue/StationManager.h"
 #include "catalogue/StationWalk.h"
+#include "playback/RadioPlayer.h"
 
 #include <QPointer>
 
@@ -51,16 +51,17 @@ std::function<void(const RadioStation &)> make(QObject *owner, RadioPlayer *play
         const Catalogue &catalogue = store->categories();
         const std::optional<RadioStation> next = StationWalk::nextStation(catalogue, station);
         // Once every station has failed the walk would go round for ever: end it instead.
-        if (!next || everyStationFailed(catalogue, player->failedStations())
-            || walk->hops > StationWalk::allStations(catalogue).size()) {
+        if (!next || everyStationFailed(catalogue, player->failedStations()) ||
+            walk->hops > StationWalk::allStations(catalogue).size()) {
             qCCritical(lcMediaKeys, "No more stations available to try");
             player->setErrorMessage(RadioPlayer::NoWorkingStationsMessage);
             return;
         }
-        scheduler->schedule(kSkipDelay, player, [player, station = *next, generation = player->intentGeneration()] {
-            if (player && player->intentGeneration() == generation)
-                player->play(station);
-        });
+        scheduler->schedule(kSkipDelay, player,
+                            [player, station = *next, generation = player->intentGeneration()] {
+                                if (player && player->intentGeneration() == generation)
+                                    player->play(station);
+                            });
     };
 }
 

@@ -5,9 +5,12 @@ namespace StandbyModes {
 QString rawValue(StandbyMode mode)
 {
     switch (mode) {
-    case StandbyMode::Resume: return QStringLiteral("resume");
-    case StandbyMode::Restart: return QStringLiteral("restart");
-    case StandbyMode::None: return QStringLiteral("none");
+    case StandbyMode::Resume:
+        return QStringLiteral("resume");
+    case StandbyMode::Restart:
+        return QStringLiteral("restart");
+    case StandbyMode::None:
+        return QStringLiteral("none");
     }
     return {};
 }
@@ -24,9 +27,12 @@ std::optional<StandbyMode> fromRawValue(const QString &text)
 QString label(StandbyMode mode)
 {
     switch (mode) {
-    case StandbyMode::Resume: return QStringLiteral("Stream hervatten");
-    case StandbyMode::Restart: return QStringLiteral("Stream opnieuw starten");
-    case StandbyMode::None: return QStringLiteral("Niet automatisch starten");
+    case StandbyMode::Resume:
+        return QStringLiteral("Stream hervatten");
+    case StandbyMode::Restart:
+        return QStringLiteral("Stream opnieuw starten");
+    case StandbyMode::None:
+        return QStringLiteral("Niet automatisch starten");
     }
     return {};
 }

@@ -5,9 +5,7 @@
 
 #include <QHash>
 
-AppActions::AppActions(AudioDeviceManager *devices, QObject *parent) : QObject(parent), m_devices(devices)
-{
-}
+AppActions::AppActions(AudioDeviceManager *devices, QObject *parent) : QObject(parent), m_devices(devices) {}
 
 QString AppActions::versionLineFor(const std::optional<QString> &version, const std::optional<QString> &build)
 {
@@ -17,9 +15,15 @@ QString AppActions::versionLineFor(const std::optional<QString> &version, const 
     return QStringLiteral("Versie ") + *version + QStringLiteral(" (") + *build + QLatin1Char(')');
 }
 
-QString AppActions::versionLine() const { return versionLineFor(AppInfo::version(), AppInfo::buildNumber()); }
+QString AppActions::versionLine() const
+{
+    return versionLineFor(AppInfo::version(), AppInfo::buildNumber());
+}
 
-bool AppActions::isBeta() const { return qEnvironmentVariableIsSet("BETA"); }
+bool AppActions::isBeta() const
+{
+    return qEnvironmentVariableIsSet("BETA");
+}
 
 QString AppActions::privacyUrl() const
 {
@@ -40,7 +44,8 @@ QString AppActions::iconFileName(const QString &symbolName)
     static const QHash<QString, QString> files{
         {QStringLiteral("antenna.radiowaves.left.and.right"), QStringLiteral("zeffira-antenna.svg")},
         {QStringLiteral("radio"), QStringLiteral("zeffira-radio.svg")},
-        {QStringLiteral("antenna.radiowaves.left.and.right.circle.fill"), QStringLiteral("antenna-circle.svg")},
+        {QStringLiteral("antenna.radiowaves.left.and.right.circle.fill"),
+         QStringLiteral("antenna-circle.svg")},
         {QStringLiteral("pause.circle.fill"), QStringLiteral("pause-circle.svg")},
         {QStringLiteral("play.circle.fill"), QStringLiteral("play-circle.svg")},
         {QStringLiteral("stop.circle.fill"), QStringLiteral("stop-circle.svg")},

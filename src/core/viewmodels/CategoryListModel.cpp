@@ -1,7 +1,7 @@
 #include "viewmodels/CategoryListModel.h"
 
-#include "viewmodels/ListDiff.h"
 #include "catalogue/StationManager.h"
+#include "viewmodels/ListDiff.h"
 
 namespace {
 // Spaces and tabs only, unlike the store's trimming: a name of line breaks stays refusable

@@ -1,7 +1,7 @@
 #include "viewmodels/CategoryStationsModel.h"
 
-#include "viewmodels/ListDiff.h"
 #include "catalogue/StationManager.h"
+#include "viewmodels/ListDiff.h"
 
 #include <algorithm>
 #include <functional>

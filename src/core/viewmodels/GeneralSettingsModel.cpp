@@ -1,9 +1,9 @@
 #include "viewmodels/GeneralSettingsModel.h"
 
 #include "base/SettingsStore.h"
-#include "playback/StandbyMode.h"
-#include "devices/AudioDeviceManager.h"
 #include "desktop/LoginItem.h"
+#include "devices/AudioDeviceManager.h"
+#include "playback/StandbyMode.h"
 
 GeneralSettingsModel::GeneralSettingsModel(SettingsStore *settings, LoginItem *loginItem,
                                            AudioDeviceManager *devices, QObject *parent)

@@ -1,7 +1,7 @@
 #include "viewmodels/MenuBarLabel.h"
 
-MenuBarLabel MenuBarLabel::compute(bool showStationInMenuBar, const std::optional<RadioStation> &currentStation,
-                                   bool isPlaying)
+MenuBarLabel MenuBarLabel::compute(bool showStationInMenuBar,
+                                   const std::optional<RadioStation> &currentStation, bool isPlaying)
 {
     const QString antenna = QStringLiteral("antenna.radiowaves.left.and.right");
     if (showStationInMenuBar && currentStation && isPlaying)

@@ -61,15 +61,15 @@ QVariant StationListModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> StationListModel::roleNames() const
 {
-    return {{KindRole, "kind"},         {NameRole, "name"},
-            {RawNameRole, "rawName"},   {UrlRole, "url"},
-            {CategoryRole, "category"}, {IsFirstHeaderRole, "isFirstHeader"},
+    return {{KindRole, "kind"},        {NameRole, "name"},         {RawNameRole, "rawName"},
+            {UrlRole, "url"},          {CategoryRole, "category"}, {IsFirstHeaderRole, "isFirstHeader"},
             {IsActiveRole, "isActive"}};
 }
 
 void StationListModel::rebuild()
 {
-    const Catalogue filtered = m_stations ? filteredCategories(m_stations->categories(), m_searchText) : Catalogue{};
+    const Catalogue filtered =
+        m_stations ? filteredCategories(m_stations->categories(), m_searchText) : Catalogue{};
     const int oldCount = count();
 
     QList<Row> rows;

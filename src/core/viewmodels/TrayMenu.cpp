@@ -17,7 +17,8 @@ TrayMenuEntry entry(int id, const QString &label, const QString &icon, bool enab
 QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue &catalogue)
 {
     QList<TrayMenuEntry> menu;
-    TrayMenuEntry panel = entry(OpenPanel, QStringLiteral("Paneel openen"), QStringLiteral("zeffira-antenna"));
+    TrayMenuEntry panel =
+        entry(OpenPanel, QStringLiteral("Paneel openen"), QStringLiteral("zeffira-antenna"));
     panel.isDefault = true;
     menu << panel;
 
@@ -25,7 +26,8 @@ QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue 
     const bool loading = player.playbackState().kind() == PlaybackState::Loading;
     // The same words as the panel's buttons.
     menu << entry(PlayPause, player.isPlaying() ? QStringLiteral("Pauzeer") : QStringLiteral("Hervat"),
-                  player.isPlaying() ? QStringLiteral("media-playback-pause") : QStringLiteral("media-playback-start"),
+                  player.isPlaying() ? QStringLiteral("media-playback-pause")
+                                     : QStringLiteral("media-playback-start"),
                   selected && !loading)
          << entry(Stop, QStringLiteral("Stop"), QStringLiteral("media-playback-stop"), selected)
          << TrayMenuEntry::separator();

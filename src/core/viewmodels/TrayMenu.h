@@ -3,8 +3,8 @@
 // the catalogue; an entry's id says what a click on it means.
 #pragma once
 
-#include "desktop/TrayMenuEntry.h"
 #include "catalogue/StationCategory.h"
+#include "desktop/TrayMenuEntry.h"
 
 #include <optional>
 
@@ -13,7 +13,16 @@ class RadioPlayer;
 class TrayMenu
 {
 public:
-    enum Id { OpenPanel = 1, PlayPause, Stop, Settings, About, Quit, FirstCategory = 100, FirstStation = 1000 };
+    enum Id {
+        OpenPanel = 1,
+        PlayPause,
+        Stop,
+        Settings,
+        About,
+        Quit,
+        FirstCategory = 100,
+        FirstStation = 1000
+    };
 
     static QList<TrayMenuEntry> build(const RadioPlayer &player, const Catalogue &catalogue);
     // The station an entry id stands for in `catalogue` (category by category, in order).

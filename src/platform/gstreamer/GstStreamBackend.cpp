@@ -38,10 +38,9 @@ constexpr const char *kDefaultSinkName = "@DEFAULT_SINK@";
 
 // Schemes of network streams. Everything else (file, fd, dvb, v4l2, ...) is refused so that a
 // hand-edited catalogue cannot make the player open local files or devices.
-constexpr const char *kNetworkSchemes[] = {
-    "http", "https", "icy",  "icyx", "rtsp",  "rtsps",  "rtspt",   "rtspu",
-    "rtsph", "mms",  "mmsh", "mmst", "mmsu",  "rtmp",   "rtmps",   "rtmpt",
-    "rtmpe", "rtmpte", "rtmpts"};
+constexpr const char *kNetworkSchemes[] = {"http",  "https", "icy",   "icyx",   "rtsp",  "rtsps", "rtspt",
+                                           "rtspu", "rtsph", "mms",   "mmsh",   "mmst",  "mmsu",  "rtmp",
+                                           "rtmps", "rtmpt", "rtmpe", "rtmpte", "rtmpts"};
 
 const QString kUnsupportedScheme = QStringLiteral("unsupported URL scheme");
 
@@ -87,8 +86,8 @@ QString fromUtf8(const gchar *text)
 // bins around it, which also implement the URI handler interface.
 bool isNetworkSource(GstObject *object)
 {
-    return object && GST_IS_URI_HANDLER(object) && !GST_IS_BIN(object)
-           && gst_uri_handler_get_uri_type(GST_URI_HANDLER(object)) == GST_URI_SRC;
+    return object && GST_IS_URI_HANDLER(object) && !GST_IS_BIN(object) &&
+           gst_uri_handler_get_uri_type(GST_URI_HANDLER(object)) == GST_URI_SRC;
 }
 
 quint16 defaultPort(const QString &scheme)
@@ -252,15 +251,13 @@ void GstStreamBackend::start(const QString &url)
         s.sinkDevice = m_device;
     }
     // Audio only; the volume is applied in software so it works on every sink.
-    g_object_set(s.pipeline, "uri", url.toUtf8().constData(), "flags",
-                 kPlayFlagAudio | kPlayFlagSoftVolume, "volume", double(m_volume), "audio-sink",
-                 s.sink, nullptr);
+    g_object_set(s.pipeline, "uri", url.toUtf8().constData(), "flags", kPlayFlagAudio | kPlayFlagSoftVolume,
+                 "volume", double(m_volume), "audio-sink", s.sink, nullptr);
 
     if (GstPad *pad = gst_element_get_static_pad(s.sink, "sink")) {
-        gst_pad_add_probe(
-            pad, GstPadProbeType(GST_PAD_PROBE_TYPE_BUFFER | GST_PAD_PROBE_TYPE_BUFFER_LIST),
-            onSinkBuffer, new BufferClock(s.lastBuffer),
-            [](gpointer data) { delete static_cast<BufferClock *>(data); });
+        gst_pad_add_probe(pad, GstPadProbeType(GST_PAD_PROBE_TYPE_BUFFER | GST_PAD_PROBE_TYPE_BUFFER_LIST),
+                          onSinkBuffer, new BufferClock(s.lastBuffer),
+                          [](gpointer data) { delete static_cast<BufferClock *>(data); });
         gst_object_unref(pad);
     }
 
@@ -357,8 +354,7 @@ void GstStreamBackend::setOutputDevice(const std::optional<QString> &deviceUid)
 
 void GstStreamBackend::applyDevice()
 {
-    if (!m_stream || !m_stream->pipeline || !m_stream->sinkIsPulse
-        || m_stream->sinkDevice == m_device)
+    if (!m_stream || !m_stream->pipeline || !m_stream->sinkIsPulse || m_stream->sinkDevice == m_device)
         return;
     Stream &s = *m_stream;
     if (m_device) {
@@ -378,8 +374,7 @@ gboolean GstStreamBackend::onBusMessage(GstBus *, GstMessage *message, gpointer 
 {
     const auto *context = static_cast<WatchContext *>(data);
     GstStreamBackend *self = context->backend;
-    if (self->m_stream && self->m_stream->generation == context->generation
-        && self->m_stream->pipeline)
+    if (self->m_stream && self->m_stream->generation == context->generation && self->m_stream->pipeline)
         self->handleMessage(message);
     return G_SOURCE_CONTINUE;
 }
@@ -425,8 +420,7 @@ void GstStreamBackend::handleMessage(GstMessage *message)
             GstCaps *caps = nullptr;
             if (gst_structure_get(structure, "detail", GST_TYPE_CAPS, &caps, nullptr) && caps) {
                 if (!gst_caps_is_empty(caps))
-                    s.missingDecoder = fromUtf8(
-                        gst_structure_get_name(gst_caps_get_structure(caps, 0)));
+                    s.missingDecoder = fromUtf8(gst_structure_get_name(gst_caps_get_structure(caps, 0)));
                 gst_caps_unref(caps);
             }
         }
@@ -463,8 +457,8 @@ void GstStreamBackend::handleError(GstMessage *message)
     gst_message_parse_error_details(message, &details);
 
     const QString gstText = fromUtf8(error ? error->message : nullptr);
-    qCDebug(lcPlayer).noquote() << "Stream error from" << GST_OBJECT_NAME(GST_MESSAGE_SRC(message))
-                                << gstText << fromUtf8(debug);
+    qCDebug(lcPlayer).noquote() << "Stream error from" << GST_OBJECT_NAME(GST_MESSAGE_SRC(message)) << gstText
+                                << fromUtf8(debug);
 
     guint httpStatus = 0;
     if (details)
@@ -474,11 +468,10 @@ void GstStreamBackend::handleError(GstMessage *message)
     bool diagnose = false;
     if (httpStatus >= 300) {
         text = QStringLiteral("HTTP %1").arg(httpStatus);
-    } else if (error
-               && (g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_TYPE_NOT_FOUND)
-                   || g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_WRONG_TYPE)
-                   || g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_CODEC_NOT_FOUND)
-                   || g_error_matches(error, GST_CORE_ERROR, GST_CORE_ERROR_MISSING_PLUGIN))) {
+    } else if (error && (g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_TYPE_NOT_FOUND) ||
+                         g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_WRONG_TYPE) ||
+                         g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_CODEC_NOT_FOUND) ||
+                         g_error_matches(error, GST_CORE_ERROR, GST_CORE_ERROR_MISSING_PLUGIN))) {
         // An audio codec without a decoder is a different problem from a web page.
         if (s.missingDecoder.startsWith(QLatin1String("audio/")))
             text = QStringLiteral("no decoder for %1").arg(s.missingDecoder);
@@ -517,9 +510,9 @@ void GstStreamBackend::diagnoseConnection(const QString &fallback)
     s.diagnosis = g_cancellable_new();
     GSocketClient *client = g_socket_client_new();
     g_socket_client_set_enable_proxy(client, FALSE);
-    g_socket_client_connect_to_host_async(
-        client, host.constData(), port, s.diagnosis, &GstStreamBackend::onDiagnosed,
-        new DiagnosisContext{this, s.generation, wasPlaying, fallback});
+    g_socket_client_connect_to_host_async(client, host.constData(), port, s.diagnosis,
+                                          &GstStreamBackend::onDiagnosed,
+                                          new DiagnosisContext{this, s.generation, wasPlaying, fallback});
     g_object_unref(client);
 
     GCancellable *cancellable = s.diagnosis;
@@ -534,8 +527,8 @@ void GstStreamBackend::onDiagnosed(GObject *source, GAsyncResult *result, gpoint
 {
     std::unique_ptr<DiagnosisContext> context(static_cast<DiagnosisContext *>(data));
     GError *error = nullptr;
-    GSocketConnection *connection
-        = g_socket_client_connect_to_host_finish(G_SOCKET_CLIENT(source), result, &error);
+    GSocketConnection *connection =
+        g_socket_client_connect_to_host_finish(G_SOCKET_CLIENT(source), result, &error);
     if (connection) {
         g_io_stream_close(G_IO_STREAM(connection), nullptr, nullptr);
         g_object_unref(connection);
@@ -557,8 +550,8 @@ void GstStreamBackend::onDiagnosed(GObject *source, GAsyncResult *result, gpoint
     }
 
     GstStreamBackend *self = context->backend.data();
-    if (!self || !self->m_stream || self->m_stream->generation != context->generation
-        || !self->m_stream->diagnosis)
+    if (!self || !self->m_stream || self->m_stream->generation != context->generation ||
+        !self->m_stream->diagnosis)
         return;
     g_clear_object(&self->m_stream->diagnosis);
     if (context->wasPlaying)
@@ -584,8 +577,7 @@ void GstStreamBackend::checkProgress()
     if (s.phase == Stream::Phase::Loading) {
         if (std::chrono::milliseconds(s.sinceStart.elapsed()) >= kStartTimeout)
             reportFailure(QStringLiteral("no data for %1 s")
-                              .arg(std::chrono::duration_cast<std::chrono::seconds>(kStartTimeout)
-                                       .count()));
+                              .arg(std::chrono::duration_cast<std::chrono::seconds>(kStartTimeout).count()));
         return;
     }
     if (s.paused)
@@ -594,8 +586,7 @@ void GstStreamBackend::checkProgress()
     const qint64 last = std::max(s.lastBuffer->load(std::memory_order_relaxed), s.quietSince);
     if (now - last >= std::chrono::duration_cast<std::chrono::microseconds>(kStallTimeout).count())
         reportFailure(QStringLiteral("no data for %1 s")
-                          .arg(std::chrono::duration_cast<std::chrono::seconds>(kStallTimeout)
-                                   .count()));
+                          .arg(std::chrono::duration_cast<std::chrono::seconds>(kStallTimeout).count()));
 }
 
 void GstStreamBackend::reportReady()

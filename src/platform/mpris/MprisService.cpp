@@ -2,8 +2,8 @@
 
 #include "base/AppInfo.h"
 #include "base/Logging.h"
-#include "playback/RadioPlayer.h"
 #include "mpris/MprisAdaptors.h"
+#include "playback/RadioPlayer.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -91,9 +91,11 @@ bool MprisService::start()
     // A second running copy takes an instance name, as the MPRIS convention allows.
     m_serviceName = kServicePrefix;
     if (!m_bus.registerService(m_serviceName)) {
-        m_serviceName = kServicePrefix + QStringLiteral(".instance") + QString::number(QCoreApplication::applicationPid());
+        m_serviceName = kServicePrefix + QStringLiteral(".instance") +
+                        QString::number(QCoreApplication::applicationPid());
         if (!m_bus.registerService(m_serviceName)) {
-            qCWarning(lcMediaKeys, "Media controls unavailable: %s", qUtf8Printable(m_bus.lastError().message()));
+            qCWarning(lcMediaKeys, "Media controls unavailable: %s",
+                      qUtf8Printable(m_bus.lastError().message()));
             m_serviceName.clear();
             return false;
         }
@@ -164,8 +166,8 @@ QVariantMap MprisService::metadata() const
     const QString url = m_player->currentStation() ? m_player->currentStation()->url : QString();
     QVariantMap map{
         {QStringLiteral("mpris:trackid"),
-         QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/zeffira/station/%1")
-                                                 .arg(qHash(url), 16, 16, QLatin1Char('0'))))},
+         QVariant::fromValue(QDBusObjectPath(
+             QStringLiteral("/org/zeffira/station/%1").arg(qHash(url), 16, 16, QLatin1Char('0'))))},
         {QStringLiteral("xesam:title"), m_nowPlaying->title},
     };
     if (!url.isEmpty())
@@ -175,7 +177,10 @@ QVariantMap MprisService::metadata() const
     return map;
 }
 
-double MprisService::volume() const { return m_player->volume(); }
+double MprisService::volume() const
+{
+    return m_player->volume();
+}
 
 void MprisService::setVolume(double volume)
 {
@@ -237,15 +242,17 @@ void MprisService::sendPropertiesChanged()
     m_changePending = false;
     const QVariantMap root = rootProperties(*this);
     const QVariantMap player = playerProperties(*this);
-    const std::pair<QString, QVariantMap> changes[] = {{kRootInterface, changedEntries(m_lastRoot, root)},
-                                                       {kPlayerInterface, changedEntries(m_lastPlayer, player)}};
+    const std::pair<QString, QVariantMap> changes[] = {
+        {kRootInterface, changedEntries(m_lastRoot, root)},
+        {kPlayerInterface, changedEntries(m_lastPlayer, player)}};
     m_lastRoot = root;
     m_lastPlayer = player;
     for (const auto &[interface, changed] : changes) {
         if (changed.isEmpty())
             continue;
-        QDBusMessage signal = QDBusMessage::createSignal(ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                         QStringLiteral("PropertiesChanged"));
+        QDBusMessage signal =
+            QDBusMessage::createSignal(ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                       QStringLiteral("PropertiesChanged"));
         signal << interface << changed << QStringList();
         m_bus.send(signal);
     }

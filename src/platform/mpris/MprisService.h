@@ -3,8 +3,8 @@
 // volume and now-playing entry. Also grabs the keys from GNOME's settings daemon where it runs.
 #pragma once
 
-#include "playback/NowPlayingSink.h"
 #include "mediakeys/RemoteCommandCenter.h"
+#include "playback/NowPlayingSink.h"
 
 #include <QDBusConnection>
 #include <QHash>
@@ -63,7 +63,6 @@ private Q_SLOTS:
     void onGnomeMediaKey(const QString &application, const QString &key);
 
 private:
-
     RadioPlayer *m_player;
     QDBusConnection m_bus;
     QString m_serviceName;

@@ -3,8 +3,8 @@
 // application's entry ids.
 #pragma once
 
-#include "sni/TrayDBusTypes.h"
 #include "desktop/TrayMenuEntry.h"
+#include "sni/TrayDBusTypes.h"
 
 #include <QDBusConnection>
 #include <QDBusContext>

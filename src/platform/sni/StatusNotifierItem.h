@@ -3,8 +3,8 @@
 // panel's StatusNotifierWatcher whenever one is (or later comes) on the bus.
 #pragma once
 
-#include "sni/TrayDBusTypes.h"
 #include "desktop/TrayItem.h"
+#include "sni/TrayDBusTypes.h"
 
 #include <QDBusConnection>
 #include <QDBusObjectPath>

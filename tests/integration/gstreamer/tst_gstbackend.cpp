@@ -1,8 +1,8 @@
 // The GStreamer stream backend against a local paced radio station and a private PulseAudio
 // daemon with two null sinks: real decoding, the failure reports, and where the audio goes.
+#include "gstreamer/GstStreamBackend.h"
 #include "support/PulseFixture.h"
 #include "support/StreamServer.h"
-#include "gstreamer/GstStreamBackend.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -173,16 +173,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("error");
 
         // Port 1 (tcpmux) has no listener on a test machine.
-        QTest::newRow("connection refused") << "http://127.0.0.1:1/stream" << "connection refused";
+        QTest::newRow("connection refused") << "http://127.0.0.1:1/stream"
+                                            << "connection refused";
         QTest::newRow("404") << m_server.url(QStringLiteral("/404")) << "HTTP 404";
         QTest::newRow("HTML page") << m_server.url(QStringLiteral("/html")) << "not an audio stream";
-        QTest::newRow("unknown host") << "http://no-such-station.invalid/stream" << "host not found";
+        QTest::newRow("unknown host") << "http://no-such-station.invalid/stream"
+                                      << "host not found";
         QTest::newRow("accepts, sends nothing")
             << m_server.url(QStringLiteral("/stall")) << noDataFor(GstStreamBackend::kStartTimeout);
         QTest::newRow("headers, then nothing") << m_server.url(QStringLiteral("/headers-then-stall"))
                                                << noDataFor(GstStreamBackend::kStartTimeout);
-        QTest::newRow("file URL") << "file:///etc/hostname" << "unsupported URL scheme";
-        QTest::newRow("dvb URL") << "dvb://ZDF" << "unsupported URL scheme";
+        QTest::newRow("file URL") << "file:///etc/hostname"
+                                  << "unsupported URL scheme";
+        QTest::newRow("dvb URL") << "dvb://ZDF"
+                                 << "unsupported URL scheme";
     }
 
     void reportsStartFailures()
@@ -210,7 +214,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("error");
-        QTest::newRow("server closes") << "/drop" << "stream ended";
+        QTest::newRow("server closes") << "/drop"
+                                       << "stream ended";
         QTest::newRow("server falls silent") << "/freeze" << noDataFor(GstStreamBackend::kStallTimeout);
     }
 
@@ -244,11 +249,11 @@ private Q_SLOTS:
         QTest::newRow("first fails at once (404)") << m_server.url(QStringLiteral("/404")) << false << 1500;
         QTest::newRow("first is refused") << "http://127.0.0.1:1/stream" << false << 1500;
         QTest::newRow("first is rejected (file URL)") << "file:///etc/hostname" << false << 1500;
-        QTest::newRow("first would time out")
-            << m_server.url(QStringLiteral("/headers-then-stall")) << false
-            << ms(GstStreamBackend::kStartTimeout) + 1000;
+        QTest::newRow("first would time out") << m_server.url(QStringLiteral("/headers-then-stall")) << false
+                                              << ms(GstStreamBackend::kStartTimeout) + 1000;
         // The first stream plays and would end 3 s after its start.
-        QTest::newRow("first would end while playing") << m_server.url(QStringLiteral("/drop")) << true << 5000;
+        QTest::newRow("first would end while playing")
+            << m_server.url(QStringLiteral("/drop")) << true << 5000;
     }
 
     void laterStartSupersedesEarlier()

@@ -2,9 +2,9 @@
 // with null sinks: listing, sinks loaded and unloaded while running, the daemon killed and
 // started again, and no daemon at all at start.
 #include "base/SettingsStore.h"
-#include "support/LogCapture.h"
 #include "devices/AudioDeviceManager.h"
 #include "pulseaudio/PulseAudioDeviceSource.h"
+#include "support/LogCapture.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

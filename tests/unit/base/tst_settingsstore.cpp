@@ -58,7 +58,8 @@ private Q_SLOTS:
         const QJsonObject stored = QJsonDocument::fromJson(file.readAll()).object();
         QCOMPARE(stored.value(SettingsKey::PauseOnSleep), QJsonValue(false));
         QVERIFY(!stored.contains(SettingsKey::SelectedAudioDeviceUID));
-        struct stat st {};
+        struct stat st {
+        };
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
         QCOMPARE(st.st_mode & 0777, 0600u);
 
@@ -87,7 +88,9 @@ private Q_SLOTS:
         // A half-written file is ignored until it parses again.
         LogCapture log;
         writeFromOutside(path, R"({"standbyMode":)");
-        QTRY_VERIFY(log.texts(QStringLiteral("system")).join('\n').contains(QStringLiteral("Ignoring settings file")));
+        QTRY_VERIFY(log.texts(QStringLiteral("system"))
+                        .join('\n')
+                        .contains(QStringLiteral("Ignoring settings file")));
         QCOMPARE(settings.stringValue(SettingsKey::StandbyMode), QStringLiteral("none"));
         QCOMPARE(changed.size(), 2);
     }

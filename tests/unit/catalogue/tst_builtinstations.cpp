@@ -54,12 +54,15 @@ private Q_SLOTS:
             loadedStations += category.stations.size();
         QVERIFY2(catalogue.size() == rawCategories,
                  qPrintable(QStringLiteral("%1 <category> elements, %2 loaded (one lacks a name?)")
-                                .arg(rawCategories).arg(catalogue.size())));
+                                .arg(rawCategories)
+                                .arg(catalogue.size())));
         QVERIFY2(loadedStations == rawStations,
                  qPrintable(QStringLiteral("%1 <station> elements, %2 loaded (missing attribute, "
                                            "unparsable url or station outside a category)")
-                                .arg(rawStations).arg(loadedStations)));
-        QVERIFY2(catalogue.size() >= 6, qPrintable(QStringLiteral("only %1 categories").arg(catalogue.size())));
+                                .arg(rawStations)
+                                .arg(loadedStations)));
+        QVERIFY2(catalogue.size() >= 6,
+                 qPrintable(QStringLiteral("only %1 categories").arg(catalogue.size())));
         QVERIFY2(loadedStations >= 30, qPrintable(QStringLiteral("only %1 stations").arg(loadedStations)));
     }
 
@@ -86,7 +89,8 @@ private Q_SLOTS:
                 const QString scheme = station.qurl().scheme();
                 QVERIFY2(scheme == QLatin1String("http") || scheme == QLatin1String("https"),
                          qPrintable(QStringLiteral("URL is not http(s): ") + where));
-                QVERIFY2(!station.qurl().host().isEmpty(), qPrintable(QStringLiteral("URL without host: ") + where));
+                QVERIFY2(!station.qurl().host().isEmpty(),
+                         qPrintable(QStringLiteral("URL without host: ") + where));
                 QVERIFY2(!urls.contains(station.url),
                          qPrintable(QStringLiteral("URL listed twice: %1 (%2)").arg(station.url, where)));
                 urls.insert(station.url);

@@ -31,10 +31,12 @@ private Q_SLOTS:
     {
         const Catalogue catalogue{
             StationCategory(QStringLiteral("Nieuws \"en\" praat\\"),
-                            {RadioStation(QStringLiteral("Één\tstation\n"), QStringLiteral("https://a.example/x?y=1&z=%20")),
+                            {RadioStation(QStringLiteral("Één\tstation\n"),
+                                          QStringLiteral("https://a.example/x?y=1&z=%20")),
                              RadioStation(QString(), QStringLiteral("http://b.example:8000/live"))}),
             StationCategory(QStringLiteral("Leeg")),
-            StationCategory(QStringLiteral("控制\x01"), {RadioStation(QStringLiteral("x"), QStringLiteral("http://[::1]:80/s"))}),
+            StationCategory(QStringLiteral("控制\x01"),
+                            {RadioStation(QStringLiteral("x"), QStringLiteral("http://[::1]:80/s"))}),
         };
         const QByteArray bytes = CatalogueCodec::encodeCatalogue(catalogue);
         QVERIFY(!bytes.contains('\n'));
@@ -47,8 +49,8 @@ private Q_SLOTS:
 
     void escapedSlashesAndExtraKeysAreRead()
     {
-        const auto decoded = CatalogueCodec::decodeCatalogue(
-            j("[{'extra':1,'stations':[{'url':'https:\\/\\/a.example\\/s','name':'A','x':null}],'name':'C'}]"));
+        const auto decoded = CatalogueCodec::decodeCatalogue(j(
+            "[{'extra':1,'stations':[{'url':'https:\\/\\/a.example\\/s','name':'A','x':null}],'name':'C'}]"));
         QVERIFY(decoded);
         QCOMPARE(decoded->at(0).stations.at(0).url, QStringLiteral("https://a.example/s"));
     }
@@ -65,7 +67,8 @@ private Q_SLOTS:
         QTest::newRow("name is a number") << QByteArray(j("[{'name':1,'stations':[]}]"));
         QTest::newRow("url is null") << QByteArray(j("[{'name':'C','stations':[{'name':'A','url':null}]}]"));
         QTest::newRow("stations is an object") << QByteArray(j("[{'name':'C','stations':{}}]"));
-        QTest::newRow("unparsable url") << QByteArray(j("[{'name':'C','stations':[{'name':'A','url':'http://a b/'}]}]"));
+        QTest::newRow("unparsable url")
+            << QByteArray(j("[{'name':'C','stations':[{'name':'A','url':'http://a b/'}]}]"));
         QTest::newRow("empty url") << QByteArray(j("[{'name':'C','stations':[{'name':'A','url':''}]}]"));
         QTest::newRow("invalid utf-8") << QByteArray("[{\"name\":\"\xff\xfe\",\"stations\":[]}]");
         QTest::newRow("empty input") << QByteArray();
@@ -84,7 +87,8 @@ private Q_SLOTS:
     {
         const auto records = CatalogueCodec::decodeLegacyStations(
             j("[{'name':'A','url':'http://a/'},{'name':'B','url':'http://b/','category':null},"
-              "{'name':'C','url':'http://c/','category':''},{'name':'D','url':'http://d/','category':'Jazz'}]"));
+              "{'name':'C','url':'http://c/','category':''},{'name':'D','url':'http://d/"
+              "','category':'Jazz'}]"));
         QVERIFY(records);
         QCOMPARE(records->size(), 4);
         QVERIFY(!records->at(0).category);

@@ -2,8 +2,8 @@
 // that every accepted change is on disk when the call returns.
 #include "catalogue/StationManager.h"
 #include "support/CatalogueFixture.h"
-#include "support/TestText.h"
 #include "support/LogCapture.h"
+#include "support/TestText.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -11,7 +11,10 @@
 #include <QTest>
 
 namespace {
-RadioStation st(const char *name, const char *url) { return RadioStation(QString::fromUtf8(name), QString::fromUtf8(url)); }
+RadioStation st(const char *name, const char *url)
+{
+    return RadioStation(QString::fromUtf8(name), QString::fromUtf8(url));
+}
 const QString stations = QStringLiteral("stations");
 
 } // namespace
@@ -58,25 +61,34 @@ private Q_SLOTS:
     void addStation()
     {
         LogCapture log;
-        store->addStation(QStringLiteral("  \tRadio  Eén \n"), QStringLiteral("http://new/1"), QStringLiteral("Jazz"));
+        store->addStation(QStringLiteral("  \tRadio  Eén \n"), QStringLiteral("http://new/1"),
+                          QStringLiteral("Jazz"));
         store->addStation(QStringLiteral("Zonder"), QStringLiteral("http://new/2"), QString());
         store->addStation(QStringLiteral("Spaties"), QStringLiteral("http://new/3"), QStringLiteral("  "));
         QCOMPARE(CatalogueFixture::layout(store->categories()),
                  (QStringList{"Publiek:p1,p2", "Jazz:j1,Radio  Eén", "Eigen stations:Zonder", "  :Spaties"}));
-        QCOMPARE(log.texts(stations).constFirst(), QStringLiteral("Added station: Radio  Eén to category: Jazz"));
-        QCOMPARE(log.texts(stations).at(1), QStringLiteral("Added station: Zonder to category: Eigen stations"));
+        QCOMPARE(log.texts(stations).constFirst(),
+                 QStringLiteral("Added station: Radio  Eén to category: Jazz"));
+        QCOMPARE(log.texts(stations).at(1),
+                 QStringLiteral("Added station: Zonder to category: Eigen stations"));
         expectSaved();
     }
 
     void addStationRefusals()
     {
-        expectRefused([&] { store->addStation(QStringLiteral(" \n\u00a0 "), QStringLiteral("http://x/"), QString()); },
-                      QStringLiteral("Attempted to add station with empty name"));
+        expectRefused(
+            [&] { store->addStation(QStringLiteral(" \n\u00a0 "), QStringLiteral("http://x/"), QString()); },
+            QStringLiteral("Attempted to add station with empty name"));
         // The same URL text anywhere, whatever the name or category.
-        expectRefused([&] { store->addStation(QStringLiteral(" Ander "), QStringLiteral("https://j.example/1"), QStringLiteral("Publiek")); },
-                      QStringLiteral("Station already exists: Ander"));
+        expectRefused(
+            [&] {
+                store->addStation(QStringLiteral(" Ander "), QStringLiteral("https://j.example/1"),
+                                  QStringLiteral("Publiek"));
+            },
+            QStringLiteral("Station already exists: Ander"));
         // Letter case makes another URL.
-        store->addStation(QStringLiteral("Hoofd"), QStringLiteral("HTTPS://j.example/1"), QStringLiteral("Jazz"));
+        store->addStation(QStringLiteral("Hoofd"), QStringLiteral("HTTPS://j.example/1"),
+                          QStringLiteral("Jazz"));
         QCOMPARE(store->categories().at(1).stations.size(), 2);
     }
 
@@ -92,8 +104,8 @@ private Q_SLOTS:
         expectSaved();
         // Unknown station: logged and saved all the same, nothing changes.
         store->removeStation(st("spook", "http://ghost/"));
-        QCOMPARE(log.texts(stations),
-                 (QStringList{"Removing station: andere naam", "Removing station: j1", "Removing station: spook"}));
+        QCOMPARE(log.texts(stations), (QStringList{"Removing station: andere naam", "Removing station: j1",
+                                                   "Removing station: spook"}));
         QCOMPARE(CatalogueFixture::layout(store->categories()), QStringList{"Publiek:p2"});
     }
 
@@ -102,16 +114,16 @@ private Q_SLOTS:
         QTest::addColumn<RadioStation>("station");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("to another category") << st("p1", "https://p.example/1") << "Jazz"
-                                              << QStringList{"Publiek:p2", "Jazz:j1,p1"};
-        QTest::newRow("into its own category goes to the end") << st("p1", "https://p.example/1") << "Publiek"
-                                                               << QStringList{"Publiek:p2,p1", "Jazz:j1"};
-        QTest::newRow("last station removes the source") << st("j1", "https://j.example/1") << "Publiek"
-                                                         << QStringList{"Publiek:p1,p2,j1"};
-        QTest::newRow("unknown target is created at the end") << st("p2", "https://p.example/2") << "Nieuw"
-                                                               << QStringList{"Publiek:p1", "Jazz:j1", "Nieuw:p2"};
-        QTest::newRow("station not in the catalogue is added") << st("x", "http://x/") << "Jazz"
-                                                                << QStringList{"Publiek:p1,p2", "Jazz:j1,x"};
+        QTest::newRow("to another category")
+            << st("p1", "https://p.example/1") << "Jazz" << QStringList{"Publiek:p2", "Jazz:j1,p1"};
+        QTest::newRow("into its own category goes to the end")
+            << st("p1", "https://p.example/1") << "Publiek" << QStringList{"Publiek:p2,p1", "Jazz:j1"};
+        QTest::newRow("last station removes the source")
+            << st("j1", "https://j.example/1") << "Publiek" << QStringList{"Publiek:p1,p2,j1"};
+        QTest::newRow("unknown target is created at the end")
+            << st("p2", "https://p.example/2") << "Nieuw" << QStringList{"Publiek:p1", "Jazz:j1", "Nieuw:p2"};
+        QTest::newRow("station not in the catalogue is added")
+            << st("x", "http://x/") << "Jazz" << QStringList{"Publiek:p1,p2", "Jazz:j1,x"};
     }
 
     void moveStation()
@@ -125,7 +137,8 @@ private Q_SLOTS:
         store->moveStation(station, target);
         QCOMPARE(CatalogueFixture::layout(store->categories()), expected);
         QCOMPARE(changed.size(), 1);
-        QCOMPARE(log.texts(stations).constFirst(), QStringLiteral("Moving station %1 to category %2").arg(station.name, target));
+        QCOMPARE(log.texts(stations).constFirst(),
+                 QStringLiteral("Moving station %1 to category %2").arg(station.name, target));
         expectSaved();
     }
 
@@ -149,8 +162,10 @@ private Q_SLOTS:
         QFETCH(int, to);
         QFETCH(QString, expected);
         CatalogueFixture local;
-        local.writeCatalogue(j("[{'name':'P','stations':[{'name':'a','url':'http://a/'},{'name':'b','url':'http://b/'},"
- "                                {'name':'c','url':'http://c/'},{'name':'d','url':'http://d/'}]}]"));
+        local.writeCatalogue(
+            j("[{'name':'P','stations':[{'name':'a','url':'http://a/'},{'name':'b','url':'http://b/'},"
+              "                                "
+              "{'name':'c','url':'http://c/'},{'name':'d','url':'http://d/'}]}]"));
         StationManager s(local.folder(), local.builtInPath());
         LogCapture log;
         QLoggingCategory::setFilterRules(QStringLiteral("*.stations.debug=true"));
@@ -172,7 +187,8 @@ private Q_SLOTS:
         LogCapture log;
         store->addCategory(QStringLiteral("  Klassiek \n"));
         store->addCategory(QStringLiteral("klassiek")); // other letter case is another category
-        QCOMPARE(CatalogueFixture::layout(store->categories()), (QStringList{"Publiek:p1,p2", "Jazz:j1", "Klassiek:", "klassiek:"}));
+        QCOMPARE(CatalogueFixture::layout(store->categories()),
+                 (QStringList{"Publiek:p1,p2", "Jazz:j1", "Klassiek:", "klassiek:"}));
         QCOMPARE(log.texts(stations).constFirst(), QStringLiteral("Adding category: Klassiek"));
         expectSaved();
 
@@ -188,7 +204,8 @@ private Q_SLOTS:
         log.clear();
         store->removeCategory(QStringLiteral("Klassiek"));
         QCOMPARE(log.texts(stations), QStringList{"Removing category: Klassiek"});
-        QCOMPARE(CatalogueFixture::layout(store->categories()), (QStringList{"Publiek:p1,p2", "Jazz:j1", "klassiek:"}));
+        QCOMPARE(CatalogueFixture::layout(store->categories()),
+                 (QStringList{"Publiek:p1,p2", "Jazz:j1", "klassiek:"}));
         expectSaved();
     }
 
@@ -196,7 +213,8 @@ private Q_SLOTS:
     {
         // Only the built-in list can bring duplicate names.
         CatalogueFixture local;
-        local.writeCatalogue(j("[{'name':'D','stations':[{'name':'a','url':'http://a/'}]},{'name':'D','stations':[]}]"));
+        local.writeCatalogue(
+            j("[{'name':'D','stations':[{'name':'a','url':'http://a/'}]},{'name':'D','stations':[]}]"));
         StationManager s(local.folder(), local.builtInPath());
         s.removeCategory(QStringLiteral("D"));
         QCOMPARE(CatalogueFixture::layout(s.categories()), (QStringList{"D:a", "D:"}));

@@ -3,8 +3,8 @@
 #include "catalogue/CatalogueCodec.h"
 #include "catalogue/StationManager.h"
 #include "support/CatalogueFixture.h"
-#include "support/TestText.h"
 #include "support/LogCapture.h"
+#include "support/TestText.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -30,7 +30,8 @@ private Q_SLOTS:
         QCOMPARE(store.fileURL(), fx.catalogueFile());
         QCOMPARE(log.texts(QStringLiteral("stations")),
                  QStringList{QStringLiteral("First launch or empty data, loading from XML")});
-        struct stat st {};
+        struct stat st {
+        };
         QCOMPARE(::stat(QFile::encodeName(fx.catalogueFile()).constData(), &st), 0);
         QCOMPARE(st.st_mode & 0777, 0600u);
     }
@@ -45,8 +46,9 @@ private Q_SLOTS:
         StationManager store(fx.folder(), fx.builtInPath());
         QCOMPARE(store.categories(), userCatalogue);
         QCOMPARE(fx.readCatalogueFile(), original); // not rewritten
-        QVERIFY(QFile::exists(fx.legacyFile()));   // neither merged nor deleted
-        QVERIFY(log.contains(QStringLiteral("stations"), QtInfoMsg, QStringLiteral("Loaded 1 categories from disk")));
+        QVERIFY(QFile::exists(fx.legacyFile()));    // neither merged nor deleted
+        QVERIFY(log.contains(QStringLiteral("stations"), QtInfoMsg,
+                             QStringLiteral("Loaded 1 categories from disk")));
     }
 
     void emptyArrayIsReplacedWithoutKeepingACopy()
@@ -64,7 +66,8 @@ private Q_SLOTS:
         QTest::newRow("not json") << QByteArray("{{{ not json");
         QTest::newRow("missing key") << QByteArray(j("[{'name':'C','stations':[{'name':'A'}]}]"));
         QTest::newRow("wrong type") << QByteArray(j("[{'name':'C','stations':'x'}]"));
-        QTest::newRow("unparsable url") << QByteArray(j("[{'name':'C','stations':[{'name':'A','url':'http://a b'}]}]"));
+        QTest::newRow("unparsable url")
+            << QByteArray(j("[{'name':'C','stations':[{'name':'A','url':'http://a b'}]}]"));
         QTest::newRow("invalid utf-8") << QByteArray("[{\"name\":\"\xc3\x28\",\"stations\":[]}]");
         QTest::newRow("deeply nested") << QByteArray(5000, '[') + QByteArray(5000, ']');
         QTest::newRow("50 MB of garbage") << QByteArray(50 * 1024 * 1024, 'x');
@@ -99,8 +102,9 @@ private Q_SLOTS:
         for (int c = 0; c < 100; ++c) {
             StationCategory category(QStringLiteral("Categorie %1").arg(c));
             for (int s = 0; s < 2000; ++s)
-                category.stations.append(RadioStation(QStringLiteral("Station %1 %2").arg(c).arg(s),
-                                                      QStringLiteral("https://s%1.example/c%2/stream.mp3").arg(s).arg(c)));
+                category.stations.append(
+                    RadioStation(QStringLiteral("Station %1 %2").arg(c).arg(s),
+                                 QStringLiteral("https://s%1.example/c%2/stream.mp3").arg(s).arg(c)));
             big.append(category);
         }
         const QByteArray bytes = CatalogueCodec::encodeCatalogue(big);
@@ -114,11 +118,12 @@ private Q_SLOTS:
     void legacyMerge()
     {
         CatalogueFixture fx;
-        fx.writeLegacy(j("[{'name':'L1','url':'http://l/1','category':'Jazz'},"
- "                           {'name':'L2','url':'http://l/2'},"
- "                           {'name':'L3','url':'https://p.example/1','category':null},"
- "                           {'name':'L4','url':'http://l/4','category':'Jazz'},"
- "                           {'name':'L5','url':'http://l/5','category':''}]"));
+        fx.writeLegacy(
+            j("[{'name':'L1','url':'http://l/1','category':'Jazz'},"
+              "                           {'name':'L2','url':'http://l/2'},"
+              "                           {'name':'L3','url':'https://p.example/1','category':null},"
+              "                           {'name':'L4','url':'http://l/4','category':'Jazz'},"
+              "                           {'name':'L5','url':'http://l/5','category':''}]"));
         LogCapture log;
         StationManager store(fx.folder(), fx.builtInPath());
 
@@ -126,14 +131,17 @@ private Q_SLOTS:
         expected[1].stations << RadioStation(QStringLiteral("L1"), QStringLiteral("http://l/1"))
                              << RadioStation(QStringLiteral("L4"), QStringLiteral("http://l/4"));
         // A URL already in the built-in list is added again; an empty category name is used as it is.
-        expected << StationCategory(StationManager::DefaultCategoryName,
-                                    {RadioStation(QStringLiteral("L2"), QStringLiteral("http://l/2")),
-                                     RadioStation(QStringLiteral("L3"), QStringLiteral("https://p.example/1"))})
-                 << StationCategory(QString(), {RadioStation(QStringLiteral("L5"), QStringLiteral("http://l/5"))});
+        expected << StationCategory(
+                        StationManager::DefaultCategoryName,
+                        {RadioStation(QStringLiteral("L2"), QStringLiteral("http://l/2")),
+                         RadioStation(QStringLiteral("L3"), QStringLiteral("https://p.example/1"))})
+                 << StationCategory(QString(),
+                                    {RadioStation(QStringLiteral("L5"), QStringLiteral("http://l/5"))});
         QCOMPARE(store.categories(), expected);
         QCOMPARE(fx.savedCatalogue(), expected);
         QVERIFY(!QFile::exists(fx.legacyFile()));
-        QVERIFY(log.contains(QStringLiteral("stations"), QtInfoMsg, QStringLiteral("Migrating 5 legacy stations")));
+        QVERIFY(log.contains(QStringLiteral("stations"), QtInfoMsg,
+                             QStringLiteral("Migrating 5 legacy stations")));
     }
 
     void malformedLegacyFileStays()
@@ -159,7 +167,10 @@ private Q_SLOTS:
             StationManager store(fx.folder(), fx.builtInPath());
             QCOMPARE(store.categories().size(), 3);
             QVERIFY(QFile::exists(fx.legacyFile()));
-            QCOMPARE(log.texts(QStringLiteral("stations")).filter(QStringLiteral("Failed to save stations: ")).size(), 1);
+            QCOMPARE(log.texts(QStringLiteral("stations"))
+                         .filter(QStringLiteral("Failed to save stations: "))
+                         .size(),
+                     1);
         }
         QFile::setPermissions(fx.catalogueFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         StationManager again(fx.folder(), fx.builtInPath());
@@ -198,7 +209,9 @@ private Q_SLOTS:
         LogCapture log;
         StationManager store(fx.root() + QStringLiteral("/blocked/Zeffira"), fx.builtInPath());
         QCOMPARE(store.categories(), CatalogueFixture::builtIn());
-        QCOMPARE(log.texts(QStringLiteral("stations")).filter(QStringLiteral("Failed to save stations: ")).size(), 1);
+        QCOMPARE(
+            log.texts(QStringLiteral("stations")).filter(QStringLiteral("Failed to save stations: ")).size(),
+            1);
     }
 
     void missingBuiltInListGivesEmptyCatalogue()

@@ -1,8 +1,8 @@
 // The output-device list rules and the stored choice, on a fake device source.
 #include "base/SettingsStore.h"
+#include "devices/AudioDeviceManager.h"
 #include "support/FakeAudioDeviceSource.h"
 #include "support/LogCapture.h"
-#include "devices/AudioDeviceManager.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>

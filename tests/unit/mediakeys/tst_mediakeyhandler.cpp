@@ -2,6 +2,7 @@
 // previous over the catalogue, and the "enableMediaKeys" switch.
 #include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
+#include "mediakeys/MediaKeyHandler.h"
 #include "playback/RadioPlayer.h"
 #include "support/CatalogueFixture.h"
 #include "support/FakeRemoteCommandCenter.h"
@@ -9,7 +10,6 @@
 #include "support/LogCapture.h"
 #include "support/ManualScheduler.h"
 #include "support/TestText.h"
-#include "mediakeys/MediaKeyHandler.h"
 
 #include <QLoggingCategory>
 #include <QTest>
@@ -20,8 +20,9 @@ using Cmd = RemoteCommand;
 namespace {
 const QString mediaKeys = QStringLiteral("media-keys");
 // C1: s1, s2 / C2: s3
-const char *kCatalogue = "[{'name':'C1','stations':[{'name':'s1','url':'http://s1/'},{'name':'s2','url':'http://s2/'}]},"
-                         "{'name':'C2','stations':[{'name':'s3','url':'http://s3/'}]}]";
+const char *kCatalogue =
+    "[{'name':'C1','stations':[{'name':'s1','url':'http://s1/'},{'name':'s2','url':'http://s2/'}]},"
+    "{'name':'C2','stations':[{'name':'s3','url':'http://s3/'}]}]";
 } // namespace
 
 class TestMediaKeyHandler : public QObject
@@ -36,7 +37,8 @@ class TestMediaKeyHandler : public QObject
                 settings.setValue(SettingsKey::EnableMediaKeys, false);
             store = std::make_unique<StationManager>(fx.folder(), fx.builtInPath());
             radio = std::make_unique<RadioPlayer>(&backend, &settings, &scheduler);
-            handler = std::make_unique<MediaKeyHandler>(radio.get(), store.get(), &center, &settings, &scheduler, &clock);
+            handler = std::make_unique<MediaKeyHandler>(radio.get(), store.get(), &center, &settings,
+                                                        &scheduler, &clock);
         }
         // Sends a command a whole second after the previous one, out of the debounce's reach.
         std::optional<RemoteCommandStatus> send(Cmd command)
@@ -44,7 +46,10 @@ class TestMediaKeyHandler : public QObject
             clock.advance(1s);
             return center.send(command);
         }
-        QString playing() const { return radio->currentStation() ? radio->currentStation()->name : QString(); }
+        QString playing() const
+        {
+            return radio->currentStation() ? radio->currentStation()->name : QString();
+        }
 
         CatalogueFixture fx;
         std::unique_ptr<StationManager> store;
@@ -73,9 +78,9 @@ private Q_SLOTS:
         rig.clock.advance(1ms);
         QCOMPARE(rig.center.send(Cmd::Pause), RemoteCommandStatus::Success);
         QLoggingCategory::setFilterRules(QString());
-        QCOMPARE(log.texts(mediaKeys),
-                 (QStringList{"Remote command: Next", "Command ignored (debounced)", "Remote command: Previous",
-                              "Command ignored (debounced)", "Remote command: Pause"}));
+        QCOMPARE(log.texts(mediaKeys), (QStringList{"Remote command: Next", "Command ignored (debounced)",
+                                                    "Remote command: Previous", "Command ignored (debounced)",
+                                                    "Remote command: Pause"}));
         QCOMPARE(rig.playing(), QStringLiteral("s3")); // next from nothing (s1), then previous wraps
     }
 
@@ -86,27 +91,35 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expectedStation");
         QTest::addColumn<bool>("expectedPlaying");
         QTest::addColumn<QString>("expectedLog");
-        QTest::newRow("play, nothing selected") << "none" << Cmd::Play << "s1" << true << "Remote command: Play";
-        QTest::newRow("play while playing") << "playing" << Cmd::Play << "s2" << true << "Remote command: Play";
+        QTest::newRow("play, nothing selected")
+            << "none" << Cmd::Play << "s1" << true << "Remote command: Play";
+        QTest::newRow("play while playing")
+            << "playing" << Cmd::Play << "s2" << true << "Remote command: Play";
         QTest::newRow("play while paused") << "paused" << Cmd::Play << "s2" << true << "Remote command: Play";
-        QTest::newRow("pause, nothing selected") << "none" << Cmd::Pause << "" << false << "Remote command: Pause";
-        QTest::newRow("pause while playing") << "playing" << Cmd::Pause << "s2" << false << "Remote command: Pause";
-        QTest::newRow("pause while paused") << "paused" << Cmd::Pause << "s2" << false << "Remote command: Pause";
-        QTest::newRow("toggle, nothing selected") << "none" << Cmd::TogglePlayPause << "s1" << true
-                                                  << "Remote command: Toggle Play/Pause";
-        QTest::newRow("toggle while playing") << "playing" << Cmd::TogglePlayPause << "s2" << false
-                                              << "Remote command: Toggle Play/Pause";
-        QTest::newRow("toggle while paused") << "paused" << Cmd::TogglePlayPause << "s2" << true
-                                             << "Remote command: Toggle Play/Pause";
-        QTest::newRow("next, nothing selected") << "none" << Cmd::NextTrack << "s1" << true << "Remote command: Next";
-        QTest::newRow("next while playing") << "playing" << Cmd::NextTrack << "s3" << true << "Remote command: Next";
-        QTest::newRow("next while paused") << "paused" << Cmd::NextTrack << "s3" << true << "Remote command: Next";
-        QTest::newRow("previous, nothing selected") << "none" << Cmd::PreviousTrack << "s1" << true
-                                                    << "Remote command: Previous";
-        QTest::newRow("previous while playing") << "playing" << Cmd::PreviousTrack << "s1" << true
-                                                << "Remote command: Previous";
-        QTest::newRow("previous while paused") << "paused" << Cmd::PreviousTrack << "s1" << true
-                                               << "Remote command: Previous";
+        QTest::newRow("pause, nothing selected")
+            << "none" << Cmd::Pause << "" << false << "Remote command: Pause";
+        QTest::newRow("pause while playing")
+            << "playing" << Cmd::Pause << "s2" << false << "Remote command: Pause";
+        QTest::newRow("pause while paused")
+            << "paused" << Cmd::Pause << "s2" << false << "Remote command: Pause";
+        QTest::newRow("toggle, nothing selected")
+            << "none" << Cmd::TogglePlayPause << "s1" << true << "Remote command: Toggle Play/Pause";
+        QTest::newRow("toggle while playing")
+            << "playing" << Cmd::TogglePlayPause << "s2" << false << "Remote command: Toggle Play/Pause";
+        QTest::newRow("toggle while paused")
+            << "paused" << Cmd::TogglePlayPause << "s2" << true << "Remote command: Toggle Play/Pause";
+        QTest::newRow("next, nothing selected")
+            << "none" << Cmd::NextTrack << "s1" << true << "Remote command: Next";
+        QTest::newRow("next while playing")
+            << "playing" << Cmd::NextTrack << "s3" << true << "Remote command: Next";
+        QTest::newRow("next while paused")
+            << "paused" << Cmd::NextTrack << "s3" << true << "Remote command: Next";
+        QTest::newRow("previous, nothing selected")
+            << "none" << Cmd::PreviousTrack << "s1" << true << "Remote command: Previous";
+        QTest::newRow("previous while playing")
+            << "playing" << Cmd::PreviousTrack << "s1" << true << "Remote command: Previous";
+        QTest::newRow("previous while paused")
+            << "paused" << Cmd::PreviousTrack << "s1" << true << "Remote command: Previous";
     }
 
     void commands()
@@ -150,7 +163,8 @@ private Q_SLOTS:
 
     void emptyFirstCategoryPlaysNothing()
     {
-        Rig rig(j("[{'name':'Leeg','stations':[]},{'name':'C2','stations':[{'name':'s3','url':'http://s3/'}]}]"));
+        Rig rig(
+            j("[{'name':'Leeg','stations':[]},{'name':'C2','stations':[{'name':'s3','url':'http://s3/'}]}]"));
         for (Cmd command : {Cmd::Play, Cmd::TogglePlayPause, Cmd::NextTrack, Cmd::PreviousTrack})
             QCOMPARE(rig.send(command), RemoteCommandStatus::Success);
         QVERIFY(!rig.radio->currentStation());
@@ -173,11 +187,11 @@ private Q_SLOTS:
             QVERIFY(!rig.center.send(command));
         }
         rig.settings.setValue(SettingsKey::EnableMediaKeys, QStringLiteral("yes")); // not a Bool: true
-        rig.settings.setValue(SettingsKey::PauseOnSleep, false);                   // unrelated change
+        rig.settings.setValue(SettingsKey::PauseOnSleep, false);                    // unrelated change
         for (Cmd command : RemoteCommandCenter::allCommands)
             QVERIFY(rig.center.isRegistered(command));
-        QCOMPARE(log.texts(mediaKeys),
-                 (QStringList{"Media keys disabled", "Media keys enabled", "Remote command center configured"}));
+        QCOMPARE(log.texts(mediaKeys), (QStringList{"Media keys disabled", "Media keys enabled",
+                                                    "Remote command center configured"}));
     }
 
     void installsTheSkipChainAndLetsGo()

@@ -47,11 +47,13 @@ private Q_SLOTS:
         QVERIFY(rig.radio->isPlaying());
         QCOMPARE(rig.radio->currentStation(), std::optional<RadioStation>(a));
         QCOMPARE(rig.backend.calls, QStringList{"start http://a.example/live"});
-        QCOMPARE(rig.sink.published.constLast(), (std::optional<NowPlayingInfo>(NowPlayingInfo{a.name, 255, true, 1.0})));
+        QCOMPARE(rig.sink.published.constLast(),
+                 (std::optional<NowPlayingInfo>(NowPlayingInfo{a.name, 255, true, 1.0})));
 
         rig.backend.reportReady();
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Playing);
-        QCOMPARE(log.texts(player), (QStringList{"Starting playback for station: Alfa", "Player item ready to play"}));
+        QCOMPARE(log.texts(player),
+                 (QStringList{"Starting playback for station: Alfa", "Player item ready to play"}));
 
         // Playing the same station again starts a new stream.
         rig.radio->play(a);
@@ -72,8 +74,9 @@ private Q_SLOTS:
         QVERIFY(rig.radio->failedStations().contains(a.url));
         QCOMPARE(rig.skipped, QList<RadioStation>{a});
         QCOMPARE(stateChanged.size(), 1);
-        QCOMPARE(log.texts(player), (QStringList{"Player item failed: HTTP 404",
-                                                 "Attempting to skip to next station due to playback failure"}));
+        QCOMPARE(log.texts(player),
+                 (QStringList{"Player item failed: HTTP 404",
+                              "Attempting to skip to next station due to playback failure"}));
         QCOMPARE(log.lines().constFirst().type, QtCriticalMsg);
         // The entry is not updated on failure.
         QCOMPARE(rig.sink.published.constLast()->playbackRate, 1.0);
@@ -101,8 +104,9 @@ private Q_SLOTS:
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Failed);
         QVERIFY(!rig.radio->isPlaying());
         QVERIFY(rig.radio->failedStations().contains(a.url));
-        QCOMPARE(log.texts(player), (QStringList{"Playback error: no data for 5 s",
-                                                 "Attempting to skip to next station due to playback interruption"}));
+        QCOMPARE(log.texts(player),
+                 (QStringList{"Playback error: no data for 5 s",
+                              "Attempting to skip to next station due to playback interruption"}));
         // Without an error there is nothing to act on, not even a log line.
         log.clear();
         rig.radio->handlePlaybackError(std::nullopt);

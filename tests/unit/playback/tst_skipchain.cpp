@@ -2,9 +2,9 @@
 // every half second, the end of the chain, and delayed plays that the user has overtaken.
 #include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
+#include "catalogue/StationWalk.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SkipChain.h"
-#include "catalogue/StationWalk.h"
 #include "support/CatalogueFixture.h"
 #include "support/FakeStreamBackend.h"
 #include "support/LogCapture.h"
@@ -18,13 +18,16 @@ using namespace std::chrono_literals;
 namespace {
 RadioStation st(const QString &name)
 {
-    return RadioStation(name, QStringLiteral("http://") + name.section(QLatin1Char(' '), 0, 0) + QStringLiteral(".example/"));
+    return RadioStation(name, QStringLiteral("http://") + name.section(QLatin1Char(' '), 0, 0) +
+                                  QStringLiteral(".example/"));
 }
 
 // Catalogue: C1: s1, s2 / C2: s3 / C3: s1 (duplicate URL), s4
-const char *kCatalogue = "[{'name':'C1','stations':[{'name':'s1','url':'http://s1.example/'},{'name':'s2','url':'http://s2.example/'}]},"
+const char *kCatalogue = "[{'name':'C1','stations':[{'name':'s1','url':'http://s1.example/"
+                         "'},{'name':'s2','url':'http://s2.example/'}]},"
                          "{'name':'C2','stations':[{'name':'s3','url':'http://s3.example/'}]},"
-                         "{'name':'C3','stations':[{'name':'s1 again','url':'http://s1.example/'},{'name':'s4','url':'http://s4.example/'}]}]";
+                         "{'name':'C3','stations':[{'name':'s1 "
+                         "again','url':'http://s1.example/'},{'name':'s4','url':'http://s4.example/'}]}]";
 } // namespace
 
 class TestSkipChain : public QObject
@@ -55,11 +58,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("next");
         QTest::addColumn<QString>("previous");
-        QTest::newRow("middle") << "s2" << "s3" << "s1";
-        QTest::newRow("duplicate URL: first occurrence") << "s1" << "s2" << "s4";
-        QTest::newRow("last wraps to first") << "s4" << "s1" << "s1 again";
-        QTest::newRow("duplicate URL: its own entry") << "s1 again" << "s4" << "s3";
-        QTest::newRow("unknown station") << "zz" << "s1" << "s4";
+        QTest::newRow("middle") << "s2"
+                                << "s3"
+                                << "s1";
+        QTest::newRow("duplicate URL: first occurrence") << "s1"
+                                                         << "s2"
+                                                         << "s4";
+        QTest::newRow("last wraps to first") << "s4"
+                                             << "s1"
+                                             << "s1 again";
+        QTest::newRow("duplicate URL: its own entry") << "s1 again"
+                                                      << "s4"
+                                                      << "s3";
+        QTest::newRow("unknown station") << "zz"
+                                         << "s1"
+                                         << "s4";
     }
 
     void walk()
@@ -115,9 +128,11 @@ private Q_SLOTS:
     void everyStationFailedEndsTheChain_data()
     {
         QTest::addColumn<QByteArray>("catalogue");
-        QTest::newRow("single station") << j("[{'name':'C','stations':[{'name':'s1','url':'http://s1.example/'}]}]");
-        QTest::newRow("duplicates only") << j("[{'name':'C','stations':[{'name':'s1','url':'http://s1.example/'},"
-                                              "{'name':'s1b','url':'http://s1.example/'}]}]");
+        QTest::newRow("single station")
+            << j("[{'name':'C','stations':[{'name':'s1','url':'http://s1.example/'}]}]");
+        QTest::newRow("duplicates only")
+            << j("[{'name':'C','stations':[{'name':'s1','url':'http://s1.example/'},"
+                 "{'name':'s1b','url':'http://s1.example/'}]}]");
     }
 
     void everyStationFailedEndsTheChain()
@@ -129,7 +144,8 @@ private Q_SLOTS:
         rig.backend.reportFailed(QStringLiteral("x"));
         QCOMPARE(rig.scheduler.pending(), 0);
         QCOMPARE(rig.radio->errorMessage(), std::optional<QString>(RadioPlayer::NoWorkingStationsMessage));
-        QVERIFY(log.contains(QStringLiteral("media-keys"), QtCriticalMsg, QStringLiteral("No more stations available to try")));
+        QVERIFY(log.contains(QStringLiteral("media-keys"), QtCriticalMsg,
+                             QStringLiteral("No more stations available to try")));
     }
 
     void allFailedOneByOne()
@@ -152,8 +168,10 @@ private Q_SLOTS:
     void aWalkThatCannotReachTheRestEnds()
     {
         // The second copy of s1 is indistinguishable from the first, so s3 is out of reach.
-        Rig rig(j("[{'name':'C1','stations':[{'name':'s1','url':'http://s1.example/'},{'name':'s2','url':'http://s2.example/'}]},"
-                  "{'name':'C2','stations':[{'name':'s1','url':'http://s1.example/'},{'name':'s3','url':'http://s3.example/'}]}]"));
+        Rig rig(j("[{'name':'C1','stations':[{'name':'s1','url':'http://s1.example/"
+                  "'},{'name':'s2','url':'http://s2.example/'}]},"
+                  "{'name':'C2','stations':[{'name':'s1','url':'http://s1.example/"
+                  "'},{'name':'s3','url':'http://s3.example/'}]}]"));
         rig.radio->play(st(QStringLiteral("s1")));
         rig.backend.reportFailed(QStringLiteral("x"));
         rig.scheduler.advance(500ms); // s2 starts

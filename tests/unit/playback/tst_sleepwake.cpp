@@ -44,20 +44,21 @@ private Q_SLOTS:
         const QJsonValue absent(QJsonValue::Undefined);
         const QStringList restart{"pause", "start http://a.example/live"};
         QTest::newRow("defaults restart") << absent << absent << QStringList{"pause"} << restart << true;
-        QTest::newRow("restart") << QJsonValue(true) << QJsonValue("restart") << QStringList{"pause"} << restart << true;
+        QTest::newRow("restart") << QJsonValue(true) << QJsonValue("restart") << QStringList{"pause"}
+                                 << restart << true;
         QTest::newRow("resume") << QJsonValue(true) << QJsonValue("resume") << QStringList{"pause"}
                                 << QStringList{"pause", "resume"} << true;
-        QTest::newRow("none") << QJsonValue(true) << QJsonValue("none") << QStringList{"pause"} << QStringList{"pause"}
-                              << false;
-        QTest::newRow("unknown mode restarts") << QJsonValue(true) << QJsonValue("Resume") << QStringList{"pause"}
-                                               << restart << true;
-        QTest::newRow("mode of wrong type restarts") << QJsonValue(true) << QJsonValue(3) << QStringList{"pause"}
-                                                     << restart << true;
-        QTest::newRow("pausing off") << QJsonValue(false) << QJsonValue("resume") << QStringList{} << QStringList{}
-                                     << true;
-        QTest::newRow("pausing of wrong type counts as on") << QJsonValue("no") << QJsonValue("resume")
-                                                            << QStringList{"pause"} << QStringList{"pause", "resume"}
-                                                            << true;
+        QTest::newRow("none") << QJsonValue(true) << QJsonValue("none") << QStringList{"pause"}
+                              << QStringList{"pause"} << false;
+        QTest::newRow("unknown mode restarts")
+            << QJsonValue(true) << QJsonValue("Resume") << QStringList{"pause"} << restart << true;
+        QTest::newRow("mode of wrong type restarts")
+            << QJsonValue(true) << QJsonValue(3) << QStringList{"pause"} << restart << true;
+        QTest::newRow("pausing off") << QJsonValue(false) << QJsonValue("resume") << QStringList{}
+                                     << QStringList{} << true;
+        QTest::newRow("pausing of wrong type counts as on")
+            << QJsonValue("no") << QJsonValue("resume") << QStringList{"pause"}
+            << QStringList{"pause", "resume"} << true;
     }
 
     void sleepAndWake()

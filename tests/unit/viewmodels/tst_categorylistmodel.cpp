@@ -1,9 +1,9 @@
 // The Stations tab's category column: rows and counts following every catalogue edit (in place
 // where the edit allows it), and the tab's category rules: create, delete, first selection.
 #include "catalogue/CatalogueCodec.h"
-#include "viewmodels/CategoryListModel.h"
 #include "catalogue/StationManager.h"
 #include "support/CatalogueFixture.h"
+#include "viewmodels/CategoryListModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

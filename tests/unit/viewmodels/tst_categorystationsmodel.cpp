@@ -1,9 +1,9 @@
 // The Stations tab's station list: the selected category's rows following every edit (moves
 // in place where they are moves), the placeholder state, and the list's own edits.
 #include "catalogue/CatalogueCodec.h"
-#include "viewmodels/CategoryStationsModel.h"
 #include "catalogue/StationManager.h"
 #include "support/CatalogueFixture.h"
+#include "viewmodels/CategoryStationsModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -1,13 +1,13 @@
 // The General tab's model: stored settings with their defaults and outside changes, the
 // start-at-login switch and its error row, and the output-device choice.
 #include "base/SettingsStore.h"
+#include "devices/AudioDeviceManager.h"
 #include "playback/OutputRouting.h"
 #include "playback/RadioPlayer.h"
 #include "support/FakeAudioDeviceSource.h"
 #include "support/FakeLoginItem.h"
 #include "support/FakeStreamBackend.h"
 #include "support/ManualScheduler.h"
-#include "devices/AudioDeviceManager.h"
 #include "viewmodels/GeneralSettingsModel.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 // Dropping a dragged station on a category row: the refusal, moving at once or after the
 // confirmation, "Vraag dit niet opnieuw", cancelling, and the "Verplaats naar..." targets.
 #include "base/SettingsStore.h"
-#include "viewmodels/StationDrop.h"
 #include "catalogue/StationManager.h"
 #include "support/CatalogueFixture.h"
+#include "viewmodels/StationDrop.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,9 +1,9 @@
 // The add-station sheet's input rules: when "Voeg toe" is enabled, and what submitting stores
 // (trimmed texts, the category chosen or defaulted) or refuses.
-#include "viewmodels/StationInput.h"
 #include "catalogue/StationManager.h"
 #include "support/CatalogueFixture.h"
 #include "support/LogCapture.h"
+#include "viewmodels/StationInput.h"
 
 #include <QTest>
 

@@ -3,19 +3,22 @@
 #include "base/SettingsStore.h"
 #include "catalogue/CatalogueCodec.h"
 #include "catalogue/StationFilter.h"
-#include "viewmodels/StationListModel.h"
 #include "catalogue/StationManager.h"
 #include "playback/RadioPlayer.h"
 #include "support/CatalogueFixture.h"
 #include "support/FakeStreamBackend.h"
 #include "support/ManualScheduler.h"
+#include "viewmodels/StationListModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-RadioStation st(const char *name, const char *url) { return RadioStation(QString::fromUtf8(name), QString::fromUtf8(url)); }
+RadioStation st(const char *name, const char *url)
+{
+    return RadioStation(QString::fromUtf8(name), QString::fromUtf8(url));
+}
 
 // "Klassiek" and "Nieuws" appear as words in station names too, so a match on category names
 // would show; "example" and "radio" appear in URLs.
@@ -72,8 +75,8 @@ struct Rig {
         stations = std::make_unique<StationManager>(fixture.folder(), fixture.builtInPath());
         player = std::make_unique<RadioPlayer>(&backend, &settings, &scheduler);
         model = std::make_unique<StationListModel>(stations.get(), player.get());
-        tester = std::make_unique<QAbstractItemModelTester>(model.get(),
-                                                             QAbstractItemModelTester::FailureReportingMode::QtTest);
+        tester = std::make_unique<QAbstractItemModelTester>(
+            model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     }
     CatalogueFixture fixture;
     FakeStreamBackend backend;
@@ -100,21 +103,34 @@ private Q_SLOTS:
         QTest::newRow("lower case") << "radio"
                                     << "Nieuws:NPO Radio 1,BNR Nieuwsradio|Klassiek:Radio 4 Klassiek|"
                                        "Café:Radio École|Jazz:NPO Radio 1";
-        QTest::newRow("capitals") << "RADIO 1" << "Nieuws:NPO Radio 1|Jazz:NPO Radio 1";
-        QTest::newRow("mixed case") << "nIEUWSr" << "Nieuws:BNR Nieuwsradio";
-        QTest::newRow("diacritic, other case") << "éCOLE" << "Café:Radio École";
-        QTest::newRow("diacritics count") << "ecole" << "";
+        QTest::newRow("capitals") << "RADIO 1"
+                                  << "Nieuws:NPO Radio 1|Jazz:NPO Radio 1";
+        QTest::newRow("mixed case") << "nIEUWSr"
+                                    << "Nieuws:BNR Nieuwsradio";
+        QTest::newRow("diacritic, other case") << "éCOLE"
+                                               << "Café:Radio École";
+        QTest::newRow("diacritics count") << "ecole"
+                                          << "";
         QTest::newRow("one blank matches names with a blank")
-            << " " << "Nieuws:NPO Radio 1,BNR Nieuwsradio|Klassiek:Radio 4 Klassiek|Café:Radio École,Kaffee  Zwei|"
-                      "Jazz:NPO Radio 1";
-        QTest::newRow("not trimmed") << "  " << "Café:Kaffee  Zwei";
-        QTest::newRow("leading blank kept") << " 4" << "Klassiek:Radio 4 Klassiek";
-        QTest::newRow("URLs are not searched") << "example" << "";
-        QTest::newRow("URL host not searched") << "jazz.example" << "";
-        QTest::newRow("category names are not searched") << "Leeg" << "";
-        QTest::newRow("category word found only in station names") << "klassiek" << "Klassiek:Radio 4 Klassiek";
-        QTest::newRow("café category name, no station") << "café" << "";
-        QTest::newRow("nothing") << "xyz" << "";
+            << " "
+            << "Nieuws:NPO Radio 1,BNR Nieuwsradio|Klassiek:Radio 4 Klassiek|Café:Radio École,Kaffee  Zwei|"
+               "Jazz:NPO Radio 1";
+        QTest::newRow("not trimmed") << "  "
+                                     << "Café:Kaffee  Zwei";
+        QTest::newRow("leading blank kept") << " 4"
+                                            << "Klassiek:Radio 4 Klassiek";
+        QTest::newRow("URLs are not searched") << "example"
+                                               << "";
+        QTest::newRow("URL host not searched") << "jazz.example"
+                                               << "";
+        QTest::newRow("category names are not searched") << "Leeg"
+                                                         << "";
+        QTest::newRow("category word found only in station names") << "klassiek"
+                                                                   << "Klassiek:Radio 4 Klassiek";
+        QTest::newRow("café category name, no station") << "café"
+                                                        << "";
+        QTest::newRow("nothing") << "xyz"
+                                 << "";
     }
 
     void filter()
@@ -145,7 +161,8 @@ private Q_SLOTS:
         QCOMPARE(header.data(StationListModel::RawNameRole).toString(), QString::fromUtf8("Café"));
         QCOMPARE(header.data(StationListModel::UrlRole).toString(), QString());
         const QModelIndex station = rig.model->index(8);
-        QCOMPARE(station.data(StationListModel::UrlRole).toString(), QStringLiteral("https://fr.example/ecole"));
+        QCOMPARE(station.data(StationListModel::UrlRole).toString(),
+                 QStringLiteral("https://fr.example/ecole"));
         QCOMPARE(station.data(StationListModel::CategoryRole).toString(), QString::fromUtf8("Café"));
         QCOMPARE(rig.model->roleNames().value(StationListModel::IsActiveRole), QByteArray("isActive"));
 
@@ -201,7 +218,8 @@ private Q_SLOTS:
         QSignalSpy reset(rig.model.get(), &QAbstractItemModel::modelReset);
         for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             if (step == QLatin1String("play"))
-                rig.player->playStation(QStringLiteral("NPO Radio 1"), QStringLiteral("https://radio.example/npo1"));
+                rig.player->playStation(QStringLiteral("NPO Radio 1"),
+                                        QStringLiteral("https://radio.example/npo1"));
             else if (step == QLatin1String("ready"))
                 rig.backend.reportReady();
             else if (step == QLatin1String("toggle"))

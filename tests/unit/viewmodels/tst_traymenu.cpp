@@ -12,9 +12,8 @@ namespace {
 const RadioStation one(QStringLiteral("Eén"), QStringLiteral("http://one.example/"));
 const RadioStation two(QStringLiteral("Twee"), QStringLiteral("http://two.example/"));
 // The same station in a second category.
-const Catalogue catalogue{{QStringLiteral("Nieuws"), {one, two}},
-                          {QStringLiteral("Leeg"), {}},
-                          {QStringLiteral("Ook"), {two}}};
+const Catalogue catalogue{
+    {QStringLiteral("Nieuws"), {one, two}}, {QStringLiteral("Leeg"), {}}, {QStringLiteral("Ook"), {two}}};
 
 struct Rig {
     // "idle", "loading", "playing", "paused", "failed"
@@ -49,11 +48,16 @@ private Q_SLOTS:
         QTest::addColumn<bool>("stopEnabled");
         QTest::addColumn<bool>("checked");
         QTest::addColumn<QString>("tooltip");
-        QTest::newRow("idle") << "idle" << "Hervat" << false << false << false << "Geen station gekozen";
-        QTest::newRow("loading") << "loading" << "Pauzeer" << false << true << true << "Twee (laden...)";
-        QTest::newRow("playing") << "playing" << "Pauzeer" << true << true << true << "Twee";
-        QTest::newRow("paused") << "paused" << "Hervat" << true << true << false << "Twee (gepauzeerd)";
-        QTest::newRow("failed") << "failed" << "Hervat" << true << true << false << "Twee (gepauzeerd)";
+        QTest::newRow("idle") << "idle"
+                              << "Hervat" << false << false << false << "Geen station gekozen";
+        QTest::newRow("loading") << "loading"
+                                 << "Pauzeer" << false << true << true << "Twee (laden...)";
+        QTest::newRow("playing") << "playing"
+                                 << "Pauzeer" << true << true << true << "Twee";
+        QTest::newRow("paused") << "paused"
+                                << "Hervat" << true << true << false << "Twee (gepauzeerd)";
+        QTest::newRow("failed") << "failed"
+                                << "Hervat" << true << true << false << "Twee (gepauzeerd)";
     }
 
     void byState()
