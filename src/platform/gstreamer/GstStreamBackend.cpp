@@ -191,7 +191,8 @@ struct DiagnosisContext {
 GstStreamBackend::GstStreamBackend(QObject *parent)
     : StreamBackend(parent), m_teardown(std::make_shared<Teardown>())
 {
-    initGStreamer();
+    // GStreamer starts with the first stream: loading its plugin registry costs a few MiB that
+    // an idle tray does not need.
     m_watchdog.setInterval(kWatchdogIntervalMs);
     connect(&m_watchdog, &QTimer::timeout, this, &GstStreamBackend::checkProgress);
 }
