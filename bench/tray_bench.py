@@ -17,18 +17,19 @@ needs is missing.
 """
 
 import argparse
-import json
 import os
 import re
 import shutil
 import signal
-import socket
-import statistics
 import subprocess
 import sys
 import tempfile
 import threading
 import time
+
+from benchlib import (Background, Child, Missing, Results, clean_env, fmt, fresh_dirs, log,
+                      missing_tools, no_bus, print_table, ratio_text, rotation, run, start_pulse,
+                      unused_port, write_catalogue)
 
 if __name__ == "__main__":
     try:
@@ -57,15 +58,6 @@ ZEFFIRA = "zeffira"
 BARE = "bare_tray"
 GOODVIBES = "goodvibes"
 PROGRAMS = (ZEFFIRA, BARE, GOODVIBES)
-
-
-class Missing(Exception):
-    """Something the benchmark needs is not there; the message names it."""
-
-
-def log(text):
-    sys.stderr.write(text + "\n")
-    sys.stderr.flush()
 
 
 # ---------------------------------------------------------------------------------------------
@@ -196,9 +188,8 @@ class MapWatch:
     WINDOW = re.compile(r"(?:event|parent) 0x[0-9a-f]+, window (0x[0-9a-f]+)")
     SIZE = re.compile(r"width (\d+), height (\d+)")
 
-    def __init__(self, argv, env):
-        self.proc = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                                     stderr=subprocess.DEVNULL, start_new_session=True)
+    def __init__(self, proc):
+        self.proc = proc
         self.lock = threading.Lock()
         self.changed = threading.Condition(self.lock)
         self.sizes = {}  # window -> (width, height)
@@ -239,72 +230,9 @@ class MapWatch:
                     return None
                 self.changed.wait(min(left, 0.1))
 
-    def stop(self):
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            self.proc.wait()
-
 
 # ---------------------------------------------------------------------------------------------
 # Programs under test.
-
-class Child:
-    """One launched program: launch time, output (kept for error reports), /proc readings."""
-
-    def __init__(self, argv, env, label):
-        self.label = label
-        self.output_lines = []
-        self.launched = time.monotonic()
-        self.proc = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL,
-                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                                     start_new_session=True)
-        threading.Thread(target=self._collect, daemon=True).start()
-
-    def _collect(self):
-        for raw in iter(self.proc.stdout.readline, b""):
-            self.output_lines.append(raw.decode("utf-8", "replace").rstrip())
-
-    def output(self):
-        return "\n".join(self.output_lines[-30:])
-
-    def alive(self):
-        return self.proc.poll() is None
-
-    def cpu_seconds(self):
-        try:
-            with open(f"/proc/{self.proc.pid}/stat") as f:
-                fields = f.read().rsplit(")", 1)[1].split()
-        except OSError:
-            return None
-        # utime and stime, fields 14 and 15 of the whole line.
-        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
-
-    def memory_kib(self):
-        """Pss and the private pages (Private_Clean + Private_Dirty), or (None, None)."""
-        fields = {}
-        try:
-            with open(f"/proc/{self.proc.pid}/smaps_rollup") as f:
-                for line in f:
-                    parts = line.split()
-                    if len(parts) == 3 and parts[2] == "kB":
-                        fields[parts[0].rstrip(":")] = int(parts[1])
-        except OSError:
-            return None, None
-        if "Pss" not in fields:
-            return None, None
-        return fields["Pss"], fields.get("Private_Clean", 0) + fields.get("Private_Dirty", 0)
-
-    def stop(self):
-        if self.proc.poll() is None:
-            try:
-                self.proc.send_signal(signal.SIGTERM)
-                self.proc.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
-                self.proc.wait()
-            except ProcessLookupError:
-                pass
-
 
 class Bench:
     def __init__(self, args):
@@ -313,31 +241,26 @@ class Bench:
         self.bare_tray = os.path.abspath(args.bare_tray)
         self.goodvibes = shutil.which(args.goodvibes) or args.goodvibes
         self.folder = tempfile.mkdtemp(prefix="zeffira-tray-bench-")
-        self.daemons = []  # (Popen, what)
+        # Everything started here is gone after the time limit, whatever happens to the benchmark.
+        self.background = Background(args.time_limit + 60)
         self.children = []
-        self.watcher = None
         self.maps = None
         self.registrations = []  # (time, pid, bus name, path)
         self.reg_lock = threading.Condition()
         self.serial = 0
-        self.results = {}  # key -> {program: [values]}
-        self.env = {}
+        self.results = Results()
+        self.env = {}  # what every launch gets: display, session bus, sound server
 
     # -- set-up -------------------------------------------------------------------------------
 
     def check_tools(self):
-        missing = []
-        for tool in ("Xvfb", "xev", "dbus-daemon", "pulseaudio", "pactl", "timeout"):
-            if not shutil.which(tool):
-                missing.append(tool)
+        missing = missing_tools(("Xvfb", "xev", "dbus-daemon", "pulseaudio", "pactl", "timeout"))
         if not os.access(self.zeffira, os.X_OK):
             missing.append(f"the zeffira binary ({self.zeffira}; build it first)")
         if not os.access(self.bare_tray, os.X_OK):
             missing.append(f"the baseline bare_tray ({self.bare_tray}; built with the benchmarks)")
         if not os.access(self.goodvibes, os.X_OK):
             missing.append("goodvibes (the Debian package goodvibes)")
-        if not os.path.isfile(f"/proc/{os.getpid()}/smaps_rollup"):
-            missing.append("/proc/PID/smaps_rollup (Linux 4.14 or later)")
         try:
             import dbus  # noqa: F401
         except ImportError:
@@ -353,23 +276,11 @@ class Bench:
         if missing:
             raise Missing("missing: " + ", ".join(missing))
 
-    def daemon(self, argv, what, **kw):
-        # Bounded even if this script is killed outright.
-        limit = str(int(self.args.time_limit + 60))
-        proc = subprocess.Popen(["timeout", limit] + argv, start_new_session=True, **kw)
-        self.daemons.append((proc, what))
-        return proc
-
-    def check_daemons(self):
-        for proc, what in self.daemons:
-            if proc.poll() is not None:
-                raise Missing(f"{what} stopped (exit status {proc.returncode})")
-
     def start_display(self):
         read, write = os.pipe()
-        self.daemon(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
-                    "Xvfb", pass_fds=(write,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                    stderr=subprocess.DEVNULL)
+        self.background.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+                              "Xvfb", pass_fds=(write,), stdin=subprocess.DEVNULL,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write)
         with os.fdopen(read) as f:
             number = f.readline().strip()
@@ -396,9 +307,9 @@ class Bench:
   </policy>
 </busconfig>
 """)
-        proc = self.daemon(["dbus-daemon", "--config-file=" + config, "--nofork", "--nopidfile",
-                            "--print-address=1"], "the session bus", stdin=subprocess.DEVNULL,
-                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        proc = self.background.start(["dbus-daemon", "--config-file=" + config, "--nofork", "--nopidfile",
+                                      "--print-address=1"], "the session bus", stdin=subprocess.DEVNULL,
+                                     stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         address = proc.stdout.readline().decode().strip()
         if not address:
             raise Missing("dbus-daemon did not start")
@@ -406,14 +317,13 @@ class Bench:
 
     def start_watcher(self):
         env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.env["DBUS_SESSION_BUS_ADDRESS"])
-        proc = self.daemon([sys.executable, os.path.abspath(__file__), "--watcher",
-                            "--lifetime", str(int(self.args.time_limit + 60))],
-                           "the StatusNotifierWatcher", env=env, stdin=subprocess.PIPE,
-                           stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        proc = self.background.start([sys.executable, os.path.abspath(__file__), "--watcher",
+                                      "--lifetime", str(int(self.args.time_limit + 60))],
+                                     "the StatusNotifierWatcher", env=env, stdin=subprocess.PIPE,
+                                     stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         if proc.stdout.readline().decode().strip() != "ready":
             raise Missing("the StatusNotifierWatcher did not start: "
                           + proc.stderr.read().decode("utf-8", "replace").strip()[-2000:])
-        self.watcher = proc
 
         def read():
             for raw in iter(proc.stdout.readline, b""):
@@ -426,42 +336,15 @@ class Bench:
         threading.Thread(target=read, daemon=True).start()
 
     def start_pulse(self):
-        runtime = os.path.join(self.folder, "pulse")
-        home = os.path.join(self.folder, "pulse-home")
-        for path in (runtime, home):
-            os.makedirs(path, mode=0o700)
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("XDG_", "PULSE_", "DBUS_"))}
-        env.update(HOME=home, XDG_RUNTIME_DIR=runtime, PULSE_RUNTIME_PATH=runtime,
-                   DBUS_SESSION_BUS_ADDRESS=self.env["DBUS_SESSION_BUS_ADDRESS"],
-                   DBUS_SYSTEM_BUS_ADDRESS=self.no_bus())
-        native = os.path.join(runtime, "native")
-        # Anonymous access: every program has a HOME of its own and so no cookie.
-        argv = ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--disallow-exit",
-                "--use-pid-file=no", "--log-target=stderr", "--log-level=error",
-                f"--load=module-native-protocol-unix auth-anonymous=1 socket={native}",
-                "--load=module-null-sink sink_name=bench"]
-        proc = self.daemon(argv, "pulseaudio", env=env, stdin=subprocess.DEVNULL,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        self.env["PULSE_SERVER"] = "unix:" + native
-        probe = dict(env, PULSE_SERVER=self.env["PULSE_SERVER"])
-        deadline = time.monotonic() + 10
-        while subprocess.run(["pactl", "info"], env=probe, stdout=subprocess.DEVNULL,
-                             stderr=subprocess.DEVNULL).returncode != 0:
-            if proc.poll() is not None:
-                raise Missing("pulseaudio did not start: "
-                              + proc.stderr.read().decode("utf-8", "replace").strip())
-            if time.monotonic() > deadline:
-                raise Missing("pulseaudio did not answer within 10 s")
-            time.sleep(0.1)
+        self.env["PULSE_SERVER"] = start_pulse(self.background, os.path.join(self.folder, "pulse"),
+                                               ["module-null-sink sink_name=bench"],
+                                               self.env["DBUS_SESSION_BUS_ADDRESS"])
 
     def start_map_watch(self):
         env = dict(os.environ, DISPLAY=self.env["DISPLAY"])
-        self.maps = MapWatch(["timeout", str(int(self.args.time_limit + 60)), "xev", "-root",
-                              "-event", "substructure"], env)
-
-    def no_bus(self):
-        return "unix:path=" + os.path.join(self.folder, "no-system-bus")
+        self.maps = MapWatch(self.background.start(["xev", "-root", "-event", "substructure"], "xev",
+                                                   env=env, stdin=subprocess.DEVNULL,
+                                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL))
 
     def connect_bus(self):
         import dbus
@@ -471,30 +354,16 @@ class Bench:
 
     def launch(self, program):
         self.serial += 1
-        home = os.path.join(self.folder, f"child{self.serial}")
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("XDG_", "PULSE_", "DBUS_", "QT_", "GTK_", "GDK_", "GIO_", "GST_",
-                                    "GSETTINGS_", "SESSION_MANAGER", "DESKTOP_SESSION"))
-               and k not in ("DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY")}
+        env = clean_env()
         env.update(self.env)
-        env.update(HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
-                   XDG_CONFIG_HOME=os.path.join(home, "config"),
-                   XDG_CACHE_HOME=os.path.join(home, "cache"),
-                   XDG_STATE_HOME=os.path.join(home, "state"),
-                   XDG_RUNTIME_DIR=os.path.join(home, "runtime"),
-                   DBUS_SYSTEM_BUS_ADDRESS=self.no_bus(),
+        env.update(fresh_dirs(os.path.join(self.folder, f"child{self.serial}")))
+        env.update(DBUS_SYSTEM_BUS_ADDRESS=no_bus(self.folder),
                    # One plugin registry for every program, built in the warm-up, as on a
                    # desktop where it exists already.
                    GST_REGISTRY=os.path.join(self.folder, "gst-registry.bin"))
-        for key in ("XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
-                    "XDG_RUNTIME_DIR"):
-            os.makedirs(env[key], mode=0o700)
         if program == ZEFFIRA:
             # One local station, so that nothing the program might do reaches the internet.
-            os.makedirs(os.path.join(env["XDG_DATA_HOME"], "Zeffira"))
-            with open(os.path.join(env["XDG_DATA_HOME"], "Zeffira", "stations.json"), "w") as f:
-                json.dump([{"name": "Bench", "stations": [
-                    {"name": "Bench", "url": f"http://127.0.0.1:{self.refused_port}/mp3"}]}], f)
+            write_catalogue(env["XDG_DATA_HOME"], f"http://127.0.0.1:{self.refused_port}/mp3")
             argv = [self.zeffira]
         elif program == BARE:
             argv = [self.bare_tray]
@@ -510,11 +379,10 @@ class Bench:
             self.children.remove(child)
 
     def record(self, key, program, value):
-        self.results.setdefault(key, {}).setdefault(program, []).append(value)
+        self.results.record(key, program, value)
 
     def order(self, round_index):
-        shift = round_index % len(PROGRAMS)
-        return PROGRAMS[shift:] + PROGRAMS[:shift]
+        return rotation(PROGRAMS, round_index)
 
     def wait_ready(self, child):
         """When a tray program's item registered (its bus name and path), or a windowed
@@ -542,7 +410,7 @@ class Bench:
             child = self.launch(program)
             ready, _ = self.wait_ready(child)
             if ready is None:
-                text = f"{program} did not come up within {READY_LIMIT:.0f} s; its output:\n{child.output()}"
+                text = f"{program} did not come up within {READY_LIMIT:.0f} s; its output:\n{child.output(30)}"
                 self.finish(child)
                 if program == ZEFFIRA:
                     log("  " + text)
@@ -553,12 +421,12 @@ class Bench:
                 self.finish(child)
 
     def run_once(self, program, round_index):
-        self.check_daemons()
+        self.background.check()
         child = self.launch(program)
         try:
             ready, item = self.wait_ready(child)
             if ready is None:
-                log(f"  {program}: not up within {READY_LIMIT:.0f} s; its output:\n{child.output()}")
+                log(f"  {program}: not up within {READY_LIMIT:.0f} s; its output:\n{child.output(30)}")
                 for key in ("ready", "pss", "uss", "cpu"):
                     self.record(key, program, None)
                 if program == ZEFFIRA:
@@ -607,7 +475,7 @@ class Bench:
             when = self.maps.wait("MapNotify", sent, sent + PANEL_LIMIT, PANEL_WIDTH)
             if when is None:
                 log(f"  no window {PANEL_WIDTH} px wide was mapped within {PANEL_LIMIT:.0f} s "
-                    f"of Activate; zeffira's output:\n{child.output()}")
+                    f"of Activate; zeffira's output:\n{child.output(30)}")
                 return None
             return when - sent
 
@@ -626,24 +494,10 @@ class Bench:
 
     def report(self):
         rows = []
-
-        def values(key, program):
-            return self.results.get(key, {}).get(program, [])
-
-        def median(key, program):
-            got = values(key, program)
-            if not got or any(v is None for v in got):
-                return None
-            return statistics.median(got)
-
-        def fmt(value, unit):
-            if value is None:
-                return "-"
-            return {"s": f"{value:.3f} s", "ms": f"{value * 1000:.1f} ms", "%": f"{value:.2f} %",
-                    "MiB": f"{value:.1f} MiB"}[unit]
+        values, median = self.results.values, self.results.median
 
         def failed(key, program):
-            n = sum(v is None for v in values(key, program))
+            n = self.results.failed(key, program)
             return f" ({n} failed)" if n else ""
 
         def row(name, z, b, unit, target, check, base_label=""):
@@ -655,8 +509,8 @@ class Bench:
             else:
                 verdict = "ok" if check(z, ratio) else "over"
             b_text = fmt(b, unit) + (f" ({base_label})" if base_label and b is not None else "")
-            ratio_text = "-" if ratio is None else f"{ratio:.2f}x" if ratio >= 0.1 else f"{ratio:.4f}x"
-            rows.append((name[0], fmt(z, unit) + failed(*name[1]), b_text, ratio_text, target, verdict))
+            rows.append((name[0], fmt(z, unit) + failed(*name[1]), b_text, ratio_text(ratio, 4), target,
+                         verdict))
 
         z_pss, b_pss, g_pss = (median("pss", p) for p in PROGRAMS)
         row(("launch to tray item registered", ("ready", ZEFFIRA)), median("ready", ZEFFIRA),
@@ -682,36 +536,22 @@ class Bench:
         row(("PSS after the panel was shown", ("pss panel", ZEFFIRA)), median("pss panel", ZEFFIRA),
             z_pss, "MiB", "", None, "idle")
 
-        header = ("measurement", "zeffira", "baseline", "ratio", "target", "")
-        widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(len(header))]
-        print()
-        print(f"Tray: zeffira against {BARE} (a QGuiApplication with one QSystemTrayIcon) and "
-              f"{GOODVIBES}, medians of {self.args.runs} runs each, one program at a time")
-        for r in [header] + rows:
-            print("  ".join(str(cell).ljust(w) for cell, w in zip(r, widths)).rstrip())
-        print()
-        print(f"PSS: read {self.args.settle:.0f} s after the tray item registered with the watcher "
-              f"(goodvibes: after its window was mapped). idle CPU: user + system time over the "
-              f"{self.args.idle:.0f} s after that, as a share of one core. panel: from sending "
-              f"Activate{CLICK_AT} to the X server mapping the {PANEL_WIDTH} px wide panel; the "
-              f"first open builds the QML engine and the panel, the re-open (after a second "
-              f"Activate hid it and {REOPEN_AFTER:.0f} s passed) only shows it again. There is no "
-              f"baseline program for the panel: its row shows the re-open against the first open.")
-        sys.stdout.flush()
+        print_table(
+            f"Tray: zeffira against {BARE} (a QGuiApplication with one QSystemTrayIcon) and "
+            f"{GOODVIBES}, medians of {self.args.runs} runs each, one program at a time",
+            ("measurement", "zeffira", "baseline", "ratio", "target", ""), rows,
+            f"PSS: read {self.args.settle:.0f} s after the tray item registered with the watcher "
+            f"(goodvibes: after its window was mapped). idle CPU: user + system time over the "
+            f"{self.args.idle:.0f} s after that, as a share of one core. panel: from sending "
+            f"Activate{CLICK_AT} to the X server mapping the {PANEL_WIDTH} px wide panel; the "
+            f"first open builds the QML engine and the panel, the re-open (after a second "
+            f"Activate hid it and {REOPEN_AFTER:.0f} s passed) only shows it again. There is no "
+            f"baseline program for the panel: its row shows the re-open against the first open.")
 
     def cleanup(self):
         for child in list(self.children):
             child.stop()
-        if self.maps:
-            self.maps.stop()
-        for proc, _ in reversed(self.daemons):
-            if proc.poll() is None:
-                proc.terminate()
-                try:
-                    proc.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
-                    proc.wait()
+        self.background.stop()
         shutil.rmtree(self.folder, ignore_errors=True)
 
 
@@ -744,15 +584,12 @@ def main():
     args.time_limit = 2 * (60 + (args.runs + 1) * 3 * (READY_LIMIT + args.settle + args.idle + 15))
 
     bench = Bench(args)
-    # SIGTERM unwinds like Ctrl-C, through the cleanup below.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(130))
-    try:
+
+    def body():
         bench.check_tools()
         began = time.monotonic()
         # A port that nothing listens on, for the one station in the player's catalogue.
-        with socket.socket() as s:
-            s.bind(("127.0.0.1", 0))
-            bench.refused_port = s.getsockname()[1]
+        bench.refused_port = unused_port()
         bench.start_display()
         bench.start_map_watch()
         bench.start_bus()
@@ -766,15 +603,8 @@ def main():
                 bench.run_once(program, round_index)
         bench.report()
         print(f"(benchmark took {time.monotonic() - began:.0f} s)")
-        return 0
-    except Missing as error:
-        log(f"tray benchmark cannot run: {error}")
-        return 2
-    except KeyboardInterrupt:
-        log("interrupted")
-        return 130
-    finally:
-        bench.cleanup()
+
+    return run("tray", bench.cleanup, body)
 
 
 if __name__ == "__main__":
