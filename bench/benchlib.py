@@ -232,6 +232,23 @@ class Child:
             return None, None
         return fields["Pss"], fields.get("Private_Clean", 0) + fields.get("Private_Dirty", 0)
 
+    def mapped_files(self, prefixes):
+        """The names of the files mapped into the process whose names start with one of
+        `prefixes`, sorted; None when /proc/PID/maps cannot be read (the program is gone)."""
+        found = set()
+        try:
+            with open(f"/proc/{self.proc.pid}/maps") as f:
+                for line in f:
+                    # address perms offset dev inode [path]
+                    parts = line.split(None, 5)
+                    if len(parts) == 6:
+                        name = os.path.basename(parts[5].strip())
+                        if name.startswith(tuple(prefixes)):
+                            found.add(name)
+        except OSError:
+            return None
+        return sorted(found) if self.alive() else None
+
     def stop(self):
         if self.proc.poll() is None:
             try:

@@ -7,6 +7,8 @@ a private PulseAudio daemon, each program started alone and measured one at a ti
     panel never opened; against a bare QGuiApplication with one QSystemTrayIcon (bare_tray,
     built from bench/bare_tray.cpp) and against the GTK radio player goodvibes with its window;
   - idle CPU over a quiet stretch right after that reading;
+  - whether Qt Quick or QML is mapped into the tray application (/proc/PID/maps) before its
+    first activation, and after it;
   - the panel: time from Activate(x, y) over D-Bus to the panel's window being mapped, the first
     time (which builds the QML engine) and again after it was hidden. There is no baseline
     program for this; the re-open is shown against the first open.
@@ -58,6 +60,9 @@ ZEFFIRA = "zeffira"
 BARE = "bare_tray"
 GOODVIBES = "goodvibes"
 PROGRAMS = (ZEFFIRA, BARE, GOODVIBES)
+# The libraries of Qt Quick and QML (the engine, the scene graph, controls, models): mapped only
+# once something has loaded the panel or another window of QML.
+QT_QUICK = ("libQt6Quick", "libQt6Qml")
 
 
 # ---------------------------------------------------------------------------------------------
@@ -402,6 +407,14 @@ class Bench:
                     return None, None
                 self.reg_lock.wait(min(left, 0.1))
 
+    def record_quick(self, key, child):
+        """Whether Qt Quick or QML is mapped into the program now; logged by name."""
+        found = child.mapped_files(QT_QUICK)
+        self.record(key, child.label, None if found is None else bool(found))
+        if found is None:
+            return "unreadable"
+        return ", ".join(found) if found else "none"
+
     # -- measurements -------------------------------------------------------------------------
 
     def warm_up(self):
@@ -427,10 +440,10 @@ class Bench:
             ready, item = self.wait_ready(child)
             if ready is None:
                 log(f"  {program}: not up within {READY_LIMIT:.0f} s; its output:\n{child.output(30)}")
-                for key in ("ready", "pss", "uss", "cpu"):
+                for key in ("ready", "pss", "uss", "cpu", "quick idle"):
                     self.record(key, program, None)
                 if program == ZEFFIRA:
-                    for key in ("first open", "re-open", "pss panel"):
+                    for key in ("first open", "re-open", "pss panel", "quick panel"):
                         self.record(key, program, None)
                 return
             self.record("ready", program, ready - child.launched)
@@ -443,23 +456,31 @@ class Bench:
             cpu1, t1 = child.cpu_seconds(), time.monotonic()
             cpu = 100 * (cpu1 - cpu0) / (t1 - t0) if None not in (cpu0, cpu1) and child.alive() else None
             self.record("cpu", program, cpu)
+            # Read last before the first activation, so that nothing the idle program loads
+            # late escapes it.
+            quick_idle = self.record_quick("quick idle", child)
             text = (f"  round {round_index + 1} {program:<9} up {ready - child.launched:.3f} s, "
                     f"PSS {pss / 1024 if pss else 0:.1f} MiB, idle CPU "
                     + (f"{cpu:.2f} %" if cpu is not None else "-"))
             if program == ZEFFIRA:
-                first, again = self.panel(child, item)
+                first, again, quick_panel = self.panel(child, item)
                 self.record("first open", program, first)
                 self.record("re-open", program, again)
                 pss = child.memory_kib()[0] if child.alive() else None
                 self.record("pss panel", program, None if pss is None else pss / 1024)
                 text += (", panel " + (f"{first * 1000:.1f} ms" if first is not None else "-")
-                         + " / re-open " + (f"{again * 1000:.1f} ms" if again is not None else "-"))
+                         + " / re-open " + (f"{again * 1000:.1f} ms" if again is not None else "-")
+                         + f"; Qt Quick/QML mapped before the first activation: {quick_idle}"
+                         + f"; after it: {quick_panel}")
+            elif program == BARE:
+                text += f"; Qt Quick/QML mapped: {quick_idle}"
             log(text)
         finally:
             self.finish(child)
 
     def panel(self, child, item):
-        """Seconds from Activate to the panel mapped: first, and again after hiding it."""
+        """Seconds from Activate to the panel mapped: first, and again after hiding it; and the
+        Qt Quick/QML libraries mapped once the first Activate was answered or timed out."""
         import dbus
         name, path = item
         proxy = self.bus.get_object(name, path, introspect=False)
@@ -480,15 +501,16 @@ class Bench:
             return when - sent
 
         first = opened(activate())
+        quick = self.record_quick("quick panel", child)
         if first is None:
-            return None, None
+            return None, None, quick
         time.sleep(0.5)
         hidden = activate()
         if self.maps.wait("UnmapNotify", hidden, hidden + PANEL_LIMIT, PANEL_WIDTH) is None:
             log("  the panel did not go on the second Activate")
-            return first, None
+            return first, None, quick
         time.sleep(REOPEN_AFTER)
-        return first, opened(activate())
+        return first, opened(activate()), quick
 
     # -- report -------------------------------------------------------------------------------
 
@@ -512,6 +534,23 @@ class Bench:
             rows.append((name[0], fmt(z, unit) + failed(*name[1]), b_text, ratio_text(ratio, 4), target,
                          verdict))
 
+        def mapped(key, program):
+            got = [v for v in values(key, program) if v is not None]
+            if not got:
+                return "-"
+            yes = sum(got)
+            text = "yes" if yes == len(got) else "no" if not yes else f"yes in {yes} of {len(got)} runs"
+            return text + failed(key, program)
+
+        def mapped_row(name, key, want, baseline=None):
+            got = values(key, ZEFFIRA)
+            if not got:
+                verdict = "-"
+            else:
+                verdict = "ok" if all(v is want for v in got) else "missed"
+            b_text = f"{mapped(key, baseline)} ({baseline})" if baseline and values(key, baseline) else "-"
+            rows.append((name, mapped(key, ZEFFIRA), b_text, "", "yes" if want else "no", verdict))
+
         z_pss, b_pss, g_pss = (median("pss", p) for p in PROGRAMS)
         row(("launch to tray item registered", ("ready", ZEFFIRA)), median("ready", ZEFFIRA),
             median("ready", BARE), "s", "", None, BARE)
@@ -528,6 +567,8 @@ class Bench:
             median("cpu", BARE), "%", "~0 (<= 0.5 %)", lambda z, r: z <= 0.5, BARE)
         row((f"idle CPU over {self.args.idle:.0f} s, goodvibes", ("cpu", GOODVIBES)),
             median("cpu", GOODVIBES), None, "%", "", None)
+        mapped_row("Qt Quick/QML mapped before the first activation", "quick idle", False, BARE)
+        mapped_row("Qt Quick/QML mapped after an activation", "quick panel", True)
         first = median("first open", ZEFFIRA)
         row(("panel first open (Activate to mapped)", ("first open", ZEFFIRA)), first, None, "ms",
             "no baseline", None)
@@ -542,9 +583,11 @@ class Bench:
             ("measurement", "zeffira", "baseline", "ratio", "target", ""), rows,
             f"PSS: read {self.args.settle:.0f} s after the tray item registered with the watcher "
             f"(goodvibes: after its window was mapped). idle CPU: user + system time over the "
-            f"{self.args.idle:.0f} s after that, as a share of one core. panel: from sending "
-            f"Activate{CLICK_AT} to the X server mapping the {PANEL_WIDTH} px wide panel; the "
-            f"first open builds the QML engine and the panel, the re-open (after a second "
+            f"{self.args.idle:.0f} s after that, as a share of one core. Qt Quick/QML mapped: a "
+            f"library {' or '.join(n + '*' for n in QT_QUICK)} in /proc/PID/maps, read at the end "
+            f"of the idle stretch and again once the first Activate opened the panel. panel: from "
+            f"sending Activate{CLICK_AT} to the X server mapping the {PANEL_WIDTH} px wide panel; "
+            f"the first open builds the QML engine and the panel, the re-open (after a second "
             f"Activate hid it and {REOPEN_AFTER:.0f} s passed) only shows it again. There is no "
             f"baseline program for the panel: its row shows the re-open against the first open.")
 
