@@ -7,6 +7,8 @@ a private PulseAudio daemon, each program started alone and measured one at a ti
     panel never opened; against a bare QGuiApplication with one QSystemTrayIcon (bare_tray,
     built from bench/bare_tray.cpp) and against the GTK radio player goodvibes with its window;
   - idle CPU over a quiet stretch right after that reading;
+  - whether Qt Quick or QML is mapped into the tray application (/proc/PID/maps) before its
+    first activation, and after it;
   - the panel: time from Activate(x, y) over D-Bus to the panel's window being mapped, the first
     time (which builds the QML engine) and again after it was hidden. There is no baseline
     program for this; the re-open is shown against the first open.
@@ -17,18 +19,19 @@ needs is missing.
 """
 
 import argparse
-import json
 import os
 import re
 import shutil
 import signal
-import socket
-import statistics
 import subprocess
 import sys
 import tempfile
 import threading
 import time
+
+from benchlib import (Background, Child, Missing, Results, clean_env, fmt, fresh_dirs, log,
+                      missing_tools, no_bus, print_table, ratio_text, rotation, run, start_pulse,
+                      unused_port, write_catalogue)
 
 if __name__ == "__main__":
     try:
@@ -57,15 +60,9 @@ ZEFFIRA = "zeffira"
 BARE = "bare_tray"
 GOODVIBES = "goodvibes"
 PROGRAMS = (ZEFFIRA, BARE, GOODVIBES)
-
-
-class Missing(Exception):
-    """Something the benchmark needs is not there; the message names it."""
-
-
-def log(text):
-    sys.stderr.write(text + "\n")
-    sys.stderr.flush()
+# The libraries of Qt Quick and QML (the engine, the scene graph, controls, models): mapped only
+# once something has loaded the panel or another window of QML.
+QT_QUICK = ("libQt6Quick", "libQt6Qml")
 
 
 # ---------------------------------------------------------------------------------------------
@@ -196,9 +193,8 @@ class MapWatch:
     WINDOW = re.compile(r"(?:event|parent) 0x[0-9a-f]+, window (0x[0-9a-f]+)")
     SIZE = re.compile(r"width (\d+), height (\d+)")
 
-    def __init__(self, argv, env):
-        self.proc = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                                     stderr=subprocess.DEVNULL, start_new_session=True)
+    def __init__(self, proc):
+        self.proc = proc
         self.lock = threading.Lock()
         self.changed = threading.Condition(self.lock)
         self.sizes = {}  # window -> (width, height)
@@ -239,72 +235,9 @@ class MapWatch:
                     return None
                 self.changed.wait(min(left, 0.1))
 
-    def stop(self):
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            self.proc.wait()
-
 
 # ---------------------------------------------------------------------------------------------
 # Programs under test.
-
-class Child:
-    """One launched program: launch time, output (kept for error reports), /proc readings."""
-
-    def __init__(self, argv, env, label):
-        self.label = label
-        self.output_lines = []
-        self.launched = time.monotonic()
-        self.proc = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL,
-                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                                     start_new_session=True)
-        threading.Thread(target=self._collect, daemon=True).start()
-
-    def _collect(self):
-        for raw in iter(self.proc.stdout.readline, b""):
-            self.output_lines.append(raw.decode("utf-8", "replace").rstrip())
-
-    def output(self):
-        return "\n".join(self.output_lines[-30:])
-
-    def alive(self):
-        return self.proc.poll() is None
-
-    def cpu_seconds(self):
-        try:
-            with open(f"/proc/{self.proc.pid}/stat") as f:
-                fields = f.read().rsplit(")", 1)[1].split()
-        except OSError:
-            return None
-        # utime and stime, fields 14 and 15 of the whole line.
-        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
-
-    def memory_kib(self):
-        """Pss and the private pages (Private_Clean + Private_Dirty), or (None, None)."""
-        fields = {}
-        try:
-            with open(f"/proc/{self.proc.pid}/smaps_rollup") as f:
-                for line in f:
-                    parts = line.split()
-                    if len(parts) == 3 and parts[2] == "kB":
-                        fields[parts[0].rstrip(":")] = int(parts[1])
-        except OSError:
-            return None, None
-        if "Pss" not in fields:
-            return None, None
-        return fields["Pss"], fields.get("Private_Clean", 0) + fields.get("Private_Dirty", 0)
-
-    def stop(self):
-        if self.proc.poll() is None:
-            try:
-                self.proc.send_signal(signal.SIGTERM)
-                self.proc.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
-                self.proc.wait()
-            except ProcessLookupError:
-                pass
-
 
 class Bench:
     def __init__(self, args):
@@ -313,31 +246,26 @@ class Bench:
         self.bare_tray = os.path.abspath(args.bare_tray)
         self.goodvibes = shutil.which(args.goodvibes) or args.goodvibes
         self.folder = tempfile.mkdtemp(prefix="zeffira-tray-bench-")
-        self.daemons = []  # (Popen, what)
+        # Everything started here is gone after the time limit, whatever happens to the benchmark.
+        self.background = Background(args.time_limit + 60)
         self.children = []
-        self.watcher = None
         self.maps = None
         self.registrations = []  # (time, pid, bus name, path)
         self.reg_lock = threading.Condition()
         self.serial = 0
-        self.results = {}  # key -> {program: [values]}
-        self.env = {}
+        self.results = Results()
+        self.env = {}  # what every launch gets: display, session bus, sound server
 
     # -- set-up -------------------------------------------------------------------------------
 
     def check_tools(self):
-        missing = []
-        for tool in ("Xvfb", "xev", "dbus-daemon", "pulseaudio", "pactl", "timeout"):
-            if not shutil.which(tool):
-                missing.append(tool)
+        missing = missing_tools(("Xvfb", "xev", "dbus-daemon", "pulseaudio", "pactl", "timeout"))
         if not os.access(self.zeffira, os.X_OK):
             missing.append(f"the zeffira binary ({self.zeffira}; build it first)")
         if not os.access(self.bare_tray, os.X_OK):
             missing.append(f"the baseline bare_tray ({self.bare_tray}; built with the benchmarks)")
         if not os.access(self.goodvibes, os.X_OK):
             missing.append("goodvibes (the Debian package goodvibes)")
-        if not os.path.isfile(f"/proc/{os.getpid()}/smaps_rollup"):
-            missing.append("/proc/PID/smaps_rollup (Linux 4.14 or later)")
         try:
             import dbus  # noqa: F401
         except ImportError:
@@ -353,23 +281,11 @@ class Bench:
         if missing:
             raise Missing("missing: " + ", ".join(missing))
 
-    def daemon(self, argv, what, **kw):
-        # Bounded even if this script is killed outright.
-        limit = str(int(self.args.time_limit + 60))
-        proc = subprocess.Popen(["timeout", limit] + argv, start_new_session=True, **kw)
-        self.daemons.append((proc, what))
-        return proc
-
-    def check_daemons(self):
-        for proc, what in self.daemons:
-            if proc.poll() is not None:
-                raise Missing(f"{what} stopped (exit status {proc.returncode})")
-
     def start_display(self):
         read, write = os.pipe()
-        self.daemon(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
-                    "Xvfb", pass_fds=(write,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                    stderr=subprocess.DEVNULL)
+        self.background.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+                              "Xvfb", pass_fds=(write,), stdin=subprocess.DEVNULL,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write)
         with os.fdopen(read) as f:
             number = f.readline().strip()
@@ -396,9 +312,9 @@ class Bench:
   </policy>
 </busconfig>
 """)
-        proc = self.daemon(["dbus-daemon", "--config-file=" + config, "--nofork", "--nopidfile",
-                            "--print-address=1"], "the session bus", stdin=subprocess.DEVNULL,
-                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        proc = self.background.start(["dbus-daemon", "--config-file=" + config, "--nofork", "--nopidfile",
+                                      "--print-address=1"], "the session bus", stdin=subprocess.DEVNULL,
+                                     stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         address = proc.stdout.readline().decode().strip()
         if not address:
             raise Missing("dbus-daemon did not start")
@@ -406,14 +322,13 @@ class Bench:
 
     def start_watcher(self):
         env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.env["DBUS_SESSION_BUS_ADDRESS"])
-        proc = self.daemon([sys.executable, os.path.abspath(__file__), "--watcher",
-                            "--lifetime", str(int(self.args.time_limit + 60))],
-                           "the StatusNotifierWatcher", env=env, stdin=subprocess.PIPE,
-                           stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        proc = self.background.start([sys.executable, os.path.abspath(__file__), "--watcher",
+                                      "--lifetime", str(int(self.args.time_limit + 60))],
+                                     "the StatusNotifierWatcher", env=env, stdin=subprocess.PIPE,
+                                     stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         if proc.stdout.readline().decode().strip() != "ready":
             raise Missing("the StatusNotifierWatcher did not start: "
                           + proc.stderr.read().decode("utf-8", "replace").strip()[-2000:])
-        self.watcher = proc
 
         def read():
             for raw in iter(proc.stdout.readline, b""):
@@ -426,42 +341,15 @@ class Bench:
         threading.Thread(target=read, daemon=True).start()
 
     def start_pulse(self):
-        runtime = os.path.join(self.folder, "pulse")
-        home = os.path.join(self.folder, "pulse-home")
-        for path in (runtime, home):
-            os.makedirs(path, mode=0o700)
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("XDG_", "PULSE_", "DBUS_"))}
-        env.update(HOME=home, XDG_RUNTIME_DIR=runtime, PULSE_RUNTIME_PATH=runtime,
-                   DBUS_SESSION_BUS_ADDRESS=self.env["DBUS_SESSION_BUS_ADDRESS"],
-                   DBUS_SYSTEM_BUS_ADDRESS=self.no_bus())
-        native = os.path.join(runtime, "native")
-        # Anonymous access: every program has a HOME of its own and so no cookie.
-        argv = ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--disallow-exit",
-                "--use-pid-file=no", "--log-target=stderr", "--log-level=error",
-                f"--load=module-native-protocol-unix auth-anonymous=1 socket={native}",
-                "--load=module-null-sink sink_name=bench"]
-        proc = self.daemon(argv, "pulseaudio", env=env, stdin=subprocess.DEVNULL,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        self.env["PULSE_SERVER"] = "unix:" + native
-        probe = dict(env, PULSE_SERVER=self.env["PULSE_SERVER"])
-        deadline = time.monotonic() + 10
-        while subprocess.run(["pactl", "info"], env=probe, stdout=subprocess.DEVNULL,
-                             stderr=subprocess.DEVNULL).returncode != 0:
-            if proc.poll() is not None:
-                raise Missing("pulseaudio did not start: "
-                              + proc.stderr.read().decode("utf-8", "replace").strip())
-            if time.monotonic() > deadline:
-                raise Missing("pulseaudio did not answer within 10 s")
-            time.sleep(0.1)
+        self.env["PULSE_SERVER"] = start_pulse(self.background, os.path.join(self.folder, "pulse"),
+                                               ["module-null-sink sink_name=bench"],
+                                               self.env["DBUS_SESSION_BUS_ADDRESS"])
 
     def start_map_watch(self):
         env = dict(os.environ, DISPLAY=self.env["DISPLAY"])
-        self.maps = MapWatch(["timeout", str(int(self.args.time_limit + 60)), "xev", "-root",
-                              "-event", "substructure"], env)
-
-    def no_bus(self):
-        return "unix:path=" + os.path.join(self.folder, "no-system-bus")
+        self.maps = MapWatch(self.background.start(["xev", "-root", "-event", "substructure"], "xev",
+                                                   env=env, stdin=subprocess.DEVNULL,
+                                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL))
 
     def connect_bus(self):
         import dbus
@@ -471,30 +359,16 @@ class Bench:
 
     def launch(self, program):
         self.serial += 1
-        home = os.path.join(self.folder, f"child{self.serial}")
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("XDG_", "PULSE_", "DBUS_", "QT_", "GTK_", "GDK_", "GIO_", "GST_",
-                                    "GSETTINGS_", "SESSION_MANAGER", "DESKTOP_SESSION"))
-               and k not in ("DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY")}
+        env = clean_env()
         env.update(self.env)
-        env.update(HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
-                   XDG_CONFIG_HOME=os.path.join(home, "config"),
-                   XDG_CACHE_HOME=os.path.join(home, "cache"),
-                   XDG_STATE_HOME=os.path.join(home, "state"),
-                   XDG_RUNTIME_DIR=os.path.join(home, "runtime"),
-                   DBUS_SYSTEM_BUS_ADDRESS=self.no_bus(),
+        env.update(fresh_dirs(os.path.join(self.folder, f"child{self.serial}")))
+        env.update(DBUS_SYSTEM_BUS_ADDRESS=no_bus(self.folder),
                    # One plugin registry for every program, built in the warm-up, as on a
                    # desktop where it exists already.
                    GST_REGISTRY=os.path.join(self.folder, "gst-registry.bin"))
-        for key in ("XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
-                    "XDG_RUNTIME_DIR"):
-            os.makedirs(env[key], mode=0o700)
         if program == ZEFFIRA:
             # One local station, so that nothing the program might do reaches the internet.
-            os.makedirs(os.path.join(env["XDG_DATA_HOME"], "Zeffira"))
-            with open(os.path.join(env["XDG_DATA_HOME"], "Zeffira", "stations.json"), "w") as f:
-                json.dump([{"name": "Bench", "stations": [
-                    {"name": "Bench", "url": f"http://127.0.0.1:{self.refused_port}/mp3"}]}], f)
+            write_catalogue(env["XDG_DATA_HOME"], f"http://127.0.0.1:{self.refused_port}/mp3")
             argv = [self.zeffira]
         elif program == BARE:
             argv = [self.bare_tray]
@@ -510,11 +384,10 @@ class Bench:
             self.children.remove(child)
 
     def record(self, key, program, value):
-        self.results.setdefault(key, {}).setdefault(program, []).append(value)
+        self.results.record(key, program, value)
 
     def order(self, round_index):
-        shift = round_index % len(PROGRAMS)
-        return PROGRAMS[shift:] + PROGRAMS[:shift]
+        return rotation(PROGRAMS, round_index)
 
     def wait_ready(self, child):
         """When a tray program's item registered (its bus name and path), or a windowed
@@ -534,6 +407,14 @@ class Bench:
                     return None, None
                 self.reg_lock.wait(min(left, 0.1))
 
+    def record_quick(self, key, child):
+        """Whether Qt Quick or QML is mapped into the program now; logged by name."""
+        found = child.mapped_files(QT_QUICK)
+        self.record(key, child.label, None if found is None else bool(found))
+        if found is None:
+            return "unreadable"
+        return ", ".join(found) if found else "none"
+
     # -- measurements -------------------------------------------------------------------------
 
     def warm_up(self):
@@ -542,7 +423,7 @@ class Bench:
             child = self.launch(program)
             ready, _ = self.wait_ready(child)
             if ready is None:
-                text = f"{program} did not come up within {READY_LIMIT:.0f} s; its output:\n{child.output()}"
+                text = f"{program} did not come up within {READY_LIMIT:.0f} s; its output:\n{child.output(30)}"
                 self.finish(child)
                 if program == ZEFFIRA:
                     log("  " + text)
@@ -553,16 +434,16 @@ class Bench:
                 self.finish(child)
 
     def run_once(self, program, round_index):
-        self.check_daemons()
+        self.background.check()
         child = self.launch(program)
         try:
             ready, item = self.wait_ready(child)
             if ready is None:
-                log(f"  {program}: not up within {READY_LIMIT:.0f} s; its output:\n{child.output()}")
-                for key in ("ready", "pss", "uss", "cpu"):
+                log(f"  {program}: not up within {READY_LIMIT:.0f} s; its output:\n{child.output(30)}")
+                for key in ("ready", "pss", "uss", "cpu", "quick idle"):
                     self.record(key, program, None)
                 if program == ZEFFIRA:
-                    for key in ("first open", "re-open", "pss panel"):
+                    for key in ("first open", "re-open", "pss panel", "quick panel"):
                         self.record(key, program, None)
                 return
             self.record("ready", program, ready - child.launched)
@@ -575,23 +456,31 @@ class Bench:
             cpu1, t1 = child.cpu_seconds(), time.monotonic()
             cpu = 100 * (cpu1 - cpu0) / (t1 - t0) if None not in (cpu0, cpu1) and child.alive() else None
             self.record("cpu", program, cpu)
+            # Read last before the first activation, so that nothing the idle program loads
+            # late escapes it.
+            quick_idle = self.record_quick("quick idle", child)
             text = (f"  round {round_index + 1} {program:<9} up {ready - child.launched:.3f} s, "
                     f"PSS {pss / 1024 if pss else 0:.1f} MiB, idle CPU "
                     + (f"{cpu:.2f} %" if cpu is not None else "-"))
             if program == ZEFFIRA:
-                first, again = self.panel(child, item)
+                first, again, quick_panel = self.panel(child, item)
                 self.record("first open", program, first)
                 self.record("re-open", program, again)
                 pss = child.memory_kib()[0] if child.alive() else None
                 self.record("pss panel", program, None if pss is None else pss / 1024)
                 text += (", panel " + (f"{first * 1000:.1f} ms" if first is not None else "-")
-                         + " / re-open " + (f"{again * 1000:.1f} ms" if again is not None else "-"))
+                         + " / re-open " + (f"{again * 1000:.1f} ms" if again is not None else "-")
+                         + f"; Qt Quick/QML mapped before the first activation: {quick_idle}"
+                         + f"; after it: {quick_panel}")
+            elif program == BARE:
+                text += f"; Qt Quick/QML mapped: {quick_idle}"
             log(text)
         finally:
             self.finish(child)
 
     def panel(self, child, item):
-        """Seconds from Activate to the panel mapped: first, and again after hiding it."""
+        """Seconds from Activate to the panel mapped: first, and again after hiding it; and the
+        Qt Quick/QML libraries mapped once the first Activate was answered or timed out."""
         import dbus
         name, path = item
         proxy = self.bus.get_object(name, path, introspect=False)
@@ -607,43 +496,30 @@ class Bench:
             when = self.maps.wait("MapNotify", sent, sent + PANEL_LIMIT, PANEL_WIDTH)
             if when is None:
                 log(f"  no window {PANEL_WIDTH} px wide was mapped within {PANEL_LIMIT:.0f} s "
-                    f"of Activate; zeffira's output:\n{child.output()}")
+                    f"of Activate; zeffira's output:\n{child.output(30)}")
                 return None
             return when - sent
 
         first = opened(activate())
+        quick = self.record_quick("quick panel", child)
         if first is None:
-            return None, None
+            return None, None, quick
         time.sleep(0.5)
         hidden = activate()
         if self.maps.wait("UnmapNotify", hidden, hidden + PANEL_LIMIT, PANEL_WIDTH) is None:
             log("  the panel did not go on the second Activate")
-            return first, None
+            return first, None, quick
         time.sleep(REOPEN_AFTER)
-        return first, opened(activate())
+        return first, opened(activate()), quick
 
     # -- report -------------------------------------------------------------------------------
 
     def report(self):
         rows = []
-
-        def values(key, program):
-            return self.results.get(key, {}).get(program, [])
-
-        def median(key, program):
-            got = values(key, program)
-            if not got or any(v is None for v in got):
-                return None
-            return statistics.median(got)
-
-        def fmt(value, unit):
-            if value is None:
-                return "-"
-            return {"s": f"{value:.3f} s", "ms": f"{value * 1000:.1f} ms", "%": f"{value:.2f} %",
-                    "MiB": f"{value:.1f} MiB"}[unit]
+        values, median = self.results.values, self.results.median
 
         def failed(key, program):
-            n = sum(v is None for v in values(key, program))
+            n = self.results.failed(key, program)
             return f" ({n} failed)" if n else ""
 
         def row(name, z, b, unit, target, check, base_label=""):
@@ -655,8 +531,25 @@ class Bench:
             else:
                 verdict = "ok" if check(z, ratio) else "over"
             b_text = fmt(b, unit) + (f" ({base_label})" if base_label and b is not None else "")
-            ratio_text = "-" if ratio is None else f"{ratio:.2f}x" if ratio >= 0.1 else f"{ratio:.4f}x"
-            rows.append((name[0], fmt(z, unit) + failed(*name[1]), b_text, ratio_text, target, verdict))
+            rows.append((name[0], fmt(z, unit) + failed(*name[1]), b_text, ratio_text(ratio, 4), target,
+                         verdict))
+
+        def mapped(key, program):
+            got = [v for v in values(key, program) if v is not None]
+            if not got:
+                return "-"
+            yes = sum(got)
+            text = "yes" if yes == len(got) else "no" if not yes else f"yes in {yes} of {len(got)} runs"
+            return text + failed(key, program)
+
+        def mapped_row(name, key, want, baseline=None):
+            got = values(key, ZEFFIRA)
+            if not got:
+                verdict = "-"
+            else:
+                verdict = "ok" if all(v is want for v in got) else "missed"
+            b_text = f"{mapped(key, baseline)} ({baseline})" if baseline and values(key, baseline) else "-"
+            rows.append((name, mapped(key, ZEFFIRA), b_text, "", "yes" if want else "no", verdict))
 
         z_pss, b_pss, g_pss = (median("pss", p) for p in PROGRAMS)
         row(("launch to tray item registered", ("ready", ZEFFIRA)), median("ready", ZEFFIRA),
@@ -674,6 +567,8 @@ class Bench:
             median("cpu", BARE), "%", "~0 (<= 0.5 %)", lambda z, r: z <= 0.5, BARE)
         row((f"idle CPU over {self.args.idle:.0f} s, goodvibes", ("cpu", GOODVIBES)),
             median("cpu", GOODVIBES), None, "%", "", None)
+        mapped_row("Qt Quick/QML mapped before the first activation", "quick idle", False, BARE)
+        mapped_row("Qt Quick/QML mapped after an activation", "quick panel", True)
         first = median("first open", ZEFFIRA)
         row(("panel first open (Activate to mapped)", ("first open", ZEFFIRA)), first, None, "ms",
             "no baseline", None)
@@ -682,36 +577,24 @@ class Bench:
         row(("PSS after the panel was shown", ("pss panel", ZEFFIRA)), median("pss panel", ZEFFIRA),
             z_pss, "MiB", "", None, "idle")
 
-        header = ("measurement", "zeffira", "baseline", "ratio", "target", "")
-        widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(len(header))]
-        print()
-        print(f"Tray: zeffira against {BARE} (a QGuiApplication with one QSystemTrayIcon) and "
-              f"{GOODVIBES}, medians of {self.args.runs} runs each, one program at a time")
-        for r in [header] + rows:
-            print("  ".join(str(cell).ljust(w) for cell, w in zip(r, widths)).rstrip())
-        print()
-        print(f"PSS: read {self.args.settle:.0f} s after the tray item registered with the watcher "
-              f"(goodvibes: after its window was mapped). idle CPU: user + system time over the "
-              f"{self.args.idle:.0f} s after that, as a share of one core. panel: from sending "
-              f"Activate{CLICK_AT} to the X server mapping the {PANEL_WIDTH} px wide panel; the "
-              f"first open builds the QML engine and the panel, the re-open (after a second "
-              f"Activate hid it and {REOPEN_AFTER:.0f} s passed) only shows it again. There is no "
-              f"baseline program for the panel: its row shows the re-open against the first open.")
-        sys.stdout.flush()
+        print_table(
+            f"Tray: zeffira against {BARE} (a QGuiApplication with one QSystemTrayIcon) and "
+            f"{GOODVIBES}, medians of {self.args.runs} runs each, one program at a time",
+            ("measurement", "zeffira", "baseline", "ratio", "target", ""), rows,
+            f"PSS: read {self.args.settle:.0f} s after the tray item registered with the watcher "
+            f"(goodvibes: after its window was mapped). idle CPU: user + system time over the "
+            f"{self.args.idle:.0f} s after that, as a share of one core. Qt Quick/QML mapped: a "
+            f"library {' or '.join(n + '*' for n in QT_QUICK)} in /proc/PID/maps, read at the end "
+            f"of the idle stretch and again once the first Activate opened the panel. panel: from "
+            f"sending Activate{CLICK_AT} to the X server mapping the {PANEL_WIDTH} px wide panel; "
+            f"the first open builds the QML engine and the panel, the re-open (after a second "
+            f"Activate hid it and {REOPEN_AFTER:.0f} s passed) only shows it again. There is no "
+            f"baseline program for the panel: its row shows the re-open against the first open.")
 
     def cleanup(self):
         for child in list(self.children):
             child.stop()
-        if self.maps:
-            self.maps.stop()
-        for proc, _ in reversed(self.daemons):
-            if proc.poll() is None:
-                proc.terminate()
-                try:
-                    proc.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
-                    proc.wait()
+        self.background.stop()
         shutil.rmtree(self.folder, ignore_errors=True)
 
 
@@ -744,15 +627,12 @@ def main():
     args.time_limit = 2 * (60 + (args.runs + 1) * 3 * (READY_LIMIT + args.settle + args.idle + 15))
 
     bench = Bench(args)
-    # SIGTERM unwinds like Ctrl-C, through the cleanup below.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(130))
-    try:
+
+    def body():
         bench.check_tools()
         began = time.monotonic()
         # A port that nothing listens on, for the one station in the player's catalogue.
-        with socket.socket() as s:
-            s.bind(("127.0.0.1", 0))
-            bench.refused_port = s.getsockname()[1]
+        bench.refused_port = unused_port()
         bench.start_display()
         bench.start_map_watch()
         bench.start_bus()
@@ -766,15 +646,8 @@ def main():
                 bench.run_once(program, round_index)
         bench.report()
         print(f"(benchmark took {time.monotonic() - began:.0f} s)")
-        return 0
-    except Missing as error:
-        log(f"tray benchmark cannot run: {error}")
-        return 2
-    except KeyboardInterrupt:
-        log("interrupted")
-        return 130
-    finally:
-        bench.cleanup()
+
+    return run("tray", bench.cleanup, body)
 
 
 if __name__ == "__main__":

@@ -21,14 +21,20 @@ def require(*programs):
         sys.exit("missing test component(s): " + ", ".join(missing))
 
 
+# The player's answer to a media command sent within 0.3 s of the previous accepted one.
+DEBOUNCED = "it came too soon after the previous one"
+
+
 def wait_for(predicate, timeout, what):
+    """The first true value of `predicate`, asked at least once and then until `timeout`."""
     deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
+    while True:
         value = predicate()
         if value:
             return value
+        if time.monotonic() >= deadline:
+            raise AssertionError("timed out waiting for " + what)
         time.sleep(0.05)
-    raise AssertionError("timed out waiting for " + what)
 
 
 class Peers:
@@ -139,6 +145,22 @@ class Peers:
 
     def run(self, args, timeout=15):
         return subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=timeout)
+
+    def command_until(self, command, done, timeout, what):
+        """Sends `playerctl -p zeffira COMMAND...` until the player takes it, then waits for
+        `done()`, all within `timeout` seconds. A command refused for coming too soon after the
+        previous accepted one is sent again; an accepted one is never repeated (a second
+        play-pause would undo the first); any other refusal fails at once."""
+        deadline = time.monotonic() + timeout
+
+        def taken():
+            result = self.run(["playerctl", "-p", "zeffira"] + list(command))
+            if result.returncode != 0 and DEBOUNCED not in result.stderr:
+                raise AssertionError("%s refused: %s" % (" ".join(command), result.stderr.strip()))
+            return result.returncode == 0
+
+        wait_for(taken, timeout, "the player to take " + " ".join(command))
+        return wait_for(done, max(0.0, deadline - time.monotonic()), what)
 
     def record(self, sink, seconds=1.5):
         """Peak amplitude of what reaches `sink` during `seconds` (s16 samples)."""
