@@ -3,6 +3,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -24,21 +26,48 @@ void dieWithParent()
 
 } // namespace
 
-PulseFixture::PulseFixture(QStringList nullSinks) : m_sinks(std::move(nullSinks)) {}
+PulseFixture::PulseFixture(QStringList nullSinks)
+    : PulseFixture([&] {
+          QList<std::pair<QString, QString>> sinks;
+          for (const QString &name : nullSinks)
+              sinks.append({name, name});
+          return sinks;
+      }())
+{
+}
+
+PulseFixture::PulseFixture(const QList<std::pair<QString, QString>> &nullSinks) : m_sinks(nullSinks)
+{
+    // Clients of this process look here even before the daemon runs (the tests of a server that
+    // is not there yet, or of something else listening on its socket).
+    QDir(m_dir.path()).mkpath(QStringLiteral("runtime"));
+    m_previousServer =
+        qEnvironmentVariableIsSet("PULSE_SERVER") ? std::optional(qgetenv("PULSE_SERVER")) : std::nullopt;
+    qputenv("PULSE_SERVER", serverAddress().toUtf8());
+}
 
 PulseFixture::~PulseFixture()
 {
     stop();
+    if (m_previousServer)
+        qputenv("PULSE_SERVER", *m_previousServer);
+    else
+        qunsetenv("PULSE_SERVER");
+}
+
+QString PulseFixture::socketPath() const
+{
+    return QDir(m_dir.path()).filePath(QStringLiteral("runtime/native"));
 }
 
 QString PulseFixture::serverAddress() const
 {
-    return QStringLiteral("unix:") + QDir(m_dir.path()).filePath(QStringLiteral("runtime/native"));
+    return QStringLiteral("unix:") + socketPath();
 }
 
 bool PulseFixture::start(int lifetimeSeconds)
 {
-    for (const char *program : {"pulseaudio", "pactl", "parec"}) {
+    for (const char *program : {"pulseaudio", "pactl", "pacmd", "parec"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty()) {
             m_error = QStringLiteral("%1 not found on PATH (needed for the PulseAudio tests)")
                           .arg(QLatin1String(program));
@@ -65,13 +94,15 @@ bool PulseFixture::start(int lifetimeSeconds)
     QStringList arguments{QString::number(lifetimeSeconds), QStringLiteral("pulseaudio"),
                           QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
                           QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
-                          QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-target=stderr"),
+                          QStringLiteral("--log-target=stderr"),
                           // Anonymous: clients have another HOME and so no matching cookie.
-                          QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1")};
-    for (const QString &sink : m_sinks)
+                          QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1"),
+                          // For pacmd.
+                          QStringLiteral("--load=module-cli-protocol-unix")};
+    for (const auto &[name, description] : m_sinks)
         arguments << QStringLiteral("--load=module-null-sink sink_name=%1 "
-                                    "sink_properties=device.description=%1")
-                         .arg(sink);
+                                    "sink_properties=\"device.description='%2'\"")
+                         .arg(name, description);
     const QString timeout = QStandardPaths::findExecutable(QStringLiteral("timeout"));
     if (timeout.isEmpty()) {
         m_daemon.setProgram(QStringLiteral("pulseaudio"));
@@ -87,10 +118,6 @@ bool PulseFixture::start(int lifetimeSeconds)
         return false;
     }
 
-    m_previousServer =
-        qEnvironmentVariableIsSet("PULSE_SERVER") ? std::optional(qgetenv("PULSE_SERVER")) : std::nullopt;
-    qputenv("PULSE_SERVER", serverAddress().toUtf8());
-
     QDeadlineTimer deadline(20000);
     while (!deadline.hasExpired()) {
         if (m_daemon.state() != QProcess::Running) {
@@ -103,7 +130,7 @@ bool PulseFixture::start(int lifetimeSeconds)
         if (probe.waitForFinished(5000) && probe.exitStatus() == QProcess::NormalExit &&
             probe.exitCode() == 0) {
             if (!m_sinks.isEmpty())
-                pactl({QStringLiteral("set-default-sink"), m_sinks.first()});
+                pactl({QStringLiteral("set-default-sink"), m_sinks.first().first});
             return true;
         }
         QThread::msleep(100);
@@ -122,24 +149,75 @@ void PulseFixture::stop()
             m_daemon.waitForFinished(5000);
         }
     }
-    if (m_previousServer) {
-        qputenv("PULSE_SERVER", *m_previousServer);
-        m_previousServer.reset();
+}
+
+void PulseFixture::kill()
+{
+    QFile pidFile(QDir(m_dir.path()).filePath(QStringLiteral("runtime/pid")));
+    if (pidFile.open(QIODevice::ReadOnly)) {
+        const pid_t pid = pid_t(pidFile.readAll().trimmed().toLong());
+        if (pid > 0)
+            ::kill(pid, SIGKILL);
     }
+    m_daemon.waitForFinished(10000);
 }
 
 std::optional<QString> PulseFixture::pactl(const QStringList &arguments)
 {
+    return run(QStringLiteral("pactl"), arguments);
+}
+
+std::optional<QString> PulseFixture::pacmd(const QStringList &arguments)
+{
+    return run(QStringLiteral("pacmd"), arguments);
+}
+
+std::optional<QString> PulseFixture::run(const QString &program, const QStringList &arguments)
+{
     QProcess process;
-    process.start(QStringLiteral("pactl"), arguments);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), QDir(m_dir.path()).filePath(QStringLiteral("runtime")));
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
     if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
-        m_error = QStringLiteral("pactl %1 failed: %2")
-                      .arg(arguments.join(QLatin1Char(' ')),
+        m_error = QStringLiteral("%1 %2 failed: %3")
+                      .arg(program, arguments.join(QLatin1Char(' ')),
                            QString::fromUtf8(process.readAllStandardError()).trimmed());
         return std::nullopt;
     }
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QHash<QString, quint32> PulseFixture::sinkIndices()
+{
+    QHash<QString, quint32> result;
+    const QStringList lines =
+        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")})
+            .value_or(QString())
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &line : lines) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() > 1)
+            result.insert(fields.at(1), fields.at(0).toUInt());
+    }
+    return result;
+}
+
+std::optional<quint32> PulseFixture::nullSinkModule(const QString &name)
+{
+    const QStringList lines =
+        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")})
+            .value_or(QString())
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QRegularExpression sinkName(QStringLiteral("\\bsink_name=%1(\\s|$)").arg(name));
+    for (const QString &line : lines) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() > 2 && fields.at(1) == QLatin1String("module-null-sink") &&
+            sinkName.match(fields.at(2)).hasMatch())
+            return fields.at(0).toUInt();
+    }
+    return std::nullopt;
 }
 
 std::optional<uint> PulseFixture::loadModule(const QString &name, const QString &arguments)

@@ -5,6 +5,7 @@
 #include "devices/AudioDeviceManager.h"
 #include "pulseaudio/PulseAudioDeviceSource.h"
 #include "support/LogCapture.h"
+#include "support/PulseFixture.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -32,172 +33,6 @@ constexpr int kWaitMs = 20000;
 constexpr int kDaemonLifetimeSeconds = 240;
 
 const QString key = SettingsKey::SelectedAudioDeviceUID;
-
-// A private daemon in its own runtime folder; this process's PULSE_SERVER points at it. The
-// same folder (and so the same socket path) is used again when it is started after a kill.
-class PrivatePulse
-{
-public:
-    PrivatePulse()
-    {
-        QDir(m_dir.path()).mkpath(QStringLiteral("runtime"));
-        qputenv("PULSE_SERVER", address().toUtf8());
-    }
-    ~PrivatePulse()
-    {
-        stop();
-        qunsetenv("PULSE_SERVER");
-    }
-
-    QString address() const { return QStringLiteral("unix:") + socketPath(); }
-    QString socketPath() const { return runtimePath() + QStringLiteral("/native"); }
-    QString error() const { return m_error; }
-
-    // Null sinks as (name, description) pairs.
-    bool start(const QList<std::pair<QString, QString>> &sinks)
-    {
-        for (const char *program : {"pulseaudio", "pactl", "pacmd", "timeout"}) {
-            if (QStandardPaths::findExecutable(QLatin1String(program)).isEmpty()) {
-                m_error =
-                    QStringLiteral("%1 not found on PATH (package pulseaudio, pulseaudio-utils, coreutils)")
-                        .arg(QLatin1String(program));
-                return false;
-            }
-        }
-        QDir(m_dir.path()).mkpath(QStringLiteral("home"));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), runtimePath());
-        env.insert(QStringLiteral("HOME"), m_dir.filePath(QStringLiteral("home")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimePath());
-        env.remove(QStringLiteral("PULSE_SERVER"));
-        m_daemon = std::make_unique<QProcess>();
-        m_daemon->setProcessEnvironment(env);
-        m_daemon->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        // timeout passes SIGTERM on to the daemon; the death signal covers a crashed test.
-        m_daemon->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        QStringList arguments{QString::number(kDaemonLifetimeSeconds), QStringLiteral("pulseaudio"),
-                              QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                              QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
-                              QStringLiteral("--log-level=error"),
-                              // Anonymous: the test's HOME differs from the daemon's, so no shared cookie.
-                              QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1"),
-                              // For pacmd, which can change a sink's description.
-                              QStringLiteral("--load=module-cli-protocol-unix")};
-        for (const auto &[name, description] : sinks)
-            arguments << QStringLiteral("--load=module-null-sink sink_name=%1 "
-                                        "sink_properties=\"device.description='%2'\"")
-                             .arg(name, description);
-        m_daemon->start(QStringLiteral("timeout"), arguments);
-        if (!m_daemon->waitForStarted(kWaitMs)) {
-            m_error = QStringLiteral("pulseaudio did not start: ") + m_daemon->errorString();
-            return false;
-        }
-        QDeadlineTimer deadline(kWaitMs);
-        while (!deadline.hasExpired()) {
-            if (m_daemon->state() != QProcess::Running) {
-                m_error =
-                    QStringLiteral("pulseaudio exited at start (exit code %1)").arg(m_daemon->exitCode());
-                return false;
-            }
-            if (pactl({QStringLiteral("info")}))
-                return true;
-            QThread::msleep(50);
-        }
-        m_error = QStringLiteral("pulseaudio did not answer within %1 ms").arg(kWaitMs);
-        return false;
-    }
-
-    // A crash: SIGKILL to the daemon itself, so its socket file stays behind.
-    void kill()
-    {
-        QFile pidFile(runtimePath() + QStringLiteral("/pid"));
-        if (pidFile.open(QIODevice::ReadOnly)) {
-            const pid_t pid = pid_t(pidFile.readAll().trimmed().toLong());
-            if (pid > 0)
-                ::kill(pid, SIGKILL);
-        }
-        if (m_daemon)
-            m_daemon->waitForFinished(kWaitMs);
-    }
-
-    void stop()
-    {
-        if (!m_daemon || m_daemon->state() == QProcess::NotRunning)
-            return;
-        m_daemon->terminate();
-        if (!m_daemon->waitForFinished(kWaitMs)) {
-            m_daemon->kill();
-            m_daemon->waitForFinished(kWaitMs);
-        }
-    }
-
-    std::optional<QString> pactl(const QStringList &arguments)
-    {
-        return run(QStringLiteral("pactl"), arguments);
-    }
-    // pacmd finds the daemon through its runtime folder, not PULSE_SERVER.
-    std::optional<QString> pacmd(const QStringList &arguments)
-    {
-        return run(QStringLiteral("pacmd"), arguments);
-    }
-
-    std::optional<QString> run(const QString &program, const QStringList &arguments)
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), runtimePath());
-        process.setProcessEnvironment(env);
-        process.start(program, arguments);
-        if (!process.waitForFinished(kWaitMs) || process.exitStatus() != QProcess::NormalExit ||
-            process.exitCode() != 0) {
-            m_error = QStringLiteral("%1 %2 failed: %3")
-                          .arg(program, arguments.join(QLatin1Char(' ')),
-                               QString::fromUtf8(process.readAllStandardError()));
-            return std::nullopt;
-        }
-        return QString::fromUtf8(process.readAllStandardOutput());
-    }
-
-    // "name" → sink index, from `pactl list short sinks`.
-    QHash<QString, quint32> sinkIndices()
-    {
-        QHash<QString, quint32> result;
-        const QStringList lines =
-            pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")})
-                .value_or(QString())
-                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        for (const QString &line : lines) {
-            const QStringList fields = line.split(QLatin1Char('\t'));
-            if (fields.size() > 1)
-                result.insert(fields.at(1), fields.at(0).toUInt());
-        }
-        return result;
-    }
-
-    // The index of the module that made the null sink `name`.
-    std::optional<quint32> nullSinkModule(const QString &name)
-    {
-        const QStringList lines =
-            pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")})
-                .value_or(QString())
-                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        const QRegularExpression sinkName(QStringLiteral("\\bsink_name=%1(\\s|$)").arg(name));
-        for (const QString &line : lines) {
-            const QStringList fields = line.split(QLatin1Char('\t'));
-            if (fields.size() > 2 && fields.at(1) == QLatin1String("module-null-sink") &&
-                sinkName.match(fields.at(2)).hasMatch())
-                return fields.at(0).toUInt();
-        }
-        return std::nullopt;
-    }
-
-    QString runtimePath() const { return m_dir.filePath(QStringLiteral("runtime")); }
-
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<QProcess> m_daemon;
-    QString m_error;
-};
 
 // Waits on `signal` of `object` until `done` holds; false when it never does.
 template <typename Object>
@@ -293,8 +128,8 @@ class TestPulseAudioDevices : public QObject
 private Q_SLOTS:
     void listsSinksWithNamesAndDescriptions()
     {
-        PrivatePulse pulse;
-        QVERIFY2(pulse.start(twoSinks), qPrintable(pulse.error()));
+        PulseFixture pulse(twoSinks);
+        QVERIFY2(pulse.start(kDaemonLifetimeSeconds), qPrintable(pulse.errorString()));
         Rig rig;
         QVERIFY2(rig.waitForUids({"a", "b"}), qPrintable(uids(*rig.manager).join(u',')));
         const QHash<QString, quint32> indices = pulse.sinkIndices();
@@ -305,17 +140,18 @@ private Q_SLOTS:
 
     void sinkLoadedWhileRunningAppears()
     {
-        PrivatePulse pulse;
-        QVERIFY2(pulse.start(twoSinks), qPrintable(pulse.error()));
+        PulseFixture pulse(twoSinks);
+        QVERIFY2(pulse.start(kDaemonLifetimeSeconds), qPrintable(pulse.errorString()));
         Rig rig;
         QVERIFY(rig.waitForUids({"a", "b"}));
-        QVERIFY2(pulse.pactl({"load-module", "module-null-sink", "sink_name=c"}), qPrintable(pulse.error()));
+        QVERIFY2(pulse.pactl({"load-module", "module-null-sink", "sink_name=c"}),
+                 qPrintable(pulse.errorString()));
         QVERIFY2(rig.waitForUids({"a", "b", "c"}), qPrintable(uids(*rig.manager).join(u',')));
         QCOMPARE(rig.manager->outputDevices().last().id, pulse.sinkIndices().value("c"));
 
         // A description changed from outside is picked up as well.
         QVERIFY2(pulse.pacmd({"update-sink-proplist", "c", "device.description=Derde"}),
-                 qPrintable(pulse.error()));
+                 qPrintable(pulse.errorString()));
         QVERIFY(waitUntil(rig.manager.get(), &AudioDeviceManager::outputDevicesChanged, [&] {
             return rig.manager->outputDevices().last().name == QLatin1String("Derde");
         }));
@@ -323,8 +159,8 @@ private Q_SLOTS:
 
     void chosenSinkUnloadedClearsTheChoice()
     {
-        PrivatePulse pulse;
-        QVERIFY2(pulse.start(twoSinks), qPrintable(pulse.error()));
+        PulseFixture pulse(twoSinks);
+        QVERIFY2(pulse.start(kDaemonLifetimeSeconds), qPrintable(pulse.errorString()));
         // Chosen in an earlier run: it must survive the start, when nothing is listed yet.
         Rig rig(QJsonValue(QStringLiteral("b")));
         QVERIFY(rig.waitForUids({"a", "b"}));
@@ -333,7 +169,7 @@ private Q_SLOTS:
 
         const std::optional<quint32> module = pulse.nullSinkModule(QStringLiteral("b"));
         QVERIFY2(module, "no module-null-sink with sink_name=b");
-        QVERIFY2(pulse.pactl({"unload-module", QString::number(*module)}), qPrintable(pulse.error()));
+        QVERIFY2(pulse.pactl({"unload-module", QString::number(*module)}), qPrintable(pulse.errorString()));
         QVERIFY(waitUntil(rig.manager.get(), &AudioDeviceManager::selectedDeviceUIDChanged,
                           [&] { return !rig.manager->selectedDeviceUID(); }));
         QCOMPARE(uids(*rig.manager), QStringList{"a"});
@@ -347,8 +183,8 @@ private Q_SLOTS:
 
     void daemonKilledAndStartedAgain()
     {
-        PrivatePulse pulse;
-        QVERIFY2(pulse.start(twoSinks), qPrintable(pulse.error()));
+        PulseFixture pulse(twoSinks);
+        QVERIFY2(pulse.start(kDaemonLifetimeSeconds), qPrintable(pulse.errorString()));
         Rig rig;
         QVERIFY(rig.waitForUids({"a", "b"}));
         rig.manager->setSelectedDeviceUID(QStringLiteral("a"));
@@ -361,7 +197,7 @@ private Q_SLOTS:
         // The outage is no sign that the device was removed.
         QCOMPARE(rig.manager->selectedDeviceUID(), std::optional<QString>(QStringLiteral("a")));
 
-        QVERIFY2(pulse.start(twoSinks), qPrintable(pulse.error()));
+        QVERIFY2(pulse.start(kDaemonLifetimeSeconds), qPrintable(pulse.errorString()));
         QVERIFY2(rig.waitForUids({"a", "b"}), qPrintable(uids(*rig.manager).join(u',')));
         QCOMPARE(rig.manager->selectedDeviceUID(), std::optional<QString>(QStringLiteral("a")));
         QCOMPARE(rig.settings.value(key), QJsonValue(QStringLiteral("a")));
@@ -373,7 +209,7 @@ private Q_SLOTS:
 
     void noDaemonAtStartThenOneAppears()
     {
-        PrivatePulse pulse; // points PULSE_SERVER at a socket nobody listens on yet
+        PulseFixture pulse(twoSinks); // points PULSE_SERVER at a socket nobody listens on yet
         LogCapture log;
         Rig rig(QJsonValue(QStringLiteral("b")));
         QCOMPARE(rig.manager->outputDevices(), QList<AudioDevice>{});
@@ -384,7 +220,7 @@ private Q_SLOTS:
         QCOMPARE(rig.source->devices(), std::nullopt);
         QCOMPARE(rig.manager->selectedDeviceUID(), std::optional<QString>(QStringLiteral("b")));
 
-        QVERIFY2(pulse.start(twoSinks), qPrintable(pulse.error()));
+        QVERIFY2(pulse.start(kDaemonLifetimeSeconds), qPrintable(pulse.errorString()));
         QVERIFY2(rig.waitForUids({"a", "b"}), qPrintable(uids(*rig.manager).join(u',')));
         QCOMPARE(rig.manager->selectedDeviceUID(), std::optional<QString>(QStringLiteral("b")));
         QCOMPARE(warningsStartingWith(log, QStringLiteral("No PulseAudio server (")), 1);
@@ -393,7 +229,7 @@ private Q_SLOTS:
     void silentServerIsGivenUpAndRetried()
     {
         // Something accepts on the socket but never completes the handshake.
-        PrivatePulse pulse;
+        PulseFixture pulse(twoSinks);
         SilentSocket silent(pulse.socketPath());
         QVERIFY2(silent.isListening(), "cannot listen on a unix socket in the runtime folder");
         LogCapture log;
@@ -404,7 +240,7 @@ private Q_SLOTS:
         QCOMPARE(rig.manager->outputDevices(), QList<AudioDevice>{});
 
         silent.close();
-        QVERIFY2(pulse.start(twoSinks), qPrintable(pulse.error()));
+        QVERIFY2(pulse.start(kDaemonLifetimeSeconds), qPrintable(pulse.errorString()));
         QVERIFY2(rig.waitForUids({"a", "b"}), qPrintable(uids(*rig.manager).join(u',')));
         QCOMPARE(warningsStartingWith(log, QStringLiteral("No PulseAudio server (")), 1);
     }
