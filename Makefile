@@ -1,4 +1,5 @@
-# Everyday commands. Each first installs the Debian packages the project needs.
+# Everyday commands. Each first installs the Debian packages its profile needs
+# (scripts/install-deps: run, package, test, bench).
 BUILD ?= build
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
@@ -6,15 +7,24 @@ CMAKE_FLAGS ?=
 CTEST_FLAGS ?=
 PREFIX ?= /usr/local
 
+# The profile of the command asked for; the prerequisites inherit it.
+PROFILE = run
+test test-unit lint: PROFILE = test
+bench: PROFILE = bench
+# Tests and benchmarks are built only by the commands that run them.
+profile_flags_run = -DZEFFIRA_BUILD_TESTS=OFF -DZEFFIRA_BUILD_BENCH=OFF
+profile_flags_test = -DZEFFIRA_BUILD_TESTS=ON -DZEFFIRA_BUILD_BENCH=ON
+profile_flags_bench = -DZEFFIRA_BUILD_BENCH=ON
+
 .PHONY: all deps configure build run test test-unit install bench format lint clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(PROFILE)
 
 configure: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	@cmake -S . -B $(BUILD) $(profile_flags_$(PROFILE)) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
