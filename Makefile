@@ -1,20 +1,33 @@
-# Everyday commands. Each first installs the Debian packages the project needs.
+# Everyday commands. Each first installs the Debian packages its profile needs
+# (scripts/install-deps: run, package, test, bench).
 BUILD ?= build
+PACKAGE_BUILD ?= $(BUILD)/package
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?=
+PACKAGE_CMAKE_FLAGS ?=
 CTEST_FLAGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test test-unit install bench format lint clean
+# The profile of the command asked for; the prerequisites inherit it.
+PROFILE = run
+test test-unit lint: PROFILE = test
+bench: PROFILE = bench
+# Tests and benchmarks are built only by the commands that run them.
+profile_flags_run = -DZEFFIRA_BUILD_TESTS=OFF -DZEFFIRA_BUILD_BENCH=OFF
+profile_flags_test = -DZEFFIRA_BUILD_TESTS=ON -DZEFFIRA_BUILD_BENCH=ON \
+                     -DZEFFIRA_PACKAGE_DIR=$(abspath $(PACKAGE_BUILD))
+profile_flags_bench = -DZEFFIRA_BUILD_BENCH=ON
+
+.PHONY: all deps configure build run test test-unit install bench package format lint clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(PROFILE)
 
 configure: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	@cmake -S . -B $(BUILD) $(profile_flags_$(PROFILE)) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -23,8 +36,8 @@ build: configure
 run: build
 	$(BUILD)/src/zeffira $(ARGS)
 
-# Builds and runs every test (unit, integration, QML).
-test: build
+# Builds and runs every test (unit, integration, QML, and the checks of the Debian package).
+test: build package
 	cd $(BUILD) && ctest --output-on-failure $(CTEST_FLAGS)
 
 test-unit: build
@@ -32,6 +45,22 @@ test-unit: build
 
 install: build
 	cmake --install $(BUILD)
+
+# The Debian package, in a tree of its own: for /usr, with Debian's hardening flags, without
+# tests; CPack packs what `cmake --install` installs. Leaves $(PACKAGE_BUILD)/zeffira_*.deb.
+package:
+	@scripts/install-deps package
+	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DZEFFIRA_BUILD_TESTS=OFF -DZEFFIRA_BUILD_BENCH=OFF \
+	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	    -DCMAKE_SHARED_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	    -DCMAKE_MODULE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	    $(PACKAGE_CMAKE_FLAGS) >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	@cd $(PACKAGE_BUILD) && cpack -G DEB
+	@ls -1 $(PACKAGE_BUILD)/zeffira_*.deb
 
 # Builds and runs the benchmarks; each prints ratios against a baseline measured in the same run.
 bench: build
@@ -46,4 +75,4 @@ lint: build
 	@if git ls-files '*.qml' | grep -q .; then /usr/lib/qt6/bin/qmllint -I $(BUILD)/qml $$(git ls-files '*.qml') || true; fi
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(PACKAGE_BUILD)

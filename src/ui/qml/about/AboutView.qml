@@ -105,7 +105,7 @@ Item {
             }
             Label {
                 Layout.alignment: Qt.AlignHCenter
-                text: "Alle rechten voorbehouden"
+                text: "Licentie: GNU GPL versie 3 of later"
                 font.pixelSize: Theme.caption2
                 color: Theme.secondary
             }

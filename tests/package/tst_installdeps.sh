@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The dependency profiles: `run` carries no test or benchmark tool, and each profile holds the
+# one before it.
+set -u
+deps="${ZEFFIRA_SOURCE_DIR:?ZEFFIRA_SOURCE_DIR is not set}/scripts/install-deps"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0 passes=0
+check() { # name, command...
+    local name=$1; shift
+    if "$@"; then echo "PASS: $name"; passes=$((passes + 1)); else echo "FAIL: $name"; failures=$((failures + 1)); fi
+}
+
+for profile in run package test bench; do
+    bash "$deps" --list "$profile" | sort -u >"$tmp/$profile"
+done
+for p in cmake help2man qt6-wayland gstreamer1.0-plugins-good; do
+    check "run has $p" grep -qx "$p" "$tmp/run"
+done
+for tool in ffmpeg playerctl xvfb python3-dbusmock pulseaudio goodvibes qml6-module-qttest lintian gstreamer1.0-tools; do
+    check "run has no $tool" bash -c "! grep -qx '$tool' '$tmp/run'"
+done
+check "test adds the test bed" bash -c "grep -qx xvfb '$tmp/test' && grep -qx python3-dbusmock '$tmp/test' && grep -qx pulseaudio '$tmp/test'"
+check "test has no benchmark peer" bash -c "! grep -qx goodvibes '$tmp/test'"
+check "bench adds goodvibes" grep -qx goodvibes "$tmp/bench"
+for pair in run:package package:test test:bench; do
+    check "${pair#*:} holds ${pair%:*}" bash -c "[ -z \"\$(comm -23 '$tmp/${pair%:*}' '$tmp/${pair#*:}')\" ]"
+done
+bash "$deps" --list nonsense >/dev/null 2>&1
+check "an unknown profile is refused" test $? -eq 2
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
