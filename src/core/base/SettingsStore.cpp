@@ -109,12 +109,16 @@ void SettingsStore::write()
 {
     if (m_filePath.isEmpty())
         return;
+    // A symlink is followed (dotfile managers rely on it) and an existing file keeps its own mode;
+    // only a file we create is made private.
+    const bool created = !QFileInfo::exists(m_filePath);
     QSaveFile file(m_filePath);
     if (!file.open(QIODevice::WriteOnly)) {
         qCWarning(lcSystem, "Failed to write settings: %s", qUtf8Printable(file.errorString()));
         return;
     }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (created)
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     file.write(QJsonDocument(m_values).toJson(QJsonDocument::Indented));
     if (!file.commit())
         qCWarning(lcSystem, "Failed to write settings: %s", qUtf8Printable(file.errorString()));

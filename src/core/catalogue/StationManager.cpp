@@ -140,9 +140,13 @@ bool StationManager::writeCatalogue()
         return false;
     }
 
+    // A symlink is followed (dotfile managers rely on it) and an existing file keeps its own mode;
+    // only a file we create is made private.
+    const bool created = !info.exists();
     QSaveFile file(m_fileURL);
     if (file.open(QIODevice::WriteOnly)) {
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (created)
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (file.write(bytes) == bytes.size() && file.commit()) {
             qCDebug(lcStations, "Saved %lld categories to disk", qint64(m_categories.size()));
             return true;
