@@ -11,7 +11,7 @@ PREFIX ?= /usr/local
 
 # The profile of the command asked for; the prerequisites inherit it.
 PROFILE = run
-test test-unit lint: PROFILE = test
+test test-unit lint fuzz: PROFILE = test
 bench: PROFILE = bench
 # Tests and benchmarks are built only by the commands that run them.
 profile_flags_run = -DZEFFIRA_BUILD_TESTS=OFF -DZEFFIRA_BUILD_BENCH=OFF
@@ -19,7 +19,7 @@ profile_flags_test = -DZEFFIRA_BUILD_TESTS=ON -DZEFFIRA_BUILD_BENCH=ON \
                      -DZEFFIRA_PACKAGE_DIR=$(abspath $(PACKAGE_BUILD))
 profile_flags_bench = -DZEFFIRA_BUILD_BENCH=ON
 
-.PHONY: all deps configure build run test test-unit install bench package format lint clean
+.PHONY: all deps configure build run test test-unit install bench package fuzz format lint clean
 
 all: build
 
@@ -66,6 +66,24 @@ package:
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; done
 	@for b in bench/*.sh; do [ -f "$$b" ] && BUILD=$(BUILD) bash "$$b" || true; done
+
+# Builds the core with clang and libFuzzer in $(FUZZ_BUILD) and runs each tests/fuzz/fuzz_*
+# target for FUZZ_SECONDS on a copy of its seeds; a crash stops with the failing input saved.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 20
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DZEFFIRA_FUZZ=ON \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for src in tests/fuzz/fuzz_*.cpp; do \
+		name=$$(basename $$src .cpp); short=$${name#fuzz_}; \
+		work=$(FUZZ_BUILD)/corpus/$$short; mkdir -p $$work $(FUZZ_BUILD)/crashes; \
+		echo "fuzz: $$name for $(FUZZ_SECONDS) s"; \
+		$(FUZZ_BUILD)/tests/fuzz/$$name -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_BUILD)/crashes/$$name- $$work tests/fuzz/corpus/$$short \
+			2>$(FUZZ_BUILD)/$$name.log || { tail -n 60 $(FUZZ_BUILD)/$$name.log; exit 1; }; \
+		grep -E 'stat::number_of_executed_units|stat::new_units_added' $(FUZZ_BUILD)/$$name.log; \
+	done
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,6 +1,8 @@
 #include "base/SettingsStore.h"
 
+#include "base/FileLock.h"
 #include "base/Logging.h"
+#include "base/SaveLeftovers.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,8 +15,12 @@ SettingsStore::SettingsStore(const QString &filePath, QObject *parent) : QObject
 {
     if (m_filePath.isEmpty())
         return;
-    m_values = readFile();
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
+    {
+        const FileLock lock(m_filePath + QStringLiteral(".lock"));
+        SaveLeftovers::remove(m_filePath);
+        m_values = readFile();
+    }
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &SettingsStore::reload);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &SettingsStore::reload);
     watch();
@@ -67,54 +73,78 @@ std::optional<QString> SettingsStore::optionalString(const QString &key) const
 
 void SettingsStore::setValue(const QString &key, const QJsonValue &value)
 {
-    if (value.isUndefined()) {
-        remove(key);
-        return;
-    }
-    if (m_values.contains(key) && m_values.value(key) == value)
-        return;
-    m_values.insert(key, value);
-    write();
-    Q_EMIT changed(key);
+    change(key, value);
 }
 
 void SettingsStore::remove(const QString &key)
 {
-    if (!m_values.contains(key))
-        return;
-    m_values.remove(key);
-    write();
-    Q_EMIT changed(key);
+    change(key, QJsonValue::Undefined);
+}
+
+void SettingsStore::change(const QString &key, const QJsonValue &value)
+{
+    QStringList changedKeys;
+    {
+        // Another process may have written other keys since we last read the file: they are
+        // taken over, not overwritten.
+        std::optional<FileLock> lock;
+        if (!m_filePath.isEmpty()) {
+            lock.emplace(m_filePath + QStringLiteral(".lock"));
+            changedKeys = adopt(readFile());
+        }
+        const bool same = value.isUndefined() ? !m_values.contains(key)
+                                              : m_values.contains(key) && m_values.value(key) == value;
+        if (!same) {
+            if (value.isUndefined())
+                m_values.remove(key);
+            else
+                m_values.insert(key, value);
+            write();
+            changedKeys.removeAll(key);
+            changedKeys.append(key);
+        }
+    }
+    // Announced outside the lock: a receiver may change settings in turn.
+    for (const QString &changedKey : std::as_const(changedKeys))
+        Q_EMIT changed(changedKey);
 }
 
 void SettingsStore::reload()
 {
     if (m_filePath.isEmpty())
         return;
-    const QJsonObject fresh = readFile();
-    const QJsonObject old = std::exchange(m_values, fresh);
+    const QStringList changedKeys = adopt(readFile());
     watch();
+    for (const QString &key : changedKeys)
+        Q_EMIT changed(key);
+}
+
+QStringList SettingsStore::adopt(const QJsonObject &fresh)
+{
+    const QJsonObject old = std::exchange(m_values, fresh);
     QStringList keys = old.keys();
     for (const QString &key : fresh.keys()) {
         if (!old.contains(key))
             keys.append(key);
     }
-    for (const QString &key : std::as_const(keys)) {
-        if (old.value(key) != fresh.value(key))
-            Q_EMIT changed(key);
-    }
+    keys.removeIf([&](const QString &key) { return old.value(key) == fresh.value(key); });
+    return keys;
 }
 
 void SettingsStore::write()
 {
     if (m_filePath.isEmpty())
         return;
+    // A symlink is followed (dotfile managers rely on it) and an existing file keeps its own mode;
+    // only a file we create is made private.
+    const bool created = !QFileInfo::exists(m_filePath);
     QSaveFile file(m_filePath);
     if (!file.open(QIODevice::WriteOnly)) {
         qCWarning(lcSystem, "Failed to write settings: %s", qUtf8Printable(file.errorString()));
         return;
     }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (created)
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     file.write(QJsonDocument(m_values).toJson(QJsonDocument::Indented));
     if (!file.commit())
         qCWarning(lcSystem, "Failed to write settings: %s", qUtf8Printable(file.errorString()));

@@ -1,6 +1,7 @@
 // The user's settings: a typed JSON object in $XDG_CONFIG_HOME/Zeffira/settings.json.
-// Every change is written at once (atomically, mode 0600); writes by other processes are
-// picked up and announced as one `changed` per key whose value differs.
+// Every change is written at once (atomically; a new file gets mode 0600), under a lock and on top
+// of what is in the file then, so that another process writing other keys loses nothing; writes
+// by other processes are picked up and announced as one `changed` per key whose value differs.
 #pragma once
 
 #include <QFileSystemWatcher>
@@ -34,6 +35,7 @@ public:
     // The stored value, Undefined when absent.
     QJsonValue value(const QString &key) const { return m_values.value(key); }
     bool contains(const QString &key) const { return m_values.contains(key); }
+    QStringList keys() const { return m_values.keys(); }
 
     // Typed reads: a value that is absent or of the wrong type reads as the key's default.
     bool boolValue(const QString &key) const;
@@ -52,6 +54,10 @@ Q_SIGNALS:
     void changed(const QString &key);
 
 private:
+    // Sets (or, with Undefined, removes) `key` in the file as it is now, under the lock.
+    void change(const QString &key, const QJsonValue &value);
+    // Takes `fresh` as the values; the keys whose values differ from before.
+    QStringList adopt(const QJsonObject &fresh);
     void write();
     void watch();
     QJsonObject readFile() const;

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QSet>
 
 namespace CatalogueCodec {
 
@@ -80,6 +81,107 @@ std::optional<QString> stringMember(const QJsonObject &object, const QString &ke
     return it->toString();
 }
 
+// Appends the JSON string starting after the opening quote at `p` (valid JSON) to `out`,
+// unescaped; returns the position after the closing quote.
+const char *readKey(const char *p, QString &out)
+{
+    const char *run = p;
+    for (;;) {
+        if (*p == '"') {
+            out += QString::fromUtf8(run, p - run);
+            return p + 1;
+        }
+        if (*p != '\\') {
+            ++p;
+            continue;
+        }
+        out += QString::fromUtf8(run, p - run);
+        const char escaped = p[1];
+        p += 2;
+        switch (escaped) {
+        case 'b':
+            out += QChar(0x08);
+            break;
+        case 'f':
+            out += QChar(0x0c);
+            break;
+        case 'n':
+            out += QChar(0x0a);
+            break;
+        case 'r':
+            out += QChar(0x0d);
+            break;
+        case 't':
+            out += QChar(0x09);
+            break;
+        case 'u':
+            out += QChar(char16_t(QByteArray(p, 4).toUShort(nullptr, 16)));
+            p += 4;
+            break;
+        default: // '"', '\\', '/'
+            out += QLatin1Char(escaped);
+        }
+        run = p;
+    }
+}
+
+// The first key that an object of `json` (valid JSON, as QJsonDocument accepted it) holds
+// twice, compared after unescaping; nothing when there is none. QJsonDocument keeps only one.
+std::optional<QString> repeatedKey(const QByteArray &json)
+{
+    struct Level {
+        bool isObject;
+        bool expectKey;
+        QSet<QString> keys;
+    };
+    QList<Level> levels;
+    const char *p = json.constData();
+    const char *const end = p + json.size();
+    while (p < end) {
+        switch (*p) {
+        case '{':
+            levels.append({true, true, {}});
+            ++p;
+            break;
+        case '[':
+            levels.append({false, false, {}});
+            ++p;
+            break;
+        case '}':
+        case ']':
+            levels.removeLast();
+            ++p;
+            break;
+        case ',':
+            if (!levels.isEmpty() && levels.last().isObject)
+                levels.last().expectKey = true;
+            ++p;
+            break;
+        case '"': {
+            if (levels.isEmpty() || !levels.last().expectKey) {
+                // A value: skip it.
+                for (++p; *p != '"'; ++p) {
+                    if (*p == '\\')
+                        ++p;
+                }
+                ++p;
+                break;
+            }
+            QString key;
+            p = readKey(p + 1, key);
+            levels.last().expectKey = false;
+            if (levels.last().keys.contains(key))
+                return key;
+            levels.last().keys.insert(key);
+            break;
+        }
+        default:
+            ++p;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<QJsonArray> parseArray(const QByteArray &json, QString *error)
 {
     QJsonParseError parseError;
@@ -92,6 +194,10 @@ std::optional<QJsonArray> parseArray(const QByteArray &json, QString *error)
     }
     if (!doc.isArray()) {
         fail(error, QStringLiteral("the top level is not an array"));
+        return std::nullopt;
+    }
+    if (const auto key = repeatedKey(json)) {
+        fail(error, QStringLiteral("an object has the key \"%1\" more than once").arg(*key));
         return std::nullopt;
     }
     return doc.array();
@@ -197,6 +303,11 @@ std::optional<Catalogue> decodeCatalogue(const QByteArray &json, QString *error)
 {
     if (auto catalogue = PlainCatalogueReader::read(json))
         return catalogue;
+    return decodeCatalogueDocument(json, error);
+}
+
+std::optional<Catalogue> decodeCatalogueDocument(const QByteArray &json, QString *error)
+{
     const auto array = parseArray(json, error);
     if (!array)
         return std::nullopt;

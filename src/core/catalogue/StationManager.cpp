@@ -1,7 +1,9 @@
 #include "catalogue/StationManager.h"
 
 #include "base/AppInfo.h"
+#include "base/FileLock.h"
 #include "base/Logging.h"
+#include "base/SaveLeftovers.h"
 #include "catalogue/CatalogueCodec.h"
 #include "catalogue/StationXMLParser.h"
 
@@ -29,6 +31,92 @@ StationCategory *findCategory(Catalogue &categories, const QString &name)
     return nullptr;
 }
 
+bool containsUrl(const Catalogue &categories, const QString &url)
+{
+    for (const StationCategory &category : categories) {
+        for (const RadioStation &station : category.stations) {
+            if (station.id() == url)
+                return true;
+        }
+    }
+    return false;
+}
+
+enum class AddOutcome { Added, EmptyName, Duplicate };
+
+// The rules of adding a station, for the user's additions and the legacy records alike: the name
+// trimmed and not empty, the URL not in the catalogue yet, no category name meaning the default.
+AddOutcome addTo(Catalogue &categories, const QString &name, const QString &url, const QString &category)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return AddOutcome::EmptyName;
+    if (containsUrl(categories, url))
+        return AddOutcome::Duplicate;
+    const QString categoryName = category.isEmpty() ? StationManager::DefaultCategoryName : category;
+    if (StationCategory *target = findCategory(categories, categoryName))
+        target->stations.append(RadioStation(trimmed, url));
+    else
+        categories.append(StationCategory(categoryName, {RadioStation(trimmed, url)}));
+    return AddOutcome::Added;
+}
+
+// Unpaired surrogates (a "\ud800" escape in the file) cannot be written as UTF-8: they are replaced
+// by U+FFFD. True when something was replaced.
+bool repairText(QString &text)
+{
+    if (text.isValidUtf16())
+        return false;
+    QString repaired;
+    repaired.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            repaired.append(c).append(text.at(++i));
+        } else {
+            repaired.append(c.isSurrogate() ? QChar(QChar::ReplacementCharacter) : c);
+        }
+    }
+    text = std::move(repaired);
+    return true;
+}
+
+bool repairText(Catalogue &categories)
+{
+    bool repaired = false;
+    for (StationCategory &category : categories) {
+        repaired |= repairText(category.name);
+        for (RadioStation &station : category.stations) {
+            repaired |= repairText(station.name);
+            repaired |= repairText(station.url);
+        }
+    }
+    return repaired;
+}
+
+// Tells whether the file still holds what we last read or wrote; not a security check.
+size_t digestOf(const QByteArray &bytes)
+{
+    return qHash(bytes, 0x5a3f) ^ size_t(bytes.size());
+}
+
+std::optional<QByteArray> readWhole(const QString &path, QString *problem = nullptr)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (problem)
+            *problem = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (problem)
+            *problem = file.errorString();
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 } // namespace
 
 StationManager::StationManager(QObject *parent)
@@ -43,6 +131,9 @@ StationManager::StationManager(const QString &folder, const QString &builtInPath
     QDir().mkpath(folder);
     m_fileURL = QDir(folder).filePath(QStringLiteral("stations.json"));
     loadStations();
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &StationManager::onFileChanged);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &StationManager::onFileChanged);
+    watch();
 }
 
 QString StationManager::defaultFolder()
@@ -55,6 +146,11 @@ QString StationManager::legacyFilePath() const
     return QFileInfo(m_fileURL).dir().filePath(QStringLiteral("custom-stations.json"));
 }
 
+QString StationManager::lockPath() const
+{
+    return m_fileURL + QStringLiteral(".lock");
+}
+
 void StationManager::setCategories(Catalogue categories)
 {
     m_categories = std::move(categories);
@@ -63,25 +159,34 @@ void StationManager::setCategories(Catalogue categories)
 
 void StationManager::loadStations()
 {
+    const FileLock lock(lockPath());
+    SaveLeftovers::remove(m_fileURL);
+    m_diskDigest.reset();
     if (QFileInfo::exists(m_fileURL)) {
-        QFile file(m_fileURL);
         QString problem;
-        if (!file.open(QIODevice::ReadOnly)) {
-            problem = file.errorString();
-        } else {
-            const QByteArray bytes = file.readAll();
-            if (file.error() != QFileDevice::NoError) {
-                problem = file.errorString();
-            } else if (auto decoded = CatalogueCodec::decodeCatalogue(bytes, &problem)) {
+        if (const auto bytes = readWhole(m_fileURL, &problem)) {
+            if (auto decoded = CatalogueCodec::decodeCatalogue(*bytes, &problem)) {
                 if (!decoded->isEmpty()) {
+                    m_diskDigest = digestOf(*bytes);
+                    const bool repaired = repairText(*decoded);
                     const auto count = decoded->size();
                     setCategories(std::move(*decoded));
                     qCInfo(lcStations, "Loaded %lld categories from disk", qint64(count));
+                    if (repaired) {
+                        // The user's bytes are kept as they are; the catalogue goes on with
+                        // U+FFFD in their place, and the file is written in that form.
+                        const QString aside = keepAside(m_fileURL, true);
+                        qCCritical(lcStations,
+                                   "Catalogue file holds text that cannot be saved as it is (unpaired "
+                                   "surrogates); kept a copy as %s",
+                                   qUtf8Printable(aside));
+                        writeCatalogue();
+                    }
+                    removeMergedLegacyFile();
                     return;
                 }
             }
         }
-        file.close();
         // An empty array is a plain empty catalogue; anything else may hold the user's
         // stations in a form we cannot read, so it must not be overwritten.
         if (!problem.isEmpty())
@@ -92,40 +197,144 @@ void StationManager::loadStations()
     setCategories(loadBuiltInStations(m_builtInPath));
     const bool merged = migrateLegacyStations();
     const bool saved = writeCatalogue();
-    // Deleted only once the merged stations are on disk; otherwise the next start retries.
-    if (merged && saved)
-        QFile::remove(legacyFilePath());
+    // Gone only once the merged stations are on disk; otherwise the next start retries. A file
+    // whose text had to be changed to be saved is kept aside, not deleted.
+    if (merged && saved) {
+        if (m_legacyRepaired) {
+            const QString aside = keepAside(legacyFilePath(), false);
+            qCCritical(
+                lcStations,
+                "Legacy file holds text that cannot be saved as it is (unpaired surrogates); kept it as %s",
+                qUtf8Printable(aside));
+        } else {
+            QFile::remove(legacyFilePath());
+        }
+    }
 }
 
 bool StationManager::migrateLegacyStations()
 {
-    QFile file(legacyFilePath());
-    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+    m_legacyRepaired = false;
+    const auto bytes = readWhole(legacyFilePath());
+    if (!bytes)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    const auto records = CatalogueCodec::decodeLegacyStations(bytes);
+    const auto records = CatalogueCodec::decodeLegacyStations(*bytes);
     if (!records)
         return false;
 
     qCInfo(lcStations, "Migrating %lld legacy stations", qint64(records->size()));
     Catalogue merged = m_categories;
-    for (const LegacyStation &record : *records) {
-        const QString categoryName = record.category.value_or(DefaultCategoryName);
-        RadioStation station(record.name, record.url);
-        if (StationCategory *category = findCategory(merged, categoryName))
-            category->stations.append(std::move(station));
-        else
-            merged.append(StationCategory(categoryName, {std::move(station)}));
+    qint64 refused = 0;
+    for (LegacyStation record : *records) {
+        m_legacyRepaired |= repairText(record.name) | repairText(record.url);
+        QString category = record.category.value_or(QString());
+        m_legacyRepaired |= repairText(category);
+        switch (addTo(merged, record.name, record.url, category)) {
+        case AddOutcome::Added:
+            break;
+        case AddOutcome::EmptyName:
+            ++refused;
+            qCWarning(lcStations, "Legacy station not migrated, its name is empty: %s",
+                      qUtf8Printable(record.url));
+            break;
+        case AddOutcome::Duplicate:
+            ++refused;
+            qCWarning(lcStations, "Legacy station not migrated, its URL is in the catalogue already: %s",
+                      qUtf8Printable(record.url));
+            break;
+        }
     }
+    if (refused > 0)
+        qCInfo(lcStations, "Migrated %lld legacy stations, refused %lld", qint64(records->size()) - refused,
+               refused);
     setCategories(std::move(merged));
     return true;
 }
 
+void StationManager::removeMergedLegacyFile()
+{
+    // A start cut off between saving the merged catalogue and deleting the legacy file.
+    const auto bytes = readWhole(legacyFilePath());
+    const auto records = bytes ? CatalogueCodec::decodeLegacyStations(*bytes) : std::nullopt;
+    if (!records)
+        return;
+    const bool allMerged =
+        std::all_of(records->cbegin(), records->cend(), [this](const LegacyStation &record) {
+            return containsUrl(m_categories, record.url) || record.name.trimmed().isEmpty();
+        });
+    if (allMerged && QFile::remove(legacyFilePath()))
+        qCInfo(lcStations, "Removed the legacy file: its stations are all in the catalogue");
+}
+
 void StationManager::saveStations()
 {
+    const FileLock lock(lockPath());
+    adoptFileChanges(true);
     writeCatalogue();
+}
+
+void StationManager::edit(const std::function<bool(Catalogue &)> &change)
+{
+    const FileLock lock(lockPath());
+    // Another process may have saved since we last read the file: the change applies to its
+    // catalogue, so that its edits are not overwritten.
+    adoptFileChanges(true);
+    Catalogue copy = m_categories;
+    if (!change(copy))
+        return;
+    setCategories(std::move(copy));
+    writeCatalogue();
+}
+
+bool StationManager::adoptFileChanges(bool beforeSave)
+{
+    const auto bytes = readWhole(m_fileURL);
+    if (!bytes)
+        return false; // gone or unreadable: ours is written at the next save
+    const size_t digest = digestOf(*bytes);
+    if (m_diskDigest == digest)
+        return false;
+    QString problem;
+    auto decoded = CatalogueCodec::decodeCatalogue(*bytes, &problem);
+    if (decoded && repairText(*decoded)) {
+        decoded.reset();
+        problem = QStringLiteral("unpaired surrogates");
+    }
+    if (!decoded) {
+        // A hand edit half done, or a form we cannot read: left alone while it is only read,
+        // kept aside before a save would replace it.
+        if (beforeSave) {
+            preserveDamagedFile(problem);
+            m_diskDigest.reset();
+        } else {
+            qCWarning(lcStations,
+                      "Catalogue file changed on disk but cannot be read (%s); keeping the catalogue",
+                      qUtf8Printable(problem));
+            m_diskDigest = digest;
+        }
+        return false;
+    }
+    m_diskDigest = digest;
+    qCInfo(lcStations, "Catalogue file changed on disk; loaded %lld categories", qint64(decoded->size()));
+    setCategories(std::move(*decoded));
+    return true;
+}
+
+void StationManager::onFileChanged()
+{
+    adoptFileChanges(false);
+    watch();
+}
+
+void StationManager::watch()
+{
+    // An atomic replace swaps the file's inode, which drops the file watch; the folder watch
+    // sees the new file appear and this re-adds it.
+    const QString dir = QFileInfo(m_fileURL).absolutePath();
+    if (!m_watcher.directories().contains(dir) && QFileInfo(dir).isDir())
+        m_watcher.addPath(dir);
+    if (!m_watcher.files().contains(m_fileURL) && QFileInfo::exists(m_fileURL))
+        m_watcher.addPath(m_fileURL);
 }
 
 bool StationManager::writeCatalogue()
@@ -140,10 +349,15 @@ bool StationManager::writeCatalogue()
         return false;
     }
 
+    // A symlink is followed (dotfile managers rely on it) and an existing file keeps its own mode;
+    // only a file we create is made private.
+    const bool created = !info.exists();
     QSaveFile file(m_fileURL);
     if (file.open(QIODevice::WriteOnly)) {
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (created)
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (file.write(bytes) == bytes.size() && file.commit()) {
+            m_diskDigest = digestOf(bytes);
             qCDebug(lcStations, "Saved %lld categories to disk", qint64(m_categories.size()));
             return true;
         }
@@ -155,15 +369,22 @@ bool StationManager::writeCatalogue()
     return false;
 }
 
-void StationManager::preserveDamagedFile(const QString &reason)
+QString StationManager::keepAside(const QString &path, bool copy)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = m_fileURL + QStringLiteral(".damaged-") + stamp;
+    QString aside = path + QStringLiteral(".damaged-") + stamp;
     for (int n = 2; QFileInfo::exists(aside); ++n)
-        aside = m_fileURL + QStringLiteral(".damaged-") + stamp + QLatin1Char('-') + QString::number(n);
-
+        aside = path + QStringLiteral(".damaged-") + stamp + QLatin1Char('-') + QString::number(n);
     // Renaming needs no read access, so even a file we cannot open is kept.
-    if (QFile::rename(m_fileURL, aside) || QFile::copy(m_fileURL, aside)) {
+    const bool kept =
+        copy ? QFile::copy(path, aside) : (QFile::rename(path, aside) || QFile::copy(path, aside));
+    return kept ? aside : QString();
+}
+
+void StationManager::preserveDamagedFile(const QString &reason)
+{
+    const QString aside = keepAside(m_fileURL, false);
+    if (!aside.isEmpty()) {
         qCCritical(lcStations, "Catalogue file could not be read (%s); kept it as %s", qUtf8Printable(reason),
                    qUtf8Printable(aside));
     } else {
@@ -174,112 +395,108 @@ void StationManager::preserveDamagedFile(const QString &reason)
 
 void StationManager::addStation(const QString &name, const QString &url, const QString &category)
 {
-    const QString categoryName = category.isEmpty() ? DefaultCategoryName : category;
-    const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty()) {
-        qCCritical(lcStations, "Attempted to add station with empty name");
-        return;
-    }
-    RadioStation station(trimmed, url);
-    for (const StationCategory &c : std::as_const(m_categories)) {
-        for (const RadioStation &s : c.stations) {
-            if (s.id() == station.id()) {
-                qCCritical(lcStations, "Station already exists: %s", qUtf8Printable(trimmed));
-                return;
-            }
+    edit([&](Catalogue &categories) {
+        const QString trimmed = name.trimmed();
+        switch (addTo(categories, name, url, category)) {
+        case AddOutcome::EmptyName:
+            qCCritical(lcStations, "Attempted to add station with empty name");
+            return false;
+        case AddOutcome::Duplicate:
+            qCCritical(lcStations, "Station already exists: %s", qUtf8Printable(trimmed));
+            return false;
+        case AddOutcome::Added:
+            break;
         }
-    }
-    if (StationCategory *target = findCategory(m_categories, categoryName))
-        target->stations.append(std::move(station));
-    else
-        m_categories.append(StationCategory(categoryName, {std::move(station)}));
-    Q_EMIT categoriesChanged();
-    qCInfo(lcStations, "Added station: %s to category: %s", qUtf8Printable(trimmed),
-           qUtf8Printable(categoryName));
-    saveStations();
+        qCInfo(lcStations, "Added station: %s to category: %s", qUtf8Printable(trimmed),
+               qUtf8Printable(category.isEmpty() ? DefaultCategoryName : category));
+        return true;
+    });
 }
 
 void StationManager::removeStation(const RadioStation &station)
 {
     qCInfo(lcStations, "Removing station: %s", qUtf8Printable(station.name));
-    for (StationCategory &category : m_categories)
-        category.stations.removeIf([&](const RadioStation &s) { return s.id() == station.id(); });
-    removeEmptyCategories(m_categories);
-    Q_EMIT categoriesChanged();
-    saveStations();
+    edit([&](Catalogue &categories) {
+        for (StationCategory &category : categories)
+            category.stations.removeIf([&](const RadioStation &s) { return s.id() == station.id(); });
+        removeEmptyCategories(categories);
+        return true;
+    });
 }
 
 void StationManager::moveStation(const RadioStation &station, const QString &toCategory)
 {
     qCInfo(lcStations, "Moving station %s to category %s", qUtf8Printable(station.name),
            qUtf8Printable(toCategory));
-    Catalogue copy = m_categories;
-    for (StationCategory &category : copy)
-        category.stations.removeIf([&](const RadioStation &s) { return s.id() == station.id(); });
-    if (StationCategory *target = findCategory(copy, toCategory))
-        target->stations.append(station);
-    else
-        copy.append(StationCategory(toCategory, {station}));
-    removeEmptyCategories(copy);
-    setCategories(std::move(copy));
-    saveStations();
+    edit([&](Catalogue &categories) {
+        for (StationCategory &category : categories)
+            category.stations.removeIf([&](const RadioStation &s) { return s.id() == station.id(); });
+        if (StationCategory *target = findCategory(categories, toCategory))
+            target->stations.append(station);
+        else
+            categories.append(StationCategory(toCategory, {station}));
+        removeEmptyCategories(categories);
+        return true;
+    });
 }
 
 void StationManager::moveStations(const QString &inCategory, QList<int> fromOffsets, int toOffset)
 {
-    StationCategory *category = findCategory(m_categories, inCategory);
-    if (!category) {
-        qCCritical(lcStations, "Cannot reorder: category not found");
-        return;
-    }
-    QList<RadioStation> &stations = category->stations;
-    const int count = int(stations.size());
-    // Offsets come from the view showing this category; anything outside it is dropped
-    // rather than trusted.
-    std::sort(fromOffsets.begin(), fromOffsets.end());
-    fromOffsets.erase(std::unique(fromOffsets.begin(), fromOffsets.end()), fromOffsets.end());
-    fromOffsets.removeIf([count](int i) { return i < 0 || i >= count; });
-    toOffset = std::clamp(toOffset, 0, count);
+    edit([&](Catalogue &categories) {
+        StationCategory *category = findCategory(categories, inCategory);
+        if (!category) {
+            qCCritical(lcStations, "Cannot reorder: category not found");
+            return false;
+        }
+        QList<RadioStation> &stations = category->stations;
+        const int count = int(stations.size());
+        // Offsets come from the view showing this category; anything outside it is dropped
+        // rather than trusted.
+        std::sort(fromOffsets.begin(), fromOffsets.end());
+        fromOffsets.erase(std::unique(fromOffsets.begin(), fromOffsets.end()), fromOffsets.end());
+        fromOffsets.removeIf([count](int i) { return i < 0 || i >= count; });
+        toOffset = std::clamp(toOffset, 0, count);
 
-    QList<RadioStation> moved;
-    moved.reserve(fromOffsets.size());
-    int insertAt = toOffset;
-    for (auto it = fromOffsets.crbegin(); it != fromOffsets.crend(); ++it) {
-        moved.prepend(stations.takeAt(*it));
-        if (*it < toOffset)
-            --insertAt;
-    }
-    for (qsizetype i = 0; i < moved.size(); ++i)
-        stations.insert(insertAt + i, std::move(moved[i]));
-
-    Q_EMIT categoriesChanged();
-    qCDebug(lcStations, "Reordered stations in category: %s", qUtf8Printable(inCategory));
-    saveStations();
+        QList<RadioStation> moved;
+        moved.reserve(fromOffsets.size());
+        int insertAt = toOffset;
+        for (auto it = fromOffsets.crbegin(); it != fromOffsets.crend(); ++it) {
+            moved.prepend(stations.takeAt(*it));
+            if (*it < toOffset)
+                --insertAt;
+        }
+        for (qsizetype i = 0; i < moved.size(); ++i)
+            stations.insert(insertAt + i, std::move(moved[i]));
+        qCDebug(lcStations, "Reordered stations in category: %s", qUtf8Printable(inCategory));
+        return true;
+    });
 }
 
 void StationManager::addCategory(const QString &name)
 {
-    const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty() || findCategory(m_categories, trimmed)) {
-        qCCritical(lcStations, "Cannot add category: empty or already exists");
-        return;
-    }
-    qCInfo(lcStations, "Adding category: %s", qUtf8Printable(trimmed));
-    m_categories.append(StationCategory(trimmed));
-    Q_EMIT categoriesChanged();
-    saveStations();
+    edit([&](Catalogue &categories) {
+        const QString trimmed = name.trimmed();
+        if (trimmed.isEmpty() || findCategory(categories, trimmed)) {
+            qCCritical(lcStations, "Cannot add category: empty or already exists");
+            return false;
+        }
+        qCInfo(lcStations, "Adding category: %s", qUtf8Printable(trimmed));
+        categories.append(StationCategory(trimmed));
+        return true;
+    });
 }
 
 void StationManager::removeCategory(const QString &name)
 {
-    const auto it = std::find_if(m_categories.begin(), m_categories.end(),
-                                 [&](const StationCategory &c) { return c.name == name; });
-    if (it == m_categories.end() || !it->stations.isEmpty()) {
-        qCCritical(lcStations, "Cannot remove category: not found or not empty");
-        return;
-    }
-    qCInfo(lcStations, "Removing category: %s", qUtf8Printable(name));
-    m_categories.erase(it);
-    Q_EMIT categoriesChanged();
-    saveStations();
+    edit([&](Catalogue &categories) {
+        const auto it = std::find_if(categories.begin(), categories.end(),
+                                     [&](const StationCategory &c) { return c.name == name; });
+        if (it == categories.end() || !it->stations.isEmpty()) {
+            qCCritical(lcStations, "Cannot remove category: not found or not empty");
+            return false;
+        }
+        qCInfo(lcStations, "Removing category: %s", qUtf8Printable(name));
+        categories.erase(it);
+        return true;
+    });
 }

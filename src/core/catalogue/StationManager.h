@@ -1,10 +1,15 @@
 // The one owner of the station catalogue: loads it at construction (file, else the built-in
 // list plus a one-time merge of the legacy file), edits it, and writes it whole after each change.
+// Each load-modify-save holds a lock beside the file and starts from what another process may
+// have saved meanwhile; the file is watched, so such a change also reaches the views at once.
 #pragma once
 
 #include "catalogue/StationCategory.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
+#include <functional>
+#include <optional>
 
 class StationManager : public QObject
 {
@@ -40,11 +45,26 @@ Q_SIGNALS:
 
 private:
     void setCategories(Catalogue categories);
+    // Runs `change` (false: nothing to save) on the catalogue as it is on disk now, and saves.
+    void edit(const std::function<bool(Catalogue &)> &change);
+    // Takes over a catalogue saved by someone else since we last read or wrote the file; one
+    // that cannot be read is kept aside when a save is about to replace it.
+    bool adoptFileChanges(bool beforeSave);
+    void onFileChanged();
+    void watch();
     bool writeCatalogue();
     void preserveDamagedFile(const QString &reason);
+    // Moves (or copies) `path` to "<path>.damaged-<time>"; the new path, or empty.
+    static QString keepAside(const QString &path, bool copy);
+    void removeMergedLegacyFile();
     QString legacyFilePath() const;
+    QString lockPath() const;
 
     Catalogue m_categories;
     QString m_fileURL;
     QString m_builtInPath;
+    // Of the file's bytes as we last read or wrote them; nothing when we do not know them.
+    std::optional<size_t> m_diskDigest;
+    bool m_legacyRepaired = false;
+    QFileSystemWatcher m_watcher;
 };

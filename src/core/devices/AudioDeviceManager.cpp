@@ -41,6 +41,7 @@ void AudioDeviceManager::setSelectedDeviceUID(const std::optional<QString> &uid)
     saveSelection();
     if (differs)
         Q_EMIT selectedDeviceUIDChanged();
+    updateRoute();
 }
 
 void AudioDeviceManager::setSelectedDeviceUIDText(const QString &uid)
@@ -56,6 +57,7 @@ void AudioDeviceManager::refreshDevices()
         // No sound server: nothing can be routed anywhere, so offer nothing. The choice stays,
         // because an unreadable list says nothing about whether the device is still there.
         setOutputDevices({});
+        updateRoute();
         return;
     }
 
@@ -80,6 +82,20 @@ void AudioDeviceManager::refreshDevices()
         if (!present)
             setSelectedDeviceUID(std::nullopt);
     }
+    updateRoute();
+}
+
+void AudioDeviceManager::updateRoute()
+{
+    std::optional<QString> routed;
+    if (m_selectedDeviceUID &&
+        std::any_of(m_outputDevices.cbegin(), m_outputDevices.cend(),
+                    [this](const AudioDevice &d) { return d.uid == *m_selectedDeviceUID; }))
+        routed = m_selectedDeviceUID;
+    if (routed == m_routedDeviceUID)
+        return;
+    m_routedDeviceUID = routed;
+    Q_EMIT routedDeviceUIDChanged();
 }
 
 void AudioDeviceManager::saveSelection()

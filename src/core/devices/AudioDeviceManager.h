@@ -34,6 +34,10 @@ public:
     QVariantList outputDeviceEntries() const;
 
     const std::optional<QString> &selectedDeviceUID() const { return m_selectedDeviceUID; }
+    // Where the stream goes: the choice while the sound server lists its device; the system
+    // default while it does not, or before the first list has come (a stored choice is not
+    // trusted until then: pulsesink given a sink that is gone fails the station).
+    const std::optional<QString> &routedDeviceUID() const { return m_routedDeviceUID; }
     // Stores the choice and saves it at once.
     void setSelectedDeviceUID(const std::optional<QString> &uid);
     QString selectedDeviceUIDText() const { return m_selectedDeviceUID.value_or(QString()); }
@@ -49,13 +53,16 @@ public:
 Q_SIGNALS:
     void outputDevicesChanged();
     void selectedDeviceUIDChanged();
+    void routedDeviceUIDChanged();
 
 private:
     void setOutputDevices(const QList<AudioDevice> &devices);
+    void updateRoute();
 
     QPointer<AudioDeviceSource> m_source;
     SettingsStore *m_settings;
     QList<AudioDevice> m_outputDevices;
     std::optional<QString> m_selectedDeviceUID;
+    std::optional<QString> m_routedDeviceUID;
     QMetaObject::Connection m_listener;
 };

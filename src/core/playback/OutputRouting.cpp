@@ -5,7 +5,7 @@
 
 void OutputRouting::follow(RadioPlayer *player, AudioDeviceManager *devices)
 {
-    const auto apply = [player, devices] { player->setOutputDevice(devices->selectedDeviceUID()); };
+    const auto apply = [player, devices] { player->setOutputDevice(devices->routedDeviceUID()); };
     apply();
-    QObject::connect(devices, &AudioDeviceManager::selectedDeviceUIDChanged, player, apply);
+    QObject::connect(devices, &AudioDeviceManager::routedDeviceUIDChanged, player, apply);
 }

@@ -1,6 +1,6 @@
 // The one link between the output-device choice and the player: the choice's owner is the device
-// manager; the player follows it from now on (including a choice dropped because its device went
-// away, which sends the stream back to the system default).
+// manager; the player follows its route from now on: the chosen device while the sound server
+// lists it, the system default otherwise (before the first list, or when the device went away).
 #pragma once
 
 class AudioDeviceManager;

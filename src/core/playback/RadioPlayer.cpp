@@ -14,13 +14,16 @@ using namespace std::chrono_literals;
 namespace {
 // Give the network and the sound server a moment after wake before touching the stream.
 constexpr auto kWakeDelay = 1500ms;
+// A slider drag or a scroll on the tray icon sends dozens of volumes a second; the settings file
+// is written at most once a second (and at quit), with the latest.
+constexpr auto kVolumeSaveDelay = 1000ms;
 } // namespace
 
 RadioPlayer::RadioPlayer(StreamBackend *backend, SettingsStore *settings, Scheduler *scheduler,
                          SleepMonitor *sleepMonitor, QObject *parent)
     : QObject(parent), m_backend(backend), m_settings(settings), m_scheduler(scheduler)
 {
-    setVolume(m_settings->doubleValue(SettingsKey::PlayerVolume));
+    applyVolume(m_settings->doubleValue(SettingsKey::PlayerVolume));
 
     // The backend reports only on the current stream, on the main thread.
     connect(m_backend, &StreamBackend::ready, this, [this] { handleItemStatus(ItemStatus::ReadyToPlay); });
@@ -37,6 +40,7 @@ RadioPlayer::RadioPlayer(StreamBackend *backend, SettingsStore *settings, Schedu
 
 RadioPlayer::~RadioPlayer()
 {
+    saveVolume();
     // Drop the stream's reports; the backend may outlive us.
     disconnect(m_backend, nullptr, this, nullptr);
 }
@@ -94,16 +98,32 @@ void RadioPlayer::stop()
 
 void RadioPlayer::setVolume(double volume)
 {
+    if (!applyVolume(volume) || m_volumeSavePending)
+        return;
+    m_volumeSavePending = true;
+    m_scheduler->schedule(kVolumeSaveDelay, this, [this] { saveVolume(); });
+}
+
+bool RadioPlayer::applyVolume(double volume)
+{
     // A hand-edited setting or a remote client must not push the sound server into gain
     // (or NaN); the slider's range is the valid one.
     if (std::isnan(volume))
-        return;
+        return false;
     volume = std::clamp(volume, 0.0, 1.0);
     const bool changed = volume != m_volume;
     m_volume = volume;
     m_backend->setVolume(float(volume));
     if (changed)
         Q_EMIT volumeChanged();
+    return changed;
+}
+
+void RadioPlayer::saveVolume()
+{
+    if (!std::exchange(m_volumeSavePending, false))
+        return;
+    m_settings->setValue(SettingsKey::PlayerVolume, m_volume);
 }
 
 void RadioPlayer::setOutputDevice(const std::optional<QString> &uid)

@@ -36,7 +36,8 @@ public:
     static inline const QString NoWorkingStationsMessage =
         QStringLiteral("Geen werkende stations beschikbaar");
 
-    // `sleepMonitor` may be null (no sleep handling). Everything passed in must outlive the player.
+    // `sleepMonitor` may be null (no sleep handling). Everything passed in must outlive the player,
+    // which saves a volume change still pending when it goes.
     RadioPlayer(StreamBackend *backend, SettingsStore *settings, Scheduler *scheduler,
                 SleepMonitor *sleepMonitor = nullptr, QObject *parent = nullptr);
     ~RadioPlayer() override;
@@ -63,6 +64,7 @@ public:
     Q_INVOKABLE void playStation(const QString &name, const QString &url) { play(RadioStation(name, url)); }
     Q_INVOKABLE void togglePlayPause();
     Q_INVOKABLE void stop();
+    // Applies at once; stored under "playerVolume" within a second.
     void setVolume(double volume);
     void setOutputDevice(const std::optional<QString> &uid);
     void setErrorMessage(const std::optional<QString> &message);
@@ -95,6 +97,9 @@ private:
     void updateNowPlayingInfo();
     void setNowPlaying(const std::optional<NowPlayingInfo> &info);
     void skipAfterFailure(const char *why);
+    // True when the volume changed.
+    bool applyVolume(double volume);
+    void saveVolume();
 
     StreamBackend *m_backend;
     SettingsStore *m_settings;
@@ -104,6 +109,7 @@ private:
     std::optional<RadioStation> m_currentStation;
     bool m_isPlaying = false;
     double m_volume = 0.5;
+    bool m_volumeSavePending = false;
     std::optional<QString> m_errorMessage;
     PlaybackState m_playbackState;
     std::optional<QString> m_audioDeviceUID;

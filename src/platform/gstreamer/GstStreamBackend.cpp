@@ -247,9 +247,9 @@ void GstStreamBackend::start(const QString &url)
     }
     s.pipeline = GST_ELEMENT(gst_object_ref_sink(pipeline));
     s.sink = makeAudioSink();
-    if (s.sinkIsPulse && m_device) {
-        g_object_set(s.sink, "device", m_device->toUtf8().constData(), nullptr);
-        s.sinkDevice = m_device;
+    if (s.sinkIsPulse && wantedDevice()) {
+        g_object_set(s.sink, "device", wantedDevice()->toUtf8().constData(), nullptr);
+        s.sinkDevice = wantedDevice();
     }
     // Audio only; the volume is applied in software so it works on every sink.
     g_object_set(s.pipeline, "uri", url.toUtf8().constData(), "flags", kPlayFlagAudio | kPlayFlagSoftVolume,
@@ -349,18 +349,26 @@ void GstStreamBackend::setVolume(float volume)
 
 void GstStreamBackend::setOutputDevice(const std::optional<QString> &deviceUid)
 {
+    if (deviceUid != m_device)
+        m_unavailableDevice.reset(); // a new choice is tried afresh
     m_device = deviceUid;
     applyDevice();
 }
 
+std::optional<QString> GstStreamBackend::wantedDevice() const
+{
+    return m_device == m_unavailableDevice ? std::nullopt : m_device;
+}
+
 void GstStreamBackend::applyDevice()
 {
-    if (!m_stream || !m_stream->pipeline || !m_stream->sinkIsPulse || m_stream->sinkDevice == m_device)
+    const std::optional<QString> device = wantedDevice();
+    if (!m_stream || !m_stream->pipeline || !m_stream->sinkIsPulse || m_stream->sinkDevice == device)
         return;
     Stream &s = *m_stream;
-    if (m_device) {
+    if (device) {
         // pulsesink moves a connected stream at once, or uses the name when it connects.
-        g_object_set(s.sink, "device", m_device->toUtf8().constData(), nullptr);
+        g_object_set(s.sink, "device", device->toUtf8().constData(), nullptr);
     } else if (s.phase == Stream::Phase::Playing) {
         g_object_set(s.sink, "device", kDefaultSinkName, nullptr);
     } else {
@@ -368,7 +376,7 @@ void GstStreamBackend::applyDevice()
         // while loading we cannot tell whether it is connected yet: reportReady applies it.
         return;
     }
-    s.sinkDevice = m_device;
+    s.sinkDevice = device;
 }
 
 gboolean GstStreamBackend::onBusMessage(GstBus *, GstMessage *message, gpointer data)
@@ -473,6 +481,19 @@ void GstStreamBackend::handleError(GstMessage *message)
                          g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_WRONG_TYPE) ||
                          g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_CODEC_NOT_FOUND) ||
                          g_error_matches(error, GST_CORE_ERROR, GST_CORE_ERROR_MISSING_PLUGIN))) {
+        // A pulsesink whose device is gone offers no caps, and playbin then reports the decoder
+        // as missing. Before that counts against the station, it gets a second start on the
+        // default device (a sink problem is never the station's failure); the device is tried
+        // again once it is chosen again.
+        if (s.sinkDevice && s.phase == Stream::Phase::Loading) {
+            m_unavailableDevice = s.sinkDevice;
+            qCWarning(lcPlayer, "Output device %s is not available; playing on the default device",
+                      qUtf8Printable(*s.sinkDevice));
+            g_clear_error(&error);
+            g_free(debug);
+            start(QString(s.url)); // replaces `s`
+            return;
+        }
         // An audio codec without a decoder is a different problem from a web page.
         if (s.missingDecoder.startsWith(QLatin1String("audio/")))
             text = QStringLiteral("no decoder for %1").arg(s.missingDecoder);

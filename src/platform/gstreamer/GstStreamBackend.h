@@ -64,6 +64,8 @@ private:
     void dropPipeline(Stream &stream);
     void dropStream();
     void applyDevice();
+    // The device to use: m_device, unless it turned out not to be there.
+    std::optional<QString> wantedDevice() const;
     GstElement *makeAudioSink();
 
     std::unique_ptr<Stream> m_stream;
@@ -72,6 +74,9 @@ private:
     quint64 m_generation = 0;
     float m_volume = 1.0f;
     std::optional<QString> m_device;
+    // A chosen device whose sink could not take the stream; the default is used until another
+    // choice is made.
+    std::optional<QString> m_unavailableDevice;
     QTimer m_watchdog;
     std::shared_ptr<Teardown> m_teardown;
 };

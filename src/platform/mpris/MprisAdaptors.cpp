@@ -3,6 +3,30 @@
 #include "base/AppInfo.h"
 #include "mpris/MprisService.h"
 
+#include <QMetaProperty>
+
+namespace {
+const QString kUnknownInterface = QStringLiteral("org.freedesktop.DBus.Error.UnknownInterface");
+const QString kUnknownProperty = QStringLiteral("org.freedesktop.DBus.Error.UnknownProperty");
+const QString kReadOnly = QStringLiteral("org.freedesktop.DBus.Error.PropertyReadOnly");
+const QString kInvalidArgs = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
+
+QString interfaceOf(const QObject *adaptor)
+{
+    const QMetaObject *meta = adaptor->metaObject();
+    return QString::fromLatin1(meta->classInfo(meta->indexOfClassInfo("D-Bus Interface")).value());
+}
+
+QVariantMap readAll(const QObject *adaptor)
+{
+    QVariantMap values;
+    const QMetaObject *meta = adaptor->metaObject();
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
+        values.insert(QString::fromLatin1(meta->property(i).name()), meta->property(i).read(adaptor));
+    return values;
+}
+} // namespace
+
 MprisRootAdaptor::MprisRootAdaptor(MprisService *service) : QDBusAbstractAdaptor(service), m_service(service)
 {
 }
@@ -101,4 +125,78 @@ void MprisPlayerAdaptor::OpenUri(const QString &, const QDBusMessage &message)
 {
     m_service->refuse(message, QStringLiteral("Opening URIs is not supported"),
                       QStringLiteral("org.freedesktop.DBus.Error.NotSupported"));
+}
+
+MprisPropertiesAdaptor::MprisPropertiesAdaptor(MprisService *service)
+    : QDBusAbstractAdaptor(service), m_service(service)
+{
+}
+
+QObject *MprisPropertiesAdaptor::adaptorFor(const QString &interfaceName, const QDBusMessage &message) const
+{
+    for (QObject *child : m_service->children()) {
+        if (child != this && qobject_cast<QDBusAbstractAdaptor *>(child) &&
+            interfaceOf(child) == interfaceName)
+            return child;
+    }
+    m_service->refuse(message, QStringLiteral("No interface %1 here").arg(interfaceName), kUnknownInterface);
+    return nullptr;
+}
+
+int MprisPropertiesAdaptor::propertyIndex(const QObject *adaptor, const QString &propertyName,
+                                          const QDBusMessage &message) const
+{
+    const QMetaObject *meta = adaptor->metaObject();
+    const int index = meta->indexOfProperty(propertyName.toLatin1().constData());
+    if (index >= meta->propertyOffset())
+        return index;
+    m_service->refuse(message, QStringLiteral("No property %1 here").arg(propertyName), kUnknownProperty);
+    return -1;
+}
+
+QDBusVariant MprisPropertiesAdaptor::Get(const QString &interfaceName, const QString &propertyName,
+                                         const QDBusMessage &message)
+{
+    const QObject *adaptor = adaptorFor(interfaceName, message);
+    const int index = adaptor ? propertyIndex(adaptor, propertyName, message) : -1;
+    if (index < 0)
+        return {};
+    return QDBusVariant(adaptor->metaObject()->property(index).read(adaptor));
+}
+
+QVariantMap MprisPropertiesAdaptor::GetAll(const QString &interfaceName, const QDBusMessage &message)
+{
+    if (interfaceName.isEmpty()) {
+        QVariantMap values;
+        for (const QObject *child : m_service->children()) {
+            if (child != this && qobject_cast<const QDBusAbstractAdaptor *>(child))
+                values.insert(readAll(child));
+        }
+        return values;
+    }
+    const QObject *adaptor = adaptorFor(interfaceName, message);
+    return adaptor ? readAll(adaptor) : QVariantMap();
+}
+
+void MprisPropertiesAdaptor::Set(const QString &interfaceName, const QString &propertyName,
+                                 const QDBusVariant &value, const QDBusMessage &message)
+{
+    QObject *adaptor = adaptorFor(interfaceName, message);
+    const int index = adaptor ? propertyIndex(adaptor, propertyName, message) : -1;
+    if (index < 0)
+        return;
+    const QMetaProperty property = adaptor->metaObject()->property(index);
+    if (!property.isWritable()) {
+        m_service->refuse(message, QStringLiteral("%1 is read-only").arg(propertyName), kReadOnly);
+        return;
+    }
+    if (value.variant().metaType() != property.metaType()) {
+        m_service->refuse(message,
+                          QStringLiteral("%1 takes a %2, not a %3")
+                              .arg(propertyName, QString::fromLatin1(property.typeName()),
+                                   QString::fromLatin1(value.variant().typeName())),
+                          kInvalidArgs);
+        return;
+    }
+    property.write(adaptor, value.variant());
 }

@@ -1,9 +1,12 @@
-// The two MPRIS interfaces as Qt D-Bus adaptors on MprisService; they only forward.
+// The two MPRIS interfaces as Qt D-Bus adaptors on MprisService; they only forward. A third
+// adaptor answers org.freedesktop.DBus.Properties for them, so that a property is set only with a
+// value of its own type.
 #pragma once
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -88,5 +91,35 @@ Q_SIGNALS:
     void Seeked(qlonglong position);
 
 private:
+    MprisService *m_service;
+};
+
+// Get, GetAll and Set of the two MPRIS interfaces. Qt's own handling converts whatever a client
+// sends to the property's type (the string "0.75", or true, became a volume); here a Set needs
+// the property's D-Bus type and is refused with InvalidArgs otherwise.
+class MprisPropertiesAdaptor : public QDBusAbstractAdaptor
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.DBus.Properties")
+public:
+    explicit MprisPropertiesAdaptor(MprisService *service);
+
+public Q_SLOTS:
+    QDBusVariant Get(const QString &interfaceName, const QString &propertyName, const QDBusMessage &message);
+    QVariantMap GetAll(const QString &interfaceName, const QDBusMessage &message);
+    void Set(const QString &interfaceName, const QString &propertyName, const QDBusVariant &value,
+             const QDBusMessage &message);
+
+Q_SIGNALS:
+    // Sent by MprisService itself; declared for the introspection data.
+    void PropertiesChanged(const QString &interfaceName, const QVariantMap &changedProperties,
+                           const QStringList &invalidatedProperties);
+
+private:
+    // The adaptor serving `interfaceName`, or null after answering the call with an error.
+    QObject *adaptorFor(const QString &interfaceName, const QDBusMessage &message) const;
+    // The property's index, or -1 after answering the call with an error.
+    int propertyIndex(const QObject *adaptor, const QString &propertyName, const QDBusMessage &message) const;
+
     MprisService *m_service;
 };

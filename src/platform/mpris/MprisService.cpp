@@ -21,6 +21,7 @@ const QString kGnomeService = QStringLiteral("org.gnome.SettingsDaemon.MediaKeys
 const QString kGnomePath = QStringLiteral("/org/gnome/SettingsDaemon/MediaKeys");
 const QString kGnomeInterface = QStringLiteral("org.gnome.SettingsDaemon.MediaKeys");
 const QString kNotTaken = QStringLiteral("org.mpris.MediaPlayer2.zeffira.Error.NotTaken");
+const QString kInvalidArgs = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
 
 QVariantMap rootProperties(const MprisService &service)
 {
@@ -57,6 +58,7 @@ MprisService::MprisService(RadioPlayer *player, const QDBusConnection &bus, QObj
 {
     new MprisRootAdaptor(this);
     new MprisPlayerAdaptor(this);
+    new MprisPropertiesAdaptor(this);
     for (auto signal : {&RadioPlayer::isPlayingChanged, &RadioPlayer::playbackStateChanged,
                         &RadioPlayer::volumeChanged, &RadioPlayer::currentStationChanged})
         connect(m_player, signal, this, &MprisService::schedulePropertiesChanged);
@@ -201,8 +203,22 @@ RemoteCommandStatus MprisService::run(RemoteCommand command)
     return status;
 }
 
+bool MprisService::takesNoArguments(const QDBusMessage &message)
+{
+    // Qt hands a call with any arguments to a slot that takes only the message.
+    if (message.signature().isEmpty())
+        return true;
+    refuse(message,
+           QStringLiteral("%1 takes no arguments, not \"%2\"")
+               .arg(message.member(), message.signature().left(64)),
+           kInvalidArgs);
+    return false;
+}
+
 void MprisService::dispatch(RemoteCommand command, const QDBusMessage &message)
 {
+    if (!takesNoArguments(message))
+        return;
     if (!isRegistered(command)) {
         refuse(message, QStringLiteral("Media controls are switched off"));
         return;
@@ -213,6 +229,8 @@ void MprisService::dispatch(RemoteCommand command, const QDBusMessage &message)
 
 void MprisService::stop(const QDBusMessage &message)
 {
+    if (!takesNoArguments(message))
+        return;
     if (!canControl()) {
         refuse(message, QStringLiteral("Media controls are switched off"));
         return;

@@ -43,7 +43,8 @@ public:
     QVariantMap metadata() const;
     double volume() const;
     void setVolume(double volume);
-    // Runs `command` and answers the caller with an error when it was not taken.
+    // Runs `command` and answers the caller with an error when it was not taken (InvalidArgs when
+    // the call came with arguments).
     void dispatch(RemoteCommand command, const QDBusMessage &message);
     void stop(const QDBusMessage &message);
     // Answers the call with a D-Bus error instead of the normal reply.
@@ -58,6 +59,8 @@ private:
     void sendPropertiesChanged();
     void updateKeyGrab();
     RemoteCommandStatus run(RemoteCommand command);
+    // True for a call without arguments; otherwise refuses it with InvalidArgs.
+    bool takesNoArguments(const QDBusMessage &message);
 
 private Q_SLOTS:
     void onGnomeMediaKey(const QString &application, const QString &key);

@@ -73,6 +73,11 @@ private Q_SLOTS:
         QTest::newRow("invalid utf-8") << QByteArray("[{\"name\":\"\xff\xfe\",\"stations\":[]}]");
         QTest::newRow("empty input") << QByteArray();
         QTest::newRow("deep nesting") << QByteArray(100000, char(91)) + QByteArray(100000, char(93));
+        // A repeated key is ambiguous: reading one of its values would silently drop the other.
+        QTest::newRow("stations twice")
+            << QByteArray(j("[{'name':'C','stations':[{'name':'A','url':'http://a/'}],'stations':[]}]"));
+        QTest::newRow("name twice, once escaped")
+            << QByteArray(j("[{'name':'C','stations':[{'name':'A','url':'http://a/','n\\u0061me':'B'}]}]"));
     }
 
     void rejectsWholeFile()
@@ -98,6 +103,8 @@ private Q_SLOTS:
 
         QVERIFY(!CatalogueCodec::decodeLegacyStations(j("[{'name':'A','url':'http://a/'},{'name':'B'}]")));
         QVERIFY(!CatalogueCodec::decodeLegacyStations(j("[{'name':'A','url':'http://a/','category':3}]")));
+        QVERIFY(
+            !CatalogueCodec::decodeLegacyStations(j("[{'name':'A','url':'http://a/','url':'http://b/'}]")));
     }
 };
 

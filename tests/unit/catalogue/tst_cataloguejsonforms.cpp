@@ -1,6 +1,7 @@
 // The catalogue decoder reads the usual file form directly and hands everything unusual to
 // QJsonDocument; its verdict and its records must be those of a plain QJsonDocument reading
-// on every form of the file: whitespace, key order, repeated and extra keys, escapes, UTF-8.
+// on every form of the file: whitespace, key order, repeated and extra keys, escapes, UTF-8. A
+// repeated key, which QJsonDocument settles by dropping a value, rejects the file.
 
 #include "catalogue/CatalogueCodec.h"
 
@@ -11,12 +12,31 @@
 
 namespace {
 
+// The number of object members in valid JSON: the colons outside strings.
+int memberCount(const QByteArray &json)
+{
+    int count = 0;
+    bool inString = false;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        if (inString && json[i] == '\\')
+            ++i;
+        else if (json[i] == '"')
+            inString = !inString;
+        else if (!inString && json[i] == ':')
+            ++count;
+    }
+    return count;
+}
+
 // The catalogue rules applied to QJsonDocument's reading, written out independently.
 std::optional<Catalogue> readWithQJsonDocument(const QByteArray &json)
 {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !doc.isArray())
+        return std::nullopt;
+    // Written out again, the document has fewer members than the text when a key was repeated.
+    if (memberCount(doc.toJson(QJsonDocument::Compact)) != memberCount(json))
         return std::nullopt;
     Catalogue catalogue;
     for (const QJsonValue &categoryValue : doc.array()) {

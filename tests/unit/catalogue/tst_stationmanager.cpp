@@ -6,6 +6,7 @@
 #include "support/LogCapture.h"
 #include "support/TestText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
@@ -71,6 +72,7 @@ private Q_SLOTS:
         QTest::newRow("invalid utf-8") << QByteArray("[{\"name\":\"\xc3\x28\",\"stations\":[]}]");
         QTest::newRow("deeply nested") << QByteArray(5000, '[') + QByteArray(5000, ']');
         QTest::newRow("50 MB of garbage") << QByteArray(50 * 1024 * 1024, 'x');
+        QTest::newRow("stations twice") << QByteArray(j("[{'name':'C','stations':[],'stations':[]}]"));
     }
 
     void damagedFileIsKeptAside()
@@ -120,28 +122,87 @@ private Q_SLOTS:
         CatalogueFixture fx;
         fx.writeLegacy(
             j("[{'name':'L1','url':'http://l/1','category':'Jazz'},"
-              "                           {'name':'L2','url':'http://l/2'},"
+              "                           {'name':' L2 ','url':'http://l/2'},"
               "                           {'name':'L3','url':'https://p.example/1','category':null},"
               "                           {'name':'L4','url':'http://l/4','category':'Jazz'},"
-              "                           {'name':'L5','url':'http://l/5','category':''}]"));
+              "                           {'name':'L5','url':'http://l/5','category':''},"
+              "                           {'name':'  ','url':'http://l/6'},"
+              "                           {'name':'L7','url':'http://l/1'}]"));
         LogCapture log;
         StationManager store(fx.folder(), fx.builtInPath());
 
+        // The rules of adding a station hold for migrated ones: names trimmed, no empty name, no
+        // URL twice, no category named "".
         Catalogue expected = CatalogueFixture::builtIn();
         expected[1].stations << RadioStation(QStringLiteral("L1"), QStringLiteral("http://l/1"))
                              << RadioStation(QStringLiteral("L4"), QStringLiteral("http://l/4"));
-        // A URL already in the built-in list is added again; an empty category name is used as it is.
-        expected << StationCategory(
-                        StationManager::DefaultCategoryName,
-                        {RadioStation(QStringLiteral("L2"), QStringLiteral("http://l/2")),
-                         RadioStation(QStringLiteral("L3"), QStringLiteral("https://p.example/1"))})
-                 << StationCategory(QString(),
-                                    {RadioStation(QStringLiteral("L5"), QStringLiteral("http://l/5"))});
+        expected << StationCategory(StationManager::DefaultCategoryName,
+                                    {RadioStation(QStringLiteral("L2"), QStringLiteral("http://l/2")),
+                                     RadioStation(QStringLiteral("L5"), QStringLiteral("http://l/5"))});
         QCOMPARE(store.categories(), expected);
         QCOMPARE(fx.savedCatalogue(), expected);
         QVERIFY(!QFile::exists(fx.legacyFile()));
-        QVERIFY(log.contains(QStringLiteral("stations"), QtInfoMsg,
-                             QStringLiteral("Migrating 5 legacy stations")));
+        QCOMPARE(log.texts(QStringLiteral("stations")).mid(1, 5),
+                 (QStringList{
+                     "Migrating 7 legacy stations",
+                     "Legacy station not migrated, its URL is in the catalogue already: https://p.example/1",
+                     "Legacy station not migrated, its name is empty: http://l/6",
+                     "Legacy station not migrated, its URL is in the catalogue already: http://l/1",
+                     "Migrated 4 legacy stations, refused 3"}));
+    }
+
+    void textThatCannotBeSavedAsItIs_data()
+    {
+        QTest::addColumn<bool>("legacy");
+        QTest::newRow("catalogue") << false;
+        QTest::newRow("legacy file") << true;
+    }
+
+    void textThatCannotBeSavedAsItIs()
+    {
+        QFETCH(bool, legacy);
+        CatalogueFixture fx;
+        const QByteArray bytes =
+            legacy ? j("[{'name':'Caf\\ud800e','url':'http://l/1'}]")
+                   : j("[{'name':'Eigen','stations':[{'name':'Caf\\ud800e','url':'http://l/1'}]}]");
+        legacy ? fx.writeLegacy(bytes) : fx.writeCatalogue(bytes);
+        StationManager store(fx.folder(), fx.builtInPath());
+
+        // The station is kept with U+FFFD in place of what UTF-8 cannot hold, and the user's
+        // bytes are kept aside exactly.
+        const RadioStation repaired(QStringLiteral("Caf\uFFFDe"), QStringLiteral("http://l/1"));
+        QCOMPARE(store.categories().constLast().stations, QList<RadioStation>{repaired});
+        QCOMPARE(fx.savedCatalogue(), store.categories());
+        const QString file = legacy ? fx.legacyFile() : fx.catalogueFile();
+        const QStringList copies = QDir(fx.folder()).entryList({QFileInfo(file).fileName() + ".damaged-*"});
+        QCOMPARE(copies.size(), 1);
+        QFile copy(fx.folder() + QLatin1Char('/') + copies.first());
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), bytes);
+        QVERIFY(!QFile::exists(fx.legacyFile()));
+    }
+
+    void legacyFileOfAFinishedMerge_data()
+    {
+        QTest::addColumn<QByteArray>("legacy");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("every station in the catalogue")
+            << j("[{'name':'p1','url':'https://p.example/1'},{'name':' ','url':'http://refused/'}]") << true;
+        QTest::newRow("one station missing")
+            << j("[{'name':'p1','url':'https://p.example/1'},{'name':'n','url':'http://new/'}]") << false;
+        QTest::newRow("unreadable") << QByteArray("[{") << false;
+    }
+
+    void legacyFileOfAFinishedMerge()
+    {
+        QFETCH(QByteArray, legacy);
+        QFETCH(bool, removed);
+        CatalogueFixture fx;
+        fx.writeCatalogue(CatalogueCodec::encodeCatalogue(CatalogueFixture::builtIn()));
+        fx.writeLegacy(legacy);
+        StationManager store(fx.folder(), fx.builtInPath());
+        QCOMPARE(QFile::exists(fx.legacyFile()), !removed);
+        QCOMPARE(store.categories(), CatalogueFixture::builtIn());
     }
 
     void malformedLegacyFileStays()

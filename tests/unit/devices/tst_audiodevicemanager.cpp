@@ -1,8 +1,12 @@
 // The output-device list rules and the stored choice, on a fake device source.
 #include "base/SettingsStore.h"
 #include "devices/AudioDeviceManager.h"
+#include "playback/OutputRouting.h"
+#include "playback/RadioPlayer.h"
 #include "support/FakeAudioDeviceSource.h"
+#include "support/FakeStreamBackend.h"
 #include "support/LogCapture.h"
+#include "support/ManualScheduler.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -240,6 +244,35 @@ private Q_SLOTS:
         deliverQueued(rig.manager.get());
         QCOMPARE(rig.manager->selectedDeviceUID(), std::nullopt);
         QVERIFY(!rig.settings.contains(key));
+    }
+
+    void playerGetsTheChoiceOnlyWhileListed_data()
+    {
+        QTest::addColumn<std::optional<Infos>>("listed");
+        QTest::addColumn<std::optional<QString>>("routed");
+        QTest::newRow("no list yet") << std::optional<Infos>() << std::optional<QString>();
+        QTest::newRow("listed without it")
+            << std::optional<Infos>(Infos{speakers}) << std::optional<QString>();
+        QTest::newRow("listed") << std::optional<Infos>(Infos{speakers, headset}) << headset.uid;
+    }
+
+    void playerGetsTheChoiceOnlyWhileListed()
+    {
+        QFETCH(std::optional<Infos>, listed);
+        QFETCH(std::optional<QString>, routed);
+        Rig rig(listed, QJsonValue(headset.uid.value()));
+        FakeStreamBackend backend;
+        ManualScheduler scheduler;
+        RadioPlayer player(&backend, &rig.settings, &scheduler);
+        OutputRouting::follow(&player, rig.manager.get());
+        player.play(RadioStation(QStringLiteral("A"), QStringLiteral("http://a.example/")));
+        QCOMPARE(backend.device, routed);
+
+        // The list that shows the device (again) routes the stream to it, unless it was dropped.
+        rig.source.set(Infos{speakers, headset});
+        rig.source.announce();
+        deliverQueued(rig.manager.get());
+        QCOMPARE(backend.device, listed && !routed ? std::nullopt : headset.uid);
     }
 
     void listenerStopsWithTheManager()

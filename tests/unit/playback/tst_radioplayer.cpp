@@ -207,8 +207,27 @@ private Q_SLOTS:
         QCOMPARE(rig.backend.volume, 0.25f);
         rig.radio->setVolume(std::nan(""));
         QCOMPARE(rig.radio->volume(), 0.25);
-        // A volume chosen during the run is not stored.
+        // Reading the stored value writes nothing back; the change is saved a second later.
         QCOMPARE(rig.settings.value(QStringLiteral("playerVolume")), stored);
+    }
+
+    void volumeIsSavedOnceASecondAndAtQuit()
+    {
+        Rig rig;
+        QSignalSpy written(&rig.settings, &SettingsStore::changed);
+        for (double v : {0.3, 0.4, 0.6})
+            rig.radio->setVolume(v);
+        rig.scheduler.advance(std::chrono::milliseconds(999));
+        QCOMPARE(written.size(), 0);
+        rig.scheduler.advance(std::chrono::milliseconds(1));
+        QCOMPARE(written.size(), 1);
+        QCOMPARE(rig.settings.value(QStringLiteral("playerVolume")), QJsonValue(0.6));
+
+        rig.radio->setVolume(0.7);
+        rig.radio.reset(); // quit before the second is over
+        QCOMPARE(rig.settings.value(QStringLiteral("playerVolume")), QJsonValue(0.7));
+        QCOMPARE(written.size(), 2);
+        QCOMPARE(RadioPlayer(&rig.backend, &rig.settings, &rig.scheduler).volume(), 0.7);
     }
 
     void outputDevice()
