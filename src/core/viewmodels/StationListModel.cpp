@@ -3,6 +3,7 @@
 #include "catalogue/StationFilter.h"
 #include "catalogue/StationManager.h"
 #include "playback/RadioPlayer.h"
+#include "viewmodels/PlayingMark.h"
 
 StationListModel::StationListModel(StationManager *stations, RadioPlayer *player, QObject *parent)
     : QAbstractListModel(parent), m_stations(stations), m_player(player)
@@ -13,6 +14,7 @@ StationListModel::StationListModel(StationManager *stations, RadioPlayer *player
         // Only the marks change with the player: no reset, so the list keeps its scroll position.
         connect(m_player, &RadioPlayer::currentStationChanged, this, &StationListModel::updateActive);
         connect(m_player, &RadioPlayer::isPlayingChanged, this, &StationListModel::updateActive);
+        connect(m_player, &RadioPlayer::playbackStateChanged, this, &StationListModel::updateActive);
     }
     m_activeUrl = currentActiveUrl();
     rebuild();
@@ -96,11 +98,7 @@ void StationListModel::rebuild()
 
 QString StationListModel::currentActiveUrl() const
 {
-    if (!m_player || !m_player->hasStation() || !m_player->isPlaying())
-        return QString();
-    // Never null while a station is selected, so an empty URL text still compares.
-    const QString url = m_player->currentStationUrl();
-    return url.isNull() ? QStringLiteral("") : url;
+    return m_player ? PlayingMark::markedUrl(*m_player) : QString();
 }
 
 void StationListModel::updateActive()

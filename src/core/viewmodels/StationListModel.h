@@ -24,7 +24,7 @@ public:
         UrlRole,                     // station: the URL text; header: empty
         CategoryRole,                // the name of the category the row belongs to
         IsFirstHeaderRole,           // header of the first displayed category
-        IsActiveRole,                // station playing now (same URL text, player playing)
+        IsActiveRole,                // the chosen station: loading, playing or paused (same URL text)
     };
     Q_ENUM(Role)
 
@@ -39,7 +39,7 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    // The URL whose rows are active, empty when none is.
+    // The URL whose rows are active, null when none is.
     QString activeUrl() const { return m_activeUrl; }
 
 Q_SIGNALS:

@@ -204,7 +204,7 @@ private Q_SLOTS:
         QTest::newRow("nothing selected") << "" << QStringList();
         QTest::newRow("loading counts as playing") << "play" << both;
         QTest::newRow("playing, both copies") << "play ready" << both;
-        QTest::newRow("paused") << "play ready toggle" << QStringList();
+        QTest::newRow("paused keeps the mark") << "play ready toggle" << both;
         QTest::newRow("resumed") << "play ready toggle toggle" << both;
         QTest::newRow("stopped") << "play ready stop" << QStringList();
         QTest::newRow("failed") << "play fail" << QStringList();
