@@ -68,6 +68,30 @@ QHash<int, QByteArray> StationListModel::roleNames() const
             {IsActiveRole, "isActive"}};
 }
 
+int StationListModel::stationRowAfter(int row, int step) const
+{
+    const int count = int(m_rows.size());
+    const auto isStation = [&](int i) { return i >= 0 && i < count && !m_rows.at(i).isHeader; };
+    if (row < 0 || row >= count) {
+        // Into the list from outside it: at the near end for Down, the far end for Up.
+        row = step > 0 ? -1 : count;
+    }
+    for (int i = row + (step > 0 ? 1 : -1); i >= 0 && i<count; i += step> 0 ? 1 : -1) {
+        if (isStation(i))
+            return i;
+    }
+    return isStation(row) ? row : -1;
+}
+
+bool StationListModel::playRow(int row)
+{
+    if (row < 0 || row >= m_rows.size() || m_rows.at(row).isHeader || !m_player)
+        return false;
+    const Row &station = m_rows.at(row);
+    m_player->play(RadioStation(station.name, station.url));
+    return true;
+}
+
 void StationListModel::rebuild()
 {
     const Catalogue filtered =

@@ -39,6 +39,15 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
+    // Keyboard selection: the next station row from `row` in direction `step` (+1 down, -1 up),
+    // passing over headers. From -1 (nothing selected) down is the first station and up the
+    // last; at either end the selection stays. -1 when the list has no station.
+    Q_INVOKABLE int stationRowAfter(int row, int step) const;
+    // The first station row, -1 when there is none: what Return plays when nothing is selected.
+    Q_INVOKABLE int firstStationRow() const { return stationRowAfter(-1, 1); }
+    // Plays the station of `row`; false (nothing happens) for a header or a row that is not there.
+    Q_INVOKABLE bool playRow(int row);
+
     // The URL whose rows are active, null when none is.
     QString activeUrl() const { return m_activeUrl; }
 
