@@ -19,7 +19,7 @@ QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue 
 {
     QList<TrayMenuEntry> menu;
     TrayMenuEntry panel =
-        entry(OpenPanel, QStringLiteral("Paneel openen"), QStringLiteral("zeffira-antenna"));
+        entry(OpenPanel, QStringLiteral("Paneel openen"), QStringLiteral("zeffira-antenna-symbolic"));
     panel.isDefault = true;
     menu << panel;
 
