@@ -106,8 +106,10 @@ TestCase {
         return [
             { tag: "spaces and a line break, selected category", name: "  Radio Zuid ",
               url: "  https://zuid.example/live.mp3\n", category: "", into: "Publiek" },
-            { tag: "category with surrounding spaces", name: "Radio Noord", url: "http://noord.example/",
+            { tag: "category with surrounding spaces, new: selected", name: "Radio Noord", url: "http://noord.example/",
               category: "  Regionaal  ", into: "Regionaal" },
+            { tag: "category in other letter case joins it", name: "Radio West", url: "HTTP://west.example/",
+              category: "jazz", into: "Jazz" },
         ]
     }
 
@@ -127,16 +129,19 @@ TestCase {
         const added = stations[stations.length - 1]
         compare(added.name, data.name.trim())
         compare(added.url, data.url.trim())
-        tab.selectedCategory = data.into
+        // The tab shows the category the station went to.
+        compare(tab.selectedCategory, data.into)
         compare(visibleStationNames().slice(-1)[0], data.name.trim())
     }
 
     function test_invalidInputKeepsAddDisabled_data() {
         return [
-            { tag: "blank name", name: "   ", url: "https://a.example/" },
-            { tag: "ftp", name: "A", url: "ftp://a.example/radio" },
-            { tag: "no scheme", name: "A", url: "a.example/radio" },
-            { tag: "upper-case scheme", name: "A", url: "HTTPS://a.example/radio" },
+            { tag: "blank name", name: "   ", url: "https://a.example/", reason: "Vul een naam in." },
+            { tag: "ftp", name: "A", url: "ftp://a.example/radio", reason: "De URL moet met http:// of https:// beginnen." },
+            { tag: "no scheme", name: "A", url: "a.example/radio", reason: "De URL moet met http:// of https:// beginnen." },
+            { tag: "no server", name: "A", url: "http:", reason: "De URL mist een servernaam." },
+            { tag: "another station's URL", name: "A", url: "https://jazz.example/sublime",
+              reason: "Deze URL hoort al bij 'Sublime' in 'Jazz'." },
         ]
     }
 
@@ -146,6 +151,7 @@ TestCase {
         sheet.name = data.name
         sheet.urlString = data.url
         verify(!child("addButton").enabled)
+        compare(findChild(sheet, "reasonLabel").text, data.reason)
         keyClick(Qt.Key_Return)
         verify(sheet.opened)
         compare(saved(), before)
@@ -153,11 +159,11 @@ TestCase {
         tryCompare(sheet, "opened", false)
     }
 
-    function test_upperCaseSchemeSubmittedShowsTheAlert() {
+    function test_submittingAnInvalidUrlShowsTheAlert() {
         const before = saved()
         const sheet = openAddSheet()
-        sheet.name = "Hoofdletters"
-        sheet.urlString = "HTTP://caps.example/radio"
+        sheet.name = "Zonder server"
+        sheet.urlString = "http:caps.example/radio"
         sheet.submitStation()
         const alert = child("invalidUrlAlert")
         tryCompare(alert, "opened", true)
@@ -168,17 +174,7 @@ TestCase {
         tryCompare(alert, "opened", false)
         // The sheet keeps its input.
         verify(sheet.opened)
-        compare(sheet.urlString, "HTTP://caps.example/radio")
-    }
-
-    function test_duplicateUrlIsRefusedSilently() {
-        const before = saved()
-        const sheet = openAddSheet()
-        sheet.name = "Nog een keer"
-        sheet.urlString = "https://jazz.example/sublime"
-        mouseClick(child("addButton"))
-        tryCompare(sheet, "opened", false)
-        compare(saved(), before)
+        compare(sheet.urlString, "http:caps.example/radio")
     }
 
     function test_escapeClosesTheSheetWithoutStoring() {
@@ -273,7 +269,8 @@ TestCase {
         const menu = child("stationMenu")
         tryCompare(menu, "opened", true)
         const moveMenu = child("moveMenu")
-        mouseClick(menu.itemAt(0))
+        compare(menu.itemAt(0).text, "Wijzig...")
+        mouseClick(menu.itemAt(1))
         tryCompare(moveMenu, "opened", true)
         compare(moveMenu.count, 2)
         compare(moveMenu.itemAt(0).text, "Leeg")
@@ -298,11 +295,16 @@ TestCase {
         keyClick(Qt.Key_Escape)
         tryCompare(alert, "opened", false)
         compare(savedCategory("Publiek").length, 2)
-        // Delete on the selected row asks the same; "Verwijder" removes it.
+        // Delete on the selected row asks the same; Return keeps it, "Verwijder" removes it.
         mouseClick(stationRow(0))
         keyClick(Qt.Key_Delete)
         tryCompare(alert, "opened", true)
         compare(findChild(alert, "alertMessage").text, "Weet je zeker dat je 'NPO Radio 1' wilt verwijderen?")
+        keyClick(Qt.Key_Return)
+        tryCompare(alert, "opened", false)
+        compare(savedCategory("Publiek").length, 2)
+        keyClick(Qt.Key_Delete)
+        tryCompare(alert, "opened", true)
         mouseClick(findChild(alert, "alertConfirm"))
         tryCompare(alert, "opened", false)
         compare(savedCategory("Publiek").map(s => s.name), ["NPO Klassiek"])
@@ -314,9 +316,10 @@ TestCase {
         mouseClick(categoryRow("Publiek"), 20, 10, Qt.RightButton)
         const busy = child("busyCategoryMenu")
         tryCompare(busy, "opened", true)
-        compare(busy.count, 1)
-        compare(busy.itemAt(0).text, "Categorie bevat stations")
-        compare(busy.itemAt(0).enabled, false)
+        compare(busy.count, 3)
+        compare(busy.itemAt(0).text, "Hernoem...")
+        compare(busy.itemAt(2).text, "Categorie bevat stations")
+        compare(busy.itemAt(2).enabled, false)
         busy.close()
         tryCompare(busy, "opened", false)
     }
@@ -326,13 +329,22 @@ TestCase {
         mouseClick(categoryRow("Leeg"), 20, 10, Qt.RightButton)
         const menu = child("emptyCategoryMenu")
         tryCompare(menu, "opened", true)
-        compare(menu.itemAt(0).text, "Verwijder categorie")
-        mouseClick(menu.itemAt(0))
+        compare(menu.itemAt(2).text, "Verwijder categorie")
+        mouseClick(menu.itemAt(2))
         const alert = child("deleteCategoryAlert")
         tryCompare(alert, "opened", true)
         compare(findChild(alert, "alertTitle").text, "Categorie verwijderen?")
         compare(findChild(alert, "alertMessage").text, "Weet je zeker dat je de categorie 'Leeg' wilt verwijderen?")
+        // Return is the safe answer of a destructive question: nothing is deleted.
+        verify(findChild(alert, "alertCancel").highlighted)
         keyClick(Qt.Key_Return)
+        tryCompare(alert, "opened", false)
+        compare(saved().map(c => c.name), ["Publiek", "Leeg", "Jazz"])
+        mouseClick(categoryRow("Leeg"), 20, 10, Qt.RightButton)
+        tryCompare(menu, "opened", true)
+        mouseClick(menu.itemAt(2))
+        tryCompare(alert, "opened", true)
+        mouseClick(findChild(alert, "alertConfirm"))
         tryCompare(alert, "opened", false)
         compare(saved().map(c => c.name), ["Publiek", "Jazz"])
         compare(tab.selectedCategory, "Publiek")
@@ -347,7 +359,7 @@ TestCase {
         mouseClick(categoryRow("Enig"), 20, 10, Qt.RightButton)
         const menu = child("emptyCategoryMenu")
         tryCompare(menu, "opened", true)
-        mouseClick(menu.itemAt(0))
+        mouseClick(menu.itemAt(2))
         const alert = child("deleteCategoryAlert")
         tryCompare(alert, "opened", true)
         mouseClick(findChild(alert, "alertConfirm"))
