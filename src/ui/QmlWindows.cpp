@@ -9,6 +9,7 @@
 #include <QQmlEngine>
 #include <QQuickStyle>
 #include <QScreen>
+#include <cmath>
 
 namespace {
 // A click on the tray icon first takes the focus from an open panel, which closes it; the
@@ -63,8 +64,11 @@ QPoint QmlWindows::logicalFromDevicePixels(const QPoint &devicePos)
         const QRect logical = screen->geometry();
         const qreal ratio = screen->devicePixelRatio();
         const QRect device(logical.topLeft(), (QSizeF(logical.size()) * ratio).toSize());
-        if (device.contains(devicePos))
-            return logical.topLeft() + QPointF(devicePos - logical.topLeft()).toPoint() / ratio;
+        if (device.contains(devicePos)) {
+            // The logical pixel a device pixel lies in, not the nearest one.
+            const QPointF offset = QPointF(devicePos - logical.topLeft()) / ratio;
+            return logical.topLeft() + QPoint(int(std::floor(offset.x())), int(std::floor(offset.y())));
+        }
     }
     return devicePos;
 }
@@ -76,8 +80,11 @@ void QmlWindows::togglePanel(const QPoint &globalPos)
         if (!m_panel)
             return;
         QObject::connect(m_panel, &QWindow::visibleChanged, m_panel, [this](bool visible) {
-            if (!visible)
+            // Only a closing by focus loss can be the start of a click on the tray icon.
+            if (!visible && m_panel->property("closedByFocusLoss").toBool())
                 m_panelHidden.start();
+            else if (!visible)
+                m_panelHidden.invalidate();
         });
         // The panel grows and shrinks with its content (a station starting, a search): it
         // stays against its anchor and on the screen.

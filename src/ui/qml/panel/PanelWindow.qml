@@ -14,6 +14,9 @@ Window {
     // The height the screen has for the panel where it opens (set by the shell).
     property real availableHeight: screen ? screen.desktopAvailableHeight : 1000
     readonly property alias menuView: menu
+    // Whether the last closing came from losing the focus (a click elsewhere, the tray icon
+    // included) rather than from the keyboard or the shell.
+    property bool closedByFocusLoss: false
 
     flags: Qt.Tool | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint
     color: Theme.background
@@ -26,8 +29,10 @@ Window {
     height: menu.implicitHeight
 
     onActiveChanged: {
-        if (!active && visible && hideOnDeactivate)
+        if (!active && visible && hideOnDeactivate) {
+            closedByFocusLoss = true
             hide()
+        }
     }
     // Follows the platform window's visibility, which changes exactly once per showing
     // (the `visible` property's signal may repeat).
@@ -36,6 +41,7 @@ Window {
             _shown = false
         } else if (!_shown) {
             _shown = true
+            closedByFocusLoss = false
             menu.prepareForShowing()
             requestActivate()
         }
