@@ -253,6 +253,8 @@ FocusScope {
                             acceptedButtons: Qt.LeftButton | Qt.RightButton
                             drag.target: dragProxy
                             drag.threshold: 6
+                            // The proxy keeps its place under the pointer, the threshold included.
+                            drag.smoothed: false
                             onPressed: mouse => {
                                 stationList.currentIndex = row.index
                                 stationList.forceActiveFocus()
