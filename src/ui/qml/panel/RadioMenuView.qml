@@ -343,6 +343,9 @@ FocusScope {
                 readonly property bool isHeader: kind === "header"
 
                 width: ListView.view.width - (stationList.scrolls ? listScrollBar.width : 0)
+                // The row the keyboard is on holds the list's focus.
+                Accessible.role: isHeader ? Accessible.Heading : Accessible.ListItem
+                Accessible.name: entry.name
                 height: isHeader ? headerLabel.y + headerLabel.implicitHeight + 4 : stationRow.implicitHeight
 
                 Label {
