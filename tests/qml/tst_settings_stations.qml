@@ -402,4 +402,137 @@ TestCase {
         compare(tab.newCategoryName, "")
         compare(saved().length, 3)
     }
+
+    function openStationMenu(index) {
+        mouseClick(stationRow(index), 40, 10, Qt.RightButton)
+        const menu = child("stationMenu")
+        tryCompare(menu, "opened", true)
+        return menu
+    }
+
+    function test_editStation() {
+        const menu = openStationMenu(1)
+        compare(menu.itemAt(0).text, "Wijzig...")
+        mouseClick(menu.itemAt(0))
+        const sheet = child("editStationSheet")
+        tryCompare(sheet, "opened", true)
+        compare(child("editNameField").text, "NPO Klassiek")
+        compare(child("editUrlField").text, "https://icecast.example/klassiek")
+        // The same rules as adding: another station's URL is refused, with the reason.
+        sheet.urlString = "https://jazz.example/sublime"
+        verify(!child("saveButton").enabled)
+        compare(findChild(sheet, "reasonLabel").text, "Deze URL hoort al bij 'Sublime' in 'Jazz'.")
+        keyClick(Qt.Key_Return)
+        verify(sheet.opened)
+        sheet.name = " Klassiek FM "
+        sheet.urlString = "HTTPS://klassiek.example/fm"
+        compare(findChild(sheet, "reasonLabel").text, "")
+        keyClick(Qt.Key_Return)
+        tryCompare(sheet, "opened", false)
+        // In place, saved.
+        compare(savedCategory("Publiek").map(s => s.name + " " + s.url),
+                ["NPO Radio 1 https://icecast.example/npo1", "Klassiek FM HTTPS://klassiek.example/fm"])
+        compare(visibleStationNames(), ["NPO Radio 1", "Klassiek FM"])
+    }
+
+    function test_renameCategory() {
+        mouseClick(categoryRow("Publiek"), 20, 10, Qt.RightButton)
+        const menu = child("busyCategoryMenu")
+        tryCompare(menu, "opened", true)
+        mouseClick(menu.itemAt(0))
+        const sheet = child("renameCategorySheet")
+        tryCompare(sheet, "opened", true)
+        compare(child("renameField").text, "Publiek")
+        sheet.name = "jazz"
+        verify(!child("renameButton").enabled)
+        compare(findChild(sheet, "reasonLabel").text, "Er is al een categorie 'Jazz'.")
+        sheet.name = "  Omroepen "
+        keyClick(Qt.Key_Return)
+        tryCompare(sheet, "opened", false)
+        compare(saved().map(c => c.name), ["Omroepen", "Leeg", "Jazz"])
+        // The selection follows the new name.
+        compare(tab.selectedCategory, "Omroepen")
+        compare(visibleStationNames(), ["NPO Radio 1", "NPO Klassiek"])
+    }
+
+    function test_emptyCategoryShowsAHint() {
+        verify(!child("emptyCategoryHint").visible)
+        mouseClick(categoryRow("Leeg"))
+        verify(child("emptyCategoryHint").visible)
+        verify(!child("placeholder").visible)
+    }
+
+    function test_listsByKeyboard() {
+        const categories = child("categoryList")
+        categories.forceActiveFocus()
+        keyClick(Qt.Key_Down)
+        compare(tab.selectedCategory, "Leeg")
+        keyClick(Qt.Key_Down)
+        compare(tab.selectedCategory, "Jazz")
+        verify(findChild(categoryRow("Jazz"), "focusRing").visible)
+        keyClick(Qt.Key_F10, Qt.ShiftModifier)
+        tryCompare(child("busyCategoryMenu"), "opened", true)
+        keyClick(Qt.Key_Escape)
+        tryCompare(child("busyCategoryMenu"), "opened", false)
+
+        // Into the station list: Alt+Down moves the station down, the Menu key opens its menu.
+        const stations = child("stationList")
+        stations.forceActiveFocus()
+        compare(stations.currentIndex, 0)
+        keyClick(Qt.Key_Down, Qt.AltModifier)
+        compare(savedCategory("Jazz").map(s => s.name), ["Jazz Radio Één", "Sublime"])
+        compare(stations.currentIndex, 1)
+        keyClick(Qt.Key_Up, Qt.AltModifier)
+        compare(savedCategory("Jazz").map(s => s.name), ["Sublime", "Jazz Radio Één"])
+        keyClick(Qt.Key_Menu)
+        const menu = child("stationMenu")
+        tryCompare(menu, "opened", true)
+        compare(menu.stationName, "Sublime")
+        keyClick(Qt.Key_Escape)
+        tryCompare(menu, "opened", false)
+    }
+
+    function test_dropTargetsWhatIsUnderThePointer() {
+        TestRig.setSetting("skipMoveConfirmation", true)
+        // Pressed low on the row and let go just inside the top edge of "Jazz": with the label's
+        // edge deciding, the row above ("Leeg") would get it.
+        const row = stationRow(0)
+        const start = row.mapToItem(view, row.width / 2, row.height - 3)
+        const target = categoryRow("Jazz")
+        const end = target.mapToItem(view, target.width / 2, 2)
+        mousePress(view, start.x, start.y)
+        for (let step = 1; step <= 8; ++step)
+            mouseMove(view, start.x + (end.x - start.x) * step / 8, start.y + (end.y - start.y) * step / 8)
+        mouseRelease(view, end.x, end.y)
+        compare(savedCategory("Jazz").map(s => s.name), ["Sublime", "Jazz Radio Één", "NPO Radio 1"])
+        compare(savedCategory("Leeg"), null)
+    }
+
+    function test_longNamesShowWhole() {
+        TestRig.setCatalogue('[{"name":"Een categorie met een naam die niet in de kolom past","stations":'
+                             + '[{"name":"Een station met een naam die niet in de lijst past, ook niet als het venster breed is",'
+                             + '"url":"https://lang.example/"}]}]')
+        const row = categoryRow("Een categorie met een naam die niet in de kolom past")
+        verify(findChild(row, "nameLabel").truncated)
+        mouseMove(row, 30, 10)
+        tryVerify(() => findChild(row, "nameLabel").ToolTip.visible)
+        // The column widens by dragging the divider.
+        const list = child("categoryList")
+        const before = list.width
+        const handleX = list.mapToItem(view, list.width + 2, 0).x
+        mouseDrag(view, handleX, 100, 120, 0)
+        tryVerify(() => list.width > before + 60, 1000, "column " + list.width)
+    }
+
+    function test_tabsByKeyboard() {
+        compare(view.currentTab, 1)
+        keyClick(Qt.Key_Tab, Qt.ControlModifier)
+        compare(view.currentTab, 0)
+        keyClick(Qt.Key_PageDown, Qt.ControlModifier)
+        compare(view.currentTab, 1)
+        keyClick(Qt.Key_PageUp, Qt.ControlModifier)
+        compare(view.currentTab, 0)
+        keyClick(Qt.Key_Backtab, Qt.ControlModifier | Qt.ShiftModifier)
+        compare(view.currentTab, 1)
+    }
 }
