@@ -117,7 +117,10 @@ ScrollView {
                     id: devicePicker
                     objectName: "outputDevicePicker"
                     Accessible.name: "Uitvoerapparaat"
-                    Layout.preferredWidth: 220
+                    // Wide enough for the longest entry ("Systeemstandaard (<device>)"), within reason.
+                    implicitContentWidthPolicy: ComboBox.WidestText
+                    Layout.preferredWidth: Math.max(220, implicitWidth)
+                    Layout.maximumWidth: 340
                     Layout.topMargin: 4
                     Layout.bottomMargin: 4
                     font.pixelSize: Theme.body
