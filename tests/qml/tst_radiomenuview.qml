@@ -178,10 +178,12 @@ TestCase {
                "playing row " + Theme.contrast(name.color, Theme.over(Theme.accentFill, Theme.background)))
         for (const colour of [Theme.primary, Theme.secondary, Theme.link, Theme.destructive])
             verify(Theme.contrast(colour, Theme.background) >= 4.5, colour + " on the panel")
+        // Red stays red: it is darkened, not lost.
+        verify(Theme.destructive.r > 0.5 && Theme.destructive.g < 0.2, "destructive " + Theme.destructive)
         // readable() mends what does not reach the ratio, and leaves alone what does.
         const lightBlue = Qt.color("#d6e5f0")
-        verify(Theme.contrast(Theme.readable(Qt.color("#308cc6"), lightBlue), lightBlue) >= 4.5)
-        compare(String(Theme.readable(Qt.color("#000000"), Qt.color("#ffffff"))), "#000000")
+        verify(Theme.contrast(Theme.readable("#308cc6", lightBlue), lightBlue) >= 4.5)
+        compare(String(Theme.readable("#000000", "#ffffff")), "#000000")
         const small = []
         let texts = 0
         walk(view, item => {

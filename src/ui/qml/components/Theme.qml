@@ -58,7 +58,9 @@ QtObject {
     // small steps until it reaches `ratio` (4.5 unless given); unchanged when it already does.
     function readable(fg, bg, ratio) {
         const needed = ratio === undefined ? 4.5 : ratio
-        let c = over(fg, bg)
+        // A colour given by name arrives as text.
+        let c = over(typeof fg === "string" ? Qt.color(fg) : fg, typeof bg === "string" ? Qt.color(bg) : bg)
+        bg = typeof bg === "string" ? Qt.color(bg) : bg
         const target = luminance(bg) > 0.18 ? 0 : 1
         for (let i = 0; i < 20 && contrast(c, bg) < needed; ++i)
             c = Qt.rgba(c.r + (target - c.r) * 0.1, c.g + (target - c.g) * 0.1, c.b + (target - c.b) * 0.1, 1)
