@@ -40,7 +40,19 @@ AbstractButton {
     ToolTip.visible: (hovered || visualFocus) && !deviceMenu.visible
     ToolTip.delay: 600
 
-    onClicked: deviceMenu.visible ? deviceMenu.close() : deviceMenu.popup(control, 0, control.height + 2)
+    onClicked: {
+        if (deviceMenu.visible) {
+            deviceMenu.close()
+            return
+        }
+        // As wide as its longest entry, within the panel; its right edge under the button's.
+        let widest = 0
+        for (let i = 0; i < deviceMenu.count; ++i)
+            widest = Math.max(widest, deviceMenu.itemAt(i).implicitWidth)
+        const room = control.Window.width > 0 ? control.Window.width - 8 : 290
+        deviceMenu.width = Math.min(room, Math.max(160, widest + deviceMenu.leftPadding + deviceMenu.rightPadding))
+        deviceMenu.popup(control, control.width - deviceMenu.width, control.height + 2)
+    }
 
     function choose(uid) {
         App.chooseOutputDevice(uid)
