@@ -361,6 +361,9 @@ FocusScope {
                                 color: Theme.secondary
                                 toolTipText: "Verwijder"
                                 Accessible.name: "Verwijder " + row.name
+                                // One Tab stop for the list, not one per row: Delete and the
+                                // context menu do the same from the keyboard.
+                                focusPolicy: Qt.NoFocus
                                 onClicked: tab.requestDelete(row.name, row.url)
                             }
                         }
