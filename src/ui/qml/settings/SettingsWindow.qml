@@ -17,6 +17,10 @@ Window {
     readonly property alias currentTab: view.currentTab
     readonly property alias view: view
 
+    // A closed sheet leaves the focus nowhere in particular: back to the view, so that keys
+    // (Escape included) reach it again.
+    onActiveFocusItemChanged: if (active && (activeFocusItem === null || activeFocusItem === contentItem)) view.forceActiveFocus()
+
     Shortcut {
         sequence: "Ctrl+W"
         onActivated: window.close()
