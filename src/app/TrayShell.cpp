@@ -22,10 +22,12 @@ namespace {
 // One notch of a mouse wheel is 120; it moves the volume by 5 %.
 constexpr double kVolumePerNotch = 0.05;
 
+// Symbolic icons: desktops draw them in their panel's text colour, so they show on dark and
+// light panels alike; where nothing recolours them, their own grey stands out on both.
 QString trayIconName(const QString &symbol)
 {
-    return symbol == QLatin1String("radio") ? QStringLiteral("zeffira-radio")
-                                            : QStringLiteral("zeffira-antenna");
+    return symbol == QLatin1String("radio") ? QStringLiteral("zeffira-radio-symbolic")
+                                            : QStringLiteral("zeffira-antenna-symbolic");
 }
 } // namespace
 

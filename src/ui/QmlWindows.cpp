@@ -9,6 +9,7 @@
 #include <QQmlEngine>
 #include <QQuickStyle>
 #include <QScreen>
+#include <cmath>
 
 namespace {
 // A click on the tray icon first takes the focus from an open panel, which closes it; the
@@ -55,6 +56,23 @@ QWindow *QmlWindows::loadWindow(const QString &file)
     return window;
 }
 
+QPoint QmlWindows::logicalFromDevicePixels(const QPoint &devicePos)
+{
+    // A screen's top-left corner is the same in both coordinate systems; within it, device
+    // pixels are the screen's device pixel ratio (QT_SCALE_FACTOR included) apart.
+    for (QScreen *screen : QGuiApplication::screens()) {
+        const QRect logical = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        const QRect device(logical.topLeft(), (QSizeF(logical.size()) * ratio).toSize());
+        if (device.contains(devicePos)) {
+            // The logical pixel a device pixel lies in, not the nearest one.
+            const QPointF offset = QPointF(devicePos - logical.topLeft()) / ratio;
+            return logical.topLeft() + QPoint(int(std::floor(offset.x())), int(std::floor(offset.y())));
+        }
+    }
+    return devicePos;
+}
+
 void QmlWindows::togglePanel(const QPoint &globalPos)
 {
     if (!m_panel) {
@@ -62,9 +80,15 @@ void QmlWindows::togglePanel(const QPoint &globalPos)
         if (!m_panel)
             return;
         QObject::connect(m_panel, &QWindow::visibleChanged, m_panel, [this](bool visible) {
-            if (!visible)
+            // Only a closing by focus loss can be the start of a click on the tray icon.
+            if (!visible && m_panel->property("closedByFocusLoss").toBool())
                 m_panelHidden.start();
+            else if (!visible)
+                m_panelHidden.invalidate();
         });
+        // The panel grows and shrinks with its content (a station starting, a search): it
+        // stays against its anchor and on the screen.
+        QObject::connect(m_panel, &QWindow::heightChanged, m_panel, [this] { placePanel(); });
     }
     if (m_panel->isVisible()) {
         m_panel->hide();
@@ -73,24 +97,35 @@ void QmlWindows::togglePanel(const QPoint &globalPos)
     if (m_panelHidden.isValid() && m_panelHidden.elapsed() < kClickAfterCloseMs)
         return;
 
-    // On X11 the panel drops from the click, kept on the screen; Wayland compositors place
-    // windows themselves.
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        const QPoint at = globalPos.isNull() ? QCursor::pos() : globalPos;
-        QScreen *screen = QGuiApplication::screenAt(at);
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        const QRect area = screen->availableGeometry();
-        const QSize size(m_panel->width(), m_panel->height());
-        const int x = std::clamp(at.x() - size.width() / 2, area.left(),
-                                 std::max(area.left(), area.right() - size.width()));
-        const int y = at.y() > area.center().y() ? at.y() - size.height() : at.y();
-        m_panel->setPosition(x,
-                             std::clamp(y, area.top(), std::max(area.top(), area.bottom() - size.height())));
-    }
+    const QPoint at = globalPos.isNull() ? QCursor::pos() : logicalFromDevicePixels(globalPos);
+    QScreen *screen = QGuiApplication::screenAt(at);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    m_panelArea = screen->availableGeometry();
+    m_panelAnchor = at;
+    // A tray at the bottom of the screen: the panel stands on the click and grows upwards.
+    m_panelOpensUpwards = at.y() > m_panelArea.center().y();
+    const int room = m_panelOpensUpwards ? at.y() - m_panelArea.top() : m_panelArea.bottom() + 1 - at.y();
+    m_panel->setProperty("availableHeight", std::clamp(room, 200, m_panelArea.height()));
+    placePanel();
     m_panel->show();
     m_panel->raise();
     m_panel->requestActivate();
+}
+
+void QmlWindows::placePanel()
+{
+    // On X11 the panel drops from the click, kept on the screen; Wayland compositors place
+    // windows themselves.
+    if (!m_panel || QGuiApplication::platformName() != QLatin1String("xcb") || m_panelArea.isEmpty())
+        return;
+    const QRect &area = m_panelArea;
+    const QSize size(m_panel->width(), m_panel->height());
+    const int x = std::clamp(m_panelAnchor.x() - size.width() / 2, area.left(),
+                             std::max(area.left(), area.right() + 1 - size.width()));
+    const int y = m_panelOpensUpwards ? m_panelAnchor.y() - size.height() : m_panelAnchor.y();
+    m_panel->setPosition(x,
+                         std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
 }
 
 bool QmlWindows::isPanelVisible() const
@@ -98,13 +133,16 @@ bool QmlWindows::isPanelVisible() const
     return m_panel && m_panel->isVisible();
 }
 
-void QmlWindows::showWindow(QPointer<QWindow> &window, const QString &file)
+void QmlWindows::showWindow(QPointer<QWindow> &window, const QString &file,
+                            const std::optional<QPoint> &position)
 {
     if (!window) {
         window = loadWindow(file);
         if (!window)
             return;
-        if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        if (position) {
+            window->setPosition(*position);
+        } else if (QScreen *screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
             window->setPosition(area.center() - QPoint(window->width() / 2, window->height() / 2));
         }
@@ -118,7 +156,20 @@ void QmlWindows::showWindow(QPointer<QWindow> &window, const QString &file)
 
 void QmlWindows::showSettings()
 {
-    showWindow(m_settingsWindow, QStringLiteral("settings/SettingsWindow.qml"));
+    const bool opening = !m_settingsWindow;
+    showWindow(m_settingsWindow, QStringLiteral("settings/SettingsWindow.qml"), m_settingsPosition);
+    if (!opening || !m_settingsWindow)
+        return;
+    // Closed is gone: the next opening builds a new window from the stored state, not one
+    // with the old error row, login switch, device list and selection. It opens where the
+    // user left this one.
+    QObject::connect(m_settingsWindow, &QWindow::visibleChanged, m_settingsWindow, [this](bool visible) {
+        if (visible || !m_settingsWindow)
+            return;
+        m_settingsPosition = m_settingsWindow->position();
+        m_settingsWindow->deleteLater();
+        m_settingsWindow = nullptr;
+    });
 }
 
 void QmlWindows::showAbout()

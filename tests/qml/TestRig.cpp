@@ -29,7 +29,7 @@ TestRig::~TestRig()
     publishViewObjects({});
 }
 
-void TestRig::publish()
+AppWindows::Objects TestRig::objects()
 {
     AppWindows::Objects objects;
     objects.player = m_player.get();
@@ -38,7 +38,17 @@ void TestRig::publish()
     objects.settings = &m_settings;
     objects.app = m_app.get();
     objects.generalSettings = m_general.get();
-    publishViewObjects(objects);
+    return objects;
+}
+
+void TestRig::publish()
+{
+    publishViewObjects(objects());
+}
+
+void TestRig::setDefaultDevice(const QString &uid)
+{
+    m_deviceSource.defaultUid = uid.isEmpty() ? std::nullopt : std::optional<QString>(uid);
 }
 
 void TestRig::registerInQml()
@@ -95,6 +105,7 @@ void TestRig::reset()
     m_player->stop();
     m_player->setVolume(0.5);
     m_app->chooseOutputDevice(QString());
+    m_deviceSource.defaultUid.reset();
     setDevices({});
     setCatalogue(defaultCatalogueJson());
     m_backend.calls.clear();

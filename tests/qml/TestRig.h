@@ -7,6 +7,7 @@
 
 #include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
+#include "desktop/AppWindows.h"
 #include "devices/AudioDeviceManager.h"
 #include "playback/RadioPlayer.h"
 #include "support/CatalogueFixture.h"
@@ -33,6 +34,8 @@ public:
 
     // Publishes the objects for the Zeffira module; call before an engine loads it.
     void publish();
+    // The objects as the shell hands them to the views library.
+    AppWindows::Objects objects();
     // Registers TestRig in QML (module ZeffiraTest); once per process.
     void registerInQml();
 
@@ -50,6 +53,10 @@ public:
     Q_INVOKABLE void setCatalogue(const QString &json);
     // [{id, uid, name}, ...]: the devices the fake sound server lists now.
     Q_INVOKABLE void setDevices(const QVariantList &devices);
+    // The device the sound server plays to by default ("" for none); read at the next refresh.
+    Q_INVOKABLE void setDefaultDevice(const QString &uid);
+    // How often the device list was read from the fake sound server.
+    int deviceReads() const { return m_deviceSource.reads; }
     // Sets or removes BETA in this process's environment.
     Q_INVOKABLE void setBeta(bool present);
     // Back to a stopped player with no failures, the default catalogue, volume 0.5, no device.

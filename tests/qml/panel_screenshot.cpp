@@ -1,4 +1,5 @@
-// Renders the station panel to PNG for review: with a station playing, and with a search.
+// Renders the station panel to PNG for review: with a station playing, with a search whose first
+// match the keyboard has selected, and with a search that finds nothing.
 // Usage: panel_screenshot <output folder> [built-in stations.xml]. Runs offscreen or under Xvfb.
 #include "Screenshots.h"
 #include "TestRig.h"
@@ -60,6 +61,11 @@ int main(int argc, char **argv)
     menu->setProperty("searchText", QStringLiteral("radio"));
     Screenshots::settle(600);
     if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-search.png")), "panel_screenshot"))
+        return 1;
+
+    menu->setProperty("searchText", QStringLiteral("zzz"));
+    Screenshots::settle(600);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-no-matches.png")), "panel_screenshot"))
         return 1;
     return 0;
 }

@@ -1,6 +1,6 @@
-// Renders the settings window to PNG for review: both tabs, the add-station sheet and the move
-// confirmation, on the built-in station list. Usage: settings_screenshot <output folder>
-// [stations.xml]. Runs offscreen or under Xvfb.
+// Renders the settings window to PNG for review: both tabs, the add-station sheet, the edit
+// sheet refusing another station's URL and the move confirmation, on the built-in station list. Usage:
+// settings_screenshot <output folder> [stations.xml]. Runs offscreen or under Xvfb.
 #include "Screenshots.h"
 #include "TestRig.h"
 
@@ -49,6 +49,8 @@ int main(int argc, char **argv)
     rig.setDevices(
         {QVariantMap{{"id", 1}, {"uid", "alsa_output.analog-stereo"}, {"name", "Ingebouwde audio"}},
          QVariantMap{{"id", 2}, {"uid", "bluez_sink.headphones"}, {"name", "Koptelefoon"}}});
+    rig.setDefaultDevice(QStringLiteral("alsa_output.analog-stereo"));
+    rig.devices()->refreshDevices();
     rig.publish();
 
     QQmlApplicationEngine engine;
@@ -89,6 +91,19 @@ int main(int argc, char **argv)
                            "settings_screenshot"))
         return 1;
     tab->setProperty("showingAddSheet", false);
+    Screenshots::settle(300);
+
+    if (QObject *sheet = child(window, "editStationSheet")) {
+        const RadioStation &edited = catalogue.at(0).stations.at(1);
+        QMetaObject::invokeMethod(sheet, "edit", Q_ARG(QVariant, edited.name), Q_ARG(QVariant, edited.id()));
+        sheet->setProperty("urlString", catalogue.at(0).stations.at(0).id());
+        Screenshots::settle(400);
+        if (!Screenshots::save(window, out.filePath(QStringLiteral("sheet-edit-station.png")),
+                               "settings_screenshot"))
+            return 1;
+        QMetaObject::invokeMethod(sheet, "close");
+        Screenshots::settle(300);
+    }
 
     auto *drop = tab->property("stationDrop").value<QObject *>();
     const RadioStation &moved = catalogue.at(0).stations.at(1);

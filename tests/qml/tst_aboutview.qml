@@ -45,7 +45,8 @@ TestCase {
         compare(badge.visible, data.beta)
         compare(badge.text, "BETA VERSIE")
         compare(badge.color, "#ffffff")
-        compare(badge.background.color, Theme.orange)
+        compare(badge.background.color, Theme.badgeOrange)
+        verify(Theme.contrast(badge.color, badge.background.color) >= 4.5)
         compare(badge.background.radius, 4)
     }
 

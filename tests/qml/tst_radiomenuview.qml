@@ -21,6 +21,7 @@ TestCase {
     SignalSpy { id: settingsSpy; target: App; signalName: "settingsRequested" }
     SignalSpy { id: aboutSpy; target: App; signalName: "aboutRequested" }
     SignalSpy { id: quitSpy; target: App; signalName: "quitRequested" }
+    SignalSpy { id: closeSpy; signalName: "closeRequested" }
 
     // The player refuses a station that failed until its stream works again, so every failure
     // below uses a URL no other test plays.
@@ -86,6 +87,136 @@ TestCase {
         settle(view)
     }
 
+    function typeText(text) {
+        for (const character of text)
+            keyClick(character)
+    }
+
+    // Every item under `item`, delegates included.
+    function walk(item, visit) {
+        visit(item)
+        const children = item.children || []
+        for (let i = 0; i < children.length; ++i)
+            walk(children[i], visit)
+    }
+
+    function test_keyboard() {
+        const view = createView()
+        closeSpy.target = view
+        closeSpy.clear()
+        view.prepareForShowing()
+        verify(child(view, "searchField").activeFocus)
+        // Rows: 0 H:PUBLIEK 1 NPO Radio 1 2 NPO Klassiek 3 H:LEEG 4 H:JAZZ 5 Sublime 6 Jazz Radio Één
+        typeText("sub")
+        compare(rowNames(view), ["H:JAZZ", "Sublime"])
+        compare(view.selectedRow, 1)
+        keyClick(Qt.Key_Return)
+        compare(Player.currentStationName, "Sublime")
+        TestRig.reportReady()
+
+        keyClick(Qt.Key_Escape)
+        compare(view.searchText, "")
+        compare(closeSpy.count, 0)
+        compare(view.selectedRow, -1)
+        keyClick(Qt.Key_Down)
+        compare(view.selectedRow, 1)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Down)
+        compare(view.selectedRow, 5)
+        verify(findChild(view.stationList.itemAtIndex(5), "selectionRing").visible)
+        keyClick(Qt.Key_Up)
+        compare(view.selectedRow, 2)
+        keyClick(Qt.Key_Return)
+        compare(Player.currentStationName, "NPO Klassiek")
+        TestRig.reportReady()
+
+        // Space pauses and resumes while the search is empty; with text it is a blank.
+        keyClick(Qt.Key_Space)
+        compare(Player.isPlaying, false)
+        keyClick(Qt.Key_Space)
+        compare(Player.isPlaying, true)
+        keyClick(Qt.Key_K)
+        keyClick(Qt.Key_Space)
+        compare(view.searchText, "k ")
+        compare(Player.isPlaying, true)
+
+        keyClick(Qt.Key_Escape)
+        keyClick(Qt.Key_Escape)
+        compare(closeSpy.count, 1)
+    }
+
+    function test_tabReachesEveryControlWithARing() {
+        const view = createView()
+        playAndWait(view, "NPO Radio 1", "https://icecast.example/npo1")
+        view.searchText = "npo"
+        view.prepareForShowing()
+        const reached = []
+        for (let i = 0; i < 15; ++i) {
+            keyClick(Qt.Key_Tab)
+            const item = view.Window.activeFocusItem
+            // A list passes the focus on to its current row; footer rows to their button.
+            const name = item.ListView.view ? item.ListView.view.objectName
+                                            : item.objectName !== "button" ? item.objectName : item.parent.objectName
+            if (reached.indexOf(name) >= 0)
+                break
+            reached.push(name)
+            if (item.visualFocus !== undefined)
+                verify(item.visualFocus, name + " shows that it has the focus")
+            verify(item.Accessible.name !== "", name + " has an accessible name")
+        }
+        compare(reached.sort(), ["aboutRow", "clearButton", "outputDeviceButton", "playPauseButton", "quitRow",
+                                 "searchField", "settingsRow", "stationList", "stopButton", "volumeSlider"])
+    }
+
+    function test_textIsReadable() {
+        const view = createView()
+        playAndWait(view, "NPO Radio 1", "https://icecast.example/npo1")
+        const row = stationRow(view, "NPO Radio 1")
+        const name = findChild(row, "nameLabel")
+        // The playing row's text on its own highlight, and the other text colours on the panel.
+        verify(Theme.contrast(name.color, Theme.over(Theme.accentFill, Theme.background)) >= 4.5,
+               "playing row " + Theme.contrast(name.color, Theme.over(Theme.accentFill, Theme.background)))
+        for (const colour of [Theme.primary, Theme.secondary, Theme.link, Theme.destructive])
+            verify(Theme.contrast(colour, Theme.background) >= 4.5, colour + " on the panel")
+        // Red stays red: it is darkened, not lost.
+        verify(Theme.destructive.r > 0.5 && Theme.destructive.g < 0.2, "destructive " + Theme.destructive)
+        // readable() mends what does not reach the ratio, and leaves alone what does.
+        const lightBlue = Qt.color("#d6e5f0")
+        verify(Theme.contrast(Theme.readable("#308cc6", lightBlue), lightBlue) >= 4.5)
+        compare(String(Theme.readable("#000000", "#ffffff")), "#000000")
+        const small = []
+        let texts = 0
+        walk(view, item => {
+            if (!item.visible || item.font === undefined || item.text === undefined)
+                return
+            ++texts
+            if (item.font.pixelSize < 11)
+                small.push(item.text + " " + item.font.pixelSize)
+        })
+        verify(texts > 10, texts + " texts")
+        compare(small, [])
+    }
+
+    function test_noMatchesSaysSo() {
+        const view = createView()
+        verify(!child(view, "noMatches").visible)
+        view.searchText = "xyz"
+        verify(child(view, "noMatches").visible)
+        compare(child(view, "noMatches").text, "Geen stations gevonden")
+        view.searchText = "npo"
+        verify(!child(view, "noMatches").visible)
+    }
+
+    function test_longHeadersEndInAnEllipsis() {
+        TestRig.setCatalogue('[{"name":"Een categorie met een naam die veel te lang is voor het paneel",'
+                             + '"stations":[{"name":"A","url":"https://a.example/"}]}]')
+        const view = createView()
+        const header = findChild(rows(view)[0], "categoryHeader")
+        compare(header.elide, Text.ElideRight)
+        verify(header.truncated)
+        verify(header.x + header.width <= view.stationList.width - 14)
+    }
+
     function test_noStationStartsWithDivider() {
         const view = createView()
         verify(!child(view, "nowPlayingRow").visible)
@@ -124,7 +255,9 @@ TestCase {
         compare(child(view, "currentStationLabel").text, "NPO Radio 1")
         compare(child(view, "playPauseButton").symbol, "play.circle.fill")
         compare(child(view, "playPauseButton").toolTipText, "Hervat")
-        verify(rows(view).every(r => r.kind === "header" || !r.isActive), "a row is marked while paused")
+        // Paused, the station keeps its highlight; only the speaker goes.
+        verify(stationRow(view, "NPO Radio 1").isActive, "the paused station keeps its mark")
+        verify(!findChild(stationRow(view, "NPO Radio 1"), "playingIcon").visible)
 
         mouseClick(child(view, "stopButton"))
         compare(Player.hasStation, false)
@@ -240,10 +373,10 @@ TestCase {
         compare(settings.label, "Instellingen...")
         compare(about.label, "Over Zeffira")
         compare(quit.label, "Sluit af")
-        compare(findChild(settings, "shortcutHint").text, "⌘,")
+        compare(findChild(settings, "shortcutHint").text, "Ctrl+,")
         verify(findChild(settings, "shortcutHint").visible)
         verify(!findChild(about, "shortcutHint").visible)
-        compare(findChild(quit, "shortcutHint").text, "⌘Q")
+        compare(findChild(quit, "shortcutHint").text, "Ctrl+Q")
         verify(findChild(quit, "shortcutHint").visible)
 
         mouseClick(settings)
@@ -254,12 +387,12 @@ TestCase {
         compare(quitSpy.count, 1)
         compare(settingsSpy.count, 1)
 
-        // The hints are no key bindings.
+        // The keys the hints name are bound.
         mouseClick(child(view, "searchField"))
         keyClick(Qt.Key_Q, Qt.ControlModifier)
         keyClick(Qt.Key_Comma, Qt.ControlModifier)
-        compare(quitSpy.count, 1)
-        compare(settingsSpy.count, 1)
+        compare(quitSpy.count, 2)
+        compare(settingsSpy.count, 2)
     }
 
     // The rule (entry into failed, 2.0 s after the latest one) is SkipBanner's, tested on its own.
@@ -298,6 +431,9 @@ TestCase {
         tryCompare(menu, "opened", true)
         compare(menu.count, 3)
         compare(menu.itemAt(0).text, "Systeemstandaard")
+        // One of many: radio markers, not check boxes.
+        verify(String(menu.itemAt(1).indicator).indexOf("RadioIndicator") >= 0, String(menu.itemAt(1).indicator))
+        compare(menu.itemAt(1).Accessible.role, Accessible.RadioButton)
         verify(menu.itemAt(0).checked)
         compare(menu.itemAt(1).text, "Luidspreker A")
         compare(menu.itemAt(2).text, "Koptelefoon")
@@ -316,5 +452,11 @@ TestCase {
         compare(TestRig.backendCalls[TestRig.backendCalls.length - 1], "device <default>")
         compare(icon.color, Theme.secondary)
         verify(menu.itemAt(0).checked)
+        menu.close()
+
+        // The system default names the device it stands for.
+        TestRig.setDefaultDevice("sink.b")
+        Devices.refreshDevices()
+        compare(menu.itemAt(0).text, "Systeemstandaard (Koptelefoon)")
     }
 }

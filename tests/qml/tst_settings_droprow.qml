@@ -43,7 +43,10 @@ TestCase {
                                           { isSelected: data.selected, isHovered: data.hovered, isTargeted: data.targeted })
         verify(Qt.colorEqual(row.rowBackground, data.fill), "fill " + row.rowBackground)
         compare(findChild(row, "countLabel").text, "0")
-        compare(findChild(row, "nameLabel").color, data.selected ? Theme.accent : Theme.primary)
+        const name = findChild(row, "nameLabel")
+        compare(String(name.color), String(data.selected ? Theme.accentText : Theme.primary))
+        // Readable on the row's own fill.
+        verify(Theme.contrast(name.color, Theme.over(row.rowBackground, Theme.background)) >= 4.5)
     }
 
     function test_hoverFollowsThePointer() {

@@ -21,9 +21,12 @@ public:
         return list;
     }
 
+    std::optional<QString> defaultDeviceUID() const override { return defaultUid; }
+
     void set(const std::optional<QList<DeviceInfo>> &devices) { list = devices; }
     void announce() { Q_EMIT devicesChanged(); }
 
     std::optional<QList<DeviceInfo>> list = QList<DeviceInfo>{};
+    std::optional<QString> defaultUid;
     mutable int reads = 0;
 };

@@ -87,11 +87,11 @@ class Peers:
                             "--address=unix:path=" + socket], stdout=subprocess.PIPE, text=True)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = proc.stdout.readline().strip()
 
-    def start_display(self):
+    def start_display(self, size="1280x800"):
         """A private X server (Xvfb), on a display number it picks itself."""
         require("Xvfb")
         read, write = os.pipe()
-        self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+        self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", size + "x24", "-nolisten", "tcp"],
                     pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write)
         with os.fdopen(read) as f:
@@ -100,6 +100,13 @@ class Peers:
             raise AssertionError("Xvfb did not start")
         self.env["DISPLAY"] = ":" + number
         self.env.pop("QT_QPA_PLATFORM", None)
+
+    def start_window_manager(self):
+        """openbox on the private display, as a desktop has one: it maps, focuses and stacks."""
+        require("openbox", "xprop")
+        self._spawn(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]).stdout, 15, "the window manager")
 
     def start_stream_server(self, lifetime=240):
         proc = self._spawn([sys.executable, os.path.join(FIXTURES, "stream_server.py"), "--lifetime", str(lifetime),

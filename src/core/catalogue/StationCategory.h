@@ -20,4 +20,15 @@ struct StationCategory {
 
 using Catalogue = QList<StationCategory>;
 
+// The name of the first category whose name equals `name` without regard to letter case, or a
+// null text. The panel shows headings in capitals, so "test" and "Test" would read as one.
+inline QString categoryNameIgnoringCase(const Catalogue &categories, const QString &name)
+{
+    for (const StationCategory &category : categories) {
+        if (category.name.compare(name, Qt::CaseInsensitive) == 0)
+            return category.name;
+    }
+    return QString();
+}
+
 Q_DECLARE_METATYPE(StationCategory)

@@ -39,6 +39,13 @@ public:
     void moveStations(const QString &inCategory, QList<int> fromOffsets, int toOffset);
     void addCategory(const QString &name);
     void removeCategory(const QString &name);
+    // Gives every station with the id of `station` the trimmed `newName` and `newUrl`, in place.
+    // Refused (logged) for a blank name, a station that is not in the catalogue, or a URL that
+    // another station already has.
+    void editStation(const RadioStation &station, const QString &newName, const QString &newUrl);
+    // Renames the first category named `name` to the trimmed `newName`. Refused (logged) when
+    // it is not found, or the new name is blank or names another category in any letter case.
+    void renameCategory(const QString &name, const QString &newName);
 
 Q_SIGNALS:
     void categoriesChanged();

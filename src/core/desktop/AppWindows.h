@@ -27,7 +27,8 @@ public:
 
     virtual ~AppWindows() = default;
 
-    // Shows the panel at `globalPos` (the click; null for the pointer's position), or hides it
+    // Shows the panel at `globalPos` (the click, in device pixels as the desktop reports it;
+    // null for the pointer's position), or hides it
     // when it is open.
     virtual void togglePanel(const QPoint &globalPos) = 0;
     virtual bool isPanelVisible() const = 0;

@@ -36,8 +36,8 @@ public:
     virtual void setStatus(Status status) = 0;
 
 Q_SIGNALS:
-    // Primary click; the position is in global screen coordinates (the cursor's where the
-    // tray does not say).
+    // Primary click; the position is in the desktop's device pixels, as StatusNotifierItem
+    // hosts report it, or null where the tray does not say (the pointer's position is meant).
     void activated(QPoint globalPos);
     // Middle click.
     void secondaryActivated(QPoint globalPos);

@@ -56,12 +56,14 @@ void AudioDeviceManager::refreshDevices()
     if (!listed) {
         // No sound server: nothing can be routed anywhere, so offer nothing. The choice stays,
         // because an unreadable list says nothing about whether the device is still there.
-        setOutputDevices({});
+        setOutputDevices({}, QString());
         updateRoute();
         return;
     }
 
     QList<AudioDevice> result;
+    const std::optional<QString> defaultUid = m_source->defaultDeviceUID();
+    QString defaultName;
     for (const AudioDeviceSource::DeviceInfo &info : *listed) {
         // An output device has at least one output stream with channels; only the first such
         // stream matters, and a device must give both its name and its UID to be offered.
@@ -71,8 +73,10 @@ void AudioDeviceManager::refreshDevices()
         if (!hasOutput || !info.name || !info.uid)
             continue;
         result.append(AudioDevice{info.id, *info.uid, *info.name});
+        if (info.uid == defaultUid)
+            defaultName = *info.name;
     }
-    setOutputDevices(result);
+    setOutputDevices(result, defaultName);
 
     if (m_selectedDeviceUID) {
         const bool present =
@@ -119,11 +123,12 @@ void AudioDeviceManager::startDeviceListener()
     });
 }
 
-void AudioDeviceManager::setOutputDevices(const QList<AudioDevice> &devices)
+void AudioDeviceManager::setOutputDevices(const QList<AudioDevice> &devices, const QString &defaultName)
 {
     // An equal list is not a change: views would redraw for nothing on every sink event.
-    if (devices == m_outputDevices)
+    if (devices == m_outputDevices && defaultName == m_defaultDeviceName)
         return;
     m_outputDevices = devices;
+    m_defaultDeviceName = defaultName;
     Q_EMIT outputDevicesChanged();
 }

@@ -24,6 +24,8 @@ class AudioDeviceManager : public QObject
     // Empty text is "no choice" (the system default); a readable UID is never empty.
     Q_PROPERTY(QString selectedDeviceUID READ selectedDeviceUIDText WRITE setSelectedDeviceUIDText NOTIFY
                    selectedDeviceUIDChanged)
+    // The name of the listed device the system plays to by default; empty when not known.
+    Q_PROPERTY(QString defaultDeviceName READ defaultDeviceName NOTIFY outputDevicesChanged)
 public:
     // Reads the stored choice, writes it back, lists the devices and starts listening.
     // `source` and `settings` must outlive the manager.
@@ -32,6 +34,7 @@ public:
 
     const QList<AudioDevice> &outputDevices() const { return m_outputDevices; }
     QVariantList outputDeviceEntries() const;
+    QString defaultDeviceName() const { return m_defaultDeviceName; }
 
     const std::optional<QString> &selectedDeviceUID() const { return m_selectedDeviceUID; }
     // Where the stream goes: the choice while the sound server lists its device; the system
@@ -56,12 +59,13 @@ Q_SIGNALS:
     void routedDeviceUIDChanged();
 
 private:
-    void setOutputDevices(const QList<AudioDevice> &devices);
+    void setOutputDevices(const QList<AudioDevice> &devices, const QString &defaultName);
     void updateRoute();
 
     QPointer<AudioDeviceSource> m_source;
     SettingsStore *m_settings;
     QList<AudioDevice> m_outputDevices;
+    QString m_defaultDeviceName;
     std::optional<QString> m_selectedDeviceUID;
     std::optional<QString> m_routedDeviceUID;
     QMetaObject::Connection m_listener;

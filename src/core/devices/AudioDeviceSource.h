@@ -31,6 +31,9 @@ public:
     // The devices in the order the platform lists them; nullopt while they cannot be read
     // (no sound server, or not connected yet).
     virtual std::optional<QList<DeviceInfo>> devices() const = 0;
+    // The UID of the device the system plays to when no device is chosen; nullopt when the
+    // platform does not say. A change of it is announced like a change of the list.
+    virtual std::optional<QString> defaultDeviceUID() const { return std::nullopt; }
 
 Q_SIGNALS:
     // The device list (or its availability) changed.

@@ -60,8 +60,8 @@ QString AppActions::iconFileName(const QString &symbolName)
         {QStringLiteral("info.circle"), QStringLiteral("info-circle.svg")},
         {QStringLiteral("power"), QStringLiteral("power.svg")},
         {QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("warning-triangle.svg")},
-        // The output-device button's own symbol (in place of a route picker).
-        {QStringLiteral("airplayaudio"), QStringLiteral("output-device.svg")},
+        // The output-device button's own symbol (in place of a route picker): a loudspeaker.
+        {QStringLiteral("hifispeaker"), QStringLiteral("speaker-output.svg")},
         // The settings window's Stations tab and its sheets.
         {QStringLiteral("folder"), QStringLiteral("folder.svg")},
         {QStringLiteral("folder.badge.plus"), QStringLiteral("folder-plus.svg")},

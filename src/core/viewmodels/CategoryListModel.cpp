@@ -78,8 +78,36 @@ bool CategoryListModel::canCreateCategory(const QString &typedName)
 
 QString CategoryListModel::createCategory(const QString &typedName)
 {
+    const QString name = trimSpacesAndTabs(typedName);
+    const QString existing =
+        m_stations ? categoryNameIgnoringCase(m_stations->categories(), name) : QString();
+    if (!existing.isNull())
+        return existing;
     addCategory(typedName);
-    return trimSpacesAndTabs(typedName);
+    return name;
+}
+
+QString CategoryListModel::renameProblem(const QString &name, const QString &typedName) const
+{
+    const QString wanted = typedName.trimmed();
+    if (wanted.isEmpty())
+        return QStringLiteral("Vul een naam in.");
+    for (const Row &row : m_rows) {
+        if (row.name != name && row.name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("Er is al een categorie '") + row.name + QStringLiteral("'.");
+    }
+    return QString();
+}
+
+QString CategoryListModel::renameCategory(const QString &name, const QString &typedName)
+{
+    if (!m_stations || !renameProblem(name, typedName).isEmpty()) {
+        if (m_stations)
+            m_stations->renameCategory(name, typedName); // refused there too, and logged
+        return name;
+    }
+    m_stations->renameCategory(name, typedName);
+    return typedName.trimmed();
 }
 
 QString CategoryListModel::deleteCategory(const QString &name, const QString &selected)

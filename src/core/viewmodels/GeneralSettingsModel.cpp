@@ -24,6 +24,17 @@ QString GeneralSettingsModel::loginErrorText(const QString &error)
     return QStringLiteral("Fout: ") + error + QStringLiteral(". Installeer de app via 'make install'.");
 }
 
+QString GeneralSettingsModel::systemDefaultLabelFor(const QString &deviceName)
+{
+    return deviceName.isEmpty() ? SystemDefaultLabel
+                                : SystemDefaultLabel + QStringLiteral(" (") + deviceName + QLatin1Char(')');
+}
+
+QString GeneralSettingsModel::systemDefaultLabel() const
+{
+    return systemDefaultLabelFor(m_devices ? m_devices->defaultDeviceName() : QString());
+}
+
 bool GeneralSettingsModel::showStationInMenuBar() const
 {
     return m_settings->boolValue(SettingsKey::ShowStationInMenuBar);
@@ -110,7 +121,7 @@ void GeneralSettingsModel::setLoginError(const QString &text)
 QVariantList GeneralSettingsModel::outputDeviceOptions() const
 {
     QVariantList options{
-        QVariantMap{{QStringLiteral("label"), SystemDefaultLabel}, {QStringLiteral("uid"), QString()}}};
+        QVariantMap{{QStringLiteral("label"), systemDefaultLabel()}, {QStringLiteral("uid"), QString()}}};
     if (!m_devices)
         return options;
     for (const AudioDevice &device : m_devices->outputDevices()) {

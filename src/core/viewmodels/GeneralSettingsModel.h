@@ -24,7 +24,9 @@ class GeneralSettingsModel : public QObject
     Q_PROPERTY(bool launchAtLogin READ launchAtLogin WRITE setLaunchAtLogin NOTIFY launchAtLoginChanged)
     // The whole error row, or empty when there is none.
     Q_PROPERTY(QString loginError READ loginError NOTIFY loginErrorChanged)
-    // "Systeemstandaard" (uid "") then one map {label, uid, id} per output device.
+    // The system default's entry: "Systeemstandaard", with the device it stands for when known.
+    Q_PROPERTY(QString systemDefaultLabel READ systemDefaultLabel NOTIFY outputDeviceOptionsChanged)
+    // The system default (uid "") then one map {label, uid, id} per output device.
     Q_PROPERTY(QVariantList outputDeviceOptions READ outputDeviceOptions NOTIFY outputDeviceOptionsChanged)
     // The chosen device's uid, "" for the system default.
     Q_PROPERTY(QString selectedOutputDevice READ selectedOutputDevice NOTIFY selectedOutputDeviceChanged)
@@ -35,6 +37,9 @@ public:
                          QObject *parent = nullptr);
 
     static QString loginErrorText(const QString &error);
+    // "Systeemstandaard (<device>)", or "Systeemstandaard" when the device is not known.
+    static QString systemDefaultLabelFor(const QString &deviceName);
+    QString systemDefaultLabel() const;
 
     bool showStationInMenuBar() const;
     void setShowStationInMenuBar(bool show);

@@ -43,10 +43,25 @@ std::optional<QString> StationInput::schemeOf(const QString &urlText)
 std::optional<QString> StationInput::streamUrl(const QString &urlText)
 {
     const QString text = trimmed(urlText);
+    return urlProblem(text).isEmpty() ? std::optional<QString>(text) : std::nullopt;
+}
+
+QString StationInput::urlProblem(const QString &urlText)
+{
+    const QString text = trimmed(urlText);
+    if (text.isEmpty())
+        return UrlMissing;
+    if (!isParsableUrl(text))
+        return UrlNotParsable;
+    // Schemes are case-insensitive; the text keeps the letters as typed.
     const std::optional<QString> scheme = schemeOf(text);
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
-        return text;
-    return std::nullopt;
+    if (!scheme || (scheme->compare(QLatin1String("http"), Qt::CaseInsensitive) != 0 &&
+                    scheme->compare(QLatin1String("https"), Qt::CaseInsensitive) != 0))
+        return UrlSchemeWrong;
+    // "http:" or "http:/x" parse, but name no server to ask.
+    if (QUrl(text, QUrl::StrictMode).host().isEmpty())
+        return UrlHostMissing;
+    return QString();
 }
 
 bool StationInput::isValidInput(const QString &name, const QString &urlText)
@@ -54,9 +69,40 @@ bool StationInput::isValidInput(const QString &name, const QString &urlText)
     return !trimmed(name).isEmpty() && streamUrl(urlText).has_value();
 }
 
+QString StationInput::disabledReason(const QString &name, const QString &urlText, const QString &ownUrl) const
+{
+    if (trimmed(name).isEmpty())
+        return NameMissing;
+    const QString problem = urlProblem(urlText);
+    if (!problem.isEmpty() || !m_stations)
+        return problem;
+    // The store refuses a URL that is already there; say so instead of closing silently.
+    const QString url = trimmed(urlText);
+    if (url == ownUrl)
+        return QString();
+    for (const StationCategory &category : m_stations->categories()) {
+        for (const RadioStation &station : category.stations) {
+            if (station.id() == url) {
+                return QStringLiteral("Deze URL hoort al bij '") + station.name + QStringLiteral("' in '") +
+                       category.name + QStringLiteral("'.");
+            }
+        }
+    }
+    return QString();
+}
+
 QString StationInput::categoryPlaceholder(const QString &defaultCategory)
 {
     return defaultCategory.isEmpty() ? StationManager::DefaultCategoryName : defaultCategory;
+}
+
+QString StationInput::categoryFor(const QString &category, const QString &defaultCategory) const
+{
+    const QString chosen = trimmed(category);
+    const QString name = chosen.isEmpty() ? defaultCategory : chosen;
+    const QString existing =
+        m_stations ? categoryNameIgnoringCase(m_stations->categories(), name) : QString();
+    return existing.isNull() ? name : existing;
 }
 
 StationInput::Outcome StationInput::submit(const QString &name, const QString &urlText,
@@ -67,14 +113,35 @@ StationInput::Outcome StationInput::submit(const QString &name, const QString &u
         return Outcome::InvalidUrl;
     // The name is not checked again: the button is only enabled with one, and the store
     // refuses a blank name itself.
-    const QString chosen = trimmed(category);
     if (m_stations)
-        m_stations->addStation(trimmed(name), *url, chosen.isEmpty() ? defaultCategory : chosen);
+        m_stations->addStation(trimmed(name), *url, categoryFor(category, defaultCategory));
     return Outcome::Submitted;
 }
 
-bool StationInput::submitStation(const QString &name, const QString &urlText, const QString &category,
-                                 const QString &defaultCategory)
+QString StationInput::submitStation(const QString &name, const QString &urlText, const QString &category,
+                                    const QString &defaultCategory)
 {
-    return submit(name, urlText, category, defaultCategory) == Outcome::Submitted;
+    if (submit(name, urlText, category, defaultCategory) != Outcome::Submitted)
+        return QString();
+    const QString filed = categoryFor(category, defaultCategory);
+    return filed.isEmpty() ? StationManager::DefaultCategoryName : filed;
+}
+
+bool StationInput::editStation(const QString &url, const QString &name, const QString &newUrlText)
+{
+    const std::optional<QString> newUrl = streamUrl(newUrlText);
+    if (!newUrl)
+        return false;
+    if (!m_stations)
+        return true;
+    // The old name only names it in the log; the store finds the station by its URL.
+    RadioStation station(QString(), url);
+    for (const StationCategory &category : m_stations->categories()) {
+        for (const RadioStation &s : category.stations) {
+            if (s.id() == url && station.name.isNull())
+                station.name = s.name;
+        }
+    }
+    m_stations->editStation(station, trimmed(name), *newUrl);
+    return true;
 }

@@ -1,5 +1,7 @@
-// The add-station sheet's rules: when its input may be submitted, and submitting it to the
-// station store (trimmed, filed under the chosen or default category). Does not own the store.
+// The station sheets' rules (adding and "Wijzig..."): when their input may be submitted and, if
+// not, the reason shown under the fields; submitting it to the station store (trimmed, filed
+// under the chosen or default category, matched without regard to letter case). Does not own
+// the store.
 #pragma once
 
 #include <QObject>
@@ -15,13 +17,21 @@ class StationInput : public QObject
     Q_PROPERTY(QString invalidUrlMessage READ invalidUrlMessage CONSTANT)
 public:
     enum class Outcome {
-        Submitted,  // handed to the store (which may still refuse a duplicate); the sheet closes
+        Submitted,  // handed to the store; the sheet closes
         InvalidUrl, // nothing stored; the sheet shows the alert and keeps its input
     };
     Q_ENUM(Outcome)
 
     static inline const QString InvalidUrlTitle = QStringLiteral("Ongeldige URL");
     static inline const QString InvalidUrlMessage = QStringLiteral("Voer een geldige stream URL in.");
+
+    // Why the confirming button is disabled, in the order they are checked.
+    static inline const QString NameMissing = QStringLiteral("Vul een naam in.");
+    static inline const QString UrlMissing = QStringLiteral("Vul een stream URL in.");
+    static inline const QString UrlNotParsable = QStringLiteral("Dit is geen geldige URL.");
+    static inline const QString UrlSchemeWrong =
+        QStringLiteral("De URL moet met http:// of https:// beginnen.");
+    static inline const QString UrlHostMissing = QStringLiteral("De URL mist een servernaam.");
 
     explicit StationInput(StationManager *stations, QObject *parent = nullptr);
 
@@ -32,20 +42,35 @@ public:
     static QString trimmed(const QString &text);
     // The scheme exactly as written, when the text is a URL that has one.
     static std::optional<QString> schemeOf(const QString &urlText);
-    // The trimmed text when it is a URL with the scheme "http" or "https" (exact case).
+    // The trimmed text when it is a URL with the scheme http or https (in any letter case) and
+    // a server name. The text is kept as written.
     static std::optional<QString> streamUrl(const QString &urlText);
+    // Why `urlText` is not a stream URL; empty when it is.
+    static QString urlProblem(const QString &urlText);
 
-    // "Voeg toe" is enabled: a name that is not blank and a stream URL.
+    // The name is not blank and the URL is a stream URL (duplicates are not checked here).
     Q_INVOKABLE static bool isValidInput(const QString &name, const QString &urlText);
+    // Empty when the input may be submitted; otherwise the one reason to show, the first of:
+    // no name, URL problems, a URL that a station other than the one at `ownUrl` already has.
+    Q_INVOKABLE QString disabledReason(const QString &name, const QString &urlText,
+                                       const QString &ownUrl = QString()) const;
     // The category field's placeholder.
     Q_INVOKABLE static QString categoryPlaceholder(const QString &defaultCategory);
+    // The category a station goes to: the trimmed field, or `defaultCategory` when it is blank;
+    // an existing category of that name in other letter case takes it; "" means the store's
+    // default category.
+    Q_INVOKABLE QString categoryFor(const QString &category, const QString &defaultCategory) const;
     // Hands the station to the store unless the URL is not a stream URL. An empty category
     // field means `defaultCategory` (the selected category, or "" for the store's default).
     Outcome submit(const QString &name, const QString &urlText, const QString &category,
                    const QString &defaultCategory);
-    // For the sheet: true when it closes, false when it shows the "Ongeldige URL" alert.
-    Q_INVOKABLE bool submitStation(const QString &name, const QString &urlText, const QString &category,
-                                   const QString &defaultCategory);
+    // For the add sheet: the name of the category the station was filed under (the sheet closes
+    // and the tab selects it), or "" when the sheet shows the "Ongeldige URL" alert.
+    Q_INVOKABLE QString submitStation(const QString &name, const QString &urlText, const QString &category,
+                                      const QString &defaultCategory);
+    // "Wijzig...": gives the station at `url` the new name and URL. False (nothing stored) when
+    // the new URL is not a stream URL.
+    Q_INVOKABLE bool editStation(const QString &url, const QString &name, const QString &newUrlText);
 
 private:
     QPointer<StationManager> m_stations;

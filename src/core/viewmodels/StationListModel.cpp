@@ -3,6 +3,7 @@
 #include "catalogue/StationFilter.h"
 #include "catalogue/StationManager.h"
 #include "playback/RadioPlayer.h"
+#include "viewmodels/PlayingMark.h"
 
 StationListModel::StationListModel(StationManager *stations, RadioPlayer *player, QObject *parent)
     : QAbstractListModel(parent), m_stations(stations), m_player(player)
@@ -13,6 +14,7 @@ StationListModel::StationListModel(StationManager *stations, RadioPlayer *player
         // Only the marks change with the player: no reset, so the list keeps its scroll position.
         connect(m_player, &RadioPlayer::currentStationChanged, this, &StationListModel::updateActive);
         connect(m_player, &RadioPlayer::isPlayingChanged, this, &StationListModel::updateActive);
+        connect(m_player, &RadioPlayer::playbackStateChanged, this, &StationListModel::updateActive);
     }
     m_activeUrl = currentActiveUrl();
     rebuild();
@@ -66,6 +68,30 @@ QHash<int, QByteArray> StationListModel::roleNames() const
             {IsActiveRole, "isActive"}};
 }
 
+int StationListModel::stationRowAfter(int row, int step) const
+{
+    const int count = int(m_rows.size());
+    const auto isStation = [&](int i) { return i >= 0 && i < count && !m_rows.at(i).isHeader; };
+    if (row < 0 || row >= count) {
+        // Into the list from outside it: at the near end for Down, the far end for Up.
+        row = step > 0 ? -1 : count;
+    }
+    for (int i = row + (step > 0 ? 1 : -1); i >= 0 && i<count; i += step> 0 ? 1 : -1) {
+        if (isStation(i))
+            return i;
+    }
+    return isStation(row) ? row : -1;
+}
+
+bool StationListModel::playRow(int row)
+{
+    if (row < 0 || row >= m_rows.size() || m_rows.at(row).isHeader || !m_player)
+        return false;
+    const Row &station = m_rows.at(row);
+    m_player->play(RadioStation(station.name, station.url));
+    return true;
+}
+
 void StationListModel::rebuild()
 {
     const Catalogue filtered =
@@ -96,11 +122,7 @@ void StationListModel::rebuild()
 
 QString StationListModel::currentActiveUrl() const
 {
-    if (!m_player || !m_player->hasStation() || !m_player->isPlaying())
-        return QString();
-    // Never null while a station is selected, so an empty URL text still compares.
-    const QString url = m_player->currentStationUrl();
-    return url.isNull() ? QStringLiteral("") : url;
+    return m_player ? PlayingMark::markedUrl(*m_player) : QString();
 }
 
 void StationListModel::updateActive()

@@ -24,7 +24,7 @@ public:
         UrlRole,                     // station: the URL text; header: empty
         CategoryRole,                // the name of the category the row belongs to
         IsFirstHeaderRole,           // header of the first displayed category
-        IsActiveRole,                // station playing now (same URL text, player playing)
+        IsActiveRole,                // the chosen station: loading, playing or paused (same URL text)
     };
     Q_ENUM(Role)
 
@@ -39,7 +39,16 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    // The URL whose rows are active, empty when none is.
+    // Keyboard selection: the next station row from `row` in direction `step` (+1 down, -1 up),
+    // passing over headers. From -1 (nothing selected) down is the first station and up the
+    // last; at either end the selection stays. -1 when the list has no station.
+    Q_INVOKABLE int stationRowAfter(int row, int step) const;
+    // The first station row, -1 when there is none: what Return plays when nothing is selected.
+    Q_INVOKABLE int firstStationRow() const { return stationRowAfter(-1, 1); }
+    // Plays the station of `row`; false (nothing happens) for a header or a row that is not there.
+    Q_INVOKABLE bool playRow(int row);
+
+    // The URL whose rows are active, null when none is.
     QString activeUrl() const { return m_activeUrl; }
 
 Q_SIGNALS:

@@ -1,6 +1,7 @@
 #include "viewmodels/TrayMenu.h"
 
 #include "playback/RadioPlayer.h"
+#include "viewmodels/PlayingMark.h"
 
 namespace {
 TrayMenuEntry entry(int id, const QString &label, const QString &icon, bool enabled = true)
@@ -18,7 +19,7 @@ QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue 
 {
     QList<TrayMenuEntry> menu;
     TrayMenuEntry panel =
-        entry(OpenPanel, QStringLiteral("Paneel openen"), QStringLiteral("zeffira-antenna"));
+        entry(OpenPanel, QStringLiteral("Paneel openen"), QStringLiteral("zeffira-antenna-symbolic"));
     panel.isDefault = true;
     menu << panel;
 
@@ -34,13 +35,13 @@ QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue 
 
     int id = FirstStation;
     int categoryId = FirstCategory;
-    const QString playingUrl = player.isPlaying() ? player.currentStationUrl() : QString();
+    const QString playingUrl = PlayingMark::markedUrl(player);
     for (const StationCategory &category : catalogue) {
         TrayMenuEntry submenu = entry(categoryId < FirstStation ? categoryId++ : 0, category.name, QString());
         for (const RadioStation &station : category.stations) {
             TrayMenuEntry item = entry(id++, station.name, QString());
             item.toggle = TrayMenuEntry::Toggle::Radio;
-            item.checked = !playingUrl.isEmpty() && station.id() == playingUrl;
+            item.checked = !playingUrl.isNull() && station.id() == playingUrl;
             submenu.children << item;
         }
         // A category without stations still shows, greyed out, as it does in the panel.

@@ -101,8 +101,12 @@ void PulseAudioDeviceSource::onContextState()
             },
             this);
         // Subscribe before listing, so that no change can fall between the list and the events.
-        if (pa_operation *op = pa_context_subscribe(m_context, PA_SUBSCRIPTION_MASK_SINK, nullptr, nullptr))
+        // The server's events say when the default sink changes.
+        if (pa_operation *op = pa_context_subscribe(
+                m_context, pa_subscription_mask_t(PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SERVER),
+                nullptr, nullptr))
             pa_operation_unref(op);
+        readDefaultSink();
         listSinks();
         break;
     }
@@ -126,6 +130,7 @@ void PulseAudioDeviceSource::dropConnection(quint64 generation, const QString &r
         return;
     const bool wasConnected = m_devices.has_value();
     releaseContext();
+    m_defaultSink.reset();
     setDevices(std::nullopt);
     if (!m_outageReported) {
         if (wasConnected)
@@ -145,8 +150,11 @@ void PulseAudioDeviceSource::subscribeCallback(pa_context *context, int eventTyp
     auto *source = static_cast<PulseAudioDeviceSource *>(self);
     if (context != source->m_context)
         return;
-    if ((eventType & PA_SUBSCRIPTION_EVENT_FACILITY_MASK) == PA_SUBSCRIPTION_EVENT_SINK)
+    const int facility = eventType & PA_SUBSCRIPTION_EVENT_FACILITY_MASK;
+    if (facility == PA_SUBSCRIPTION_EVENT_SINK)
         source->listSinks(); // new, remove and change alike: the whole list is read again
+    else if (facility == PA_SUBSCRIPTION_EVENT_SERVER)
+        source->readDefaultSink();
 }
 
 void PulseAudioDeviceSource::listSinks()
@@ -197,6 +205,30 @@ void PulseAudioDeviceSource::finishListing(bool succeeded)
     m_pending.clear();
     if (std::exchange(m_listAgain, false))
         listSinks();
+}
+
+void PulseAudioDeviceSource::readDefaultSink()
+{
+    if (!isConnected())
+        return;
+    if (pa_operation *op =
+            pa_context_get_server_info(m_context, &PulseAudioDeviceSource::serverInfoCallback, this))
+        pa_operation_unref(op);
+}
+
+void PulseAudioDeviceSource::serverInfoCallback(pa_context *context, const pa_server_info *info, void *self)
+{
+    auto *source = static_cast<PulseAudioDeviceSource *>(self);
+    if (context == source->m_context && info)
+        source->setDefaultSink(text(info->default_sink_name));
+}
+
+void PulseAudioDeviceSource::setDefaultSink(const std::optional<QString> &name)
+{
+    if (name == m_defaultSink)
+        return;
+    m_defaultSink = name;
+    Q_EMIT devicesChanged();
 }
 
 void PulseAudioDeviceSource::setDevices(const std::optional<QList<DeviceInfo>> &devices)

@@ -11,6 +11,7 @@
 
 struct pa_context;
 struct pa_glib_mainloop;
+struct pa_server_info;
 struct pa_sink_info;
 
 class PulseAudioDeviceSource final : public AudioDeviceSource
@@ -23,6 +24,7 @@ public:
     ~PulseAudioDeviceSource() override;
 
     std::optional<QList<DeviceInfo>> devices() const override { return m_devices; }
+    std::optional<QString> defaultDeviceUID() const override { return m_defaultSink; }
     bool isConnected() const;
 
 private:
@@ -33,11 +35,14 @@ private:
     void addSink(const pa_sink_info &info);
     void finishListing(bool succeeded);
     void setDevices(const std::optional<QList<DeviceInfo>> &devices);
+    void readDefaultSink();
+    void setDefaultSink(const std::optional<QString> &name);
     void releaseContext();
 
     static void stateCallback(pa_context *context, void *self);
     static void subscribeCallback(pa_context *context, int eventType, quint32 index, void *self);
     static void sinkInfoCallback(pa_context *context, const pa_sink_info *info, int eol, void *self);
+    static void serverInfoCallback(pa_context *context, const pa_server_info *info, void *self);
 
     pa_glib_mainloop *m_mainloop = nullptr;
     pa_context *m_context = nullptr;
@@ -50,5 +55,6 @@ private:
     bool m_listAgain = false;
     QList<DeviceInfo> m_pending;
     std::optional<QList<DeviceInfo>> m_devices;
+    std::optional<QString> m_defaultSink;
     bool m_outageReported = false;
 };

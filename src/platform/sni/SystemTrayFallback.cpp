@@ -46,10 +46,11 @@ bool SystemTrayFallback::start()
 
 void SystemTrayFallback::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
-    // The tray gives no position, so the cursor's is the best guess at where the click was.
+    // The tray gives no position, so the cursor's is the best guess at where the click was
+    // (a null position says so: the cursor's is in logical, not device, pixels).
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        Q_EMIT activated(QCursor::pos());
+        Q_EMIT activated(QPoint());
         break;
     case QSystemTrayIcon::MiddleClick:
         Q_EMIT secondaryActivated(QCursor::pos());

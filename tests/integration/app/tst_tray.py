@@ -55,7 +55,7 @@ with Peers() as peers:
         return props.Get(SNI, key)
 
     checks.check("title", str(prop("Title")) == "Zeffira")
-    checks.check("idle icon", str(prop("IconName")) == "zeffira-radio", prop("IconName"))
+    checks.check("idle icon", str(prop("IconName")) == "zeffira-radio-symbolic", prop("IconName"))
     checks.check("no label while idle", str(prop("XAyatanaLabel")) == "")
 
     def mapped(fragment):
@@ -84,7 +84,7 @@ with Peers() as peers:
     peers.wait_for_log("Player item ready to play")
     wait_for(lambda: str(prop("XAyatanaLabel")) == "Toon Ogg", 10, "the station name as label")
     checks.check("label shows the playing station", True)
-    checks.check("antenna icon while playing", str(prop("IconName")) == "zeffira-antenna")
+    checks.check("antenna icon while playing", str(prop("IconName")) == "zeffira-antenna-symbolic")
     entries = walk(menu.GetLayout(0, -1, [])[1], {})
     checks.check("the playing station is checked in the menu",
                  int(entries["Toon Ogg"][1].get("toggle-state", 0)) == 1 and
@@ -101,7 +101,7 @@ with Peers() as peers:
     dbus.Interface(item, SNI).Activate(200, 30)
     wait_for(lambda: mapped("libzeffira_ui"), 10, "the views library to load on the first activation")
     checks.check("the first activation loads the views", mapped("libQt6Quick"))
-    peers.command_until(["pause"], lambda: str(prop("XAyatanaLabel")) == "" and str(prop("IconName")) == "zeffira-radio",
+    peers.command_until(["pause"], lambda: str(prop("XAyatanaLabel")) == "" and str(prop("IconName")) == "zeffira-radio-symbolic",
                         10, "the label and icon of a paused station")
     checks.check("media controls answer", True)
     checks.check("paused: radio icon, no label", True)

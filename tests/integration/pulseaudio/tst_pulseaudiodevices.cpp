@@ -136,6 +136,14 @@ private Q_SLOTS:
         QCOMPARE(rig.manager->outputDevices(), (QList<AudioDevice>{{indices.value("a"), "a", "Uitgang A"},
                                                                    {indices.value("b"), "b", "Uitgang B"}}));
         QVERIFY(rig.source->isConnected());
+
+        // The default sink is named, and follows a change made from outside.
+        QVERIFY2(pulse.pactl({"set-default-sink", "a"}), qPrintable(pulse.error()));
+        QVERIFY(waitUntil(rig.manager.get(), &AudioDeviceManager::outputDevicesChanged,
+                          [&] { return rig.manager->defaultDeviceName() == QLatin1String("Uitgang A"); }));
+        QVERIFY2(pulse.pactl({"set-default-sink", "b"}), qPrintable(pulse.error()));
+        QVERIFY(waitUntil(rig.manager.get(), &AudioDeviceManager::outputDevicesChanged,
+                          [&] { return rig.manager->defaultDeviceName() == QLatin1String("Uitgang B"); }));
     }
 
     void sinkLoadedWhileRunningAppears()

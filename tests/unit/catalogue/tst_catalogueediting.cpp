@@ -1,4 +1,5 @@
-// The six editing operations: their rules, refusals (nothing changes, nothing is written) and
+// The editing operations (the six of the settings window plus editing a station and renaming a
+// category): their rules, refusals (nothing changes, nothing is written) and
 // that every accepted change is on disk when the call returns.
 #include "catalogue/StationManager.h"
 #include "support/CatalogueFixture.h"
@@ -207,6 +208,63 @@ private Q_SLOTS:
         QCOMPARE(CatalogueFixture::layout(store->categories()),
                  (QStringList{"Publiek:p1,p2", "Jazz:j1", "klassiek:"}));
         expectSaved();
+    }
+
+    void editStation()
+    {
+        // The same URL in two categories: both copies change, each in its place.
+        store->addStation(QStringLiteral("j1"), QStringLiteral("https://x.example/"), QStringLiteral("Jazz"));
+        store->moveStations(QStringLiteral("Jazz"), {1}, 0);
+        store->addStation(QStringLiteral("kopie"), QStringLiteral("https://p.example/2"),
+                          QStringLiteral("Jazz"));
+        QSignalSpy changed(store.get(), &StationManager::categoriesChanged);
+        LogCapture log;
+        store->editStation(st("p1", "https://p.example/1"), QStringLiteral(" Eén \n"),
+                           QStringLiteral("https://een.example/"));
+        store->editStation(st("j1", "https://x.example/"), QStringLiteral("X"),
+                           QStringLiteral("https://x.example/"));
+        QCOMPARE(CatalogueFixture::layout(store->categories()), (QStringList{"Publiek:Eén,p2", "Jazz:X,j1"}));
+        QCOMPARE(store->categories().at(0).stations.at(0).url, QStringLiteral("https://een.example/"));
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(log.texts(stations),
+                 (QStringList{"Editing station: p1 to Eén", "Editing station: j1 to X"}));
+        expectSaved();
+
+        expectRefused([&] { store->editStation(st("p2", "https://p.example/2"), QStringLiteral(" \t"), {}); },
+                      QStringLiteral("Attempted to edit station with empty name"));
+        expectRefused(
+            [&] {
+                store->editStation(st("p2", "https://p.example/2"), QStringLiteral("p2"),
+                                   QStringLiteral("https://j.example/1"));
+            },
+            QStringLiteral("Station already exists: p2"));
+        expectRefused(
+            [&] {
+                store->editStation(st("spook", "http://ghost/"), QStringLiteral("x"),
+                                   QStringLiteral("http://y/"));
+            },
+            QStringLiteral("Cannot edit station: not found"));
+    }
+
+    void renameCategory()
+    {
+        LogCapture log;
+        store->renameCategory(QStringLiteral("Jazz"), QStringLiteral("  Jazz & Blues "));
+        store->renameCategory(QStringLiteral("Publiek"),
+                              QStringLiteral("PUBLIEK")); // its own name, other case
+        QCOMPARE(CatalogueFixture::layout(store->categories()),
+                 (QStringList{"PUBLIEK:p1,p2", "Jazz & Blues:j1"}));
+        QCOMPARE(log.texts(stations), (QStringList{"Renaming category: Jazz to Jazz & Blues",
+                                                   "Renaming category: Publiek to PUBLIEK"}));
+        expectSaved();
+
+        const QString taken = QStringLiteral("Cannot rename category: empty or already exists");
+        expectRefused(
+            [&] { store->renameCategory(QStringLiteral("PUBLIEK"), QStringLiteral("jazz & blues")); }, taken);
+        expectRefused([&] { store->renameCategory(QStringLiteral("PUBLIEK"), QStringLiteral("\t ")); },
+                      taken);
+        expectRefused([&] { store->renameCategory(QStringLiteral("Publiek"), QStringLiteral("Nieuw")); },
+                      QStringLiteral("Cannot rename category: not found"));
     }
 
     void removeCategoryNeverTakesOneWithStations()

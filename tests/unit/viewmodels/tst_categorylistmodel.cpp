@@ -1,5 +1,5 @@
 // The Stations tab's category column: rows and counts following every catalogue edit (in place
-// where the edit allows it), and the tab's category rules: create, delete, first selection.
+// where the edit allows it), and the tab's category rules: create, delete, rename, first selection.
 #include "catalogue/CatalogueCodec.h"
 #include "catalogue/StationManager.h"
 #include "support/CatalogueFixture.h"
@@ -198,8 +198,8 @@ private Q_SLOTS:
                                            << "Nieuws=2 Jazz=1 Klassiek=3 Oude  pop=0";
         QTest::newRow("duplicate selects the existing one") << " Jazz " << true << "Jazz"
                                                             << "Nieuws=2 Jazz=1 Klassiek=3";
-        QTest::newRow("other letter case is another category") << "jazz" << true << "jazz"
-                                                               << "Nieuws=2 Jazz=1 Klassiek=3 jazz=0";
+        QTest::newRow("other letter case selects the existing one") << "jazz" << true << "Jazz"
+                                                                    << "Nieuws=2 Jazz=1 Klassiek=3";
         QTest::newRow("spaces and tabs only") << " \t " << false << ""
                                               << "Nieuws=2 Jazz=1 Klassiek=3";
     }
@@ -259,6 +259,43 @@ private Q_SLOTS:
         rig.store->addCategory(QStringLiteral("Enige"));
         QCOMPARE(rig.model->deleteCategory(QStringLiteral("Enige"), QStringLiteral("Enige")), QString());
         QCOMPARE(rig.model->count(), 0);
+    }
+
+    void renameCategory_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("new name, trimmed") << " Jazz & Blues "
+                                           << ""
+                                           << "Jazz & Blues"
+                                           << "Nieuws=2 Jazz & Blues=1 Klassiek=3";
+        QTest::newRow("its own name in capitals") << "JAZZ"
+                                                  << ""
+                                                  << "JAZZ"
+                                                  << "Nieuws=2 JAZZ=1 Klassiek=3";
+        QTest::newRow("another's name in other case") << "nieuws"
+                                                      << "Er is al een categorie 'Nieuws'."
+                                                      << "Jazz"
+                                                      << "Nieuws=2 Jazz=1 Klassiek=3";
+        QTest::newRow("blank") << " \t"
+                               << "Vul een naam in."
+                               << "Jazz"
+                               << "Nieuws=2 Jazz=1 Klassiek=3";
+    }
+
+    void renameCategory()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, problem);
+        QFETCH(QString, selected);
+        QFETCH(QString, expected);
+        Rig rig;
+        QCOMPARE(rig.model->renameProblem(QStringLiteral("Jazz"), typed), problem);
+        QCOMPARE(rig.model->renameCategory(QStringLiteral("Jazz"), typed), selected);
+        QCOMPARE(rows(*rig.model), expected);
+        QCOMPARE(rig.fixture.savedCatalogue(), rig.store->categories());
     }
 };
 

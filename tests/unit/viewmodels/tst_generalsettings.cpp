@@ -182,6 +182,31 @@ private Q_SLOTS:
         QCOMPARE(remaining.first().toMap().value(QStringLiteral("uid")).toString(), QString());
     }
 
+    void systemDefaultNamesItsDevice_data()
+    {
+        QTest::addColumn<std::optional<QString>>("defaultUid");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("a listed device")
+            << std::optional<QString>(QStringLiteral("sink.hdmi")) << "Systeemstandaard (HDMI)";
+        QTest::newRow("not said") << std::optional<QString>() << "Systeemstandaard";
+        QTest::newRow("a device not offered")
+            << std::optional<QString>(QStringLiteral("sink.gone")) << "Systeemstandaard";
+    }
+
+    void systemDefaultNamesItsDevice()
+    {
+        QFETCH(std::optional<QString>, defaultUid);
+        QFETCH(QString, label);
+        Rig rig;
+        rig.source.defaultUid = defaultUid;
+        QSignalSpy options(rig.model.get(), &GeneralSettingsModel::outputDeviceOptionsChanged);
+        rig.model->refresh();
+        QCOMPARE(options.count(), defaultUid == QStringLiteral("sink.hdmi") ? 1 : 0);
+        QCOMPARE(rig.model->systemDefaultLabel(), label);
+        QCOMPARE(rig.model->outputDeviceOptions().first().toMap().value(QStringLiteral("label")).toString(),
+                 label);
+    }
+
     void switchingRegistersAndUnregisters()
     {
         Rig rig;

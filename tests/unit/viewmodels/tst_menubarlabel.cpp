@@ -35,6 +35,28 @@ private Q_SLOTS:
             station = RadioStation(QStringLiteral("Radio Één"), QStringLiteral("http://r/"));
         QCOMPARE(MenuBarLabel::compute(show, station, playing), (MenuBarLabel{icon, text}));
     }
+
+    void longNamesEndInAnEllipsis_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        const QString thirty = QString(30, QLatin1Char('a'));
+        QTest::newRow("30 characters stay") << thirty << thirty;
+        QTest::newRow("31 become 29 and the ellipsis") << thirty + "b" << QString(29, QLatin1Char('a')) + "…";
+        QTest::newRow("no blank before the ellipsis")
+            << QString(28, QLatin1Char('a')) + " bcd" << QString(28, QLatin1Char('a')) + "…";
+        // 40 emoji, each a surrogate pair: cut between pairs, never inside one.
+        QTest::newRow("surrogate pairs stay whole") << QString(40, QLatin1Char('x')).replace("x", "📻")
+                                                    << QString(29, QLatin1Char('x')).replace("x", "📻") + "…";
+    }
+
+    void longNamesEndInAnEllipsis()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        const RadioStation station(name, QStringLiteral("http://r/"));
+        QCOMPARE(MenuBarLabel::compute(true, station, true).text, QLatin1Char(' ') + shown);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMenuBarLabel)

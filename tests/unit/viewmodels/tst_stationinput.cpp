@@ -1,5 +1,5 @@
-// The add-station sheet's input rules: when "Voeg toe" is enabled, and what submitting stores
-// (trimmed texts, the category chosen or defaulted) or refuses.
+// The station sheets' input rules: when "Voeg toe" is enabled and why not, and what submitting
+// stores (trimmed texts, the category chosen or defaulted, matched in any letter case) or refuses.
 #include "catalogue/StationManager.h"
 #include "support/CatalogueFixture.h"
 #include "support/LogCapture.h"
@@ -65,17 +65,25 @@ private Q_SLOTS:
         QTest::newRow("scheme-relative") << "Radio"
                                          << "//radio.example/live.mp3" << false;
         QTest::newRow("upper-case scheme") << "Radio"
-                                           << "HTTPS://radio.example/live.mp3" << false;
+                                           << "HTTPS://radio.example/live.mp3" << true;
         QTest::newRow("mixed-case scheme") << "Radio"
-                                           << "Http://radio.example/live.mp3" << false;
+                                           << "Http://radio.example/live.mp3" << true;
         QTest::newRow("https lookalike") << "Radio"
                                          << "httpss://radio.example/" << false;
         QTest::newRow("not parsable: space inside") << "Radio"
                                                     << "https://radio example/" << false;
         QTest::newRow("not parsable: bad escape") << "Radio"
                                                   << "https://radio.example/%zz" << false;
-        QTest::newRow("scheme, colon and any parsable rest") << "Radio"
-                                                             << "http:live" << true;
+        QTest::newRow("scheme, colon and a path: no server") << "Radio"
+                                                             << "http:live" << false;
+        QTest::newRow("scheme alone") << "Radio"
+                                      << "http:" << false;
+        QTest::newRow("empty authority") << "Radio"
+                                         << "http:///live.mp3" << false;
+        QTest::newRow("port without server") << "Radio"
+                                             << "http://:8000/live" << false;
+        QTest::newRow("IP address and port") << "Radio"
+                                             << "http://127.0.0.1:8000/live" << true;
         QTest::newRow("colon after a slash is no scheme") << "Radio"
                                                           << "/http:x" << false;
     }
@@ -146,7 +154,7 @@ private Q_SLOTS:
     void invalidUrlShowsTheAlertAndStoresNothing_data()
     {
         QTest::addColumn<QString>("url");
-        QTest::newRow("upper-case scheme") << "HTTP://new.example/a";
+        QTest::newRow("no server") << "http:new.example/a";
         QTest::newRow("ftp") << "ftp://new.example/a";
         QTest::newRow("no scheme") << "new.example/a";
         QTest::newRow("not parsable") << "http://new example/a";
@@ -160,28 +168,125 @@ private Q_SLOTS:
         const QByteArray before = rig.fixture.readCatalogueFile();
         QCOMPARE(rig.input.submit(QStringLiteral("N"), url, QString(), QString()),
                  StationInput::Outcome::InvalidUrl);
-        QCOMPARE(rig.input.submitStation(QStringLiteral("N"), url, QString(), QString()), false);
+        QCOMPARE(rig.input.submitStation(QStringLiteral("N"), url, QString(), QString()), QString());
         QCOMPARE(rig.store.categories(), CatalogueFixture::builtIn());
         QCOMPARE(rig.fixture.readCatalogueFile(), before);
         QCOMPARE(rig.input.invalidUrlTitle(), QStringLiteral("Ongeldige URL"));
         QCOMPARE(rig.input.invalidUrlMessage(), QStringLiteral("Voer een geldige stream URL in."));
     }
 
-    void duplicateUrlIsRefusedSilentlyAndTheSheetCloses()
+    void duplicateUrlIsRefusedByTheStore()
     {
         Rig rig;
         LogCapture log;
         // The same URL text as p2, with surrounding blanks that the sheet removes.
-        QVERIFY(rig.input.submitStation(QStringLiteral("Ander"), QStringLiteral(" https://p.example/2 "),
-                                        QStringLiteral("Jazz"), QString()));
+        QCOMPARE(rig.input.submitStation(QStringLiteral("Ander"), QStringLiteral(" https://p.example/2 "),
+                                         QStringLiteral("Jazz"), QString()),
+                 QStringLiteral("Jazz"));
         QCOMPARE(rig.store.categories(), CatalogueFixture::builtIn());
         QVERIFY(log.contains(QStringLiteral("stations"), QtCriticalMsg,
                              QStringLiteral("Station already exists: Ander")));
         // The same address in other letter case is another URL text, so another station.
-        QVERIFY(rig.input.submitStation(QStringLiteral("Ander"), QStringLiteral("https://P.example/2"),
-                                        QString(), QString()));
+        QCOMPARE(rig.input.submitStation(QStringLiteral("Ander"), QStringLiteral("https://P.example/2"),
+                                         QString(), QString()),
+                 QStringLiteral("Eigen stations"));
         QCOMPARE(layout(rig.store.categories()).last(),
                  QStringLiteral("Eigen stations:Ander=https://P.example/2"));
+    }
+
+    void disabledReason_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("ownUrl");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("fresh sheet: the name first") << ""
+                                                     << ""
+                                                     << "" << StationInput::NameMissing;
+        QTest::newRow("no URL") << "N"
+                                << " "
+                                << "" << StationInput::UrlMissing;
+        QTest::newRow("not parsable") << "N"
+                                      << "http://a b/"
+                                      << "" << StationInput::UrlNotParsable;
+        QTest::newRow("other scheme") << "N"
+                                      << "ftp://x.example/"
+                                      << "" << StationInput::UrlSchemeWrong;
+        QTest::newRow("no scheme") << "N"
+                                   << "x.example/a"
+                                   << "" << StationInput::UrlSchemeWrong;
+        QTest::newRow("no server") << "N"
+                                   << "http:"
+                                   << "" << StationInput::UrlHostMissing;
+        QTest::newRow("URL of another station") << "N"
+                                                << "https://p.example/2"
+                                                << ""
+                                                << "Deze URL hoort al bij 'p2' in 'Publiek'.";
+        QTest::newRow("its own URL while editing") << "N"
+                                                   << "https://p.example/2"
+                                                   << "https://p.example/2"
+                                                   << "";
+        QTest::newRow("valid") << "N"
+                               << "HTTP://new.example/a"
+                               << ""
+                               << "";
+    }
+
+    void disabledReason()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, url);
+        QFETCH(QString, ownUrl);
+        QFETCH(QString, reason);
+        Rig rig;
+        QCOMPARE(rig.input.disabledReason(name, url, ownUrl), reason);
+    }
+
+    void categoryMatchesInAnyLetterCase_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("defaultCategory");
+        QTest::addColumn<QString>("filed");
+        QTest::newRow("typed in lower case") << " jazz "
+                                             << "Publiek"
+                                             << "Jazz";
+        QTest::newRow("selected category") << ""
+                                           << "Publiek"
+                                           << "Publiek";
+        QTest::newRow("new category keeps its letters") << "Klassiek"
+                                                        << ""
+                                                        << "Klassiek";
+        QTest::newRow("nothing: the store's default") << ""
+                                                      << ""
+                                                      << "Eigen stations";
+    }
+
+    void categoryMatchesInAnyLetterCase()
+    {
+        QFETCH(QString, category);
+        QFETCH(QString, defaultCategory);
+        QFETCH(QString, filed);
+        Rig rig;
+        QCOMPARE(rig.input.submitStation(QStringLiteral("N"), QStringLiteral("https://new.example/a"),
+                                         category, defaultCategory),
+                 filed);
+        const auto it = std::find_if(rig.store.categories().cbegin(), rig.store.categories().cend(),
+                                     [&](const StationCategory &c) { return c.name == filed; });
+        QVERIFY(it != rig.store.categories().cend());
+        QCOMPARE(it->stations.last().url, QStringLiteral("https://new.example/a"));
+        QCOMPARE(rig.store.categories().size(), filed == "Jazz" || filed == "Publiek" ? 2 : 3);
+    }
+
+    void editKeepsThePlaceAndRefusesABadUrl()
+    {
+        Rig rig;
+        QVERIFY(!rig.input.editStation(QStringLiteral("https://p.example/1"), QStringLiteral("X"),
+                                       QStringLiteral("ftp://x.example/")));
+        QCOMPARE(rig.store.categories(), CatalogueFixture::builtIn());
+        QVERIFY(rig.input.editStation(QStringLiteral("https://p.example/1"), QStringLiteral(" Eén "),
+                                      QStringLiteral(" HTTP://een.example/ ")));
+        QCOMPARE(layout(rig.fixture.savedCatalogue()).first(),
+                 QStringLiteral("Publiek:Eén=HTTP://een.example/,p2=https://p.example/2"));
     }
 };
 

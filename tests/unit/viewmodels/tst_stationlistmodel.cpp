@@ -204,7 +204,7 @@ private Q_SLOTS:
         QTest::newRow("nothing selected") << "" << QStringList();
         QTest::newRow("loading counts as playing") << "play" << both;
         QTest::newRow("playing, both copies") << "play ready" << both;
-        QTest::newRow("paused") << "play ready toggle" << QStringList();
+        QTest::newRow("paused keeps the mark") << "play ready toggle" << both;
         QTest::newRow("resumed") << "play ready toggle toggle" << both;
         QTest::newRow("stopped") << "play ready stop" << QStringList();
         QTest::newRow("failed") << "play fail" << QStringList();
@@ -269,6 +269,43 @@ private Q_SLOTS:
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setSearchText(QStringLiteral("a"));
         QCOMPARE(model.rowCount(), 0);
+    }
+
+    void keyboardSelection_data()
+    {
+        // Rows: 0 H:NIEUWS 1 2 | 3 H:KLASSIEK 4 5 | 6 H:LEEG | 7 H:CAFÉ 8 9 | 10 H:JAZZ 11 12
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("to");
+        QTest::newRow("down into the list") << -1 << 1 << 1;
+        QTest::newRow("up into the list: the last") << -1 << -1 << 12;
+        QTest::newRow("over a header") << 2 << 1 << 4;
+        QTest::newRow("over an empty category") << 5 << 1 << 8;
+        QTest::newRow("up over headers") << 8 << -1 << 5;
+        QTest::newRow("stays at the top") << 1 << -1 << 1;
+        QTest::newRow("stays at the bottom") << 12 << 1 << 12;
+    }
+
+    void keyboardSelection()
+    {
+        QFETCH(int, from);
+        QFETCH(int, step);
+        QFETCH(int, to);
+        Rig rig;
+        QCOMPARE(rig.model->stationRowAfter(from, step), to);
+    }
+
+    void playRowAndEmptyLists()
+    {
+        Rig rig;
+        QVERIFY(!rig.model->playRow(0)); // a header
+        QVERIFY(!rig.model->playRow(13));
+        QVERIFY(!rig.player->hasStation());
+        QVERIFY(rig.model->playRow(9));
+        QCOMPARE(rig.player->currentStationName(), QStringLiteral("Kaffee  Zwei"));
+        rig.model->setSearchText(QStringLiteral("geen treffer"));
+        QCOMPARE(rig.model->firstStationRow(), -1);
+        QCOMPARE(rig.model->stationRowAfter(-1, -1), -1);
     }
 };
 

@@ -54,8 +54,8 @@ private Q_SLOTS:
                                  << "Pauzeer" << false << true << true << "Twee (laden...)";
         QTest::newRow("playing") << "playing"
                                  << "Pauzeer" << true << true << true << "Twee";
-        QTest::newRow("paused") << "paused"
-                                << "Hervat" << true << true << false << "Twee (gepauzeerd)";
+        QTest::newRow("paused keeps the tick") << "paused"
+                                               << "Hervat" << true << true << true << "Twee (gepauzeerd)";
         QTest::newRow("failed") << "failed"
                                 << "Hervat" << true << true << false << "Twee (gepauzeerd)";
     }

@@ -5,7 +5,7 @@ import Zeffira
 
 // The About window's content: icon, name, version, description, beta badge, copyright and
 // the two links. Fixed width; as tall as its content.
-Item {
+FocusScope {
     id: root
 
     // Computed once, when the view is created.
@@ -83,7 +83,7 @@ Item {
                 color: "white"
                 background: Rectangle {
                     radius: 4
-                    color: Theme.orange
+                    color: Theme.badgeOrange
                 }
             }
         }
@@ -132,12 +132,25 @@ Item {
         }
     }
 
+    // A link the keyboard reaches too: Tab, then Return or Space opens it.
     component LinkLabel: Label {
         id: link
         property string url
         font.pixelSize: Theme.caption
-        font.underline: linkArea.containsMouse
+        font.underline: linkArea.containsMouse || link.activeFocus
         color: Theme.link
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Link
+        Accessible.name: link.text
+        Accessible.onPressAction: Qt.openUrlExternally(link.url)
+        Keys.onReturnPressed: Qt.openUrlExternally(link.url)
+        Keys.onEnterPressed: Qt.openUrlExternally(link.url)
+        Keys.onSpacePressed: Qt.openUrlExternally(link.url)
+        FocusRing {
+            anchors.margins: -3
+            radius: 4
+            shown: link.activeFocus
+        }
         MouseArea {
             id: linkArea
             anchors.fill: parent

@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Window
 import Zeffira
 
-// The About window: sized to its content and not resizable.
+// The About window: sized to its content and not resizable. Escape and Ctrl+W close it.
 Window {
     id: window
     title: "Over Zeffira"
@@ -14,8 +14,15 @@ Window {
     minimumHeight: height
     maximumHeight: height
 
+    Shortcut {
+        sequence: "Ctrl+W"
+        onActivated: window.close()
+    }
+
     AboutView {
         id: about
         objectName: "aboutView"
+        focus: true
+        Keys.onEscapePressed: window.close()
     }
 }

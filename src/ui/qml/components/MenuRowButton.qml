@@ -3,8 +3,9 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Zeffira
 
-// One clickable footer line: icon, title, and an optional shortcut hint (a hint only: no key
-// binding). Hover is tracked over the whole row; the button inside the outer margins clicks.
+// One clickable footer line: icon, title, and an optional shortcut hint (the key itself is bound
+// by the panel). Hover is tracked over the whole row; the button inside the outer margins
+// clicks. Tab reaches it (a ring shows); Space and Return press it.
 Item {
     id: root
 
@@ -39,9 +40,13 @@ Item {
         rightPadding: 10
         topPadding: 6
         bottomPadding: 6
-        focusPolicy: Qt.NoFocus
-        background: null
+        focusPolicy: Qt.TabFocus
+        background: FocusRing { shown: button.visualFocus }
         onClicked: root.clicked()
+        Keys.onReturnPressed: root.clicked()
+        Keys.onEnterPressed: root.clicked()
+        Accessible.name: root.label
+        Accessible.description: root.shortcut
 
         contentItem: RowLayout {
             spacing: 10

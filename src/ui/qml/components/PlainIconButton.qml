@@ -2,7 +2,8 @@ import QtQuick
 import QtQuick.Controls
 import Zeffira
 
-// A borderless button that is only its symbol; dims while pressed or disabled.
+// A borderless button that is only its symbol; dims while pressed or disabled. Tab reaches it
+// (a ring shows), Space and Return press it; its tooltip text is also its accessible name.
 AbstractButton {
     id: control
 
@@ -15,10 +16,19 @@ AbstractButton {
     implicitHeight: size
     padding: 0
     hoverEnabled: true
-    focusPolicy: Qt.NoFocus
+    // Tab reaches it; a click does not take the focus from the search field.
+    focusPolicy: Qt.TabFocus
     opacity: !enabled ? 0.35 : (pressed ? 0.6 : 1)
 
-    background: null
+    Accessible.name: toolTipText
+    Keys.onReturnPressed: control.clicked()
+    Keys.onEnterPressed: control.clicked()
+
+    background: FocusRing {
+        anchors.margins: -3
+        radius: width / 2
+        shown: control.visualFocus
+    }
     contentItem: SymbolIcon {
         symbol: control.symbol
         size: control.size
@@ -26,6 +36,6 @@ AbstractButton {
     }
 
     ToolTip.text: toolTipText
-    ToolTip.visible: hovered && toolTipText !== ""
+    ToolTip.visible: (hovered || visualFocus) && toolTipText !== ""
     ToolTip.delay: 600
 }

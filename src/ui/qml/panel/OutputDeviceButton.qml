@@ -1,10 +1,12 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Fusion.impl as FusionImpl
 import Zeffira
 
-// The output-device button: a menu of "Systeemstandaard" and the listed devices. Choosing
-// stores the choice and routes the player. Accent colour while a device other than the
-// system default is chosen.
+// The output-device button: a loudspeaker whose menu offers the system default (named after the
+// device it stands for) and the listed devices, one of them marked as chosen. Choosing stores
+// the choice and routes the player. Accent colour while a device other than the system default
+// is chosen.
 AbstractButton {
     id: control
 
@@ -15,50 +17,85 @@ AbstractButton {
     implicitHeight: 18
     padding: 0
     hoverEnabled: true
-    focusPolicy: Qt.NoFocus
-    background: null
+    focusPolicy: Qt.TabFocus
     opacity: pressed ? 0.6 : 1
 
+    Accessible.name: "Uitvoerapparaat"
+    Accessible.role: Accessible.ButtonMenu
+    Keys.onReturnPressed: control.clicked()
+    Keys.onEnterPressed: control.clicked()
+
+    background: FocusRing {
+        anchors.margins: -3
+        shown: control.visualFocus
+    }
     contentItem: SymbolIcon {
         objectName: "routeIcon"
-        symbol: "airplayaudio"
+        symbol: "hifispeaker"
         size: 16
         color: control.routedElsewhere ? Theme.accent : Theme.secondary
     }
 
-    onClicked: deviceMenu.visible ? deviceMenu.close() : deviceMenu.popup(control, 0, control.height + 2)
+    ToolTip.text: "Uitvoerapparaat"
+    ToolTip.visible: (hovered || visualFocus) && !deviceMenu.visible
+    ToolTip.delay: 600
+
+    onClicked: {
+        if (deviceMenu.visible) {
+            deviceMenu.close()
+            return
+        }
+        // As wide as its longest entry, within the panel; its right edge under the button's.
+        let widest = 0
+        for (let i = 0; i < deviceMenu.count; ++i)
+            widest = Math.max(widest, deviceMenu.itemAt(i).implicitWidth)
+        const room = control.Window.width > 0 ? control.Window.width - 8 : 290
+        deviceMenu.width = Math.min(room, Math.max(160, widest + deviceMenu.leftPadding + deviceMenu.rightPadding))
+        deviceMenu.popup(control, control.width - deviceMenu.width, control.height + 2)
+    }
 
     function choose(uid) {
         App.chooseOutputDevice(uid)
     }
 
+    // A menu entry with a one-of-many marker.
+    component DeviceItem: MenuItem {
+        id: item
+        property string uid
+        checkable: true
+        checked: Devices !== null && Devices.selectedDeviceUID === uid
+        Accessible.role: Accessible.RadioButton
+        indicator: FusionImpl.RadioIndicator {
+            x: item.mirrored ? item.width - width - item.rightPadding : item.leftPadding
+            y: item.topPadding + (item.availableHeight - height) / 2
+            control: item
+        }
+        onTriggered: {
+            control.choose(uid)
+            // A click on the chosen entry unticks it; the choice says what is ticked.
+            checked = Qt.binding(() => Devices !== null && Devices.selectedDeviceUID === uid)
+        }
+    }
+
     Menu {
         id: deviceMenu
         objectName: "deviceMenu"
+        // Keys go to the menu as soon as it opens.
+        focus: true
 
-        MenuItem {
+        DeviceItem {
             objectName: "defaultDeviceItem"
-            text: "Systeemstandaard"
-            checkable: true
-            checked: control.routedElsewhere === false
-            onTriggered: {
-                control.choose("")
-                checked = Qt.binding(() => !control.routedElsewhere)
-            }
+            uid: ""
+            text: GeneralSettings ? GeneralSettings.systemDefaultLabel : "Systeemstandaard"
         }
 
         Instantiator {
             model: Devices ? Devices.outputDeviceEntries : []
-            delegate: MenuItem {
+            delegate: DeviceItem {
                 required property var modelData
                 objectName: "deviceItem_" + modelData.uid
+                uid: modelData.uid
                 text: modelData.name
-                checkable: true
-                checked: Devices.selectedDeviceUID === modelData.uid
-                onTriggered: {
-                    control.choose(modelData.uid)
-                    checked = Qt.binding(() => Devices.selectedDeviceUID === modelData.uid)
-                }
             }
             onObjectAdded: (index, object) => deviceMenu.insertItem(index + 1, object)
             onObjectRemoved: (index, object) => deviceMenu.removeItem(object)

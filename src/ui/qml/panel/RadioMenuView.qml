@@ -6,10 +6,15 @@ import Zeffira
 // The station panel: what is playing with its controls, volume and output device, the search
 // field, the catalogue by category, the footer rows, and the banner shown after a failing
 // station was skipped. Reads Player and the catalogue; calls their operations; owns no logic.
-Item {
+// Keyboard: typing searches, Up/Down select a station, Return plays it (or the first match),
+// Space pauses and resumes while the search is empty, Escape clears the search and then asks
+// to close; Ctrl+, opens the settings and Ctrl+Q quits.
+FocusScope {
     id: root
 
     property alias searchText: searchField.text
+    // The panel window closes on this (Escape with an empty search).
+    signal closeRequested()
     // The notice after a failing station was skipped; the rule lives in SkipBanner.
     readonly property bool showSkipMessage: skipBanner.visible
     readonly property alias stationModel: stationModel
@@ -18,8 +23,73 @@ Item {
     implicitWidth: 300
     width: 300
     implicitHeight: content.implicitHeight
-    // The list's tallest size; the panel window lowers it on a small screen.
+    // The list's tallest size; the panel window lowers it to what the screen has room for.
     property real maximumListHeight: 800
+    // Everything but the list: the panel window takes it off the room it has.
+    readonly property real chromeHeight: stationList.y + 1 + footer.height
+    // The keyboard's row in the list (a station row), -1 for none.
+    property alias selectedRow: stationList.currentIndex
+
+    // What the window does on every showing: typing goes to the search, replacing what was there.
+    function prepareForShowing() {
+        searchField.forceActiveFocus()
+        searchField.selectAll()
+    }
+
+    function selectStation(step) {
+        const row = stationModel.stationRowAfter(stationList.currentIndex, step)
+        stationList.currentIndex = row
+        if (row >= 0)
+            stationList.positionViewAtIndex(row, ListView.Contain)
+    }
+
+    function playSelection() {
+        const row = stationList.currentIndex >= 0 ? stationList.currentIndex : stationModel.firstStationRow()
+        stationModel.playRow(row)
+    }
+
+    // Up, Down, Return and Space in the search field and in the list alike.
+    function handleListKey(event) {
+        if (event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier))
+            return
+        switch (event.key) {
+        case Qt.Key_Up:
+        case Qt.Key_Down:
+            root.selectStation(event.key === Qt.Key_Down ? 1 : -1)
+            event.accepted = true
+            break
+        case Qt.Key_Return:
+        case Qt.Key_Enter:
+            root.playSelection()
+            event.accepted = true
+            break
+        case Qt.Key_Space:
+            // With search text a blank is part of it.
+            if (root.searchText === "") {
+                if (Player.hasStation && Player.state !== PlaybackState.Loading)
+                    Player.togglePlayPause()
+                event.accepted = true
+            }
+            break
+        }
+    }
+
+    Keys.onEscapePressed: event => {
+        if (root.searchText !== "")
+            root.searchText = ""
+        else
+            root.closeRequested()
+        event.accepted = true
+    }
+
+    Shortcut {
+        sequence: "Ctrl+,"
+        onActivated: App.openSettings()
+    }
+    Shortcut {
+        sequence: "Ctrl+Q"
+        onActivated: App.quit()
+    }
 
     StationListModel {
         id: stationModel
@@ -138,7 +208,10 @@ Item {
                     from: 0
                     to: 1
                     padding: 0
-                    focusPolicy: Qt.NoFocus
+                    focusPolicy: Qt.TabFocus
+                    stepSize: 0.05
+                    snapMode: Slider.NoSnap
+                    Accessible.name: "Volume"
                     value: Player.volume
                     onMoved: Player.volume = value
                 }
@@ -164,6 +237,7 @@ Item {
 
         // Search.
         Item {
+            id: searchRow
             objectName: "searchRow"
             width: parent.width
             height: searchLayout.implicitHeight + 20
@@ -192,6 +266,11 @@ Item {
                     background: null
                     padding: 0
                     selectByMouse: true
+                    focus: true
+                    Accessible.name: "Zoek station"
+                    Keys.onPressed: event => root.handleListKey(event)
+                    // A new search starts with its first match selected; an empty one with none.
+                    onTextChanged: stationList.currentIndex = text !== "" ? stationModel.firstStationRow() : -1
                 }
                 PlainIconButton {
                     objectName: "clearButton"
@@ -199,8 +278,18 @@ Item {
                     symbol: "xmark.circle.fill"
                     size: 13
                     color: Theme.secondary
-                    onClicked: root.searchText = ""
+                    toolTipText: "Wis zoekopdracht"
+                    onClicked: {
+                        root.searchText = ""
+                        searchField.forceActiveFocus()
+                    }
                 }
+            }
+            // The field's ring when Tab brought the focus there (not on every opening).
+            FocusRing {
+                anchors.margins: 4
+                shown: searchField.activeFocus && (searchField.focusReason === Qt.TabFocusReason
+                                                   || searchField.focusReason === Qt.BacktabFocusReason)
             }
         }
 
@@ -211,14 +300,35 @@ Item {
             id: stationList
             objectName: "stationList"
             width: parent.width
-            height: Math.max(300, Math.min(root.maximumListHeight, contentHeight))
+            // At least 300 where the screen has room for it, never more than it has.
+            height: Math.min(root.maximumListHeight, Math.max(Math.min(300, root.maximumListHeight), contentHeight))
             clip: true
             boundsBehavior: Flickable.StopAtBounds
             model: stationModel
+            currentIndex: -1
+            keyNavigationEnabled: false
+            highlightMoveDuration: 0
+            activeFocusOnTab: true
+            Accessible.role: Accessible.List
+            Accessible.name: "Stations"
+            Keys.onPressed: event => root.handleListKey(event)
+            // Tabbing into the list selects a station to act on.
+            onActiveFocusChanged: if (activeFocus && currentIndex < 0) root.selectStation(1)
+            readonly property bool scrolls: contentHeight > height
             // Shown whenever there is something to scroll; absent otherwise, so that it never
-            // takes clicks from the rows' right margin.
+            // takes clicks from the rows' right margin. The rows end before it.
             ScrollBar.vertical: ScrollBar {
-                policy: stationList.contentHeight > stationList.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+                id: listScrollBar
+                policy: stationList.scrolls ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            }
+
+            Label {
+                objectName: "noMatches"
+                anchors.centerIn: parent
+                visible: stationList.count === 0 && root.searchText !== ""
+                text: "Geen stations gevonden"
+                font.pixelSize: Theme.callout
+                color: Theme.secondary
             }
 
             delegate: Item {
@@ -232,7 +342,10 @@ Item {
                 required property bool isActive
                 readonly property bool isHeader: kind === "header"
 
-                width: ListView.view.width
+                width: ListView.view.width - (stationList.scrolls ? listScrollBar.width : 0)
+                // The row the keyboard is on holds the list's focus.
+                Accessible.role: isHeader ? Accessible.Heading : Accessible.ListItem
+                Accessible.name: entry.name
                 height: isHeader ? headerLabel.y + headerLabel.implicitHeight + 4 : stationRow.implicitHeight
 
                 Label {
@@ -243,9 +356,11 @@ Item {
                     y: entry.isFirstHeader ? 8 : 12
                     width: parent.width - 28
                     text: entry.name
+                    elide: Text.ElideRight
                     font.pixelSize: Theme.caption2
                     font.weight: Font.DemiBold
                     color: Theme.secondary
+                    Accessible.role: Accessible.Heading
                 }
 
                 StationRow {
@@ -256,6 +371,8 @@ Item {
                     width: parent.width
                     name: entry.name
                     isActive: entry.isActive
+                    isPlaying: Player.isPlaying
+                    isSelected: entry.ListView.isCurrentItem
                     // The search text stays and the panel stays open.
                     onClicked: Player.playStation(entry.name, entry.url)
                 }
@@ -265,6 +382,7 @@ Item {
         Divider {}
 
         Column {
+            id: footer
             objectName: "footer"
             width: parent.width
             spacing: 1
@@ -276,7 +394,7 @@ Item {
                 width: parent.width
                 label: "Instellingen..."
                 icon: "gearshape"
-                shortcut: "⌘,"
+                shortcut: "Ctrl+,"
                 onClicked: App.openSettings()
             }
             MenuRowButton {
@@ -296,7 +414,7 @@ Item {
                 width: parent.width
                 label: "Sluit af"
                 icon: "power"
-                shortcut: "⌘Q"
+                shortcut: "Ctrl+Q"
                 onClicked: App.quit()
             }
         }

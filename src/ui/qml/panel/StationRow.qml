@@ -4,12 +4,16 @@ import QtQuick.Layouts
 import Zeffira
 
 // One station line of the panel's list. The whole rectangle, its outer margins included,
-// takes hover and clicks; what a click does is up to the list (`clicked`).
+// takes hover and clicks; what a click does is up to the list (`clicked`). `isActive` marks the
+// chosen station (also while paused; the speaker shows only while it plays), `isSelected` the
+// row the keyboard is on.
 Item {
     id: root
 
     property string name
     property bool isActive: false
+    property bool isPlaying: isActive
+    property bool isSelected: false
     readonly property bool isHovered: hitArea.containsMouse
     // The hover tint's target: the active highlight wins, with no tint under it.
     readonly property real hoverTint: isHovered && !isActive ? Theme.hoverOpacity : 0
@@ -40,6 +44,12 @@ Item {
         visible: root.isActive
     }
 
+    FocusRing {
+        objectName: "selectionRing"
+        anchors.fill: hoverHighlight
+        shown: root.isSelected
+    }
+
     RowLayout {
         id: layout
         anchors.left: parent.left
@@ -57,7 +67,7 @@ Item {
                 anchors.centerIn: parent
                 symbol: root.isActive ? "antenna.radiowaves.left.and.right" : "radio"
                 size: 15
-                color: root.isActive ? Theme.accent : Theme.secondary
+                color: root.isActive ? Theme.accentText : Theme.secondary
             }
         }
 
@@ -67,17 +77,23 @@ Item {
             text: root.name
             wrapMode: Text.Wrap
             font.pixelSize: Theme.callout
-            color: root.isActive ? Theme.accent : Theme.primary
+            color: root.isActive ? Theme.accentText : Theme.primary
         }
 
         SymbolIcon {
             objectName: "playingIcon"
-            visible: root.isActive
+            visible: root.isActive && root.isPlaying
             symbol: "speaker.wave.2.fill"
             size: 12
-            color: Theme.accent
+            color: Theme.accentText
         }
     }
+
+    Accessible.role: Accessible.Button
+    Accessible.name: root.name
+    Accessible.checkable: true
+    Accessible.checked: root.isActive
+    Accessible.onPressAction: root.clicked()
 
     MouseArea {
         id: hitArea

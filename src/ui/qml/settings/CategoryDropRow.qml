@@ -4,8 +4,9 @@ import QtQuick.Layouts
 import Zeffira
 
 // One row of the Stations tab's category column: folder, name and station count; shows
-// selection, hover and a station dragged over it. A drop runs `dropHandler`, whose result
-// tells the drag whether it was accepted; the row never reads what is dropped.
+// selection, hover, the keyboard's place (`isCurrent`) and a station dragged over it. A name cut
+// short shows whole in a tooltip. A drop runs `dropHandler`, whose result tells the drag whether
+// it was accepted; the row never reads what is dropped.
 Item {
     id: root
 
@@ -15,6 +16,7 @@ Item {
     property var dropHandler: function() { return false }
     property bool isTargeted: false
     property bool isHovered: false
+    property bool isCurrent: false
     signal clicked()
     signal contextMenuRequested(real x, real y)
 
@@ -36,6 +38,11 @@ Item {
         Behavior on color { ColorAnimation { duration: 150; easing.type: Easing.InOutQuad } }
     }
 
+    FocusRing {
+        objectName: "focusRing"
+        shown: root.isCurrent && !root.isTargeted
+    }
+
     RowLayout {
         id: label
         anchors.fill: parent
@@ -49,15 +56,19 @@ Item {
             objectName: "folderIcon"
             symbol: "folder"
             size: 14
-            color: root.isSelected || root.isTargeted ? Theme.accent : Theme.secondary
+            color: root.isSelected || root.isTargeted ? Theme.accentText : Theme.secondary
         }
         Label {
+            id: nameLabel
             objectName: "nameLabel"
             Layout.fillWidth: true
             text: root.categoryName
             elide: Text.ElideRight
             font.pixelSize: Theme.body
-            color: root.isSelected ? Theme.accent : Theme.primary
+            color: root.isSelected ? Theme.accentText : Theme.primary
+            ToolTip.text: root.categoryName
+            ToolTip.visible: nameLabel.truncated && root.isHovered
+            ToolTip.delay: 600
         }
         Rectangle {
             objectName: "countBadge"
@@ -76,6 +87,10 @@ Item {
             }
         }
     }
+
+    Accessible.role: Accessible.ListItem
+    Accessible.name: root.categoryName + ", " + root.stationCount + (root.stationCount === 1 ? " station" : " stations")
+    Accessible.selected: root.isSelected
 
     MouseArea {
         objectName: "hitArea"

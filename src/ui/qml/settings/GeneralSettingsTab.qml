@@ -74,6 +74,7 @@ ScrollView {
                 label: "Toon stationsnaam in menubalk"
                 Switch {
                     objectName: "showStationInMenuBarSwitch"
+                    Accessible.name: "Toon stationsnaam in menubalk"
                     checked: GeneralSettings.showStationInMenuBar
                     onToggled: {
                         GeneralSettings.showStationInMenuBar = checked
@@ -86,6 +87,7 @@ ScrollView {
                 label: "Start automatisch bij opstarten"
                 Switch {
                     objectName: "launchAtLoginSwitch"
+                    Accessible.name: "Start automatisch bij opstarten"
                     checked: GeneralSettings.launchAtLogin
                     onToggled: {
                         GeneralSettings.launchAtLogin = checked
@@ -103,7 +105,7 @@ ScrollView {
                 text: GeneralSettings.loginError
                 wrapMode: Text.Wrap
                 font.pixelSize: Theme.caption
-                color: "#d70015"
+                color: Theme.destructive
             }
         }
 
@@ -114,7 +116,11 @@ ScrollView {
                 ComboBox {
                     id: devicePicker
                     objectName: "outputDevicePicker"
-                    Layout.preferredWidth: 220
+                    Accessible.name: "Uitvoerapparaat"
+                    // Wide enough for the longest entry ("Systeemstandaard (<device>)"), within reason.
+                    implicitContentWidthPolicy: ComboBox.WidestText
+                    Layout.preferredWidth: Math.max(220, implicitWidth)
+                    Layout.maximumWidth: 340
                     Layout.topMargin: 4
                     Layout.bottomMargin: 4
                     font.pixelSize: Theme.body
@@ -141,6 +147,7 @@ ScrollView {
                 label: "Automatisch pauzeren bij standby"
                 Switch {
                     objectName: "pauseOnSleepSwitch"
+                    Accessible.name: "Automatisch pauzeren bij standby"
                     checked: GeneralSettings.pauseOnSleep
                     onToggled: {
                         GeneralSettings.pauseOnSleep = checked

@@ -3,8 +3,9 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Zeffira
 
-// The settings window's content: the tabs "Algemeen" and "Stations" over their pages.
-Item {
+// The settings window's content: the tabs "Algemeen" and "Stations" over their pages;
+// Ctrl+Tab and Ctrl+PgDown go to the next tab, Ctrl+Shift+Tab and Ctrl+PgUp to the previous.
+FocusScope {
     id: root
 
     readonly property alias currentTab: tabs.currentIndex
@@ -12,11 +13,22 @@ Item {
     readonly property alias stationsTab: stationsTab
 
     function showTab(index) { tabs.currentIndex = index }
+    function stepTab(step) { tabs.currentIndex = (tabs.currentIndex + step + tabs.count) % tabs.count }
+
+    Shortcut {
+        sequences: ["Ctrl+Tab", "Ctrl+PgDown"]
+        onActivated: root.stepTab(1)
+    }
+    Shortcut {
+        sequences: ["Ctrl+Shift+Tab", "Ctrl+Shift+Backtab", "Ctrl+Backtab", "Ctrl+PgUp"]
+        onActivated: root.stepTab(-1)
+    }
 
     implicitWidth: 550
     implicitHeight: 420
 
-    // A new window starts without an old error row, the switch mirroring the login item.
+    // A new window (one per opening) starts without an old error row, the switch mirroring the
+    // login item and the devices read afresh.
     Component.onCompleted: GeneralSettings.reset()
 
     Rectangle {
@@ -61,10 +73,12 @@ Item {
             GeneralSettingsTab {
                 id: generalTab
                 objectName: "generalTab"
+                focus: tabs.currentIndex === 0
             }
             StationsSettingsTab {
                 id: stationsTab
                 objectName: "stationsTab"
+                focus: tabs.currentIndex === 1
             }
         }
     }

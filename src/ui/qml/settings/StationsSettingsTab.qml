@@ -3,10 +3,12 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Zeffira
 
-// The Stations tab: the category column, the stations of the selected category and the add
-// buttons. Every edit goes to the store through the models; the tab keeps only its selection
-// and which sheet or alert is showing.
-Item {
+// The Stations tab: the category column (its width dragged at the divider), the stations of
+// the selected category and the add buttons. Every edit goes to the store through the models;
+// the tab keeps only its selection and which sheet or alert is showing. Both lists work from
+// the keyboard: Up/Down move, the Menu key or Shift+F10 opens the context menu, Return or F2
+// edits, Delete deletes, Alt+Up/Down moves a station within its category.
+FocusScope {
     id: tab
 
     // "" is no selection (the store never holds a category without a name).
@@ -36,6 +38,30 @@ Item {
     function requestDeleteCategory(name) {
         tab.categoryToDelete = name
         tab.showDeleteCategoryConfirmation = true
+    }
+
+    // The context menu of a station, at `item` (a row) when the keyboard asked for it.
+    function openStationMenu(name, url, item) {
+        stationMenu.stationName = name
+        stationMenu.stationUrl = url
+        stationMenu.targets = dropState.moveTargets(tab.selectedCategory)
+        if (item)
+            stationMenu.popup(item, 16, item.height / 2)
+        else
+            stationMenu.popup()
+    }
+
+    function openCategoryMenu(name, hasStations, item) {
+        const menu = hasStations ? busyCategoryMenu : emptyCategoryMenu
+        menu.categoryName = name
+        if (item)
+            menu.popup(item, 16, item.height / 2)
+        else
+            menu.popup()
+    }
+
+    function isMenuKey(event) {
+        return event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier))
     }
 
     function createCategory() {
@@ -72,17 +98,60 @@ Item {
         anchors.fill: parent
         spacing: 0
 
-        RowLayout {
+        SplitView {
+            id: split
+            objectName: "split"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            spacing: 0
+            orientation: Qt.Horizontal
+            handle: Rectangle {
+                implicitWidth: 5
+                color: "transparent"
+                Accessible.role: Accessible.Separator
+                Rectangle {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: SplitHandle.pressed || SplitHandle.hovered ? 3 : 1
+                    height: parent.height
+                    color: SplitHandle.pressed || SplitHandle.hovered ? Theme.accent : Theme.divider
+                }
+            }
 
             ListView {
                 id: categoryList
                 objectName: "categoryList"
-                Layout.preferredWidth: 170
-                Layout.fillHeight: true
+                // Wider for long names: drag the divider.
+                SplitView.preferredWidth: 170
+                SplitView.minimumWidth: 140
+                SplitView.maximumWidth: 360
                 clip: true
+                activeFocusOnTab: true
+                keyNavigationEnabled: false
+                // Follows the selection and the rows (count is read so that the index is found again).
+                currentIndex: categoryModel.count > 0 ? categoryModel.indexOf(tab.selectedCategory) : -1
+                highlightMoveDuration: 0
+                Accessible.role: Accessible.List
+                Accessible.name: "Categorieën"
+                Keys.onPressed: event => {
+                    const row = categoryList.currentItem
+                    if (event.key === Qt.Key_Up || event.key === Qt.Key_Down) {
+                        const next = Math.max(0, Math.min(categoryModel.count - 1,
+                                              categoryList.currentIndex + (event.key === Qt.Key_Down ? 1 : -1)))
+                        if (next >= 0) {
+                            tab.selectedCategory = categoryModel.nameAt(next)
+                            categoryList.positionViewAtIndex(next, ListView.Contain)
+                        }
+                        event.accepted = true
+                    } else if (row && tab.isMenuKey(event)) {
+                        tab.openCategoryMenu(row.categoryName, row.hasStations, row)
+                        event.accepted = true
+                    } else if (row && (event.key === Qt.Key_F2 || event.key === Qt.Key_Return || event.key === Qt.Key_Enter)) {
+                        renameSheet.rename(row.categoryName)
+                        event.accepted = true
+                    } else if (row && event.key === Qt.Key_Delete && !row.hasStations) {
+                        tab.requestDeleteCategory(row.categoryName)
+                        event.accepted = true
+                    }
+                }
                 spacing: 2
                 topMargin: 4
                 bottomMargin: 4
@@ -100,24 +169,15 @@ Item {
                     width: ListView.view.width - 12
                     categoryName: name
                     isSelected: tab.selectedCategory === name
+                    isCurrent: ListView.isCurrentItem && categoryList.activeFocus
                     dropHandler: function() { return dropState.handleDrop(name) }
                     onClicked: tab.selectedCategory = name
-                    onContextMenuRequested: (x, y) => {
-                        if (hasStations) {
-                            busyCategoryMenu.popup()
-                        } else {
-                            emptyCategoryMenu.categoryName = name
-                            emptyCategoryMenu.popup()
-                        }
-                    }
+                    onContextMenuRequested: (x, y) => tab.openCategoryMenu(name, hasStations, null)
                 }
             }
 
-            Rectangle { Layout.fillHeight: true; implicitWidth: 1; color: Theme.divider }
-
             Item {
-                Layout.fillWidth: true
-                Layout.fillHeight: true
+                SplitView.fillWidth: true
 
                 ListView {
                     id: stationList
@@ -131,11 +191,33 @@ Item {
                     currentIndex: -1
                     boundsBehavior: Flickable.StopAtBounds
                     highlightMoveDuration: 0
+                    Accessible.role: Accessible.List
+                    Accessible.name: "Stations van " + tab.selectedCategory
                     ScrollIndicator.vertical: ScrollIndicator {}
+                    onActiveFocusChanged: if (activeFocus && currentIndex < 0 && count > 0) currentIndex = 0
                     Keys.onDeletePressed: {
                         const row = stationList.currentItem
                         if (row)
                             tab.requestDelete(row.name, row.url)
+                    }
+                    Keys.onPressed: event => {
+                        const row = stationList.currentItem
+                        if (!row)
+                            return
+                        if ((event.modifiers & Qt.AltModifier) && (event.key === Qt.Key_Up || event.key === Qt.Key_Down)) {
+                            const to = row.index + (event.key === Qt.Key_Down ? 1 : -1)
+                            if (to >= 0 && to < stationList.count) {
+                                stationsModel.moveRow(row.index, to)
+                                stationList.currentIndex = to
+                            }
+                            event.accepted = true
+                        } else if (tab.isMenuKey(event)) {
+                            tab.openStationMenu(row.name, row.url, row)
+                            event.accepted = true
+                        } else if (event.key === Qt.Key_F2 || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                            editSheet.edit(row.name, row.url)
+                            event.accepted = true
+                        }
                     }
                     Connections {
                         target: stationsModel
@@ -171,24 +253,24 @@ Item {
                             acceptedButtons: Qt.LeftButton | Qt.RightButton
                             drag.target: dragProxy
                             drag.threshold: 6
+                            // The proxy keeps its place under the pointer, the threshold included.
+                            drag.smoothed: false
                             onPressed: mouse => {
                                 stationList.currentIndex = row.index
                                 stationList.forceActiveFocus()
                                 if (mouse.button !== Qt.LeftButton)
                                     return
-                                const at = row.mapToItem(tab, 0, 0)
-                                dragProxy.x = at.x + 8
-                                dragProxy.y = at.y + 4
+                                // The drop target is what is under the pointer: the proxy's hot
+                                // spot goes where the pointer is and moves with it.
                                 dragProxy.text = row.name
                                 dragProxy.sourceIndex = row.index
+                                const at = row.mapToItem(tab, mouse.x, mouse.y)
+                                dragProxy.x = at.x - dragProxy.Drag.hotSpot.x
+                                dragProxy.y = at.y - dragProxy.Drag.hotSpot.y
                             }
                             onClicked: mouse => {
-                                if (mouse.button === Qt.RightButton) {
-                                    stationMenu.stationName = row.name
-                                    stationMenu.stationUrl = row.url
-                                    stationMenu.targets = dropState.moveTargets(tab.selectedCategory)
-                                    stationMenu.popup()
-                                }
+                                if (mouse.button === Qt.RightButton)
+                                    tab.openStationMenu(row.name, row.url, null)
                             }
                             drag.onActiveChanged: {
                                 if (drag.active) {
@@ -235,6 +317,11 @@ Item {
                             color: Theme.accent
                         }
 
+                        Accessible.role: Accessible.ListItem
+                        Accessible.name: row.name
+                        Accessible.description: row.url
+                        Accessible.selected: row.isCurrent
+
                         RowLayout {
                             id: rowLayout
                             anchors.left: parent.left
@@ -248,6 +335,7 @@ Item {
                                 Layout.fillWidth: true
                                 spacing: 2
                                 Label {
+                                    id: nameText
                                     objectName: "nameLabel"
                                     Layout.fillWidth: true
                                     text: row.name
@@ -256,6 +344,7 @@ Item {
                                     font.weight: Font.Medium
                                 }
                                 Label {
+                                    id: urlText
                                     objectName: "urlLabel"
                                     Layout.fillWidth: true
                                     text: row.url
@@ -271,9 +360,45 @@ Item {
                                 size: 15
                                 color: Theme.secondary
                                 toolTipText: "Verwijder"
+                                Accessible.name: "Verwijder " + row.name
+                                // One Tab stop for the list, not one per row: Delete and the
+                                // context menu do the same from the keyboard.
+                                focusPolicy: Qt.NoFocus
                                 onClicked: tab.requestDelete(row.name, row.url)
                             }
                         }
+
+                        // A name or URL cut short shows whole.
+                        ToolTip.text: row.name + "\n" + row.url
+                        ToolTip.visible: rowHover.hovered && (nameText.truncated || urlText.truncated)
+                                         && !dragProxy.dragging
+                        ToolTip.delay: 600
+                        HoverHandler { id: rowHover }
+                    }
+                }
+
+                ColumnLayout {
+                    objectName: "emptyCategoryHint"
+                    anchors.centerIn: parent
+                    width: Math.min(parent.width - 40, 300)
+                    visible: stationsModel.categoryExists && stationsModel.count === 0
+                    spacing: 6
+                    Label {
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
+                        text: "Nog geen stations in deze categorie"
+                        wrapMode: Text.Wrap
+                        font.pixelSize: Theme.body
+                        font.weight: Font.DemiBold
+                        color: Theme.secondary
+                    }
+                    Label {
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
+                        text: "Sleep een station naar deze categorie of kies 'Voeg station toe'."
+                        wrapMode: Text.Wrap
+                        font.pixelSize: Theme.callout
+                        color: Theme.secondary
                     }
                 }
 
@@ -360,6 +485,13 @@ Item {
     Menu {
         id: busyCategoryMenu
         objectName: "busyCategoryMenu"
+        property string categoryName
+        MenuItem {
+            objectName: "renameCategoryItem"
+            text: "Hernoem..."
+            onTriggered: renameSheet.rename(busyCategoryMenu.categoryName)
+        }
+        MenuSeparator {}
         MenuItem {
             objectName: "containsStationsItem"
             enabled: false
@@ -372,10 +504,16 @@ Item {
         objectName: "emptyCategoryMenu"
         property string categoryName
         MenuItem {
+            objectName: "renameEmptyCategoryItem"
+            text: "Hernoem..."
+            onTriggered: renameSheet.rename(emptyCategoryMenu.categoryName)
+        }
+        MenuSeparator {}
+        MenuItem {
             objectName: "deleteCategoryItem"
             text: "Verwijder categorie"
-            palette.windowText: "#d70015"
-            palette.buttonText: "#d70015"
+            palette.windowText: Theme.destructive
+            palette.buttonText: Theme.destructive
             onTriggered: tab.requestDeleteCategory(emptyCategoryMenu.categoryName)
         }
     }
@@ -386,6 +524,11 @@ Item {
         property string stationName
         property string stationUrl
         property var targets: []
+        MenuItem {
+            objectName: "editStationItem"
+            text: "Wijzig..."
+            onTriggered: editSheet.edit(stationMenu.stationName, stationMenu.stationUrl)
+        }
         Menu {
             id: moveMenu
             objectName: "moveMenu"
@@ -410,8 +553,8 @@ Item {
         MenuItem {
             objectName: "deleteStationItem"
             text: "Verwijder"
-            palette.windowText: "#d70015"
-            palette.buttonText: "#d70015"
+            palette.windowText: Theme.destructive
+            palette.buttonText: Theme.destructive
             onTriggered: tab.requestDelete(stationMenu.stationName, stationMenu.stationUrl)
         }
     }
@@ -421,6 +564,25 @@ Item {
         objectName: "addStationSheet"
         defaultCategory: tab.selectedCategory
         onClosed: tab.showingAddSheet = false
+        // The tab shows where the new station went, a new category included.
+        onAdded: category => tab.selectedCategory = category
+    }
+
+    EditStationSheet {
+        id: editSheet
+        objectName: "editStationSheet"
+        onClosed: stationList.forceActiveFocus()
+    }
+
+    RenameCategorySheet {
+        id: renameSheet
+        objectName: "renameCategorySheet"
+        categories: categoryModel
+        onRenamed: selection => {
+            if (tab.selectedCategory === renameSheet.originalName)
+                tab.selectedCategory = selection
+        }
+        onClosed: categoryList.forceActiveFocus()
     }
 
     AlertSheet {

@@ -4,7 +4,9 @@ import QtQuick.Layouts
 import Zeffira
 
 // The sheet that adds a station: name, stream URL and optional category. Every opening starts
-// empty; "Voeg toe" hands the input to the store and closes, unless the URL is not a stream URL.
+// empty; the line under the fields says why "Voeg toe" is not yet enabled. "Voeg toe" hands the
+// input to the store and closes, reporting the category the station went to (`added`), unless
+// the URL is not a stream URL.
 SheetDialog {
     id: sheet
 
@@ -14,19 +16,25 @@ SheetDialog {
     property string urlString
     property string category
     property bool showError: false
-    readonly property bool inputValid: input.isValidInput(sheet.name, sheet.urlString)
+    // Why "Voeg toe" is disabled; empty when it is enabled.
+    readonly property string disabledReason: input.disabledReason(sheet.name, sheet.urlString)
+    readonly property bool inputValid: sheet.disabledReason === ""
+    signal added(string category)
 
     function dismiss() { sheet.close() }
 
     function submitStation() {
-        if (input.submitStation(sheet.name, sheet.urlString, sheet.category, sheet.defaultCategory))
-            sheet.dismiss()
-        else
+        const category = input.submitStation(sheet.name, sheet.urlString, sheet.category, sheet.defaultCategory)
+        if (category === "") {
             sheet.showError = true
+            return
+        }
+        sheet.dismiss()
+        sheet.added(category)
     }
 
     width: 400
-    height: 250
+    height: 270
     acceptEnabled: sheet.inputValid
     onCancelRequested: sheet.dismiss()
     onAcceptRequested: sheet.submitStation()
@@ -64,6 +72,7 @@ SheetDialog {
                 id: nameField
                 objectName: "nameField"
                 Layout.fillWidth: true
+                Accessible.name: "Naam"
                 font.pixelSize: Theme.body
                 text: sheet.name
                 onTextEdited: sheet.name = text
@@ -72,6 +81,7 @@ SheetDialog {
             TextField {
                 objectName: "urlField"
                 Layout.fillWidth: true
+                Accessible.name: "Stream URL"
                 font.pixelSize: Theme.body
                 placeholderText: "https://stream.example.org/radio.mp3"
                 text: sheet.urlString
@@ -81,6 +91,7 @@ SheetDialog {
             TextField {
                 objectName: "categoryField"
                 Layout.fillWidth: true
+                Accessible.name: "Categorie"
                 font.pixelSize: Theme.body
                 placeholderText: input.categoryPlaceholder(sheet.defaultCategory)
                 text: sheet.category
@@ -88,7 +99,16 @@ SheetDialog {
             }
         }
 
-        Item { Layout.fillHeight: true }
+        Label {
+            objectName: "reasonLabel"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            verticalAlignment: Text.AlignTop
+            text: sheet.disabledReason
+            wrapMode: Text.Wrap
+            font.pixelSize: Theme.callout
+            color: Theme.secondary
+        }
 
         RowLayout {
             Layout.fillWidth: true

@@ -4,7 +4,8 @@ import QtQuick.Layouts
 import Zeffira
 
 // A small alert: title, optional message, a cancel button (hidden when `cancelText` is empty)
-// and a confirming button, red when `destructive`. Either button closes it.
+// and a confirming button, red when `destructive`. Either button closes it. A destructive
+// alert's default button is the cancel button: Return keeps what would be lost.
 SheetDialog {
     id: alert
 
@@ -18,6 +19,7 @@ SheetDialog {
 
     width: 300
     height: column.implicitHeight + 40
+    returnCancels: alert.destructive && alert.cancelText !== ""
 
     onCancelRequested: {
         alert.close()
@@ -67,6 +69,7 @@ SheetDialog {
                 Layout.fillWidth: true
                 visible: alert.cancelText !== ""
                 text: alert.cancelText
+                highlighted: alert.returnCancels
                 focusPolicy: Qt.TabFocus
                 onClicked: alert.cancelRequested()
             }
@@ -76,7 +79,7 @@ SheetDialog {
                 text: alert.confirmText
                 highlighted: !alert.destructive
                 focusPolicy: Qt.TabFocus
-                palette.buttonText: alert.destructive ? "#d70015" : Theme.primary
+                palette.buttonText: alert.destructive ? Theme.destructive : Theme.primary
                 onClicked: alert.acceptRequested()
             }
         }

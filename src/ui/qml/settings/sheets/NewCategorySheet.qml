@@ -37,6 +37,7 @@ SheetDialog {
             objectName: "categoryNameField"
             Layout.fillWidth: true
             placeholderText: "Categorienaam"
+            Accessible.name: "Categorienaam"
             font.pixelSize: Theme.body
             text: sheet.name
             onTextEdited: sheet.name = text

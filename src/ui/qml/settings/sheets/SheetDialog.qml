@@ -3,11 +3,13 @@ import QtQuick.Controls
 import Zeffira
 
 // A modal sheet over the window: Escape asks to cancel, Return (or Enter) asks to accept while
-// `acceptEnabled`. What either does, closing included, is up to the presenter.
+// `acceptEnabled` (or to cancel, where `returnCancels`: a destructive question's safe default).
+// What either does, closing included, is up to the presenter.
 Popup {
     id: sheet
 
     property bool acceptEnabled: true
+    property bool returnCancels: false
     signal cancelRequested()
     signal acceptRequested()
 
@@ -20,6 +22,13 @@ Popup {
     closePolicy: Popup.NoAutoClose
     padding: 0
 
+    function returnPressed() {
+        if (sheet.returnCancels)
+            sheet.cancelRequested()
+        else if (sheet.acceptEnabled)
+            sheet.acceptRequested()
+    }
+
     background: Rectangle {
         color: Theme.background
         radius: 10
@@ -30,7 +39,7 @@ Popup {
     contentItem: FocusScope {
         focus: true
         Keys.onEscapePressed: event => { event.accepted = true; sheet.cancelRequested() }
-        Keys.onReturnPressed: event => { event.accepted = true; if (sheet.acceptEnabled) sheet.acceptRequested() }
-        Keys.onEnterPressed: event => { event.accepted = true; if (sheet.acceptEnabled) sheet.acceptRequested() }
+        Keys.onReturnPressed: event => { event.accepted = true; sheet.returnPressed() }
+        Keys.onEnterPressed: event => { event.accepted = true; sheet.returnPressed() }
     }
 }
