@@ -138,10 +138,10 @@ private Q_SLOTS:
         QVERIFY(rig.source->isConnected());
 
         // The default sink is named, and follows a change made from outside.
-        QVERIFY2(pulse.pactl({"set-default-sink", "a"}), qPrintable(pulse.error()));
+        QVERIFY2(pulse.pactl({"set-default-sink", "a"}), qPrintable(pulse.errorString()));
         QVERIFY(waitUntil(rig.manager.get(), &AudioDeviceManager::outputDevicesChanged,
                           [&] { return rig.manager->defaultDeviceName() == QLatin1String("Uitgang A"); }));
-        QVERIFY2(pulse.pactl({"set-default-sink", "b"}), qPrintable(pulse.error()));
+        QVERIFY2(pulse.pactl({"set-default-sink", "b"}), qPrintable(pulse.errorString()));
         QVERIFY(waitUntil(rig.manager.get(), &AudioDeviceManager::outputDevicesChanged,
                           [&] { return rig.manager->defaultDeviceName() == QLatin1String("Uitgang B"); }));
     }
