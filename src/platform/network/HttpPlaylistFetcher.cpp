@@ -114,7 +114,8 @@ void HttpPlaylistFetcher::onFinished()
 {
     if (!m_reply)
         return;
-    m_body += m_reply->read(maxBytes - m_body.size());
+    if (m_reply->isOpen())
+        m_body += m_reply->read(maxBytes - m_body.size());
     finish(m_reply->error() == QNetworkReply::NoError);
 }
 
@@ -136,14 +137,19 @@ void HttpPlaylistFetcher::finish(bool complete)
     // (a slow stream is no playlist either).
     if (m_timedOut && status >= 200 && status < 300 && !m_body.isEmpty())
         complete = true;
-    if (complete && status >= 200 && status < 300) {
+    // Errors of the connection and the protocol (a redirect that went nowhere among them) say
+    // more than the status of the last response.
+    const bool transportError =
+        (error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied) ||
+        (error >= QNetworkReply::ProtocolUnknownError && error <= QNetworkReply::ProtocolFailure);
+    if (complete && status >= 200 && status < 300)
         Q_EMIT fetched(m_body, contentType, finalUrl);
-    } else if (status >= 300) {
-        Q_EMIT fetchFailed(QStringLiteral("HTTP %1").arg(status));
-    } else if (m_timedOut) {
+    else if (m_timedOut)
         Q_EMIT fetchFailed(QStringLiteral("connection timed out"));
-    } else {
-        Q_EMIT fetchFailed(
-            describe(error == QNetworkReply::NoError ? QNetworkReply::ProtocolFailure : error));
-    }
+    else if (transportError)
+        Q_EMIT fetchFailed(describe(error));
+    else if (status >= 300)
+        Q_EMIT fetchFailed(QStringLiteral("HTTP %1").arg(status));
+    else
+        Q_EMIT fetchFailed(describe(QNetworkReply::ProtocolFailure));
 }
