@@ -122,6 +122,7 @@ struct GstStreamBackend::Stream {
     std::optional<QString> sinkDevice; // what the sink was last told
     guint busWatch = 0;
     Phase phase = Phase::Loading;
+    bool reachedPlaying = false; // the pipeline is in PLAYING (with audio or, if live, not yet)
     bool paused = false;
     // A pause asked for before audio reached the sound server: carried out once it has.
     bool pausePending = false;
@@ -351,9 +352,14 @@ void GstStreamBackend::handleMessage(GstMessage *message)
         if (GST_MESSAGE_SRC(message) == GST_OBJECT(s.pipeline)) {
             GstState newState = GST_STATE_NULL;
             gst_message_parse_state_changed(message, nullptr, &newState, nullptr);
-            // PLAYING is only reached once the first decoded buffer has arrived at the sink.
-            if (newState == GST_STATE_PLAYING)
-                reportReady();
+            // A stream that prerolls reaches PLAYING with its first decoded buffer at the sink;
+            // a live one (HLS) reaches it before any audio, and is ready with its first buffer
+            // (the watchdog looks).
+            if (newState == GST_STATE_PLAYING) {
+                s.reachedPlaying = true;
+                if (s.lastBuffer->load(std::memory_order_relaxed) > 0)
+                    reportReady();
+            }
         }
         break;
     case GST_MESSAGE_BUFFERING:
@@ -534,6 +540,10 @@ void GstStreamBackend::checkProgress()
         return;
     }
     if (s.phase == Stream::Phase::Loading) {
+        if (s.reachedPlaying && s.lastBuffer->load(std::memory_order_relaxed) > 0) {
+            reportReady();
+            return;
+        }
         if (std::chrono::milliseconds(s.sinceStart.elapsed()) >= kStartTimeout)
             reportFailure(QStringLiteral("no data for %1 s")
                               .arg(std::chrono::duration_cast<std::chrono::seconds>(kStartTimeout).count()));
