@@ -87,6 +87,29 @@ class Peers:
                             "--address=unix:path=" + socket], stdout=subprocess.PIPE, text=True)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = proc.stdout.readline().strip()
 
+    def start_network_manager(self, state=70):
+        """A private bus standing in for the system bus, with python3-dbusmock's NetworkManager
+        on it in NMState `state` (70 connected, 20 disconnected)."""
+        require("dbus-daemon", "dbus-send")
+        socket = os.path.join(self.dir, "system-bus")
+        proc = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1",
+                            "--address=unix:path=" + socket], stdout=subprocess.PIPE, text=True)
+        self.env["DBUS_SYSTEM_BUS_ADDRESS"] = proc.stdout.readline().strip()
+        self._spawn(["/usr/bin/python3", "-m", "dbusmock", "--system", "--template", "networkmanager"],
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: self.run(["dbus-send", "--system", "--print-reply", "--dest=org.freedesktop.NetworkManager",
+                                   "/org/freedesktop/NetworkManager", "org.freedesktop.DBus.Properties.Get",
+                                   "string:org.freedesktop.NetworkManager", "string:State"]).returncode == 0,
+                 15, "the NetworkManager mock")
+        self.set_network_state(state)
+
+    def set_network_state(self, state):
+        result = self.run(["dbus-send", "--system", "--print-reply", "--dest=org.freedesktop.NetworkManager",
+                           "/org/freedesktop/NetworkManager", "org.freedesktop.DBus.Mock.SetGlobalConnectionState",
+                           "uint32:%d" % state])
+        if result.returncode != 0:
+            raise AssertionError("NetworkManager mock: " + result.stderr)
+
     def start_display(self):
         """A private X server (Xvfb), on a display number it picks itself."""
         require("Xvfb")
@@ -100,6 +123,12 @@ class Peers:
             raise AssertionError("Xvfb did not start")
         self.env["DISPLAY"] = ":" + number
         self.env.pop("QT_QPA_PLATFORM", None)
+
+    def fixture(self, path):
+        """GET `path` on the stream server (its control paths); the body as text."""
+        import urllib.request
+        with urllib.request.urlopen(self.stream_base + path, timeout=10) as reply:
+            return reply.read().decode()
 
     def start_stream_server(self, lifetime=240):
         proc = self._spawn([sys.executable, os.path.join(FIXTURES, "stream_server.py"), "--lifetime", str(lifetime),
