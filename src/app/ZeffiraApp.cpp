@@ -9,11 +9,13 @@
 #include "logind/LogindSleepMonitor.h"
 #include "mediakeys/MediaKeyHandler.h"
 #include "mpris/MprisService.h"
-#include "network/HttpPlaylistFetcher.h"
-#include "network/NetworkManagerMonitor.h"
+#include "network/DeferredNetworkMonitor.h"
+#include "network/DeferredPlaylistFetcher.h"
+#include "notifications/FreedesktopNotifier.h"
 #include "playback/OutputRouting.h"
 #include "playback/PlaylistResolver.h"
 #include "playback/RadioPlayer.h"
+#include "playback/TitleNotifications.h"
 #include "pulseaudio/PulseAudioDeviceSource.h"
 
 #include <QDBusConnection>
@@ -23,9 +25,9 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
     : QObject(parent), m_settings(std::make_unique<SettingsStore>(SettingsStore::defaultFilePath())),
       m_stationManager(std::make_unique<StationManager>()), m_scheduler(std::make_unique<QtScheduler>()),
       m_clock(std::make_unique<SteadyClock>()), m_backend(std::make_unique<GstStreamBackend>()),
-      m_fetcher(std::make_unique<HttpPlaylistFetcher>()),
+      m_fetcher(std::make_unique<DeferredPlaylistFetcher>()),
       m_resolver(std::make_unique<PlaylistResolver>(m_backend.get(), m_fetcher.get())),
-      m_network(std::make_unique<NetworkManagerMonitor>()),
+      m_network(std::make_unique<DeferredNetworkMonitor>()),
       m_sleepMonitor(std::make_unique<LogindSleepMonitor>()),
       m_player(std::make_unique<RadioPlayer>(m_resolver.get(), m_settings.get(), m_scheduler.get(),
                                              m_sleepMonitor.get())),
@@ -46,6 +48,9 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
         std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_mpris.get(),
                                           m_settings.get(), m_scheduler.get(), m_clock.get());
     connect(m_mpris.get(), &MprisService::quitRequested, this, &ZeffiraApp::quitRequested);
+    m_notifier = std::make_unique<FreedesktopNotifier>(QDBusConnection::sessionBus());
+    m_titleNotifications =
+        std::make_unique<TitleNotifications>(m_player.get(), m_settings.get(), m_notifier.get());
 
     connect(m_player.get(), &RadioPlayer::playbackStateChanged, this, [this] {
         const PlaybackState state = m_player->playbackState();
@@ -71,6 +76,7 @@ ZeffiraApp::~ZeffiraApp()
 {
     // Unwind in dependency order: the handler, the media controls, then the player before the
     // backend and the monitor it listens to.
+    m_titleNotifications.reset();
     m_mediaKeyHandler.reset();
     m_player->setNowPlayingSink(nullptr);
     m_mpris.reset();

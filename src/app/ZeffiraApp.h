@@ -9,9 +9,10 @@
 #include <memory>
 
 class AudioDeviceManager;
+class FreedesktopNotifier;
 class GstStreamBackend;
-class HttpPlaylistFetcher;
-class NetworkManagerMonitor;
+class DeferredNetworkMonitor;
+class DeferredPlaylistFetcher;
 class PlaylistResolver;
 class LogindSleepMonitor;
 class MediaKeyHandler;
@@ -22,6 +23,7 @@ class RadioPlayer;
 class SettingsStore;
 class StationManager;
 class SteadyClock;
+class TitleNotifications;
 
 class ZeffiraApp : public QObject
 {
@@ -57,14 +59,16 @@ private:
     std::unique_ptr<QtScheduler> m_scheduler;
     std::unique_ptr<SteadyClock> m_clock;
     std::unique_ptr<GstStreamBackend> m_backend;
-    std::unique_ptr<HttpPlaylistFetcher> m_fetcher;
+    std::unique_ptr<DeferredPlaylistFetcher> m_fetcher;
     std::unique_ptr<PlaylistResolver> m_resolver;
-    std::unique_ptr<NetworkManagerMonitor> m_network;
+    std::unique_ptr<DeferredNetworkMonitor> m_network;
     std::unique_ptr<LogindSleepMonitor> m_sleepMonitor;
     std::unique_ptr<RadioPlayer> m_player;
     std::unique_ptr<PulseAudioDeviceSource> m_deviceSource;
     std::unique_ptr<AudioDeviceManager> m_audioDeviceManager;
     std::unique_ptr<MprisService> m_mpris;
     std::unique_ptr<MediaKeyHandler> m_mediaKeyHandler;
+    std::unique_ptr<FreedesktopNotifier> m_notifier;
+    std::unique_ptr<TitleNotifications> m_titleNotifications;
     QString m_aloneUrl; // the command line's URL that is played alone, if any
 };

@@ -103,6 +103,15 @@ class Peers:
                  15, "the NetworkManager mock")
         self.set_network_state(state)
 
+    def start_notification_daemon(self):
+        """python3-dbusmock's notification daemon on the session bus (start_session_bus first)."""
+        self._spawn(["/usr/bin/python3", "-m", "dbusmock", "--session", "--template", "notification_daemon"],
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: self.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.Notifications",
+                                   "/org/freedesktop/Notifications",
+                                   "org.freedesktop.Notifications.GetServerInformation"]).returncode == 0,
+                 15, "the notification daemon mock")
+
     def set_network_state(self, state):
         result = self.run(["dbus-send", "--system", "--print-reply", "--dest=org.freedesktop.NetworkManager",
                            "/org/freedesktop/NetworkManager", "org.freedesktop.DBus.Mock.SetGlobalConnectionState",

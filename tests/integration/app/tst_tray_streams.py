@@ -2,7 +2,8 @@
 with stations from the local server. Station changes fired at the tray menu as fast as the bus
 takes them end on the last choice; offline, a failure does not walk the catalogue and the tooltip
 says so, and the station plays when the network returns; a station that failed is tried again
-when the user picks it."""
+when the user picks it; song titles reach the tooltip and, when switched on, a desktop
+notification."""
 
 import os
 import re
@@ -50,13 +51,16 @@ with Peers() as peers:
     peers.start_pulse(("a",))
     peers.start_session_bus()
     peers.start_network_manager(NM_CONNECTED)
+    peers.start_notification_daemon()
     base = peers.start_stream_server()
     flaky = "http://127.0.0.1:%s/mp3" % peers.fixture("/flaky-port")
     peers.write_catalogue([{"name": "Lokaal", "stations": [
         {"name": "Toon MP3", "url": base + "/mp3"},
         {"name": "Toon Ogg", "url": base + "/ogg"},
         {"name": "Wankel", "url": flaky},
-        {"name": "Toon AAC", "url": base + "/aac"}]}])
+        {"name": "Toon AAC", "url": base + "/aac"},
+        {"name": "Titels", "url": base + "/icy"}]}])
+    peers.write_settings({"notifyOnNewTitle": True})
     peers.start_zeffira()
 
     bus = dbus.bus.BusConnection(peers.env["DBUS_SESSION_BUS_ADDRESS"])
@@ -75,6 +79,13 @@ with Peers() as peers:
     def mpris(field):
         return peers.run(["playerctl", "-p", "zeffira", "metadata", field]).stdout.strip()
 
+    def mapped(fragment):
+        with open("/proc/%d/maps" % peers.zeffira.pid) as maps:
+            return fragment in maps.read()
+
+    checks.check("an idle tray maps no network library", not mapped("libQt6Network") and
+                 not mapped("libzeffira_network"))
+
     # A burst of station changes, each sent without waiting for the one before; then a last one.
     for i in range(CLICKS):
         click("Toon MP3" if i % 2 else "Toon Ogg", wait=False)
@@ -84,6 +95,7 @@ with Peers() as peers:
     checks.check("the last choice plays", mpris("xesam:title") == "Toon AAC" and peers.record("a", 2.0) > AUDIBLE)
     checks.check("tooltip names it", tooltip() == "Toon AAC", tooltip())
     checks.check("no failure in the burst", "failed" not in "".join(re.findall(r"State: .*", peers.log())))
+    checks.check("the first stream loads the network library", mapped("libzeffira_network"))
 
     # Offline: the chosen station fails, nothing is walked, the tooltip says why.
     peers.fixture("/flaky/refuse?seconds=600")
@@ -116,6 +128,22 @@ with Peers() as peers:
     peers.wait_for_log("Station Wankel failed before; trying it again as chosen")
     wait_for(lambda: last_state(peers) == "playing - Wankel", 20, "Wankel, picked again")
     checks.check("a failed station picked again plays", peers.record("a", 2.0) > AUDIBLE)
+
+    # Each new song title: a desktop notification that replaces the one before.
+    notifications = dbus.Interface(bus.get_object("org.freedesktop.Notifications", "/org/freedesktop/Notifications"),
+                                   "org.freedesktop.DBus.Mock")
+    click("Titels")
+
+    def notified():
+        return [(int(args[1]), str(args[3]), str(args[4])) for _, method, args in notifications.GetCalls()
+                if method == "Notify"]
+    wait_for(lambda: len(notified()) >= 2, 20, "two song notifications")
+    calls = notified()
+    checks.check("a notification per new title", [c[1:] for c in calls[:2]] ==
+                 [("First Title", "Titels"), ("Second Title", "Titels")], calls)
+    checks.check("each replaces the one before", calls[0][0] == 0 and calls[1][0] != 0, calls)
+    tip = tooltip()
+    checks.check("the tooltip carries the title", tip in ("Titels<br/>First Title", "Titels<br/>Second Title"), tip)
 
     entries = walk(menu.GetLayout(0, -1, [])[1], {})
     click("Sluit af")
