@@ -71,6 +71,9 @@ bool TrayShell::start()
         connect(player, signal, this, &TrayShell::updateLabel);
         connect(player, signal, this, &TrayShell::updateMenu);
     }
+    // The tooltip's second line.
+    connect(player, &RadioPlayer::errorMessageChanged, this, &TrayShell::updateLabel);
+    connect(player, &RadioPlayer::streamTitleChanged, this, &TrayShell::updateLabel);
     connect(m_app->stationManager(), &StationManager::categoriesChanged, this, &TrayShell::updateMenu);
     // Also when another program changes the settings file.
     connect(m_app->settings(), &SettingsStore::changed, this, [this](const QString &key) {

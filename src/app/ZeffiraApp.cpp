@@ -9,8 +9,13 @@
 #include "logind/LogindSleepMonitor.h"
 #include "mediakeys/MediaKeyHandler.h"
 #include "mpris/MprisService.h"
+#include "network/DeferredNetworkMonitor.h"
+#include "network/DeferredPlaylistFetcher.h"
+#include "notifications/FreedesktopNotifier.h"
 #include "playback/OutputRouting.h"
+#include "playback/PlaylistResolver.h"
 #include "playback/RadioPlayer.h"
+#include "playback/TitleNotifications.h"
 #include "pulseaudio/PulseAudioDeviceSource.h"
 
 #include <QDBusConnection>
@@ -20,14 +25,18 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
     : QObject(parent), m_settings(std::make_unique<SettingsStore>(SettingsStore::defaultFilePath())),
       m_stationManager(std::make_unique<StationManager>()), m_scheduler(std::make_unique<QtScheduler>()),
       m_clock(std::make_unique<SteadyClock>()), m_backend(std::make_unique<GstStreamBackend>()),
+      m_fetcher(std::make_unique<DeferredPlaylistFetcher>()),
+      m_resolver(std::make_unique<PlaylistResolver>(m_backend.get(), m_fetcher.get())),
+      m_network(std::make_unique<DeferredNetworkMonitor>()),
       m_sleepMonitor(std::make_unique<LogindSleepMonitor>()),
-      m_player(std::make_unique<RadioPlayer>(m_backend.get(), m_settings.get(), m_scheduler.get(),
+      m_player(std::make_unique<RadioPlayer>(m_resolver.get(), m_settings.get(), m_scheduler.get(),
                                              m_sleepMonitor.get())),
       m_deviceSource(std::make_unique<PulseAudioDeviceSource>()),
       m_audioDeviceManager(std::make_unique<AudioDeviceManager>(m_deviceSource.get(), m_settings.get())),
       m_mpris(std::make_unique<MprisService>(m_player.get(), QDBusConnection::sessionBus()))
 {
     m_sleepMonitor->start();
+    m_player->setNetworkMonitor(m_network.get());
 
     OutputRouting::follow(m_player.get(), m_audioDeviceManager.get());
 
@@ -39,6 +48,9 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
         std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_mpris.get(),
                                           m_settings.get(), m_scheduler.get(), m_clock.get());
     connect(m_mpris.get(), &MprisService::quitRequested, this, &ZeffiraApp::quitRequested);
+    m_notifier = std::make_unique<FreedesktopNotifier>(QDBusConnection::sessionBus());
+    m_titleNotifications =
+        std::make_unique<TitleNotifications>(m_player.get(), m_settings.get(), m_notifier.get());
 
     connect(m_player.get(), &RadioPlayer::playbackStateChanged, this, [this] {
         const PlaybackState state = m_player->playbackState();
@@ -52,7 +64,11 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
             [](const QString &title) { qCInfo(lcApp, "Stream title: %s", qUtf8Printable(title)); });
     connect(m_player.get(), &RadioPlayer::errorMessageChanged, this, [this] {
         if (m_player->errorMessage() == RadioPlayer::NoWorkingStationsMessage)
-            Q_EMIT gaveUp();
+            Q_EMIT gaveUp(QStringLiteral("no station could be played; nothing left to try."));
+        // A URL played alone does not wait for the network: the command line reports and ends.
+        else if (m_player->errorMessage() == RadioPlayer::NoNetworkMessage && !m_aloneUrl.isEmpty() &&
+                 m_player->currentStationUrl() == m_aloneUrl)
+            Q_EMIT gaveUp(QStringLiteral("could not play %1: no network connection").arg(m_aloneUrl));
     });
 }
 
@@ -60,6 +76,7 @@ ZeffiraApp::~ZeffiraApp()
 {
     // Unwind in dependency order: the handler, the media controls, then the player before the
     // backend and the monitor it listens to.
+    m_titleNotifications.reset();
     m_mediaKeyHandler.reset();
     m_player->setNowPlayingSink(nullptr);
     m_mpris.reset();
@@ -69,15 +86,30 @@ ZeffiraApp::~ZeffiraApp()
 
 bool ZeffiraApp::play(const QString &target)
 {
-    for (const StationCategory &category : m_stationManager->categories()) {
-        for (const RadioStation &station : category.stations) {
-            if (station.name == target) {
-                m_player->play(station);
-                return true;
+    for (const bool byName : {true, false}) {
+        for (const StationCategory &category : m_stationManager->categories()) {
+            for (const RadioStation &station : category.stations) {
+                if ((byName ? station.name : station.url) == target) {
+                    m_player->play(station);
+                    return true;
+                }
             }
         }
     }
     if (isParsableUrl(target) && !QUrl(target).scheme().isEmpty()) {
+        // Not in the catalogue: walking the catalogue after it fails would play something the
+        // user did not ask for.
+        m_aloneUrl = target;
+        auto skipChain = m_player->onPlaybackError;
+        m_player->onPlaybackError = [this, skipChain](const RadioStation &station) {
+            if (station.url != m_aloneUrl) {
+                if (skipChain)
+                    skipChain(station);
+                return;
+            }
+            Q_EMIT gaveUp(
+                QStringLiteral("could not play %1: %2").arg(m_aloneUrl, m_player->playbackState().error()));
+        };
         m_player->play(RadioStation(target, target));
         return true;
     }

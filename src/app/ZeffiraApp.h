@@ -1,14 +1,19 @@
 // The composition root: creates every long-lived object once (settings, station store, player on
-// GStreamer, sleep monitor, output devices, media controls with the skip chain) and wires them,
-// the same way in every mode, so that media keys and skipping work from the start. The tray shell
-// and the headless mode both build on it; it holds no logic beyond choosing what to play by name.
+// GStreamer behind the playlist resolver, network monitor, sleep monitor, output devices, media
+// controls with the skip chain) and wires them, the same way in every mode, so that media keys
+// and skipping work from the start. The tray shell and the headless mode both build on it; it
+// holds no logic beyond choosing what to play by name or URL.
 #pragma once
 
 #include <QObject>
 #include <memory>
 
 class AudioDeviceManager;
+class FreedesktopNotifier;
 class GstStreamBackend;
+class DeferredNetworkMonitor;
+class DeferredPlaylistFetcher;
+class PlaylistResolver;
 class LogindSleepMonitor;
 class MediaKeyHandler;
 class MprisService;
@@ -18,6 +23,7 @@ class RadioPlayer;
 class SettingsStore;
 class StationManager;
 class SteadyClock;
+class TitleNotifications;
 
 class ZeffiraApp : public QObject
 {
@@ -33,15 +39,17 @@ public:
     MprisService *mpris() const { return m_mpris.get(); }
     MediaKeyHandler *mediaKeyHandler() const { return m_mediaKeyHandler.get(); }
 
-    // Starts the station named `target` (first exact match in catalogue order) or, failing
-    // that, `target` as a stream URL. False, with a message on stderr, when it is neither.
+    // Starts the station named `target` (first exact match in catalogue order), or the station
+    // whose URL is `target`; both go on to the next station when they fail. A stream URL that is
+    // not in the catalogue is played alone: when it fails, gaveUp() says why. False, with a
+    // message on stderr, when `target` is neither a station nor a stream URL.
     bool play(const QString &target);
     // Stops the stream, if any.
     void shutdown();
 
 Q_SIGNALS:
-    // Nothing could be played and nothing is left to try.
-    void gaveUp();
+    // Nothing could be played and nothing is left to try; `reason` in English for the terminal.
+    void gaveUp(const QString &reason);
     // A media client asked the player to quit.
     void quitRequested();
 
@@ -51,10 +59,16 @@ private:
     std::unique_ptr<QtScheduler> m_scheduler;
     std::unique_ptr<SteadyClock> m_clock;
     std::unique_ptr<GstStreamBackend> m_backend;
+    std::unique_ptr<DeferredPlaylistFetcher> m_fetcher;
+    std::unique_ptr<PlaylistResolver> m_resolver;
+    std::unique_ptr<DeferredNetworkMonitor> m_network;
     std::unique_ptr<LogindSleepMonitor> m_sleepMonitor;
     std::unique_ptr<RadioPlayer> m_player;
     std::unique_ptr<PulseAudioDeviceSource> m_deviceSource;
     std::unique_ptr<AudioDeviceManager> m_audioDeviceManager;
     std::unique_ptr<MprisService> m_mpris;
     std::unique_ptr<MediaKeyHandler> m_mediaKeyHandler;
+    std::unique_ptr<FreedesktopNotifier> m_notifier;
+    std::unique_ptr<TitleNotifications> m_titleNotifications;
+    QString m_aloneUrl; // the command line's URL that is played alone, if any
 };

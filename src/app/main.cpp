@@ -39,8 +39,8 @@ int runLoop(QCoreApplication &loop, ZeffiraApp &app, bool endWhenNothingPlays)
         loop.exit(0);
     });
     if (endWhenNothingPlays) {
-        QObject::connect(&app, &ZeffiraApp::gaveUp, &loop, [&] {
-            QTextStream(stderr) << "zeffira: no station could be played; nothing left to try.\n";
+        QObject::connect(&app, &ZeffiraApp::gaveUp, &loop, [&](const QString &reason) {
+            QTextStream(stderr) << "zeffira: " << reason << "\n";
             app.shutdown();
             loop.exit(1);
         });

@@ -49,6 +49,8 @@ public:
     // The stream of the current station reports ready / failure.
     Q_INVOKABLE void reportReady() { m_backend.reportReady(); }
     Q_INVOKABLE void reportFailed(const QString &message) { m_backend.reportFailed(message); }
+    Q_INVOKABLE void reportTitle(const QString &title) { m_backend.reportTitle(title); }
+    Q_INVOKABLE void setErrorMessage(const QString &message) { m_player->setErrorMessage(message); }
     // Replaces the catalogue file with `json` and reloads it, as at start-up.
     Q_INVOKABLE void setCatalogue(const QString &json);
     // [{id, uid, name}, ...]: the devices the fake sound server lists now.

@@ -1,5 +1,6 @@
 // Renders the station panel to PNG for review: with a station playing, with a search whose first
-// match the keyboard has selected, and with a search that finds nothing.
+// match the keyboard has selected, with a search that finds nothing, with the stream's song
+// title, and with the banner of a skipped station.
 // Usage: panel_screenshot <output folder> [built-in stations.xml]. Runs offscreen or under Xvfb.
 #include "Screenshots.h"
 #include "TestRig.h"
@@ -66,6 +67,23 @@ int main(int argc, char **argv)
     menu->setProperty("searchText", QStringLiteral("zzz"));
     Screenshots::settle(600);
     if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-no-matches.png")), "panel_screenshot"))
+        return 1;
+
+    menu->setProperty("searchText", QString());
+
+    rig.reportTitle(QStringLiteral("Het Zonnekoor - Zomeravond"));
+    Screenshots::settle(600);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-song-title.png")), "panel_screenshot"))
+        return 1;
+
+    // The first station fails and the player moves on; the banner names it and why. (The rig's
+    // scheduler stands still, so the banner stays for the picture.)
+    const RadioStation failing = catalogue.first().stations.value(0);
+    rig.player()->play(failing);
+    rig.reportFailed(QStringLiteral("connection refused"));
+    rig.player()->play(station);
+    Screenshots::settle(800);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-skipped.png")), "panel_screenshot"))
         return 1;
     return 0;
 }

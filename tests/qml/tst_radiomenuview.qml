@@ -407,6 +407,34 @@ TestCase {
         tryCompare(banner, "visible", false, 5000)
     }
 
+    function test_bannerNamesTheStationAndKeepsTheNowPlayingRowInView() {
+        const view = createView()
+        Player.playStation("Kapot", failingUrl())
+        TestRig.reportFailed("HTTP 404")
+        compare(child(view, "skipBannerTitle").text, "Kapot overgeslagen")
+        compare(child(view, "skipBannerReason").text, "niet gevonden (HTTP 404)")
+        const banner = child(view, "skipBanner")
+        const row = child(view, "nowPlayingRow")
+        tryCompare(banner, "opacity", 1)
+        verify(banner.y >= row.y + row.height, "the banner covers the now-playing row")
+    }
+
+    function test_nowPlayingDetailIsPlainText() {
+        const view = createView()
+        playAndWait(view, "NPO Radio 1", "https://icecast.example/npo1")
+        const detail = child(view, "nowPlayingDetail")
+        verify(!detail.visible)
+        TestRig.reportTitle("<b>Artist</b> - <img src=x>")
+        compare(detail.text, "<b>Artist</b> - <img src=x>")
+        compare(detail.textFormat, Text.PlainText)
+        verify(detail.visible)
+        // An error goes before the title.
+        TestRig.setErrorMessage("Geen werkende stations beschikbaar")
+        compare(detail.text, "Geen werkende stations beschikbaar")
+        compare(detail.color, Theme.orange)
+        compare(child(view, "currentStationLabel").textFormat, Text.PlainText)
+    }
+
     function test_stateAtCreationIsNoChange() {
         Player.playStation("Kapot", failingUrl())
         TestRig.reportFailed("HTTP 404")

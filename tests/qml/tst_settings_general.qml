@@ -54,6 +54,9 @@ TestCase {
         const view = createView()
         mouseClick(control(view, "showStationInMenuBarSwitch"))
         compare(TestRig.setting("showStationInMenuBar"), true)
+        compare(control(view, "notifyOnNewTitleSwitch").checked, false) // off unless chosen
+        mouseClick(control(view, "notifyOnNewTitleSwitch"))
+        compare(TestRig.setting("notifyOnNewTitle"), true)
         mouseClick(control(view, "standbyMode_none"))
         compare(TestRig.setting("standbyMode"), "none")
         compare(control(view, "standbyMode_restart").checked, false)

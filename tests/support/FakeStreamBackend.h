@@ -25,6 +25,7 @@ public:
     void reportReady() { Q_EMIT ready(); }
     void reportFailed(const QString &error) { Q_EMIT failed(error); }
     void reportFailedWhilePlaying(const QString &error) { Q_EMIT failedWhilePlaying(error); }
+    void reportTitle(const QString &title) { Q_EMIT streamTitleChanged(title); }
 
     QStringList calls;
     float volume = -1;

@@ -87,6 +87,38 @@ class Peers:
                             "--address=unix:path=" + socket], stdout=subprocess.PIPE, text=True)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = proc.stdout.readline().strip()
 
+    def start_network_manager(self, state=70):
+        """A private bus standing in for the system bus, with python3-dbusmock's NetworkManager
+        on it in NMState `state` (70 connected, 20 disconnected)."""
+        require("dbus-daemon", "dbus-send")
+        socket = os.path.join(self.dir, "system-bus")
+        proc = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1",
+                            "--address=unix:path=" + socket], stdout=subprocess.PIPE, text=True)
+        self.env["DBUS_SYSTEM_BUS_ADDRESS"] = proc.stdout.readline().strip()
+        self._spawn(["/usr/bin/python3", "-m", "dbusmock", "--system", "--template", "networkmanager"],
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: self.run(["dbus-send", "--system", "--print-reply", "--dest=org.freedesktop.NetworkManager",
+                                   "/org/freedesktop/NetworkManager", "org.freedesktop.DBus.Properties.Get",
+                                   "string:org.freedesktop.NetworkManager", "string:State"]).returncode == 0,
+                 15, "the NetworkManager mock")
+        self.set_network_state(state)
+
+    def start_notification_daemon(self):
+        """python3-dbusmock's notification daemon on the session bus (start_session_bus first)."""
+        self._spawn(["/usr/bin/python3", "-m", "dbusmock", "--session", "--template", "notification_daemon"],
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: self.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.Notifications",
+                                   "/org/freedesktop/Notifications",
+                                   "org.freedesktop.Notifications.GetServerInformation"]).returncode == 0,
+                 15, "the notification daemon mock")
+
+    def set_network_state(self, state):
+        result = self.run(["dbus-send", "--system", "--print-reply", "--dest=org.freedesktop.NetworkManager",
+                           "/org/freedesktop/NetworkManager", "org.freedesktop.DBus.Mock.SetGlobalConnectionState",
+                           "uint32:%d" % state])
+        if result.returncode != 0:
+            raise AssertionError("NetworkManager mock: " + result.stderr)
+
     def start_display(self, size="1280x800"):
         """A private X server (Xvfb), on a display number it picks itself."""
         require("Xvfb")
@@ -107,6 +139,12 @@ class Peers:
         self._spawn(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run(
             ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]).stdout, 15, "the window manager")
+
+    def fixture(self, path):
+        """GET `path` on the stream server (its control paths); the body as text."""
+        import urllib.request
+        with urllib.request.urlopen(self.stream_base + path, timeout=10) as reply:
+            return reply.read().decode()
 
     def start_stream_server(self, lifetime=240):
         proc = self._spawn([sys.executable, os.path.join(FIXTURES, "stream_server.py"), "--lifetime", str(lifetime),

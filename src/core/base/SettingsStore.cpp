@@ -41,6 +41,7 @@ QJsonValue SettingsStore::defaultValue(const QString &key)
         {SettingsKey::SkipMoveConfirmation, false},
         {SettingsKey::PlayerVolume, 0.5},
         {SettingsKey::EnableMediaKeys, true},
+        {SettingsKey::NotifyOnNewTitle, false},
     };
     return defaults.value(key);
 }

@@ -17,6 +17,7 @@ inline const QString SkipMoveConfirmation = QStringLiteral("skipMoveConfirmation
 inline const QString PlayerVolume = QStringLiteral("playerVolume");
 inline const QString SelectedAudioDeviceUID = QStringLiteral("selectedAudioDeviceUID");
 inline const QString EnableMediaKeys = QStringLiteral("enableMediaKeys");
+inline const QString NotifyOnNewTitle = QStringLiteral("notifyOnNewTitle");
 } // namespace SettingsKey
 
 class SettingsStore : public QObject

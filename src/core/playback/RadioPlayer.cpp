@@ -1,8 +1,10 @@
 #include "playback/RadioPlayer.h"
 
 #include "base/Logging.h"
+#include "base/NetworkText.h"
 #include "base/Scheduler.h"
 #include "base/SettingsStore.h"
+#include "playback/NetworkMonitor.h"
 #include "playback/SleepMonitor.h"
 #include "playback/StandbyMode.h"
 #include "playback/StreamBackend.h"
@@ -31,7 +33,10 @@ RadioPlayer::RadioPlayer(StreamBackend *backend, SettingsStore *settings, Schedu
             [this](const QString &error) { handleItemStatus(ItemStatus::Failed, error); });
     connect(m_backend, &StreamBackend::failedWhilePlaying, this,
             [this](const QString &error) { handlePlaybackError(error); });
-    connect(m_backend, &StreamBackend::streamTitleChanged, this, &RadioPlayer::streamTitleChanged);
+    connect(m_backend, &StreamBackend::streamTitleChanged, this, [this](const QString &title) {
+        if (m_currentStation)
+            setStreamTitle(title);
+    });
     if (sleepMonitor) {
         connect(sleepMonitor, &SleepMonitor::willSleep, this, &RadioPlayer::handleSleep);
         connect(sleepMonitor, &SleepMonitor::didWake, this, &RadioPlayer::handleWake);
@@ -45,25 +50,63 @@ RadioPlayer::~RadioPlayer()
     disconnect(m_backend, nullptr, this, nullptr);
 }
 
-void RadioPlayer::play(const RadioStation &station)
+void RadioPlayer::setNetworkMonitor(NetworkMonitor *monitor)
+{
+    if (m_network)
+        disconnect(m_network, nullptr, this, nullptr);
+    m_network = monitor;
+    if (m_network) {
+        m_wasOffline = isOffline();
+        connect(m_network, &NetworkMonitor::reachabilityChanged, this, &RadioPlayer::onReachabilityChanged);
+    }
+}
+
+void RadioPlayer::play(const RadioStation &station, Choice choice)
 {
     qCInfo(lcPlayer, "Starting playback for station: %s", qUtf8Printable(station.name));
     if (m_failedStations.contains(station.id())) {
-        qCCritical(lcPlayer, "Station %s was recently marked as failed, skipping...",
-                   qUtf8Printable(station.name));
-        if (onPlaybackError)
-            onPlaybackError(station);
-        return;
+        if (choice == Choice::Automatic) {
+            qCCritical(lcPlayer, "Station %s was recently marked as failed, skipping...",
+                       qUtf8Printable(station.name));
+            if (onPlaybackError)
+                onPlaybackError(station);
+            return;
+        }
+        // A station the user picks is tried again: after a short outage every station may be
+        // marked, and the user's choice must not be refused for the rest of the run.
+        qCInfo(lcPlayer, "Station %s failed before; trying it again as chosen", qUtf8Printable(station.name));
     }
-    ++m_intentGeneration;
+    const bool sameStation = m_currentStation && m_currentStation->id() == station.id();
     setCurrentStation(station);
+    if (!sameStation)
+        setStreamTitle(QString());
+    restartCurrent();
+}
+
+void RadioPlayer::restartCurrent()
+{
+    ++m_intentGeneration;
+    m_waitingForNetwork = false;
+    m_reconnecting = false;
+    m_reconnectAttempts = 0;
     setErrorMessage(std::nullopt);
+    startStream();
+    updateNowPlayingInfo();
+}
+
+void RadioPlayer::startStream()
+{
+    ++m_connection;
+    m_streamAlive = true;
+    m_streamReady = false;
+    // The network is watched from the first stream on; an idle tray does not pay for it.
+    if (m_network)
+        m_network->activate();
     setPlaybackState(PlaybackState::Loading);
-    m_backend->start(station.url);
+    m_backend->start(m_currentStation->url);
     if (m_audioDeviceUID)
         m_backend->setOutputDevice(m_audioDeviceUID);
     setIsPlaying(true);
-    updateNowPlayingInfo();
 }
 
 void RadioPlayer::togglePlayPause()
@@ -72,14 +115,23 @@ void RadioPlayer::togglePlayPause()
         return;
     if (m_isPlaying) {
         qCInfo(lcPlayer, "Pausing playback");
+        m_reconnecting = false; // a pending reconnect is not carried out while paused
         m_backend->pause();
         setPlaybackState(PlaybackState::Paused);
+        setIsPlaying(false);
     } else {
         qCInfo(lcPlayer, "Resuming playback");
-        m_backend->resume();
-        setPlaybackState(PlaybackState::Playing);
+        if (m_streamAlive) {
+            m_backend->resume();
+            setPlaybackState(m_streamReady ? PlaybackState::Playing : PlaybackState::Loading);
+            setIsPlaying(true);
+        } else {
+            // Nothing to resume (the stream failed or broke off): start the station again, so
+            // that the player never reports playing without a stream.
+            restartCurrent();
+            return;
+        }
     }
-    setIsPlaying(!m_isPlaying);
     updateNowPlayingInfo();
 }
 
@@ -87,12 +139,18 @@ void RadioPlayer::stop()
 {
     qCInfo(lcPlayer, "Stopping playback");
     ++m_intentGeneration;
+    ++m_connection;
+    m_reconnecting = false;
+    m_waitingForNetwork = false;
+    m_streamAlive = false;
+    m_streamReady = false;
     m_backend->pause();
     m_backend->clear();
     setCurrentStation(std::nullopt);
     setIsPlaying(false);
     setPlaybackState(PlaybackState::Idle);
     setErrorMessage(std::nullopt);
+    setStreamTitle(QString());
     setNowPlaying(std::nullopt);
 }
 
@@ -153,22 +211,37 @@ void RadioPlayer::handleItemStatus(ItemStatus status, const std::optional<QStrin
     case ItemStatus::Unknown:
         qCDebug(lcPlayer, "Player item status unknown");
         break;
-    case ItemStatus::ReadyToPlay:
+    case ItemStatus::ReadyToPlay: {
         qCInfo(lcPlayer, "Player item ready to play");
+        m_streamReady = true;
+        if (m_reconnecting && m_currentStation)
+            qCInfo(lcPlayer, "Reconnected to %s", qUtf8Printable(m_currentStation->name));
+        m_reconnecting = false;
         setPlaybackState(PlaybackState::Playing);
         setErrorMessage(std::nullopt);
         if (m_currentStation)
             m_failedStations.remove(m_currentStation->id());
+        m_scheduler->schedule(stablePlay, this, [this, connection = m_connection] {
+            if (connection == m_connection && m_streamReady)
+                m_reconnectAttempts = 0;
+        });
         break;
-    case ItemStatus::Failed:
+    }
+    case ItemStatus::Failed: {
         if (!error || !m_currentStation)
             return;
-        qCCritical(lcPlayer, "Player item failed: %s", qUtf8Printable(*error));
-        setPlaybackState(PlaybackState::failed(*error));
-        setIsPlaying(false);
-        m_failedStations.insert(m_currentStation->id());
-        skipAfterFailure("Attempting to skip to next station due to playback failure");
+        const QString text = NetworkText::clean(*error);
+        qCCritical(lcPlayer, "Player item failed: %s", qUtf8Printable(text));
+        m_streamAlive = false;
+        m_streamReady = false;
+        if (isOffline())
+            waitForNetwork(text);
+        else if (m_reconnecting)
+            reconnectOrFail(text);
+        else
+            fail(text, "Attempting to skip to next station due to playback failure");
         break;
+    }
     case ItemStatus::Other:
         qCCritical(lcPlayer, "Unknown player item status");
         break;
@@ -179,20 +252,93 @@ void RadioPlayer::handlePlaybackError(const std::optional<QString> &error)
 {
     if (!error)
         return;
-    qCCritical(lcPlayer, "Playback error: %s", qUtf8Printable(*error));
+    const QString text = NetworkText::clean(*error);
+    qCCritical(lcPlayer, "Playback error: %s", qUtf8Printable(text));
     if (!m_currentStation)
         return;
-    setPlaybackState(PlaybackState::failed(*error));
-    setIsPlaying(false);
-    m_failedStations.insert(m_currentStation->id());
-    skipAfterFailure("Attempting to skip to next station due to playback interruption");
+    m_streamAlive = false;
+    m_streamReady = false;
+    if (isOffline())
+        waitForNetwork(text);
+    else
+        reconnectOrFail(text);
 }
 
-void RadioPlayer::skipAfterFailure(const char *why)
+void RadioPlayer::reconnectOrFail(const QString &error)
+{
+    if (m_reconnectAttempts >= int(reconnectDelays.size())) {
+        qCWarning(lcPlayer, "Could not reconnect to %s", qUtf8Printable(m_currentStation->name));
+        fail(error, "Attempting to skip to next station due to playback interruption");
+        return;
+    }
+    const std::chrono::milliseconds delay = reconnectDelays[m_reconnectAttempts++];
+    m_reconnecting = true;
+    qCInfo(lcPlayer, "Stream broke off (%s); reconnecting to %s in %lld ms, attempt %d of %d",
+           qUtf8Printable(error), qUtf8Printable(m_currentStation->name), qlonglong(delay.count()),
+           m_reconnectAttempts, int(reconnectDelays.size()));
+    setPlaybackState(PlaybackState::Loading);
+    m_scheduler->schedule(delay, this, [this, connection = m_connection] {
+        if (connection == m_connection && m_reconnecting && m_currentStation)
+            startStream();
+    });
+}
+
+void RadioPlayer::fail(const QString &error, const char *why)
+{
+    m_reconnecting = false;
+    setPlaybackState(PlaybackState::failed(error));
+    setIsPlaying(false);
+    m_failedStations.insert(m_currentStation->id());
+    skipAfterFailure(why, error);
+}
+
+void RadioPlayer::skipAfterFailure(const char *why, const QString &error)
 {
     qCInfo(lcPlayer, "%s", why);
+    const RadioStation station = *m_currentStation;
+    Q_EMIT stationFailed(station, error);
     if (onPlaybackError)
-        onPlaybackError(*m_currentStation);
+        onPlaybackError(station);
+}
+
+void RadioPlayer::waitForNetwork(const QString &error)
+{
+    // Walking the catalogue while offline would only mark every station; keep the chosen one
+    // and start it again when the network is back.
+    qCWarning(lcPlayer, "No network connection; %s starts again when it is back",
+              qUtf8Printable(m_currentStation->name));
+    m_reconnecting = false;
+    m_waitingForNetwork = true;
+    setPlaybackState(PlaybackState::failed(error));
+    setIsPlaying(false);
+    setErrorMessage(NoNetworkMessage);
+}
+
+bool RadioPlayer::isOffline() const
+{
+    return m_network && m_network->reachability() == NetworkMonitor::Reachability::Offline;
+}
+
+void RadioPlayer::onReachabilityChanged()
+{
+    const bool offline = isOffline();
+    const bool cameBack = m_wasOffline && !offline;
+    m_wasOffline = offline;
+    if (!cameBack)
+        return;
+    // What failed while the network was down says nothing about the stations.
+    if (!m_failedStations.isEmpty()) {
+        qCInfo(lcPlayer, "Network connection is back; forgetting %lld failed station(s)",
+               qlonglong(m_failedStations.size()));
+        m_failedStations.clear();
+    }
+    if (m_waitingForNetwork && m_currentStation) {
+        qCInfo(lcPlayer, "Network connection is back; starting %s again",
+               qUtf8Printable(m_currentStation->name));
+        restartCurrent();
+    } else if (m_errorMessage == NoNetworkMessage) {
+        setErrorMessage(std::nullopt);
+    }
 }
 
 void RadioPlayer::handleSleep()
@@ -200,6 +346,11 @@ void RadioPlayer::handleSleep()
     m_wasPlayingBeforeSleep = m_isPlaying;
     if (m_isPlaying && m_settings->boolValue(SettingsKey::PauseOnSleep)) {
         m_backend->pause();
+        if (m_reconnecting) {
+            // No reconnect while asleep; nothing is loading any more.
+            m_reconnecting = false;
+            setPlaybackState(PlaybackState::Paused);
+        }
         setIsPlaying(false);
     }
 }
@@ -221,14 +372,20 @@ void RadioPlayer::handleWake()
         m_scheduler->schedule(kWakeDelay, this, [this, generation = m_intentGeneration] {
             if (generation != m_intentGeneration)
                 return;
+            if (!m_streamAlive) {
+                // The stream did not survive the sleep: nothing to resume but the station.
+                restartCurrent();
+                return;
+            }
             m_backend->resume();
             setIsPlaying(true);
         });
         break;
     case StandbyMode::Restart:
         m_scheduler->schedule(kWakeDelay, this, [this, station, generation = m_intentGeneration] {
+            // Not the user's choice but the player's: a station marked meanwhile is passed over.
             if (generation == m_intentGeneration)
-                play(station);
+                play(station, Choice::Automatic);
         });
         break;
     }
@@ -251,6 +408,15 @@ void RadioPlayer::setPlaybackState(const PlaybackState &state)
     // Every assignment is announced: a new failure must reach the views even after an earlier one.
     m_playbackState = state;
     Q_EMIT playbackStateChanged();
+}
+
+void RadioPlayer::setStreamTitle(const QString &title)
+{
+    const QString clean = NetworkText::clean(title);
+    if (clean == m_streamTitle)
+        return;
+    m_streamTitle = clean;
+    Q_EMIT streamTitleChanged(m_streamTitle);
 }
 
 void RadioPlayer::updateNowPlayingInfo()

@@ -1,6 +1,8 @@
 // The one playback controller: starts, pauses, resumes and stops the station's stream through
-// a StreamBackend, keeps the failed-station set, publishes its state and the now-playing entry,
-// and reacts to system sleep and wake. Created once by the application; owns nothing it is given.
+// a StreamBackend, rides out a stream that breaks off by reconnecting with back-off, keeps the
+// failed-station set, waits for the network instead of skipping while it is known to be down,
+// publishes its state, the stream's title and the now-playing entry, and reacts to system sleep
+// and wake. Created once by the application; owns nothing it is given.
 #pragma once
 
 #include "catalogue/RadioStation.h"
@@ -9,9 +11,12 @@
 
 #include <QObject>
 #include <QSet>
+#include <array>
+#include <chrono>
 #include <functional>
 #include <optional>
 
+class NetworkMonitor;
 class Scheduler;
 class SettingsStore;
 class SleepMonitor;
@@ -29,12 +34,29 @@ class RadioPlayer : public QObject
     Q_PROPERTY(QString currentStationName READ currentStationName NOTIFY currentStationChanged)
     Q_PROPERTY(QString currentStationUrl READ currentStationUrl NOTIFY currentStationChanged)
     Q_PROPERTY(int state READ stateKind NOTIFY playbackStateChanged)
+    // The stream's own title (what is on the air), clean plain text; empty when it has none.
+    Q_PROPERTY(QString streamTitle READ streamTitle NOTIFY streamTitleChanged)
 public:
     // What a stream reports about itself.
     enum class ItemStatus { Unknown, ReadyToPlay, Failed, Other };
 
     static inline const QString NoWorkingStationsMessage =
         QStringLiteral("Geen werkende stations beschikbaar");
+    static inline const QString NoNetworkMessage = QStringLiteral("Geen netwerkverbinding");
+
+    // Who asked for a station: the user (panel, tray menu, media controls, command line), whose
+    // choice is tried even when it failed before, or the skip chain, which passes over failed
+    // stations.
+    enum class Choice { User, Automatic };
+
+    // The waits before each reconnect of a stream that broke off; when the last one fails too,
+    // the station counts as failed. About 10 s in all, connection attempts included.
+    static constexpr std::array<std::chrono::milliseconds, 4> reconnectDelays{
+        std::chrono::milliseconds(500), std::chrono::milliseconds(1000), std::chrono::milliseconds(2000),
+        std::chrono::milliseconds(4000)};
+    // A reconnected stream that plays this long starts the back-off afresh: a server that hangs
+    // up every few seconds is ridden out, one that breaks off at once is not retried for ever.
+    static constexpr std::chrono::milliseconds stablePlay{2000};
 
     // `sleepMonitor` may be null (no sleep handling). Everything passed in must outlive the player,
     // which saves a volume change still pending when it goes.
@@ -56,11 +78,14 @@ public:
     const QSet<QString> &failedStations() const { return m_failedStations; }
     bool wasPlayingBeforeSleep() const { return m_wasPlayingBeforeSleep; }
     const std::optional<NowPlayingInfo> &nowPlayingInfo() const { return m_nowPlaying; }
+    const QString &streamTitle() const { return m_streamTitle; }
+    // A stream exists for the current station (started and not failed since).
+    bool hasStream() const { return m_streamAlive; }
     // Counts the user's decisions (a stream started, a stop). A delayed play scheduled before
     // the latest one is stale: it must not undo what the user did since.
     quint64 intentGeneration() const { return m_intentGeneration; }
 
-    void play(const RadioStation &station);
+    void play(const RadioStation &station, Choice choice = Choice::User);
     Q_INVOKABLE void playStation(const QString &name, const QString &url) { play(RadioStation(name, url)); }
     Q_INVOKABLE void togglePlayPause();
     Q_INVOKABLE void stop();
@@ -73,6 +98,8 @@ public:
     std::function<void(const RadioStation &)> onPlaybackError;
     // Receives every now-playing entry; may be set later, and is then brought up to date.
     void setNowPlayingSink(NowPlayingSink *sink);
+    // Without one (or while it does not know) failures skip as if the network were up.
+    void setNetworkMonitor(NetworkMonitor *monitor);
 
     void handleItemStatus(ItemStatus status, const std::optional<QString> &error = std::nullopt);
     // A stream that had started broke off. Without an error there is nothing to act on.
@@ -87,8 +114,10 @@ Q_SIGNALS:
     void errorMessageChanged();
     void playbackStateChanged();
     void nowPlayingChanged();
-    // The stream announced a title of its own (ICY); for the media controls.
+    // The stream announced a title of its own (ICY, HLS), or it went with the station ("").
     void streamTitleChanged(const QString &title);
+    // `station` failed for `error` and is handed to the skip callback.
+    void stationFailed(const RadioStation &station, const QString &error);
 
 private:
     void setCurrentStation(const std::optional<RadioStation> &station);
@@ -96,7 +125,17 @@ private:
     void setPlaybackState(const PlaybackState &state);
     void updateNowPlayingInfo();
     void setNowPlaying(const std::optional<NowPlayingInfo> &info);
-    void skipAfterFailure(const char *why);
+    void setStreamTitle(const QString &title);
+    // Starts the current station's stream afresh as the user's choice (play, resume after a
+    // failure, the network coming back).
+    void restartCurrent();
+    void startStream();
+    void fail(const QString &error, const char *why);
+    void skipAfterFailure(const char *why, const QString &error);
+    void reconnectOrFail(const QString &error);
+    void waitForNetwork(const QString &error);
+    void onReachabilityChanged();
+    bool isOffline() const;
     // True when the volume changed.
     bool applyVolume(double volume);
     void saveVolume();
@@ -117,4 +156,15 @@ private:
     QSet<QString> m_failedStations;
     std::optional<NowPlayingInfo> m_nowPlaying;
     quint64 m_intentGeneration = 0;
+    NetworkMonitor *m_network = nullptr;
+    bool m_wasOffline = false;
+    QString m_streamTitle;
+    bool m_streamAlive = false; // the backend holds a stream of the current station
+    bool m_streamReady = false; // ... and it reported ready
+    // Increases with every stream started and with stop(); delayed work for an older stream
+    // does nothing.
+    quint64 m_connection = 0;
+    bool m_reconnecting = false;      // a stream broke off and is being started again
+    int m_reconnectAttempts = 0;      // since the back-off last started afresh
+    bool m_waitingForNetwork = false; // failed while offline; starts again when it is back
 };

@@ -60,7 +60,7 @@ std::function<void(const RadioStation &)> make(QObject *owner, RadioPlayer *play
         scheduler->schedule(kSkipDelay, player,
                             [player, station = *next, generation = player->intentGeneration()] {
                                 if (player && player->intentGeneration() == generation)
-                                    player->play(station);
+                                    player->play(station, RadioPlayer::Choice::Automatic);
                             });
     };
 }

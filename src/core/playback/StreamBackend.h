@@ -14,6 +14,12 @@ public:
     using QObject::QObject;
     ~StreamBackend() override = default;
 
+    // Failure texts that ask for a second look at what the server sends: the content was no
+    // audio (it may be a playlist), or the source failed without saying why (a redirect to a
+    // host that does not exist, a broken response).
+    static inline const QString NotAnAudioStream = QStringLiteral("not an audio stream");
+    static inline const QString NoStreamFromServer = QStringLiteral("no stream from the server");
+
     // Opens `url` as a new stream and starts it; the previous stream is dropped.
     virtual void start(const QString &url) = 0;
     // Pause keeps the stream; resume continues it without reloading.
@@ -29,10 +35,11 @@ public:
 Q_SIGNALS:
     // The stream is ready and audio is flowing.
     void ready();
-    // The stream could not be started; `error` is a readable reason.
+    // The stream could not be started; `error` is a readable reason (clean network text).
     void failed(const QString &error);
     // A stream that had started broke off (server gone, no more data, decode error).
     void failedWhilePlaying(const QString &error);
-    // The stream's own title (ICY StreamTitle), when it announces one; de-duplicated.
+    // The stream's own title (ICY StreamTitle, HLS/ID3 title), when it announces one; clean
+    // network text, never empty, de-duplicated.
     void streamTitleChanged(const QString &title);
 };

@@ -56,6 +56,16 @@ void GeneralSettingsModel::setPauseOnSleep(bool pause)
     m_settings->setValue(SettingsKey::PauseOnSleep, pause);
 }
 
+bool GeneralSettingsModel::notifyOnNewTitle() const
+{
+    return m_settings->boolValue(SettingsKey::NotifyOnNewTitle);
+}
+
+void GeneralSettingsModel::setNotifyOnNewTitle(bool notify)
+{
+    m_settings->setValue(SettingsKey::NotifyOnNewTitle, notify);
+}
+
 QString GeneralSettingsModel::standbyMode() const
 {
     return m_settings->stringValue(SettingsKey::StandbyMode);
@@ -84,6 +94,8 @@ void GeneralSettingsModel::settingChanged(const QString &key)
         Q_EMIT pauseOnSleepChanged();
     else if (key == SettingsKey::StandbyMode)
         Q_EMIT standbyModeChanged();
+    else if (key == SettingsKey::NotifyOnNewTitle)
+        Q_EMIT notifyOnNewTitleChanged();
 }
 
 void GeneralSettingsModel::setLaunchAtLogin(bool enabled)

@@ -1,4 +1,4 @@
-// The settings window's General tab: its three stored settings, the start-at-login switch with
+// The settings window's General tab: its stored settings, the start-at-login switch with
 // its error line, and the output-device choice. Owns none of the objects it is given; the store
 // and the login item must outlive it, the device manager and player may be absent.
 #pragma once
@@ -17,6 +17,8 @@ class GeneralSettingsModel : public QObject
     Q_PROPERTY(bool showStationInMenuBar READ showStationInMenuBar WRITE setShowStationInMenuBar NOTIFY
                    showStationInMenuBarChanged)
     Q_PROPERTY(bool pauseOnSleep READ pauseOnSleep WRITE setPauseOnSleep NOTIFY pauseOnSleepChanged)
+    Q_PROPERTY(
+        bool notifyOnNewTitle READ notifyOnNewTitle WRITE setNotifyOnNewTitle NOTIFY notifyOnNewTitleChanged)
     // The raw text ("resume", "restart", "none") as stored.
     Q_PROPERTY(QString standbyMode READ standbyMode WRITE setStandbyMode NOTIFY standbyModeChanged)
     // One map {label, value} per standby mode, in the enumeration's order.
@@ -45,6 +47,8 @@ public:
     void setShowStationInMenuBar(bool show);
     bool pauseOnSleep() const;
     void setPauseOnSleep(bool pause);
+    bool notifyOnNewTitle() const;
+    void setNotifyOnNewTitle(bool notify);
     QString standbyMode() const;
     void setStandbyMode(const QString &rawValue);
     QVariantList standbyModeOptions() const;
@@ -71,6 +75,7 @@ public:
 Q_SIGNALS:
     void showStationInMenuBarChanged();
     void pauseOnSleepChanged();
+    void notifyOnNewTitleChanged();
     void standbyModeChanged();
     void launchAtLoginChanged();
     void loginErrorChanged();

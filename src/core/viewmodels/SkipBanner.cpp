@@ -2,19 +2,30 @@
 
 #include "base/Scheduler.h"
 #include "playback/RadioPlayer.h"
+#include "viewmodels/StreamErrorText.h"
 
 SkipBanner::SkipBanner(RadioPlayer *player, Scheduler *scheduler, QObject *parent)
-    : QObject(parent), m_player(player), m_scheduler(scheduler), m_lastKind(player->playbackState().kind())
+    : QObject(parent), m_player(player), m_scheduler(scheduler), m_lastKind(player->playbackState().kind()),
+      m_kindBefore(m_lastKind)
 {
     connect(m_player, &RadioPlayer::playbackStateChanged, this, &SkipBanner::onStateChanged);
+    connect(m_player, &RadioPlayer::stationFailed, this, &SkipBanner::onStationFailed);
 }
 
 void SkipBanner::onStateChanged()
 {
-    const PlaybackState::Kind previous = m_lastKind;
+    m_kindBefore = m_lastKind;
     m_lastKind = m_player->playbackState().kind();
-    if (m_lastKind != PlaybackState::Failed || previous == PlaybackState::Failed)
+}
+
+void SkipBanner::onStationFailed(const RadioStation &station, const QString &error)
+{
+    // All failed states are equal: only an entry from another state counts.
+    if (m_lastKind != PlaybackState::Failed || m_kindBefore == PlaybackState::Failed)
         return;
+    m_title = QStringLiteral("%1 overgeslagen").arg(station.name);
+    m_reason = StreamErrorText::describe(error);
+    Q_EMIT textChanged();
     setVisible(true);
     const quint64 generation = ++m_generation;
     m_scheduler->schedule(showDuration, this, [this, generation] {

@@ -1,16 +1,28 @@
 #include "viewmodels/TrayTooltip.h"
 
 #include "playback/RadioPlayer.h"
+#include "viewmodels/StreamErrorText.h"
 
 TrayTooltip TrayTooltip::compute(const RadioPlayer &player)
 {
     const QString title = QStringLiteral("Zeffira");
     if (!player.hasStation())
         return {title, QStringLiteral("Geen station gekozen")};
-    const QString name = player.currentStationName();
-    if (player.playbackState().kind() == PlaybackState::Loading)
-        return {title, name + QStringLiteral(" (laden...)")};
-    if (player.isPlaying())
-        return {title, name};
-    return {title, name + QStringLiteral(" (gepauzeerd)")};
+    QString text = player.currentStationName();
+    const PlaybackState state = player.playbackState();
+    if (state.kind() == PlaybackState::Loading)
+        text += QStringLiteral(" (laden...)");
+    else if (state.kind() == PlaybackState::Failed)
+        text += QStringLiteral(" (mislukt)");
+    else if (!player.isPlaying())
+        text += QStringLiteral(" (gepauzeerd)");
+    // The second line: what went wrong, else what is on the air.
+    QString detail = player.errorMessageText();
+    if (detail.isEmpty() && state.kind() == PlaybackState::Failed)
+        detail = StreamErrorText::describe(state.error());
+    if (detail.isEmpty())
+        detail = player.streamTitle();
+    if (!detail.isEmpty())
+        text += QLatin1Char('\n') + detail;
+    return {title, text};
 }

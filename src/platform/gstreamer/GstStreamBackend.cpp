@@ -1,6 +1,9 @@
 #include "gstreamer/GstStreamBackend.h"
 
 #include "base/Logging.h"
+#include "base/NetworkText.h"
+#include "gstreamer/GstPipelineWorker.h"
+#include "playback/StreamUrl.h"
 
 #include <gio/gio.h>
 #include <gst/gst.h>
@@ -11,9 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <condition_variable>
 #include <mutex>
-#include <thread>
 
 namespace {
 
@@ -35,14 +36,6 @@ constexpr int kDiagnosisTimeoutMs = 3000;
 // PulseAudio resolves this name to the current default sink; a running stream cannot be
 // moved to "no device", only to a named one.
 constexpr const char *kDefaultSinkName = "@DEFAULT_SINK@";
-
-// Schemes of network streams. Everything else (file, fd, dvb, v4l2, ...) is refused so that a
-// hand-edited catalogue cannot make the player open local files or devices.
-constexpr const char *kNetworkSchemes[] = {"http",  "https", "icy",   "icyx",   "rtsp",  "rtsps", "rtspt",
-                                           "rtspu", "rtsph", "mms",   "mmsh",   "mmst",  "mmsu",  "rtmp",
-                                           "rtmps", "rtmpt", "rtmpe", "rtmpte", "rtmpts"};
-
-const QString kUnsupportedScheme = QStringLiteral("unsupported URL scheme");
 
 bool s_gstAvailable = false;
 
@@ -77,9 +70,10 @@ void initGStreamer()
     });
 }
 
-QString fromUtf8(const gchar *text)
+// GStreamer's texts can carry what a server sent (reason phrases, tag values).
+QString networkText(const gchar *text)
 {
-    return text ? QString::fromUtf8(text) : QString();
+    return text ? NetworkText::fromBytes(QByteArrayView(text, qsizetype(strlen(text)))) : QString();
 }
 
 // The element that reads from the network (souphttpsrc, rtspsrc, ...), as opposed to the
@@ -128,6 +122,7 @@ struct GstStreamBackend::Stream {
     std::optional<QString> sinkDevice; // what the sink was last told
     guint busWatch = 0;
     Phase phase = Phase::Loading;
+    bool reachedPlaying = false; // the pipeline is in PLAYING (with audio or, if live, not yet)
     bool paused = false;
     // A pause asked for before audio reached the sound server: carried out once it has.
     bool pausePending = false;
@@ -141,35 +136,6 @@ struct GstStreamBackend::Stream {
     QString title;
     QString missingDecoder; // caps of a decoder GStreamer looked for and did not have
     GCancellable *diagnosis = nullptr;
-};
-
-// Dropped pipelines go to NULL on worker threads: a state change waits for the streaming
-// threads, and a source stuck in a network call can hold those up.
-struct GstStreamBackend::Teardown {
-    std::mutex mutex;
-    std::condition_variable idle;
-    int pending = 0;
-
-    static void dispose(const std::shared_ptr<Teardown> &self, GstElement *pipeline)
-    {
-        {
-            std::lock_guard lock(self->mutex);
-            ++self->pending;
-        }
-        std::thread([self, pipeline] {
-            gst_element_set_state(pipeline, GST_STATE_NULL);
-            gst_object_unref(pipeline);
-            std::lock_guard lock(self->mutex);
-            --self->pending;
-            self->idle.notify_all();
-        }).detach();
-    }
-
-    bool waitIdle(std::chrono::milliseconds limit)
-    {
-        std::unique_lock lock(mutex);
-        return idle.wait_for(lock, limit, [this] { return pending == 0; });
-    }
 };
 
 namespace {
@@ -189,7 +155,7 @@ struct DiagnosisContext {
 } // namespace
 
 GstStreamBackend::GstStreamBackend(QObject *parent)
-    : StreamBackend(parent), m_teardown(std::make_shared<Teardown>())
+    : StreamBackend(parent), m_worker(std::make_unique<GstPipelineWorker>())
 {
     // GStreamer starts with the first stream: loading its plugin registry costs a few MiB that
     // an idle tray does not need.
@@ -200,26 +166,19 @@ GstStreamBackend::GstStreamBackend(QObject *parent)
 GstStreamBackend::~GstStreamBackend()
 {
     dropStream();
-    // Let the dropped pipelines finish before the process may go on to unload plugins.
-    if (!m_teardown->waitIdle(std::chrono::seconds(5)))
-        qCWarning(lcPlayer) << "A stream pipeline is still shutting down";
+    // The worker's destructor lets the dropped pipelines finish before the process may go on
+    // to unload plugins.
+    m_worker.reset();
 }
 
 std::optional<QString> GstStreamBackend::rejectionReason(const QString &url)
 {
-    const QUrl parsed(url, QUrl::StrictMode);
-    if (!parsed.isValid() || parsed.scheme().isEmpty())
-        return QStringLiteral("invalid URL");
-    const QString scheme = parsed.scheme().toLower();
-    const bool network = std::any_of(std::begin(kNetworkSchemes), std::end(kNetworkSchemes),
-                                     [&](const char *s) { return scheme == QLatin1String(s); });
-    if (!network)
-        return kUnsupportedScheme;
-    if (parsed.host().isEmpty())
-        return QStringLiteral("invalid URL");
+    if (auto reason = StreamUrl::rejectionReason(url))
+        return reason;
+    const QString scheme = QUrl(url, QUrl::StrictMode).scheme().toLower();
     initGStreamer();
     if (!s_gstAvailable || !gst_uri_protocol_is_supported(GST_URI_SRC, scheme.toLatin1().constData()))
-        return kUnsupportedScheme;
+        return StreamUrl::UnsupportedScheme;
     return std::nullopt;
 }
 
@@ -269,11 +228,9 @@ void GstStreamBackend::start(const QString &url)
     gst_object_unref(bus);
 
     // Straight to PLAYING: the sink starts with the first decoded audio. BUFFERING messages
-    // are not waited for (see handleMessage).
-    if (gst_element_set_state(s.pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
-        // The pipeline's error message, if any, is on the bus and wins; this is the fallback.
-        reportFailureLater(QStringLiteral("the stream could not be started"));
-    }
+    // are not waited for (see handleMessage). A pipeline that cannot start posts its error on
+    // the bus; one that posts nothing is caught by the start timeout.
+    m_worker->setState(s.pipeline, GST_STATE_PLAYING);
     m_watchdog.start();
 }
 
@@ -306,7 +263,7 @@ void GstStreamBackend::pause()
         return;
     }
     s.paused = true;
-    gst_element_set_state(s.pipeline, GST_STATE_PAUSED);
+    m_worker->setState(s.pipeline, GST_STATE_PAUSED);
 }
 
 void GstStreamBackend::resume()
@@ -323,7 +280,7 @@ void GstStreamBackend::resume()
         return;
     s.paused = false;
     s.quietSince = g_get_monotonic_time();
-    gst_element_set_state(s.pipeline, GST_STATE_PLAYING);
+    m_worker->setState(s.pipeline, GST_STATE_PLAYING);
 }
 
 bool GstStreamBackend::audioReachedServer(const Stream &s) const
@@ -403,9 +360,14 @@ void GstStreamBackend::handleMessage(GstMessage *message)
         if (GST_MESSAGE_SRC(message) == GST_OBJECT(s.pipeline)) {
             GstState newState = GST_STATE_NULL;
             gst_message_parse_state_changed(message, nullptr, &newState, nullptr);
-            // PLAYING is only reached once the first decoded buffer has arrived at the sink.
-            if (newState == GST_STATE_PLAYING)
-                reportReady();
+            // A stream that prerolls reaches PLAYING with its first decoded buffer at the sink;
+            // a live one (HLS) reaches it before any audio, and is ready with its first buffer
+            // (the watchdog looks).
+            if (newState == GST_STATE_PLAYING) {
+                s.reachedPlaying = true;
+                if (s.lastBuffer->load(std::memory_order_relaxed) > 0)
+                    reportReady();
+            }
         }
         break;
     case GST_MESSAGE_BUFFERING:
@@ -416,8 +378,8 @@ void GstStreamBackend::handleMessage(GstMessage *message)
         break;
     case GST_MESSAGE_CLOCK_LOST:
         if (!s.paused) {
-            gst_element_set_state(s.pipeline, GST_STATE_PAUSED);
-            gst_element_set_state(s.pipeline, GST_STATE_PLAYING);
+            m_worker->setState(s.pipeline, GST_STATE_PAUSED);
+            m_worker->setState(s.pipeline, GST_STATE_PLAYING);
         }
         break;
     case GST_MESSAGE_LATENCY:
@@ -429,7 +391,7 @@ void GstStreamBackend::handleMessage(GstMessage *message)
             GstCaps *caps = nullptr;
             if (gst_structure_get(structure, "detail", GST_TYPE_CAPS, &caps, nullptr) && caps) {
                 if (!gst_caps_is_empty(caps))
-                    s.missingDecoder = fromUtf8(gst_structure_get_name(gst_caps_get_structure(caps, 0)));
+                    s.missingDecoder = networkText(gst_structure_get_name(gst_caps_get_structure(caps, 0)));
                 gst_caps_unref(caps);
             }
         }
@@ -441,7 +403,7 @@ void GstStreamBackend::handleMessage(GstMessage *message)
         gchar *raw = nullptr;
         QString title;
         if (gst_tag_list_get_string(tags, GST_TAG_TITLE, &raw))
-            title = fromUtf8(raw).trimmed();
+            title = networkText(raw);
         g_free(raw);
         gst_tag_list_unref(tags);
         // The same title comes from several elements and again with every ICY block.
@@ -465,9 +427,10 @@ void GstStreamBackend::handleError(GstMessage *message)
     const GstStructure *details = nullptr;
     gst_message_parse_error_details(message, &details);
 
-    const QString gstText = fromUtf8(error ? error->message : nullptr);
-    qCDebug(lcPlayer).noquote() << "Stream error from" << GST_OBJECT_NAME(GST_MESSAGE_SRC(message)) << gstText
-                                << fromUtf8(debug);
+    const QString gstText = networkText(error ? error->message : nullptr);
+    qCDebug(lcPlayer).noquote() << "Stream error from"
+                                << networkText(GST_OBJECT_NAME(GST_MESSAGE_SRC(message))) << gstText
+                                << networkText(debug);
 
     guint httpStatus = 0;
     if (details)
@@ -498,12 +461,13 @@ void GstStreamBackend::handleError(GstMessage *message)
         if (s.missingDecoder.startsWith(QLatin1String("audio/")))
             text = QStringLiteral("no decoder for %1").arg(s.missingDecoder);
         else
-            text = QStringLiteral("not an audio stream");
+            text = NotAnAudioStream;
     } else {
-        text = gstText.isEmpty() ? QStringLiteral("stream error") : gstText;
-        // A refused connection or an unknown host surfaces only as the generic "Internal data
-        // stream error" of the source; the reason is in its debug log alone.
+        // A refused connection, an unknown host, a redirect to one or a response the source
+        // cannot read all surface only as the generic "Internal data stream error" of the
+        // source; the reason is in its debug log alone.
         diagnose = isNetworkSource(GST_MESSAGE_SRC(message));
+        text = diagnose ? NoStreamFromServer : gstText.isEmpty() ? QStringLiteral("stream error") : gstText;
     }
     g_clear_error(&error);
     g_free(debug);
@@ -592,11 +556,15 @@ void GstStreamBackend::checkProgress()
     if (s.pausePending && audioReachedServer(s)) {
         s.pausePending = false;
         s.paused = true;
-        gst_element_set_state(s.pipeline, GST_STATE_PAUSED);
+        m_worker->setState(s.pipeline, GST_STATE_PAUSED);
         g_object_set(s.pipeline, "volume", double(m_volume), nullptr);
         return;
     }
     if (s.phase == Stream::Phase::Loading) {
+        if (s.reachedPlaying && s.lastBuffer->load(std::memory_order_relaxed) > 0) {
+            reportReady();
+            return;
+        }
         if (std::chrono::milliseconds(s.sinceStart.elapsed()) >= kStartTimeout)
             reportFailure(QStringLiteral("no data for %1 s")
                               .arg(std::chrono::duration_cast<std::chrono::seconds>(kStartTimeout).count()));
@@ -664,7 +632,7 @@ void GstStreamBackend::dropPipeline(Stream &s)
         GstBus *bus = gst_element_get_bus(s.pipeline);
         gst_bus_set_flushing(bus, TRUE);
         gst_object_unref(bus);
-        Teardown::dispose(m_teardown, s.pipeline);
+        m_worker->dispose(s.pipeline);
         s.pipeline = nullptr;
         s.sink = nullptr;
     }

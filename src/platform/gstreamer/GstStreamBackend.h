@@ -1,6 +1,7 @@
 // Plays one network radio stream at a time through a GStreamer playbin into PulseAudio and
 // turns the pipeline's messages into StreamBackend reports on the main thread. Owns the
-// pipeline of the current stream; dropped pipelines are torn down on a worker thread.
+// pipeline of the current stream; every state change, start and teardown, runs in order on one
+// worker thread.
 #pragma once
 
 #include "playback/StreamBackend.h"
@@ -12,6 +13,8 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+
+class GstPipelineWorker;
 
 typedef struct _GstElement GstElement;
 typedef struct _GstMessage GstMessage;
@@ -49,7 +52,6 @@ public:
 
 private:
     struct Stream;
-    struct Teardown;
 
     static gboolean onBusMessage(GstBus *bus, GstMessage *message, gpointer data);
     static void onDiagnosed(GObject *source, GAsyncResult *result, gpointer data);
@@ -78,5 +80,5 @@ private:
     // choice is made.
     std::optional<QString> m_unavailableDevice;
     QTimer m_watchdog;
-    std::shared_ptr<Teardown> m_teardown;
+    std::unique_ptr<GstPipelineWorker> m_worker;
 };

@@ -154,7 +154,12 @@ QString StatusNotifierItem::statusText() const
 
 DBusToolTip StatusNotifierItem::toolTip() const
 {
-    return DBusToolTip{{}, {}, m_toolTipTitle, m_toolTipText};
+    // The protocol lets hosts read the tooltip as markup: a station's or a song's "<b>" must
+    // show as those characters.
+    auto markup = [](const QString &text) {
+        return text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br/>"));
+    };
+    return DBusToolTip{{}, {}, markup(m_toolTipTitle), markup(m_toolTipText)};
 }
 
 void StatusNotifierItem::setIconName(const QString &name)

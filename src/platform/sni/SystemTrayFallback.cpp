@@ -100,12 +100,18 @@ void SystemTrayFallback::setLabel(const QString &label, const QString &)
 void SystemTrayFallback::updateToolTip()
 {
     QStringList lines;
-    for (const QString &line :
+    for (const QString &part :
          {m_toolTipTitle.isEmpty() ? m_title : m_toolTipTitle, m_label, m_toolTipText}) {
-        if (!line.isEmpty() && !lines.contains(line))
-            lines.append(line);
+        for (const QString &line : part.split(QLatin1Char('\n'))) {
+            if (!line.isEmpty() && !lines.contains(line))
+                lines.append(line);
+        }
     }
-    m_tray.setToolTip(lines.join(QLatin1Char('\n')));
+    // Qt's tooltip guesses whether a text is rich text; as declared rich text, with the
+    // characters escaped, a "<b>" in a song's title shows as it is.
+    for (QString &line : lines)
+        line = line.toHtmlEscaped();
+    m_tray.setToolTip(QStringLiteral("<qt>") + lines.join(QLatin1String("<br/>")) + QStringLiteral("</qt>"));
 }
 
 void SystemTrayFallback::setStatus(Status status)

@@ -5,6 +5,7 @@
 #include "support/StreamServer.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -187,6 +188,12 @@ private Q_SLOTS:
                                   << "unsupported URL scheme";
         QTest::newRow("dvb URL") << "dvb://ZDF"
                                  << "unsupported URL scheme";
+        // GStreamer says no more than "Internal data stream error" about these; the player reads
+        // them once more to name the cause (see the playlist tests).
+        for (const char *path : {"/redirect-nowhere", "/endless-headers", "/huge-header"})
+            QTest::newRow(path) << m_server.url(QLatin1String(path)) << StreamBackend::NoStreamFromServer;
+        QTest::newRow("a playlist") << m_server.url(QStringLiteral("/list.pls"))
+                                    << StreamBackend::NotAnAudioStream;
     }
 
     void reportsStartFailures()
@@ -320,6 +327,40 @@ private Q_SLOTS:
         for (const QList<QVariant> &arguments : std::as_const(reports.titles))
             titles << arguments.first().toString();
         QCOMPARE(titles, QStringList({QStringLiteral("First Title"), QStringLiteral("Second Title")}));
+    }
+
+    void titlesFromTheNetworkArePlainText()
+    {
+        GstStreamBackend backend;
+        Reports reports(backend);
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(QStringLiteral("/icy-hostile"))),
+                 qPrintable(reports.describe()));
+        // The server sends four hostile titles, one a second, and starts over.
+        QTRY_VERIFY_WITH_TIMEOUT(reports.titles.count() >= 4, 15000);
+        QSet<QString> titles;
+        for (const QList<QVariant> &arguments : std::as_const(reports.titles))
+            titles << arguments.first().toString();
+        const QSet<QString> expected{
+            QStringLiteral("<b>Bold</b> <img src=x>"), QString::fromUtf8("Café ÿþ au lait"),
+            QStringLiteral("Line player: State: failed [2Jend"), QStringLiteral("spaced out")};
+        QCOMPARE(titles, expected);
+    }
+
+    void aBurstOfStartsEndsOnTheLast()
+    {
+        GstStreamBackend backend;
+        backend.setOutputDevice(kSinkA);
+        Reports reports(backend);
+        // As fast as the caller can: no pipeline is given time to start or stop.
+        for (int i = 0; i < 300; ++i)
+            backend.start(m_server.url(i % 2 ? QStringLiteral("/mp3") : QStringLiteral("/ogg")));
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(QStringLiteral("/aac"))),
+                 qPrintable(reports.describe()));
+        QTest::qWait(1000);
+        QCOMPARE(reports.ready.count(), 1);
+        QVERIFY2(reports.failed.isEmpty() && reports.broken.isEmpty(), qPrintable(reports.describe()));
+        const auto level = PulseFixture::level(m_pulse.record(kSinkA, 1.0));
+        QVERIFY2(audible(level), qPrintable(describe("the last stream", level)));
     }
 
     void audioFollowsTheOutputDevice()

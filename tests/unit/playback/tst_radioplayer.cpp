@@ -1,6 +1,8 @@
-// The player's state machine, the failed set and the now-playing entry, on a fake backend.
+// The player's state machine, the failed set, drop recovery, waiting for the network, the stream
+// title and the now-playing entry, on a fake backend.
 #include "base/SettingsStore.h"
 #include "playback/RadioPlayer.h"
+#include "support/FakeNetworkMonitor.h"
 #include "support/FakeNowPlayingSink.h"
 #include "support/FakeStreamBackend.h"
 #include "support/LogCapture.h"
@@ -9,6 +11,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
+
+using namespace std::chrono_literals;
+using Reachability = NetworkMonitor::Reachability;
 
 namespace {
 const RadioStation a(QStringLiteral("Alfa"), QStringLiteral("http://a.example/live"));
@@ -35,6 +40,7 @@ class TestRadioPlayer : public QObject
         FakeNowPlayingSink sink;
         std::unique_ptr<RadioPlayer> radio;
         QList<RadioStation> skipped;
+        QStringList started() const { return backend.calls.filter(QStringLiteral("start ")); }
     };
 
 private Q_SLOTS:
@@ -81,38 +87,174 @@ private Q_SLOTS:
         // The entry is not updated on failure.
         QCOMPARE(rig.sink.published.constLast()->playbackRate, 1.0);
 
-        // A marked station is not started: nothing changes but the hand-over.
+        // The skip chain passes over a marked station: nothing changes but the hand-over.
         rig.radio->play(b);
         rig.backend.calls.clear();
         log.clear();
-        rig.radio->play(a);
+        rig.radio->play(a, RadioPlayer::Choice::Automatic);
         QCOMPARE(rig.backend.calls, QStringList{});
         QCOMPARE(rig.radio->currentStation(), std::optional<RadioStation>(b));
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Loading);
         QCOMPARE(rig.skipped, (QList<RadioStation>{a, a}));
         QCOMPARE(log.texts(player), (QStringList{"Starting playback for station: Alfa",
                                                  "Station Alfa was recently marked as failed, skipping..."}));
+
+        // The user's own choice is tried again, and leaves the set once it plays.
+        rig.radio->play(a);
+        QCOMPARE(rig.started().constLast(), QStringLiteral("start http://a.example/live"));
+        QCOMPARE(rig.radio->currentStation(), std::optional<RadioStation>(a));
+        QVERIFY(rig.radio->failedStations().contains(a.url));
+        rig.backend.reportReady();
+        QVERIFY(!rig.radio->failedStations().contains(a.url));
+        QCOMPARE(rig.skipped.size(), 2);
     }
 
-    void breakWhilePlaying()
+    void aBreakIsRiddenOutThenFails()
     {
         Rig rig;
         rig.radio->play(a);
         rig.backend.reportReady();
         LogCapture log;
         rig.backend.reportFailedWhilePlaying(QStringLiteral("no data for 5 s"));
+        // Loading again while it reconnects: nothing marked, nothing skipped.
+        QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Loading);
+        QVERIFY(rig.radio->isPlaying());
+        QVERIFY(rig.radio->failedStations().isEmpty());
+        QCOMPARE(log.texts(player),
+                 (QStringList{
+                     "Playback error: no data for 5 s",
+                     "Stream broke off (no data for 5 s); reconnecting to Alfa in 500 ms, attempt 1 of 4"}));
+        // Each reconnect that fails to start waits longer: 0.5, 1, 2, 4 s.
+        for (const auto delay : RadioPlayer::reconnectDelays) {
+            const qsizetype before = rig.started().size();
+            rig.scheduler.advance(delay - 1ms);
+            QCOMPARE(rig.started().size(), before);
+            rig.scheduler.advance(1ms);
+            QCOMPARE(rig.started().size(), before + 1);
+            QCOMPARE(rig.skipped.size(), 0);
+            rig.backend.reportFailed(QStringLiteral("connection refused"));
+        }
+        // Then the station has failed.
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Failed);
+        QCOMPARE(rig.radio->playbackState().error(), QStringLiteral("connection refused"));
         QVERIFY(!rig.radio->isPlaying());
         QVERIFY(rig.radio->failedStations().contains(a.url));
-        QCOMPARE(log.texts(player),
-                 (QStringList{"Playback error: no data for 5 s",
-                              "Attempting to skip to next station due to playback interruption"}));
+        QCOMPARE(rig.skipped, QList<RadioStation>{a});
+        QCOMPARE(log.texts(player).constLast(),
+                 QStringLiteral("Attempting to skip to next station due to playback interruption"));
+        rig.scheduler.advance(10s);
+        QCOMPARE(rig.started().size(), 5);
+
         // Without an error there is nothing to act on, not even a log line.
         log.clear();
         rig.radio->handlePlaybackError(std::nullopt);
         rig.radio->handleItemStatus(RadioPlayer::ItemStatus::Failed, std::nullopt);
         QVERIFY(log.lines().isEmpty());
         QCOMPARE(rig.skipped.size(), 1);
+    }
+
+    void aServerThatHangsUpEveryFewSecondsIsRiddenOut()
+    {
+        Rig rig;
+        rig.radio->play(a);
+        rig.backend.reportReady();
+        // Ten hang-ups, each after the stream played a while: always the first, short wait.
+        for (int i = 0; i < 10; ++i) {
+            rig.scheduler.advance(RadioPlayer::stablePlay);
+            rig.backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
+            rig.scheduler.advance(RadioPlayer::reconnectDelays.front());
+            rig.backend.reportReady();
+            QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Playing);
+        }
+        QCOMPARE(rig.started().size(), 11);
+        QVERIFY(rig.skipped.isEmpty());
+        QCOMPARE(rig.radio->currentStation(), std::optional<RadioStation>(a));
+
+        // One that breaks off again at once does not start the back-off afresh.
+        rig.scheduler.advance(RadioPlayer::stablePlay);
+        rig.backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
+        rig.scheduler.advance(500ms);
+        rig.backend.reportReady();
+        rig.backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
+        rig.scheduler.advance(999ms);
+        QCOMPARE(rig.started().size(), 12);
+        rig.scheduler.advance(1ms);
+        QCOMPARE(rig.started().size(), 13);
+
+        // Stop, pause or another station end a pending reconnect.
+        rig.backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
+        rig.radio->togglePlayPause();
+        QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Paused);
+        rig.scheduler.advance(10s);
+        QCOMPARE(rig.started().size(), 13);
+    }
+
+    void waitsForTheNetworkInsteadOfSkipping()
+    {
+        Rig rig;
+        FakeNetworkMonitor network;
+        rig.radio->setNetworkMonitor(&network);
+        rig.radio->play(b);
+        QCOMPARE(network.activations, 1); // watching starts with the first stream
+        rig.backend.reportFailed(QStringLiteral("x"));
+        QVERIFY(rig.radio->failedStations().contains(b.url));
+        rig.skipped.clear();
+
+        network.set(Reachability::Offline);
+        QSignalSpy failedSpy(rig.radio.get(), &RadioPlayer::stationFailed);
+        rig.radio->play(a);
+        rig.backend.reportFailed(QStringLiteral("host not found"));
+        QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Failed);
+        QCOMPARE(rig.radio->errorMessage(), std::optional<QString>(RadioPlayer::NoNetworkMessage));
+        QCOMPARE(rig.radio->currentStation(), std::optional<RadioStation>(a));
+        QVERIFY(!rig.radio->failedStations().contains(a.url));
+        QVERIFY(rig.skipped.isEmpty());
+        QVERIFY(failedSpy.isEmpty());
+
+        // Back online: the failures of the outage are forgotten and the station starts again.
+        rig.backend.calls.clear();
+        network.set(Reachability::Online);
+        QVERIFY(rig.radio->failedStations().isEmpty());
+        QCOMPARE(rig.backend.calls, QStringList{"start http://a.example/live"});
+        QVERIFY(!rig.radio->errorMessage());
+        QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Loading);
+
+        // A stream that breaks off while offline waits too, without reconnect attempts.
+        rig.backend.reportReady();
+        network.set(Reachability::Offline);
+        rig.backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
+        QCOMPARE(rig.radio->errorMessage(), std::optional<QString>(RadioPlayer::NoNetworkMessage));
+        rig.scheduler.advance(10s);
+        QCOMPARE(rig.started().size(), 1);
+        // Stopped meanwhile: nothing starts when the network returns.
+        rig.radio->stop();
+        network.set(Reachability::Online);
+        QCOMPARE(rig.started().size(), 1);
+
+        // Unknown reachability skips as before.
+        rig.radio->play(a);
+        network.set(Reachability::Unknown);
+        rig.backend.reportFailed(QStringLiteral("x"));
+        QCOMPARE(rig.skipped, QList<RadioStation>{a});
+    }
+
+    void streamTitle()
+    {
+        Rig rig;
+        QSignalSpy titles(rig.radio.get(), &RadioPlayer::streamTitleChanged);
+        rig.backend.reportTitle(QStringLiteral("no station yet"));
+        rig.radio->play(a);
+        rig.backend.reportTitle(QStringLiteral("Artist\r\nplayer: State: failed\x1b[2J"));
+        rig.backend.reportTitle(QStringLiteral("Artist player: State: failed[2J"));
+        QCOMPARE(rig.radio->streamTitle(), QStringLiteral("Artist player: State: failed[2J"));
+        rig.radio->play(a); // the same station again keeps it until the stream says otherwise
+        QCOMPARE(rig.radio->streamTitle(), QStringLiteral("Artist player: State: failed[2J"));
+        rig.radio->play(b);
+        QCOMPARE(rig.radio->streamTitle(), QString());
+        rig.backend.reportTitle(QStringLiteral("Song"));
+        rig.radio->stop();
+        QCOMPARE(rig.radio->streamTitle(), QString());
+        QCOMPARE(titles.size(), 4);
     }
 
     void readyClearsTheMark()
@@ -150,14 +292,20 @@ private Q_SLOTS:
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Playing);
         QCOMPARE(rig.backend.calls, (QStringList{"start http://a.example/live", "pause", "resume"}));
 
-        // After a failure the same stream is resumed, not reloaded.
+        // After a failure there is no stream to resume: play starts the station again and
+        // never reports playing without one.
         rig.backend.reportFailed(QStringLiteral("gone"));
         log.clear();
         rig.radio->togglePlayPause();
         QCOMPARE(log.texts(player), QStringList{"Resuming playback"});
-        QCOMPARE(rig.backend.calls.constLast(), QStringLiteral("resume"));
-        QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Playing);
+        QCOMPARE(rig.backend.calls.constLast(), QStringLiteral("start http://a.example/live"));
+        QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Loading);
         QVERIFY(rig.radio->isPlaying());
+        // Paused while loading, resumed: still loading until the stream is ready.
+        rig.radio->togglePlayPause();
+        rig.radio->togglePlayPause();
+        QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Loading);
+        QCOMPARE(rig.backend.calls.constLast(), QStringLiteral("resume"));
     }
 
     void stopKeepsTheFailedSet()

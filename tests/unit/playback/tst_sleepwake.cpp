@@ -137,7 +137,7 @@ private Q_SLOTS:
         rig.radio.onPlaybackError = [&](const RadioStation &s) { skipped.append(s); };
         rig.radio.play(a);
         rig.backend.reportFailed(QStringLiteral("network down")); // marked
-        rig.radio.togglePlayPause();                              // the user resumes the same stream
+        rig.radio.togglePlayPause();                              // the user starts it again
         skipped.clear();
         rig.monitor.sleep();
         rig.monitor.wake();

@@ -96,6 +96,8 @@ private Q_SLOTS:
             << "pauseOnSleep" << QVariant(false) << SettingsKey::PauseOnSleep << QJsonValue(false);
         QTest::newRow("standby mode") << "standbyMode" << QVariant(QStringLiteral("none"))
                                       << SettingsKey::StandbyMode << QJsonValue(QStringLiteral("none"));
+        QTest::newRow("song notifications")
+            << "notifyOnNewTitle" << QVariant(true) << SettingsKey::NotifyOnNewTitle << QJsonValue(true);
     }
 
     void writesEachSettingAndNotifies()

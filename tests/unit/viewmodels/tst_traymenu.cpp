@@ -22,10 +22,14 @@ struct Rig {
         if (state == QLatin1String("idle"))
             return;
         player.play(two);
-        if (state == QLatin1String("failed"))
+        if (state == QLatin1String("failed") || state == QLatin1String("exhausted"))
             backend.reportFailed(QStringLiteral("HTTP 404"));
         else if (state != QLatin1String("loading"))
             backend.reportReady();
+        if (state == QLatin1String("titled"))
+            backend.reportTitle(QStringLiteral("<b>Song</b> - Artist"));
+        if (state == QLatin1String("exhausted"))
+            player.setErrorMessage(RadioPlayer::NoWorkingStationsMessage);
         if (state == QLatin1String("paused"))
             player.togglePlayPause();
     }
@@ -57,7 +61,14 @@ private Q_SLOTS:
         QTest::newRow("paused keeps the tick") << "paused"
                                                << "Hervat" << true << true << true << "Twee (gepauzeerd)";
         QTest::newRow("failed") << "failed"
-                                << "Hervat" << true << true << false << "Twee (gepauzeerd)";
+                                << "Hervat" << true << true << false
+                                << "Twee (mislukt)\nniet gevonden (HTTP 404)";
+        QTest::newRow("playing, with a title")
+            << "titled"
+            << "Pauzeer" << true << true << true << "Twee\n<b>Song</b> - Artist";
+        QTest::newRow("nothing left to try")
+            << "exhausted"
+            << "Hervat" << true << true << false << "Twee (mislukt)\nGeen werkende stations beschikbaar";
     }
 
     void byState()

@@ -3,9 +3,10 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Zeffira
 
-// The station panel: what is playing with its controls, volume and output device, the search
-// field, the catalogue by category, the footer rows, and the banner shown after a failing
-// station was skipped. Reads Player and the catalogue; calls their operations; owns no logic.
+// The station panel: what is playing (with the player's error or the stream's title beneath) with
+// its controls, volume and output device, the search field, the catalogue by category, the footer
+// rows, and the banner that names a skipped station and why. Reads Player and the catalogue;
+// calls their operations; owns no logic.
 // Keyboard: typing searches, Up/Down select a station, Return plays it (or the first match),
 // Space pauses and resumes while the search is empty, Escape clears the search and then asks
 // to close; Ctrl+, opens the settings and Ctrl+Q quits.
@@ -146,15 +147,34 @@ FocusScope {
                     }
                 }
 
-                Label {
-                    objectName: "currentStationLabel"
+                ColumnLayout {
                     Layout.fillWidth: true
-                    text: Player.currentStationName
-                    font.pixelSize: Theme.body
-                    font.weight: Font.Medium
-                    color: Theme.primary
-                    maximumLineCount: 1
-                    elide: Text.ElideRight
+                    spacing: 1
+
+                    Label {
+                        objectName: "currentStationLabel"
+                        Layout.fillWidth: true
+                        text: Player.currentStationName
+                        textFormat: Text.PlainText
+                        font.pixelSize: Theme.body
+                        font.weight: Font.Medium
+                        color: Theme.primary
+                        maximumLineCount: 1
+                        elide: Text.ElideRight
+                    }
+                    // The player's error when it has one, else what is on the air. Never markup:
+                    // a title is whatever a server sent.
+                    Label {
+                        objectName: "nowPlayingDetail"
+                        Layout.fillWidth: true
+                        visible: text !== ""
+                        text: Player.errorMessage !== "" ? Player.errorMessage : Player.streamTitle
+                        textFormat: Text.PlainText
+                        font.pixelSize: Theme.caption
+                        color: Player.errorMessage !== "" ? Theme.orange : Theme.secondary
+                        maximumLineCount: 1
+                        elide: Text.ElideRight
+                    }
                 }
 
                 PlainIconButton {
@@ -233,7 +253,7 @@ FocusScope {
         }
 
         // With no station selected this is the panel's first line.
-        Divider { objectName: "topDivider" }
+        Divider { id: topDivider; objectName: "topDivider" }
 
         // Search.
         Item {
@@ -420,15 +440,17 @@ FocusScope {
         }
     }
 
-    // Skip banner, over the top centre of everything else.
+    // Skip banner, centred over everything below the now-playing and volume rows: it must not
+    // hide the name of the station that plays now.
     Item {
         id: banner
         objectName: "skipBanner"
+        readonly property real bannerTop: topDivider.y
         z: 10
         anchors.horizontalCenter: parent.horizontalCenter
-        width: bannerLayout.implicitWidth + 24
+        width: Math.min(bannerLayout.implicitWidth, root.width - 48) + 24
         height: bannerLayout.implicitHeight + 16
-        y: root.showSkipMessage ? 8 : -height - 6
+        y: root.showSkipMessage ? bannerTop + 8 : bannerTop - 6
         opacity: root.showSkipMessage ? 1 : 0
         visible: opacity > 0
 
@@ -460,15 +482,33 @@ FocusScope {
             id: bannerLayout
             anchors.centerIn: parent
             spacing: 8
+            width: Math.min(implicitWidth, root.width - 48)
             SymbolIcon {
                 symbol: "exclamationmark.triangle.fill"
                 size: 13
                 color: Theme.orange
             }
-            Label {
-                text: "Station overgeslagen..."
-                font.pixelSize: Theme.caption
-                color: Theme.primary
+            ColumnLayout {
+                spacing: 1
+                Layout.maximumWidth: root.width - 48 - 21
+                Label {
+                    objectName: "skipBannerTitle"
+                    Layout.maximumWidth: parent.Layout.maximumWidth
+                    text: skipBanner.title
+                    textFormat: Text.PlainText
+                    font.pixelSize: Theme.caption
+                    color: Theme.primary
+                    elide: Text.ElideRight
+                }
+                Label {
+                    objectName: "skipBannerReason"
+                    Layout.maximumWidth: parent.Layout.maximumWidth
+                    text: skipBanner.reason
+                    textFormat: Text.PlainText
+                    font.pixelSize: Theme.caption
+                    color: Theme.secondary
+                    elide: Text.ElideRight
+                }
             }
         }
     }

@@ -84,6 +84,18 @@ ScrollView {
             }
             FormDivider {}
             FormRow {
+                label: "Melding bij elk nieuw nummer"
+                Switch {
+                    objectName: "notifyOnNewTitleSwitch"
+                    checked: GeneralSettings.notifyOnNewTitle
+                    onToggled: {
+                        GeneralSettings.notifyOnNewTitle = checked
+                        checked = Qt.binding(() => GeneralSettings.notifyOnNewTitle)
+                    }
+                }
+            }
+            FormDivider {}
+            FormRow {
                 label: "Start automatisch bij opstarten"
                 Switch {
                     objectName: "launchAtLoginSwitch"

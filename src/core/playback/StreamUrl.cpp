@@ -1,0 +1,36 @@
+#include "playback/StreamUrl.h"
+
+#include <QUrl>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+// Schemes of network streams that GStreamer has sources for.
+constexpr const char *kNetworkSchemes[] = {"http",  "https", "icy",   "icyx",   "rtsp",  "rtsps", "rtspt",
+                                           "rtspu", "rtsph", "mms",   "mmsh",   "mmst",  "mmsu",  "rtmp",
+                                           "rtmps", "rtmpt", "rtmpe", "rtmpte", "rtmpts"};
+} // namespace
+
+namespace StreamUrl {
+
+bool isNetworkScheme(QStringView scheme)
+{
+    return std::any_of(std::begin(kNetworkSchemes), std::end(kNetworkSchemes), [&](const char *s) {
+        return scheme.compare(QLatin1String(s), Qt::CaseInsensitive) == 0;
+    });
+}
+
+std::optional<QString> rejectionReason(const QString &url)
+{
+    const QUrl parsed(url, QUrl::StrictMode);
+    if (!parsed.isValid() || parsed.scheme().isEmpty())
+        return InvalidUrl;
+    if (!isNetworkScheme(parsed.scheme()))
+        return UnsupportedScheme;
+    if (parsed.host().isEmpty())
+        return InvalidUrl;
+    return std::nullopt;
+}
+
+} // namespace StreamUrl

@@ -1,0 +1,21 @@
+// Which URLs the player opens: network streams only. Everything else (file, fd, dvb, v4l2, ...)
+// is refused, so that a hand-edited catalogue or a playlist entry cannot make the player open
+// local files or devices.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace StreamUrl {
+
+inline const QString UnsupportedScheme = QStringLiteral("unsupported URL scheme");
+inline const QString InvalidUrl = QStringLiteral("invalid URL");
+
+// `scheme` in any case.
+bool isNetworkScheme(QStringView scheme);
+// Why `url` will not be opened (UnsupportedScheme, InvalidUrl), or nothing for an absolute URL
+// with a network scheme and a host.
+std::optional<QString> rejectionReason(const QString &url);
+
+} // namespace StreamUrl

@@ -1,0 +1,14 @@
+// The entry points of libzeffira_network (see NetworkLibrary.h).
+#include "network/HttpPlaylistFetcher.h"
+#include "network/NetworkLibrary.h"
+#include "network/NetworkManagerMonitor.h"
+
+extern "C" Q_DECL_EXPORT PlaylistFetcher *zeffira_create_playlist_fetcher()
+{
+    return new HttpPlaylistFetcher();
+}
+
+extern "C" Q_DECL_EXPORT NetworkMonitor *zeffira_create_network_monitor()
+{
+    return new NetworkManagerMonitor();
+}
