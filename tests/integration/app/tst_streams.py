@@ -126,8 +126,12 @@ with Peers() as peers:
     # Live HLS given on the command line.
     peers.start_zeffira("--headless", "--play", base + "/hls/live.m3u8")
     peers.wait_for_log("Player item ready to play")
-    peak = peers.record("a", 2.0)
-    checks.check("live HLS plays", peak > AUDIBLE, "peak %d" % peak)
+    # Segments come one a second; on a loaded machine the first ones may arrive late.
+    peaks = []
+    deadline = time.monotonic() + 15
+    while time.monotonic() < deadline and (not peaks or peaks[-1] <= AUDIBLE):
+        peaks.append(peers.record("a", 1.0))
+    checks.check("live HLS plays", peaks[-1] > AUDIBLE, "peaks %s" % peaks)
     peers.zeffira.terminate()
     peers.zeffira.wait(timeout=10)
 
