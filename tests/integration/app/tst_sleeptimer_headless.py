@@ -58,14 +58,15 @@ with Peers() as peers:
                  0 <= log.find("Sleep timer ended: pausing playback") < log.find("State: paused - Toon Ogg"), log)
     checks.check("a normal pause to the media controls",
                  'string "PlaybackStatus"' in signals and 'string "Paused"' in signals, signals)
-    # The sound got quieter before it went: a fade, not a cut.
+    # The sound got quieter before it went: a fade, not a cut; and then it stayed silent.
     loud = [i for i, p in enumerate(peaks) if p > 1000]
+    heard = [i for i, p in enumerate(peaks) if p >= 200]
     checks.check("the stream was heard", bool(loud), peaks)
     if loud:
-        first, last = loud[0], loud[-1]
-        faded = [p for p in peaks[first:last + 1] if p < peaks[first] * 0.5]
-        checks.check("it faded out before it stopped", bool(faded), peaks)
-        checks.check("and then was silent", all(p < 200 for p in peaks[last + 2:]) and len(peaks) > last + 2, peaks)
+        first, last = loud[0], heard[-1]
+        checks.check("it faded out before it stopped",
+                     any(0 < p < peaks[first] * 0.5 for p in peaks[first:last + 1]), peaks)
+        checks.check("and then was silent", len(peaks) - 1 - last >= 2, peaks)
     with open(peers.settings_path()) as f:
         saved = json.load(f).get("playerVolume")
     checks.check("the saved volume is untouched", saved == 0.8, saved)
