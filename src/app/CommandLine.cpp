@@ -4,6 +4,20 @@
 
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <cmath>
+
+std::optional<std::chrono::milliseconds> CommandLine::parseSleepMinutes(const QString &text)
+{
+    // The C locale: "0.5" on every desktop, whatever its language.
+    bool ok = false;
+    const double minutes = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(minutes) || minutes > maxSleepMinutes)
+        return std::nullopt;
+    const auto seconds = std::llround(minutes * 60);
+    if (seconds < 1)
+        return std::nullopt;
+    return std::chrono::seconds(seconds);
+}
 
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
@@ -21,7 +35,13 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                   QStringLiteral("With --headless: play this station (a name from the "
                                                  "catalogue or a stream URL)."),
                                   QStringLiteral("name-or-url"));
-    parser.addOptions({help, version, list, headless, play});
+    const QCommandLineOption sleepTimer(
+        QStringLiteral("sleep-timer"),
+        QStringLiteral("Pause after this many minutes (up to 1440; fractions such as 0.5 are allowed and "
+                       "count in whole seconds), fading out over the last 30 seconds. With --headless "
+                       "the program then exits; in the tray it is the tray menu's sleep timer."),
+        QStringLiteral("minutes"));
+    parser.addOptions({help, version, list, headless, play, sleepTimer});
 
     CommandLine result;
     QTextStream out(stdout);
@@ -55,6 +75,22 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
+    }
+    if (parser.isSet(sleepTimer)) {
+        result.sleepTimer = parseSleepMinutes(parser.value(sleepTimer));
+        if (!result.sleepTimer) {
+            err << "--sleep-timer takes a number of minutes greater than 0 and at most 1440, not \""
+                << parser.value(sleepTimer) << "\".\n";
+            result.mode = Mode::Exit;
+            result.exitCode = 2;
+            return result;
+        }
+        if (parser.isSet(list)) {
+            err << "--sleep-timer does not go with --list-stations.\n";
+            result.mode = Mode::Exit;
+            result.exitCode = 2;
+            return result;
+        }
     }
     if (parser.isSet(list))
         result.mode = Mode::ListStations;

@@ -3,14 +3,24 @@
 
 #include <QString>
 #include <QStringList>
+#include <chrono>
+#include <optional>
 
 struct CommandLine {
     enum class Mode { Tray, Headless, ListStations, Exit };
 
     Mode mode = Mode::Tray;
     QString playTarget; // --play: a station name or a URL
-    int exitCode = 0;   // for Mode::Exit (help, version, usage errors)
+    // --sleep-timer: pause after this long (whole seconds; the option takes minutes, fractions
+    // allowed).
+    std::optional<std::chrono::milliseconds> sleepTimer;
+    int exitCode = 0; // for Mode::Exit (help, version, usage errors)
+
+    static constexpr double maxSleepMinutes = 1440;
 
     // Parses `arguments` (argv as text); help, version and errors are printed here.
     static CommandLine parse(const QStringList &arguments);
+    // "30", "0.5": minutes up to a day, at least a second, rounded to whole seconds; nothing
+    // for anything else.
+    static std::optional<std::chrono::milliseconds> parseSleepMinutes(const QString &text);
 };

@@ -8,6 +8,7 @@
 #include "desktop/AppWindows.h"
 #include "desktop/TrayItem.h"
 #include "playback/RadioPlayer.h"
+#include "playback/SleepTimer.h"
 #include "sni/TrayItemFactory.h"
 #include "viewmodels/AppActions.h"
 #include "viewmodels/GeneralSettingsModel.h"
@@ -75,6 +76,9 @@ bool TrayShell::start()
     connect(player, &RadioPlayer::errorMessageChanged, this, &TrayShell::updateLabel);
     connect(player, &RadioPlayer::streamTitleChanged, this, &TrayShell::updateLabel);
     connect(m_app->stationManager(), &StationManager::categoriesChanged, this, &TrayShell::updateMenu);
+    // The tooltip's last line and the submenu's title and tick.
+    connect(m_app->sleepTimer(), &SleepTimer::changed, this, &TrayShell::updateLabel);
+    connect(m_app->sleepTimer(), &SleepTimer::changed, this, &TrayShell::updateMenu);
     // Also when another program changes the settings file.
     connect(m_app->settings(), &SettingsStore::changed, this, [this](const QString &key) {
         if (key == SettingsKey::ShowStationInMenuBar)
@@ -99,14 +103,15 @@ void TrayShell::updateLabel()
     }
     // The panel puts its own gap between icon and label.
     m_tray->setLabel(label.text.trimmed(), label.text.trimmed());
-    const TrayTooltip tooltip = TrayTooltip::compute(*player);
+    const TrayTooltip tooltip = TrayTooltip::compute(*player, m_app->sleepTimer());
     m_tray->setToolTip(tooltip.title, tooltip.text);
 }
 
 void TrayShell::updateMenu()
 {
     if (m_tray)
-        m_tray->setMenu(TrayMenu::build(*m_app->player(), m_app->stationManager()->categories()));
+        m_tray->setMenu(
+            TrayMenu::build(*m_app->player(), m_app->stationManager()->categories(), m_app->sleepTimer()));
 }
 
 void TrayShell::onMenuEntry(int id)
@@ -132,7 +137,9 @@ void TrayShell::onMenuEntry(int id)
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         return;
     default:
-        if (const auto station = TrayMenu::stationFor(id, m_app->stationManager()->categories()))
+        if (const auto minutes = TrayMenu::sleepMinutesFor(id))
+            m_app->sleepTimer()->start(*minutes);
+        else if (const auto station = TrayMenu::stationFor(id, m_app->stationManager()->categories()))
             player->play(*station);
     }
 }
@@ -147,6 +154,7 @@ AppWindows *TrayShell::windows()
         objects.settings = m_app->settings();
         objects.app = m_actions.get();
         objects.generalSettings = m_generalSettings.get();
+        objects.sleepTimer = m_app->sleepTimer();
         m_windows.reset(ViewsLibrary::createWindows(objects));
         // Tried once: a library that failed to load does not load on the next click either.
         m_windowsFailed = !m_windows;

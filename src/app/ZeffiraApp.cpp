@@ -1,5 +1,6 @@
 #include "ZeffiraApp.h"
 
+#include "base/BootClock.h"
 #include "base/Logging.h"
 #include "base/Scheduler.h"
 #include "base/SettingsStore.h"
@@ -15,6 +16,7 @@
 #include "playback/OutputRouting.h"
 #include "playback/PlaylistResolver.h"
 #include "playback/RadioPlayer.h"
+#include "playback/SleepTimer.h"
 #include "playback/TitleNotifications.h"
 #include "pulseaudio/PulseAudioDeviceSource.h"
 
@@ -31,6 +33,9 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
       m_sleepMonitor(std::make_unique<LogindSleepMonitor>()),
       m_player(std::make_unique<RadioPlayer>(m_resolver.get(), m_settings.get(), m_scheduler.get(),
                                              m_sleepMonitor.get())),
+      m_bootClock(std::make_unique<BootClock>()),
+      m_sleepTimer(std::make_unique<SleepTimer>(m_player.get(), m_scheduler.get(), m_bootClock.get(),
+                                                m_sleepMonitor.get())),
       m_deviceSource(std::make_unique<PulseAudioDeviceSource>()),
       m_audioDeviceManager(std::make_unique<AudioDeviceManager>(m_deviceSource.get(), m_settings.get())),
       m_mpris(std::make_unique<MprisService>(m_player.get(), QDBusConnection::sessionBus()))
@@ -81,6 +86,7 @@ ZeffiraApp::~ZeffiraApp()
     m_player->setNowPlayingSink(nullptr);
     m_mpris.reset();
     m_audioDeviceManager.reset();
+    m_sleepTimer.reset();
     m_player.reset();
 }
 

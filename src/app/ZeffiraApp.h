@@ -1,6 +1,6 @@
 // The composition root: creates every long-lived object once (settings, station store, player on
-// GStreamer behind the playlist resolver, network monitor, sleep monitor, output devices, media
-// controls with the skip chain) and wires them, the same way in every mode, so that media keys
+// GStreamer behind the playlist resolver, network monitor, sleep monitor, sleep timer, output
+// devices, media controls with the skip chain) and wires them, the same way in every mode, so that media keys
 // and skipping work from the start. The tray shell and the headless mode both build on it; it
 // holds no logic beyond choosing what to play by name or URL.
 #pragma once
@@ -9,6 +9,7 @@
 #include <memory>
 
 class AudioDeviceManager;
+class BootClock;
 class FreedesktopNotifier;
 class GstStreamBackend;
 class DeferredNetworkMonitor;
@@ -21,6 +22,7 @@ class PulseAudioDeviceSource;
 class QtScheduler;
 class RadioPlayer;
 class SettingsStore;
+class SleepTimer;
 class StationManager;
 class SteadyClock;
 class TitleNotifications;
@@ -38,6 +40,7 @@ public:
     SettingsStore *settings() const { return m_settings.get(); }
     MprisService *mpris() const { return m_mpris.get(); }
     MediaKeyHandler *mediaKeyHandler() const { return m_mediaKeyHandler.get(); }
+    SleepTimer *sleepTimer() const { return m_sleepTimer.get(); }
 
     // Starts the station named `target` (first exact match in catalogue order), or the station
     // whose URL is `target`; both go on to the next station when they fail. A stream URL that is
@@ -64,6 +67,8 @@ private:
     std::unique_ptr<DeferredNetworkMonitor> m_network;
     std::unique_ptr<LogindSleepMonitor> m_sleepMonitor;
     std::unique_ptr<RadioPlayer> m_player;
+    std::unique_ptr<BootClock> m_bootClock;
+    std::unique_ptr<SleepTimer> m_sleepTimer;
     std::unique_ptr<PulseAudioDeviceSource> m_deviceSource;
     std::unique_ptr<AudioDeviceManager> m_audioDeviceManager;
     std::unique_ptr<MprisService> m_mpris;

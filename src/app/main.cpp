@@ -4,6 +4,7 @@
 #include "ZeffiraApp.h"
 #include "base/AppInfo.h"
 #include "catalogue/StationManager.h"
+#include "playback/SleepTimer.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -48,12 +49,28 @@ int runLoop(QCoreApplication &loop, ZeffiraApp &app, bool endWhenNothingPlays)
     return loop.exec();
 }
 
-int runHeadless(QCoreApplication &loop, const QString &playTarget)
+void startSleepTimer(ZeffiraApp &app, const CommandLine &command)
+{
+    if (command.sleepTimer)
+        app.sleepTimer()->startFor(*command.sleepTimer);
+}
+
+int runHeadless(QCoreApplication &loop, const CommandLine &command)
 {
     ZeffiraApp app;
-    if (!playTarget.isEmpty() && !app.play(playTarget))
+    if (!command.playTarget.isEmpty() && !app.play(command.playTarget))
         return 2;
-    return runLoop(loop, app, !playTarget.isEmpty());
+    startSleepTimer(app, command);
+    // A headless player whose sleep timer ran out has nothing left to do. Queued: the media
+    // controls announce the pause before the program goes.
+    QObject::connect(
+        app.sleepTimer(), &SleepTimer::ended, &loop,
+        [&] {
+            app.shutdown();
+            loop.exit(0);
+        },
+        Qt::QueuedConnection);
+    return runLoop(loop, app, !command.playTarget.isEmpty());
 }
 
 bool hasGraphicalSession()
@@ -86,6 +103,7 @@ int main(int argc, char *argv[])
             return 1;
         }
         ZeffiraApp app;
+        startSleepTimer(app, command);
         TrayShell shell(&app);
         if (!shell.start()) {
             QTextStream(stderr) << "zeffira: could not show the tray icon.\n";
@@ -100,10 +118,10 @@ int main(int argc, char *argv[])
     case CommandLine::Mode::ListStations:
         return listStations();
     case CommandLine::Mode::Headless:
-        return runHeadless(loop, command.playTarget);
+        return runHeadless(loop, command);
     default:
         QTextStream(stderr) << "zeffira: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); "
                                "running without the tray icon, controllable through MPRIS.\n";
-        return runHeadless(loop, QString());
+        return runHeadless(loop, command);
     }
 }

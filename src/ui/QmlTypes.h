@@ -1,6 +1,6 @@
 // Every C++ type the QML module `Zeffira` sees, registered in this one file. The application's
 // long-lived objects are handed over with publishViewObjects() before any QML loads and appear as
-// the singletons Player, Stations, Devices, Settings, App and GeneralSettings; they stay owned by
+// the singletons Player, Stations, Devices, Settings, App, GeneralSettings and SleepTimer; they stay owned by
 // whoever published them. The view-models below are created by the QML that declares them, on
 // the published objects.
 #pragma once
@@ -12,6 +12,7 @@
 #include "devices/AudioDeviceManager.h"
 #include "playback/PlaybackState.h"
 #include "playback/RadioPlayer.h"
+#include "playback/SleepTimer.h"
 #include "viewmodels/AppActions.h"
 #include "viewmodels/CategoryListModel.h"
 #include "viewmodels/CategoryStationsModel.h"
@@ -56,6 +57,7 @@ ZEFFIRA_QML_SINGLETON(AudioDeviceManager, Devices, devices)
 ZEFFIRA_QML_SINGLETON(SettingsStore, Settings, settings)
 ZEFFIRA_QML_SINGLETON(AppActions, App, app)
 ZEFFIRA_QML_SINGLETON(GeneralSettingsModel, GeneralSettings, generalSettings)
+ZEFFIRA_QML_SINGLETON(SleepTimer, SleepTimer, sleepTimer)
 
 // The player's states by name: `Player.state === PlaybackState.Loading`.
 namespace PlaybackStateForeign {

@@ -14,6 +14,7 @@ TestRig::TestRig()
     m_fixture.writeCatalogue(defaultCatalogueJson().toUtf8());
     m_stations = std::make_unique<StationManager>(m_fixture.folder(), m_fixture.builtInPath());
     m_player = std::make_unique<RadioPlayer>(&m_backend, &m_settings, &m_scheduler);
+    m_sleepTimer = std::make_unique<SleepTimer>(m_player.get(), &m_scheduler, &m_clock);
     m_devices = std::make_unique<AudioDeviceManager>(&m_deviceSource, &m_settings);
     // Wired as the application wires them.
     OutputRouting::follow(m_player.get(), m_devices.get());
@@ -38,6 +39,7 @@ AppWindows::Objects TestRig::objects()
     objects.settings = &m_settings;
     objects.app = m_app.get();
     objects.generalSettings = m_general.get();
+    objects.sleepTimer = m_sleepTimer.get();
     return objects;
 }
 
@@ -103,6 +105,7 @@ void TestRig::reset()
     if (m_player->playbackState().kind() == PlaybackState::Failed)
         m_backend.reportReady();
     m_player->stop();
+    m_sleepTimer->cancel();
     m_player->setVolume(0.5);
     m_app->chooseOutputDevice(QString());
     m_deviceSource.defaultUid.reset();

@@ -1,8 +1,8 @@
 // The real logic objects the QML tests and the screenshot tool drive: a store on a temporary
 // folder, a player on the fake stream backend, a device manager on a fake source, settings in
-// memory, the application actions and the General tab's model on a fake login item, published
-// for the Zeffira module. Exposed to QML as the singleton TestRig (module ZeffiraTest) to report
-// stream results, set the catalogue and read back what was saved.
+// memory, the sleep timer on the manual clock, the application actions and the General tab's model on a fake
+// login item, published for the Zeffira module. Exposed to QML as the singleton TestRig (module ZeffiraTest)
+// to report stream results, set the catalogue and read back what was saved.
 #pragma once
 
 #include "base/SettingsStore.h"
@@ -10,6 +10,7 @@
 #include "desktop/AppWindows.h"
 #include "devices/AudioDeviceManager.h"
 #include "playback/RadioPlayer.h"
+#include "playback/SleepTimer.h"
 #include "support/CatalogueFixture.h"
 #include "support/FakeAudioDeviceSource.h"
 #include "support/FakeLoginItem.h"
@@ -42,6 +43,7 @@ public:
     RadioPlayer *player() const { return m_player.get(); }
     AudioDeviceManager *devices() const { return m_devices.get(); }
     StationManager *stations() const { return m_stations.get(); }
+    SleepTimer *sleepTimer() const { return m_sleepTimer.get(); }
 
     QStringList backendCalls() const { return m_backend.calls; }
     QString lastOpenedUrl() const { return m_lastOpenedUrl; }
@@ -50,6 +52,8 @@ public:
     Q_INVOKABLE void reportReady() { m_backend.reportReady(); }
     Q_INVOKABLE void reportFailed(const QString &message) { m_backend.reportFailed(message); }
     Q_INVOKABLE void reportTitle(const QString &title) { m_backend.reportTitle(title); }
+    // Moves the manual clock and its timers on by `ms`.
+    Q_INVOKABLE void advance(int ms) { m_scheduler.advance(std::chrono::milliseconds(ms)); }
     Q_INVOKABLE void setErrorMessage(const QString &message) { m_player->setErrorMessage(message); }
     // Replaces the catalogue file with `json` and reloads it, as at start-up.
     Q_INVOKABLE void setCatalogue(const QString &json);
@@ -86,10 +90,12 @@ private:
     CatalogueFixture m_fixture;
     FakeStreamBackend m_backend;
     SettingsStore m_settings{QString()};
-    ManualScheduler m_scheduler;
+    ManualClock m_clock;
+    ManualScheduler m_scheduler{&m_clock};
     FakeAudioDeviceSource m_deviceSource;
     std::unique_ptr<StationManager> m_stations;
     std::unique_ptr<RadioPlayer> m_player;
+    std::unique_ptr<SleepTimer> m_sleepTimer;
     std::unique_ptr<AudioDeviceManager> m_devices;
     std::unique_ptr<AppActions> m_app;
     FakeLoginItem m_loginItem;

@@ -1,6 +1,6 @@
 // Renders the station panel to PNG for review: with a station playing, with a search whose first
 // match the keyboard has selected, with a search that finds nothing, with the stream's song
-// title, and with the banner of a skipped station.
+// title, with the sleep timer running, and with the banner of a skipped station.
 // Usage: panel_screenshot <output folder> [built-in stations.xml]. Runs offscreen or under Xvfb.
 #include "Screenshots.h"
 #include "TestRig.h"
@@ -75,6 +75,14 @@ int main(int argc, char **argv)
     Screenshots::settle(600);
     if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-song-title.png")), "panel_screenshot"))
         return 1;
+
+    // The sleep timer runs, 12 minutes left.
+    rig.sleepTimer()->start(30);
+    rig.advance(18 * 60 * 1000);
+    Screenshots::settle(600);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-sleep-timer.png")), "panel_screenshot"))
+        return 1;
+    rig.sleepTimer()->cancel();
 
     // The first station fails and the player moves on; the banner names it and why. (The rig's
     // scheduler stands still, so the banner stays for the picture.)

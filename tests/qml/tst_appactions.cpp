@@ -70,7 +70,7 @@ private Q_SLOTS:
               "stop.circle.fill", "speaker.slash.fill", "speaker.wave.1.fill", "speaker.wave.2.fill",
               "speaker.wave.3.fill", "magnifyingglass", "xmark.circle.fill", "gearshape", "gear",
               "info.circle", "power", "exclamationmark.triangle.fill",
-              "antenna.radiowaves.left.and.right.circle.fill", "hifispeaker"})
+              "antenna.radiowaves.left.and.right.circle.fill", "hifispeaker", "moon"})
             QTest::newRow(symbol) << QString::fromLatin1(symbol);
     }
 

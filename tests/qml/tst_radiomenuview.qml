@@ -165,7 +165,8 @@ TestCase {
             verify(item.Accessible.name !== "", name + " has an accessible name")
         }
         compare(reached.sort(), ["aboutRow", "clearButton", "outputDeviceButton", "playPauseButton", "quitRow",
-                                 "searchField", "settingsRow", "stationList", "stopButton", "volumeSlider"])
+                                 "searchField", "settingsRow", "sleepTimerRow", "stationList", "stopButton",
+                                 "volumeSlider"])
     }
 
     function test_textIsReadable() {
@@ -441,6 +442,48 @@ TestCase {
         const view = createView()
         verify(!view.showSkipMessage)
         verify(!child(view, "skipBanner").visible)
+    }
+
+    function test_sleepTimerRow() {
+        const view = createView()
+        playAndWait(view, "NPO Radio 1", "https://icecast.example/npo1")
+        const row = child(view, "sleepTimerRow")
+        const hint = findChild(row, "shortcutHint")
+        compare(row.label, "Slaaptimer")
+        compare(hint.text, "Uit")
+
+        // From the keyboard: the row opens the choices, Down and Return pick one.
+        findChild(row, "button").forceActiveFocus(Qt.TabFocusReason)
+        keyClick(Qt.Key_Space)
+        const menu = row.menu
+        tryCompare(menu, "opened", true)
+        const texts = []
+        for (let i = 0; i < menu.count; ++i)
+            texts.push(menu.itemAt(i).text)
+        compare(texts, ["15 minuten", "30 minuten", "45 minuten", "60 minuten", "90 minuten", "Uit"])
+        verify(menu.itemAt(5).checked)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Return)
+        tryCompare(menu, "visible", false)
+        compare(SleepTimer.chosenMinutes, 45)
+        compare(row.label, "Slaaptimer: 45 min")
+        verify(!hint.visible)
+        verify(menu.itemAt(2).checked)
+        verify(!menu.itemAt(5).checked)
+
+        // It counts down as the timer runs.
+        TestRig.advance((44 * 60 + 30) * 1000)
+        compare(row.label, "Slaaptimer: 30 s")
+
+        mouseClick(row)
+        tryCompare(menu, "opened", true)
+        mouseClick(menu.itemAt(5))
+        verify(!SleepTimer.active)
+        compare(row.label, "Slaaptimer")
+        verify(menu.itemAt(5).checked)
+        verify(!menu.itemAt(2).checked)
     }
 
     function test_outputDeviceButton() {

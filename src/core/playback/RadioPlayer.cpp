@@ -114,11 +114,8 @@ void RadioPlayer::togglePlayPause()
     if (!m_currentStation)
         return;
     if (m_isPlaying) {
-        qCInfo(lcPlayer, "Pausing playback");
-        m_reconnecting = false; // a pending reconnect is not carried out while paused
-        m_backend->pause();
-        setPlaybackState(PlaybackState::Paused);
-        setIsPlaying(false);
+        pauseStream();
+        Q_EMIT pausedByUser();
     } else {
         qCInfo(lcPlayer, "Resuming playback");
         if (m_streamAlive) {
@@ -131,6 +128,35 @@ void RadioPlayer::togglePlayPause()
             restartCurrent();
             return;
         }
+    }
+    updateNowPlayingInfo();
+}
+
+void RadioPlayer::pauseStream()
+{
+    qCInfo(lcPlayer, "Pausing playback");
+    m_reconnecting = false; // a pending reconnect is not carried out while paused
+    m_backend->pause();
+    setPlaybackState(PlaybackState::Paused);
+    setIsPlaying(false);
+}
+
+void RadioPlayer::pause()
+{
+    ++m_intentGeneration;
+    m_wasPlayingBeforeSleep = false;
+    m_waitingForNetwork = false;
+    if (!m_currentStation)
+        return;
+    if (m_isPlaying) {
+        pauseStream();
+    } else if (m_playbackState.kind() == PlaybackState::Playing ||
+               m_playbackState.kind() == PlaybackState::Loading) {
+        // Paused for system sleep: now it stays paused, and says so.
+        m_reconnecting = false;
+        setPlaybackState(PlaybackState::Paused);
+    } else {
+        return;
     }
     updateNowPlayingInfo();
 }
@@ -152,6 +178,7 @@ void RadioPlayer::stop()
     setErrorMessage(std::nullopt);
     setStreamTitle(QString());
     setNowPlaying(std::nullopt);
+    Q_EMIT pausedByUser();
 }
 
 void RadioPlayer::setVolume(double volume)
@@ -171,10 +198,18 @@ bool RadioPlayer::applyVolume(double volume)
     volume = std::clamp(volume, 0.0, 1.0);
     const bool changed = volume != m_volume;
     m_volume = volume;
-    m_backend->setVolume(float(volume));
+    m_backend->setVolume(float(volume * m_fadeLevel));
     if (changed)
         Q_EMIT volumeChanged();
     return changed;
+}
+
+void RadioPlayer::setFadeLevel(double level)
+{
+    if (std::isnan(level))
+        return;
+    m_fadeLevel = std::clamp(level, 0.0, 1.0);
+    m_backend->setVolume(float(m_volume * m_fadeLevel));
 }
 
 void RadioPlayer::saveVolume()

@@ -89,8 +89,16 @@ public:
     Q_INVOKABLE void playStation(const QString &name, const QString &url) { play(RadioStation(name, url)); }
     Q_INVOKABLE void togglePlayPause();
     Q_INVOKABLE void stop();
+    // Pauses as the program's own decision (the sleep timer): a normal pause to every view and
+    // to the media controls, which also keeps a wake or the network coming back from starting
+    // the stream again. Does nothing to a player that is stopped or already paused.
+    void pause();
     // Applies at once; stored under "playerVolume" within a second.
     void setVolume(double volume);
+    // Scales what the backend plays at (0 to 1, for a fade) without touching the volume the user
+    // set, which is what is shown and saved.
+    void setFadeLevel(double level);
+    double fadeLevel() const { return m_fadeLevel; }
     void setOutputDevice(const std::optional<QString> &uid);
     void setErrorMessage(const std::optional<QString> &message);
 
@@ -116,6 +124,8 @@ Q_SIGNALS:
     void nowPlayingChanged();
     // The stream announced a title of its own (ICY, HLS), or it went with the station ("").
     void streamTitleChanged(const QString &title);
+    // The user paused or stopped playback (not a failure, not system sleep, not pause()).
+    void pausedByUser();
     // `station` failed for `error` and is handed to the skip callback.
     void stationFailed(const RadioStation &station, const QString &error);
 
@@ -130,6 +140,7 @@ private:
     // failure, the network coming back).
     void restartCurrent();
     void startStream();
+    void pauseStream();
     void fail(const QString &error, const char *why);
     void skipAfterFailure(const char *why, const QString &error);
     void reconnectOrFail(const QString &error);
@@ -148,6 +159,7 @@ private:
     std::optional<RadioStation> m_currentStation;
     bool m_isPlaying = false;
     double m_volume = 0.5;
+    double m_fadeLevel = 1.0;
     bool m_volumeSavePending = false;
     std::optional<QString> m_errorMessage;
     PlaybackState m_playbackState;

@@ -59,6 +59,7 @@ QString AppActions::iconFileName(const QString &symbolName)
         {QStringLiteral("gear"), QStringLiteral("gear.svg")},
         {QStringLiteral("info.circle"), QStringLiteral("info-circle.svg")},
         {QStringLiteral("power"), QStringLiteral("power.svg")},
+        {QStringLiteral("moon"), QStringLiteral("moon.svg")},
         {QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("warning-triangle.svg")},
         // The output-device button's own symbol (in place of a route picker): a loudspeaker.
         {QStringLiteral("hifispeaker"), QStringLiteral("speaker-output.svg")},

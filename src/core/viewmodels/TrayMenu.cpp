@@ -1,7 +1,10 @@
 #include "viewmodels/TrayMenu.h"
 
 #include "playback/RadioPlayer.h"
+#include "playback/SleepTimer.h"
 #include "viewmodels/PlayingMark.h"
+
+#include <QCoreApplication>
 
 namespace {
 TrayMenuEntry entry(int id, const QString &label, const QString &icon, bool enabled = true)
@@ -13,9 +16,32 @@ TrayMenuEntry entry(int id, const QString &label, const QString &icon, bool enab
     e.enabled = enabled;
     return e;
 }
+
+TrayMenuEntry sleepTimerMenu(const SleepTimer &timer)
+{
+    TrayMenuEntry submenu =
+        entry(TrayMenu::SleepTimerMenu,
+              timer.isActive() ? timer.statusText() : QCoreApplication::translate("TrayMenu", "Slaaptimer"),
+              QStringLiteral("alarm-symbolic"));
+    int id = TrayMenu::FirstSleepTimerChoice;
+    for (const int minutes : SleepTimer::choices) {
+        TrayMenuEntry item =
+            entry(id++, QCoreApplication::translate("TrayMenu", "%1 minuten").arg(minutes), QString());
+        item.toggle = TrayMenuEntry::Toggle::Radio;
+        item.checked = timer.chosenMinutes() == minutes;
+        submenu.children << item;
+    }
+    TrayMenuEntry off =
+        entry(TrayMenu::SleepTimerOff, QCoreApplication::translate("TrayMenu", "Uit"), QString());
+    off.toggle = TrayMenuEntry::Toggle::Radio;
+    off.checked = !timer.isActive();
+    submenu.children << off;
+    return submenu;
+}
 } // namespace
 
-QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue &catalogue)
+QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue &catalogue,
+                                     const SleepTimer *sleepTimer)
 {
     QList<TrayMenuEntry> menu;
     TrayMenuEntry panel =
@@ -30,8 +56,10 @@ QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue 
                   player.isPlaying() ? QStringLiteral("media-playback-pause")
                                      : QStringLiteral("media-playback-start"),
                   selected && !loading)
-         << entry(Stop, QStringLiteral("Stop"), QStringLiteral("media-playback-stop"), selected)
-         << TrayMenuEntry::separator();
+         << entry(Stop, QStringLiteral("Stop"), QStringLiteral("media-playback-stop"), selected);
+    if (sleepTimer)
+        menu << sleepTimerMenu(*sleepTimer);
+    menu << TrayMenuEntry::separator();
 
     int id = FirstStation;
     int categoryId = FirstCategory;
@@ -55,6 +83,16 @@ QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue 
          << TrayMenuEntry::separator()
          << entry(Quit, QStringLiteral("Sluit af"), QStringLiteral("application-exit"));
     return menu;
+}
+
+std::optional<int> TrayMenu::sleepMinutesFor(int id)
+{
+    if (id == SleepTimerOff)
+        return 0;
+    const int index = id - FirstSleepTimerChoice;
+    if (index < 0 || index >= int(std::size(SleepTimer::choices)))
+        return std::nullopt;
+    return SleepTimer::choices[index];
 }
 
 std::optional<RadioStation> TrayMenu::stationFor(int id, const Catalogue &catalogue)

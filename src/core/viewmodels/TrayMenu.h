@@ -1,6 +1,6 @@
-// The tray item's menu: the panel itself (the default entry), play/pause and stop, a submenu per
-// category with its stations, then settings, about and quit. Built afresh from the player and
-// the catalogue; an entry's id says what a click on it means.
+// The tray item's menu: the panel itself (the default entry), play/pause and stop, the sleep
+// timer's submenu, a submenu per category with its stations, then settings, about and quit. Built afresh from
+// the player and the catalogue; an entry's id says what a click on it means.
 #pragma once
 
 #include "catalogue/StationCategory.h"
@@ -9,6 +9,7 @@
 #include <optional>
 
 class RadioPlayer;
+class SleepTimer;
 
 class TrayMenu
 {
@@ -20,11 +21,18 @@ public:
         Settings,
         About,
         Quit,
+        SleepTimerMenu,
+        SleepTimerOff = 50,
+        FirstSleepTimerChoice, // then one per SleepTimer::choices
         FirstCategory = 100,
         FirstStation = 1000
     };
 
-    static QList<TrayMenuEntry> build(const RadioPlayer &player, const Catalogue &catalogue);
+    // Without a sleep timer, the menu has no submenu for it.
+    static QList<TrayMenuEntry> build(const RadioPlayer &player, const Catalogue &catalogue,
+                                      const SleepTimer *sleepTimer = nullptr);
+    // The minutes a sleep timer entry stands for (0 for "Uit"); nothing for other entries.
+    static std::optional<int> sleepMinutesFor(int id);
     // The station an entry id stands for in `catalogue` (category by category, in order).
     static std::optional<RadioStation> stationFor(int id, const Catalogue &catalogue);
 };

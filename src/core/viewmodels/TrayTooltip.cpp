@@ -1,7 +1,16 @@
 #include "viewmodels/TrayTooltip.h"
 
 #include "playback/RadioPlayer.h"
+#include "playback/SleepTimer.h"
 #include "viewmodels/StreamErrorText.h"
+
+TrayTooltip TrayTooltip::compute(const RadioPlayer &player, const SleepTimer *sleepTimer)
+{
+    TrayTooltip tooltip = compute(player);
+    if (sleepTimer && sleepTimer->isActive())
+        tooltip.text += QLatin1Char('\n') + sleepTimer->statusText();
+    return tooltip;
+}
 
 TrayTooltip TrayTooltip::compute(const RadioPlayer &player)
 {

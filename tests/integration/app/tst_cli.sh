@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The command-line face: --list-stations on a fresh data folder creates the catalogue file from
-# the built-in list and prints exactly what it saved; --help, --version and bad options.
+# the built-in list and prints exactly what it saved; --help, --version and bad options, a bad
+# --sleep-timer among them.
 set -u
 bin=${ZEFFIRA_BINARY:?ZEFFIRA_BINARY is not set}
 tmp=$(mktemp -d)
@@ -40,6 +41,16 @@ check "--help exits 0 and names --list-stations" sh -c "'$bin' --help | grep -q 
 check "--version prints the version" sh -c "'$bin' --version | grep -Eq '^zeffira [0-9]+\.[0-9]+\.[0-9]+'"
 "$bin" --no-such-option >/dev/null 2>&1
 check "unknown option exits 2" test $? -eq 2
+
+# --sleep-timer takes minutes above 0 and up to a day; anything else is a usage error, said plainly.
+for bad in 0 -5 abc 1441 nan inf 0.001 "" "1,5"; do
+    "$bin" --headless --sleep-timer "$bad" >/dev/null 2>"$tmp/err4"
+    check "--sleep-timer '$bad' exits 2" test $? -eq 2
+    check "--sleep-timer '$bad' says why" grep -q "greater than 0 and at most 1440" "$tmp/err4"
+done
+"$bin" --list-stations --sleep-timer 5 >/dev/null 2>&1
+check "--sleep-timer with --list-stations exits 2" test $? -eq 2
+check "--help documents fractional minutes" sh -c "'$bin' --help | grep -A3 -- --sleep-timer | grep -q 0.5"
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -1,7 +1,7 @@
 """End to end: the tray application on a private X server and session bus. The media keys answer
 from the start; the tray item and its menu are read and clicked over D-Bus as a desktop panel
-would; the label follows the setting and the playing state; the views are loaded only by the first
-activation."""
+would (the sleep timer's submenu among it); the label follows the setting and the playing state;
+the views are loaded only by the first activation."""
 
 import os
 import sys
@@ -90,6 +90,24 @@ with Peers() as peers:
                  int(entries["Toon Ogg"][1].get("toggle-state", 0)) == 1 and
                  int(entries["Toon MP3"][1].get("toggle-state", 0)) == 0)
     checks.check("play/pause entry says Pauzeer", "Pauzeer" in entries)
+
+    # The sleep timer's submenu: its choices with "Uit" marked; a click sets the timer, and the
+    # submenu's title and the tooltip show the time left.
+    choices = ["15 minuten", "30 minuten", "45 minuten", "60 minuten", "90 minuten", "Uit"]
+    checks.check("menu has the sleep timer", "Slaaptimer" in entries and all(c in entries for c in choices),
+                 sorted(entries))
+    checks.check("Uit is marked", int(entries["Uit"][1].get("toggle-state", 0)) == 1)
+    menu.Event(entries["30 minuten"][0], "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0))
+    wait_for(lambda: "Slaaptimer: 30 min" in str(prop("ToolTip")[3]), 10, "the sleep timer in the tooltip")
+    peers.wait_for_log("Sleep timer set: 30 min")
+    entries = walk(menu.GetLayout(0, -1, [])[1], {})
+    checks.check("the submenu shows the time left", "Slaaptimer: 30 min" in entries, sorted(entries))
+    checks.check("30 minuten is marked, Uit not",
+                 int(entries["30 minuten"][1].get("toggle-state", 0)) == 1 and
+                 int(entries["Uit"][1].get("toggle-state", 0)) == 0)
+    menu.Event(entries["Uit"][0], "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0))
+    wait_for(lambda: "Slaaptimer" not in str(prop("ToolTip")[3]), 10, "the sleep timer to leave the tooltip")
+    checks.check("Uit switches the timer off", "Sleep timer cancelled: switched off" in peers.log())
 
     peers.write_settings({"showStationInMenuBar": False})
     wait_for(lambda: str(prop("XAyatanaLabel")) == "", 10, "the label to go when the setting is off")

@@ -1,6 +1,7 @@
 // The tray's menu and tooltip as the player's state and the catalogue make them.
 #include "base/SettingsStore.h"
 #include "playback/RadioPlayer.h"
+#include "playback/SleepTimer.h"
 #include "support/FakeStreamBackend.h"
 #include "support/ManualScheduler.h"
 #include "viewmodels/TrayMenu.h"
@@ -110,6 +111,53 @@ private Q_SLOTS:
         QCOMPARE(TrayMenu::stationFor(menu.at(4).children.at(0).id, catalogue), std::optional(one));
         QCOMPARE(TrayMenu::stationFor(TrayMenu::FirstStation + 3, catalogue), std::nullopt);
         QCOMPARE(TrayMenu::stationFor(TrayMenu::Settings, catalogue), std::nullopt);
+    }
+
+    void sleepTimer_data()
+    {
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<QString>("tooltip");
+        QTest::newRow("off") << 0 << "Slaaptimer"
+                             << "Uit"
+                             << "Twee";
+        QTest::newRow("45") << 45 << "Slaaptimer: 45 min"
+                            << "45 minuten"
+                            << "Twee\nSlaaptimer: 45 min";
+        QTest::newRow("not on the menu") << 20 << "Slaaptimer: 20 min"
+                                         << ""
+                                         << "Twee\nSlaaptimer: 20 min";
+    }
+
+    void sleepTimer()
+    {
+        QFETCH(int, minutes);
+        QFETCH(QString, label);
+        QFETCH(QString, checked);
+        QFETCH(QString, tooltip);
+        Rig rig(QStringLiteral("playing"));
+        ManualClock clock;
+        SleepTimer timer(&rig.player, &rig.scheduler, &clock);
+        timer.start(minutes);
+        const QList<TrayMenuEntry> menu = TrayMenu::build(rig.player, catalogue, &timer);
+        const TrayMenuEntry &submenu = menu.at(3);
+        QCOMPARE(submenu.label, label);
+        QStringList labels, ticked;
+        for (const TrayMenuEntry &entry : submenu.children) {
+            labels << entry.label;
+            if (entry.checked)
+                ticked << entry.label;
+            // Each entry sets what it says.
+            const std::optional<int> set = TrayMenu::sleepMinutesFor(entry.id);
+            QVERIFY(set);
+            QCOMPARE(entry.label, *set ? QStringLiteral("%1 minuten").arg(*set) : QStringLiteral("Uit"));
+        }
+        QCOMPARE(labels,
+                 (QStringList{"15 minuten", "30 minuten", "45 minuten", "60 minuten", "90 minuten", "Uit"}));
+        QCOMPARE(ticked.join(','), checked);
+        QCOMPARE(TrayMenu::sleepMinutesFor(TrayMenu::Settings), std::nullopt);
+        QCOMPARE(TrayTooltip::compute(rig.player, &timer).text, tooltip);
     }
 };
 

@@ -5,7 +5,7 @@ import Zeffira
 
 // The station panel: what is playing (with the player's error or the stream's title beneath) with
 // its controls, volume and output device, the search field, the catalogue by category, the footer
-// rows, and the banner that names a skipped station and why. Reads Player and the catalogue;
+// rows (the sleep timer among them), and the banner that names a skipped station and why. Reads Player and the catalogue;
 // calls their operations; owns no logic.
 // Keyboard: typing searches, Up/Down select a station, Return plays it (or the first match),
 // Space pauses and resumes while the search is empty, Escape clears the search and then asks
@@ -409,6 +409,10 @@ FocusScope {
             topPadding: 4
             bottomPadding: 4
 
+            SleepTimerRow {
+                objectName: "sleepTimerRow"
+                width: parent.width
+            }
             MenuRowButton {
                 objectName: "settingsRow"
                 width: parent.width
