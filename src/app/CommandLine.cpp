@@ -21,7 +21,27 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                   QStringLiteral("With --headless: play this station (a name from the "
                                                  "catalogue or a stream URL)."),
                                   QStringLiteral("name-or-url"));
-    parser.addOptions({help, version, list, headless, play});
+    const QCommandLineOption search(
+        QStringLiteral("search"),
+        QStringLiteral("Search the public station directory for stations whose name "
+                       "contains this text, print them and exit."),
+        QStringLiteral("text"));
+    const QCommandLineOption importFile(
+        QStringLiteral("import"),
+        QStringLiteral("Add the stations of this file (.m3u, .m3u8, .pls, .xspf or .json) to the catalogue "
+                       "and exit."),
+        QStringLiteral("file"));
+    const QCommandLineOption exportFile(QStringLiteral("export"),
+                                        QStringLiteral("Write the catalogue to this file (.m3u, .m3u8, .pls, "
+                                                       ".xspf or .json) and exit."),
+                                        QStringLiteral("file"));
+    const QCommandLineOption category(QStringLiteral("category"),
+                                      QStringLiteral("With --import: put every station in this category "
+                                                     "(default: the file's own categories, else one named "
+                                                     "after the file). With --export: write only this "
+                                                     "category."),
+                                      QStringLiteral("name"));
+    parser.addOptions({help, version, list, headless, play, search, importFile, exportFile, category});
 
     CommandLine result;
     QTextStream out(stdout);
@@ -56,10 +76,39 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.exitCode = 2;
         return result;
     }
+    const int commands = int(parser.isSet(list)) + int(parser.isSet(search)) + int(parser.isSet(importFile)) +
+                         int(parser.isSet(exportFile)) + int(parser.isSet(headless));
+    if (commands > 1) {
+        err << "--list-stations, --search, --import, --export and --headless go one at a time.\n";
+        result.mode = Mode::Exit;
+        result.exitCode = 2;
+        return result;
+    }
+    if (parser.isSet(category) && !parser.isSet(importFile) && !parser.isSet(exportFile)) {
+        err << "--category needs --import or --export.\n";
+        result.mode = Mode::Exit;
+        result.exitCode = 2;
+        return result;
+    }
+    if (parser.isSet(search) && parser.value(search).trimmed().isEmpty()) {
+        err << "--search needs a text to look for.\n";
+        result.mode = Mode::Exit;
+        result.exitCode = 2;
+        return result;
+    }
     if (parser.isSet(list))
         result.mode = Mode::ListStations;
+    else if (parser.isSet(search))
+        result.mode = Mode::Search;
+    else if (parser.isSet(importFile))
+        result.mode = Mode::Import;
+    else if (parser.isSet(exportFile))
+        result.mode = Mode::Export;
     else if (parser.isSet(headless))
         result.mode = Mode::Headless;
     result.playTarget = parser.value(play);
+    result.searchText = parser.value(search).trimmed();
+    result.file = parser.isSet(importFile) ? parser.value(importFile) : parser.value(exportFile);
+    result.category = parser.value(category);
     return result;
 }

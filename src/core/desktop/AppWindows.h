@@ -10,6 +10,7 @@ class AudioDeviceManager;
 class GeneralSettingsModel;
 class RadioPlayer;
 class SettingsStore;
+class StationDirectory;
 class StationManager;
 
 class AppWindows
@@ -23,6 +24,7 @@ public:
         SettingsStore *settings = nullptr;
         AppActions *app = nullptr;
         GeneralSettingsModel *generalSettings = nullptr;
+        StationDirectory *directory = nullptr;
     };
 
     virtual ~AppWindows() = default;
