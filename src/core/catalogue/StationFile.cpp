@@ -51,6 +51,9 @@ QString singleLine(const QString &text)
 
 std::optional<QString> urlProblem(const QString &text)
 {
+    // Control characters and breaks that QUrl would quietly percent-encode.
+    if (singleLine(text) != text)
+        return QStringLiteral("not a URL");
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty())
         return QStringLiteral("not a URL");

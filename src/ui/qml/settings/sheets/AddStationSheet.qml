@@ -21,6 +21,8 @@ SheetDialog {
     // Why "Voeg toe" is disabled; empty when it is enabled.
     readonly property string disabledReason: input.disabledReason(sheet.name, sheet.urlString)
     readonly property bool inputValid: sheet.disabledReason === ""
+    // The directory search, for tests.
+    readonly property alias search: directory
     signal added(string category)
 
     function dismiss() { sheet.close() }
@@ -57,7 +59,7 @@ SheetDialog {
         sheet.showError = false
         directory.clear()
     }
-    onOpened: searchField.forceActiveFocus()
+    onOpened: nameField.forceActiveFocus()
     onShowErrorChanged: if (showError) errorAlert.open()
 
     StationInput { id: input }
