@@ -33,7 +33,7 @@ check "the station with a file: URL is left out, and said so" grep -q "left out 
 search "$base/good" nothing
 check "no results exit 0 and say so" sh -c "[ $status -eq 0 ] && grep -q 'No stations found' '$tmp/out'"
 check "the request names the program, the limit and hidebroken" \
-    sh -c "curl -s '$base/log' | grep -q 'name=nothing&limit=50&hidebroken=true.* Zeffira/'"
+    sh -c "python3 -c 'import sys, urllib.request; sys.stdout.write(urllib.request.urlopen(sys.argv[1]).read().decode())' '$base/log' | grep -q 'name=nothing&limit=50&hidebroken=true.* Zeffira/'"
 
 for bad in html truncated huge types object; do
     search "$base/$bad" jazz

@@ -109,7 +109,8 @@ SheetDialog {
 
         Rectangle {
             Layout.fillWidth: true
-            Layout.preferredHeight: 112
+            Layout.fillHeight: true
+            Layout.minimumHeight: 112
             color: Theme.background
             border.color: results.activeFocus ? Theme.accent : Theme.divider
             radius: 4
@@ -229,7 +230,7 @@ SheetDialog {
         Label {
             objectName: "reasonLabel"
             Layout.fillWidth: true
-            Layout.fillHeight: true
+            Layout.preferredHeight: 2 * font.pixelSize + 6
             verticalAlignment: Text.AlignTop
             text: sheet.disabledReason
             wrapMode: Text.Wrap
