@@ -41,7 +41,27 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                        "count in whole seconds), fading out over the last 30 seconds. With --headless "
                        "the program then exits; in the tray it is the tray menu's sleep timer."),
         QStringLiteral("minutes"));
-    parser.addOptions({help, version, list, headless, play, sleepTimer});
+    const QCommandLineOption search(
+        QStringLiteral("search"),
+        QStringLiteral("Search the public station directory for stations whose name "
+                       "contains this text, print them and exit."),
+        QStringLiteral("text"));
+    const QCommandLineOption importFile(
+        QStringLiteral("import"),
+        QStringLiteral("Add the stations of this file (.m3u, .m3u8, .pls, .xspf or .json) to the catalogue "
+                       "and exit."),
+        QStringLiteral("file"));
+    const QCommandLineOption exportFile(QStringLiteral("export"),
+                                        QStringLiteral("Write the catalogue to this file (.m3u, .m3u8, .pls, "
+                                                       ".xspf or .json) and exit."),
+                                        QStringLiteral("file"));
+    const QCommandLineOption category(QStringLiteral("category"),
+                                      QStringLiteral("With --import: put every station in this category "
+                                                     "(default: the file's own categories, else one named "
+                                                     "after the file). With --export: write only this "
+                                                     "category."),
+                                      QStringLiteral("name"));
+    parser.addOptions({help, version, list, headless, play, sleepTimer, search, importFile, exportFile, category});
 
     CommandLine result;
     QTextStream out(stdout);
@@ -76,6 +96,26 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.exitCode = 2;
         return result;
     }
+    const int commands = int(parser.isSet(list)) + int(parser.isSet(search)) + int(parser.isSet(importFile)) +
+                         int(parser.isSet(exportFile)) + int(parser.isSet(headless));
+    if (commands > 1) {
+        err << "--list-stations, --search, --import, --export and --headless go one at a time.\n";
+        result.mode = Mode::Exit;
+        result.exitCode = 2;
+        return result;
+    }
+    if (parser.isSet(category) && !parser.isSet(importFile) && !parser.isSet(exportFile)) {
+        err << "--category needs --import or --export.\n";
+        result.mode = Mode::Exit;
+        result.exitCode = 2;
+        return result;
+    }
+    if (parser.isSet(search) && parser.value(search).trimmed().isEmpty()) {
+        err << "--search needs a text to look for.\n";
+        result.mode = Mode::Exit;
+        result.exitCode = 2;
+        return result;
+    }
     if (parser.isSet(sleepTimer)) {
         result.sleepTimer = parseSleepMinutes(parser.value(sleepTimer));
         if (!result.sleepTimer) {
@@ -85,8 +125,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             result.exitCode = 2;
             return result;
         }
-        if (parser.isSet(list)) {
-            err << "--sleep-timer does not go with --list-stations.\n";
+        if (parser.isSet(list) || parser.isSet(search) || parser.isSet(importFile) || parser.isSet(exportFile)) {
+            err << "--sleep-timer does not go with --list-stations, --search, --import or --export.\n";
             result.mode = Mode::Exit;
             result.exitCode = 2;
             return result;
@@ -94,8 +134,17 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     }
     if (parser.isSet(list))
         result.mode = Mode::ListStations;
+    else if (parser.isSet(search))
+        result.mode = Mode::Search;
+    else if (parser.isSet(importFile))
+        result.mode = Mode::Import;
+    else if (parser.isSet(exportFile))
+        result.mode = Mode::Export;
     else if (parser.isSet(headless))
         result.mode = Mode::Headless;
     result.playTarget = parser.value(play);
+    result.searchText = parser.value(search).trimmed();
+    result.file = parser.isSet(importFile) ? parser.value(importFile) : parser.value(exportFile);
+    result.category = parser.value(category);
     return result;
 }

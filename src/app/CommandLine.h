@@ -7,14 +7,17 @@
 #include <optional>
 
 struct CommandLine {
-    enum class Mode { Tray, Headless, ListStations, Exit };
+    enum class Mode { Tray, Headless, ListStations, Search, Import, Export, Exit };
 
     Mode mode = Mode::Tray;
     QString playTarget; // --play: a station name or a URL
     // --sleep-timer: pause after this long (whole seconds; the option takes minutes, fractions
     // allowed).
     std::optional<std::chrono::milliseconds> sleepTimer;
-    int exitCode = 0; // for Mode::Exit (help, version, usage errors)
+    QString searchText; // --search
+    QString file;       // --import, --export
+    QString category;   // --category: where --import puts the stations, what --export writes
+    int exitCode = 0;   // for Mode::Exit (help, version, usage errors)
 
     static constexpr double maxSleepMinutes = 1440;
 

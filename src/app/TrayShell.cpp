@@ -7,6 +7,7 @@
 #include "catalogue/StationManager.h"
 #include "desktop/AppWindows.h"
 #include "desktop/TrayItem.h"
+#include "network/DeferredStationDirectory.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
 #include "sni/TrayItemFactory.h"
@@ -155,6 +156,7 @@ AppWindows *TrayShell::windows()
         objects.app = m_actions.get();
         objects.generalSettings = m_generalSettings.get();
         objects.sleepTimer = m_app->sleepTimer();
+        objects.directory = m_app->directory();
         m_windows.reset(ViewsLibrary::createWindows(objects));
         // Tried once: a library that failed to load does not load on the next click either.
         m_windowsFailed = !m_windows;

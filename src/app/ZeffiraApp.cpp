@@ -12,6 +12,7 @@
 #include "mpris/MprisService.h"
 #include "network/DeferredNetworkMonitor.h"
 #include "network/DeferredPlaylistFetcher.h"
+#include "network/DeferredStationDirectory.h"
 #include "notifications/FreedesktopNotifier.h"
 #include "playback/OutputRouting.h"
 #include "playback/PlaylistResolver.h"
@@ -38,7 +39,8 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
                                                 m_sleepMonitor.get())),
       m_deviceSource(std::make_unique<PulseAudioDeviceSource>()),
       m_audioDeviceManager(std::make_unique<AudioDeviceManager>(m_deviceSource.get(), m_settings.get())),
-      m_mpris(std::make_unique<MprisService>(m_player.get(), QDBusConnection::sessionBus()))
+      m_mpris(std::make_unique<MprisService>(m_player.get(), QDBusConnection::sessionBus())),
+      m_directory(std::make_unique<DeferredStationDirectory>())
 {
     m_sleepMonitor->start();
     m_player->setNetworkMonitor(m_network.get());

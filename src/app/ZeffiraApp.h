@@ -14,6 +14,7 @@ class FreedesktopNotifier;
 class GstStreamBackend;
 class DeferredNetworkMonitor;
 class DeferredPlaylistFetcher;
+class DeferredStationDirectory;
 class PlaylistResolver;
 class LogindSleepMonitor;
 class MediaKeyHandler;
@@ -41,6 +42,8 @@ public:
     MprisService *mpris() const { return m_mpris.get(); }
     MediaKeyHandler *mediaKeyHandler() const { return m_mediaKeyHandler.get(); }
     SleepTimer *sleepTimer() const { return m_sleepTimer.get(); }
+    // The public station directory; its network library loads with the first search.
+    DeferredStationDirectory *directory() const { return m_directory.get(); }
 
     // Starts the station named `target` (first exact match in catalogue order), or the station
     // whose URL is `target`; both go on to the next station when they fail. A stream URL that is
@@ -75,5 +78,6 @@ private:
     std::unique_ptr<MediaKeyHandler> m_mediaKeyHandler;
     std::unique_ptr<FreedesktopNotifier> m_notifier;
     std::unique_ptr<TitleNotifications> m_titleNotifications;
+    std::unique_ptr<DeferredStationDirectory> m_directory;
     QString m_aloneUrl; // the command line's URL that is played alone, if any
 };

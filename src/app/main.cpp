@@ -1,3 +1,4 @@
+#include "CatalogueCommands.h"
 #include "CommandLine.h"
 #include "TrayShell.h"
 #include "UnixSignals.h"
@@ -117,6 +118,12 @@ int main(int argc, char *argv[])
     switch (command.mode) {
     case CommandLine::Mode::ListStations:
         return listStations();
+    case CommandLine::Mode::Search:
+        return CatalogueCommands::search(loop, command.searchText);
+    case CommandLine::Mode::Import:
+        return CatalogueCommands::importFile(command.file, command.category);
+    case CommandLine::Mode::Export:
+        return CatalogueCommands::exportFile(command.file, command.category);
     case CommandLine::Mode::Headless:
         return runHeadless(loop, command);
     default:

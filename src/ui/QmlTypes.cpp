@@ -49,3 +49,10 @@ QmlStationDrop::QmlStationDrop(QObject *parent) : StationDrop(g_objects.stations
 QmlStationInput::QmlStationInput(QObject *parent) : StationInput(g_objects.stations, parent) {}
 
 QmlSkipBanner::QmlSkipBanner(QObject *parent) : SkipBanner(g_objects.player, &g_scheduler, parent) {}
+
+QmlDirectorySearch::QmlDirectorySearch(QObject *parent)
+    : DirectorySearchModel(g_objects.directory, &g_scheduler, parent)
+{
+}
+
+QmlStationTransfer::QmlStationTransfer(QObject *parent) : StationTransfer(g_objects.stations, parent) {}

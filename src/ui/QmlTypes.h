@@ -16,11 +16,13 @@
 #include "viewmodels/AppActions.h"
 #include "viewmodels/CategoryListModel.h"
 #include "viewmodels/CategoryStationsModel.h"
+#include "viewmodels/DirectorySearchModel.h"
 #include "viewmodels/GeneralSettingsModel.h"
 #include "viewmodels/SkipBanner.h"
 #include "viewmodels/StationDrop.h"
 #include "viewmodels/StationInput.h"
 #include "viewmodels/StationListModel.h"
+#include "viewmodels/StationTransfer.h"
 
 #include <QtQml/qqml.h>
 
@@ -118,4 +120,22 @@ class QmlSkipBanner : public SkipBanner
     QML_NAMED_ELEMENT(SkipBanner)
 public:
     explicit QmlSkipBanner(QObject *parent = nullptr);
+};
+
+// The add-station sheet's directory search, debounced on the event loop's timers.
+class QmlDirectorySearch : public DirectorySearchModel
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(DirectorySearch)
+public:
+    explicit QmlDirectorySearch(QObject *parent = nullptr);
+};
+
+// The Stations tab's import and export.
+class QmlStationTransfer : public StationTransfer
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(StationTransfer)
+public:
+    explicit QmlStationTransfer(QObject *parent = nullptr);
 };

@@ -40,6 +40,7 @@ AppWindows::Objects TestRig::objects()
     objects.app = m_app.get();
     objects.generalSettings = m_general.get();
     objects.sleepTimer = m_sleepTimer.get();
+    objects.directory = &m_directory;
     return objects;
 }
 
@@ -136,4 +137,23 @@ QVariant TestRig::setting(const QString &key) const
 void TestRig::setSetting(const QString &key, const QVariant &value)
 {
     m_settings.setValue(key, QJsonValue::fromVariant(value));
+}
+
+void TestRig::answerDirectory(const QVariantList &stations)
+{
+    QList<DirectoryStation> results;
+    for (const QVariant &item : stations) {
+        const QVariantMap s = item.toMap();
+        results << DirectoryStation{s.value("uuid").toString(),    s.value("name").toString(),
+                                    s.value("url").toString(),     s.value("country").toString(),
+                                    s.value("codec").toString(),   s.value("bitrate").toInt(),
+                                    s.value("tags").toStringList()};
+    }
+    m_directory.reportFound(results);
+}
+
+void TestRig::failDirectory(bool noServer)
+{
+    m_directory.reportFailed(noServer ? StationDirectory::Failure::NoServer
+                                      : StationDirectory::Failure::BadAnswer);
 }

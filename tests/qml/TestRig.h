@@ -14,6 +14,7 @@
 #include "support/CatalogueFixture.h"
 #include "support/FakeAudioDeviceSource.h"
 #include "support/FakeLoginItem.h"
+#include "support/FakeStationDirectory.h"
 #include "support/FakeStreamBackend.h"
 #include "support/ManualScheduler.h"
 #include "viewmodels/AppActions.h"
@@ -29,6 +30,8 @@ class TestRig : public QObject
     Q_OBJECT
     Q_PROPERTY(QStringList backendCalls READ backendCalls)
     Q_PROPERTY(QString lastOpenedUrl READ lastOpenedUrl)
+    Q_PROPERTY(QStringList directorySearches READ directorySearches)
+    Q_PROPERTY(QStringList directoryClicks READ directoryClicks)
 public:
     TestRig();
     ~TestRig() override;
@@ -47,6 +50,13 @@ public:
 
     QStringList backendCalls() const { return m_backend.calls; }
     QString lastOpenedUrl() const { return m_lastOpenedUrl; }
+    QStringList directorySearches() const { return m_directory.searches; }
+    QStringList directoryClicks() const { return m_directory.clicks; }
+
+    // The directory answers the latest search: [{uuid, name, url, country, codec, bitrate, tags}].
+    Q_INVOKABLE void answerDirectory(const QVariantList &stations);
+    // The directory search fails: no server, or (false) a bad answer.
+    Q_INVOKABLE void failDirectory(bool noServer);
 
     // The stream of the current station reports ready / failure.
     Q_INVOKABLE void reportReady() { m_backend.reportReady(); }
@@ -89,6 +99,7 @@ public Q_SLOTS:
 private:
     CatalogueFixture m_fixture;
     FakeStreamBackend m_backend;
+    FakeStationDirectory m_directory;
     SettingsStore m_settings{QString()};
     ManualClock m_clock;
     ManualScheduler m_scheduler{&m_clock};

@@ -1,5 +1,6 @@
-// Renders the settings window to PNG for review: both tabs, the add-station sheet, the edit
-// sheet refusing another station's URL and the move confirmation, on the built-in station list. Usage:
+// Renders the settings window to PNG for review: both tabs, the add-station sheet (also with a
+// directory search), the edit sheet refusing another station's URL and the move confirmation, on
+// the built-in station list. Usage:
 // settings_screenshot <output folder> [stations.xml]. Runs offscreen or under Xvfb.
 #include "Screenshots.h"
 #include "TestRig.h"
@@ -90,6 +91,43 @@ int main(int argc, char **argv)
     if (!Screenshots::save(window, out.filePath(QStringLiteral("sheet-add-station.png")),
                            "settings_screenshot"))
         return 1;
+    tab->setProperty("showingAddSheet", false);
+    Screenshots::settle(300);
+
+    // The directory search in the same sheet, with answers as the directory gives them.
+    tab->setProperty("showingAddSheet", true);
+    Screenshots::settle(300);
+    if (QObject *sheet = child(window, "addStationSheet")) {
+        QObject *search = sheet->property("search").value<QObject *>();
+        search->setProperty("query", QStringLiteral("jazz"));
+        if (QObject *field = child(window, "directorySearchField"))
+            field->setProperty("text", QStringLiteral("jazz"));
+        Screenshots::settle(700);
+        auto station = [](const char *name, const char *url, const char *country, const char *codec,
+                          int bitrate, QStringList tags) {
+            return QVariantMap{{"uuid", QString::fromLatin1(name)},
+                               {"name", QString::fromUtf8(name)},
+                               {"url", QString::fromLatin1(url)},
+                               {"country", QString::fromUtf8(country)},
+                               {"codec", QString::fromLatin1(codec)},
+                               {"bitrate", bitrate},
+                               {"tags", tags}};
+        };
+        rig.answerDirectory(
+            {station("Jazz Lounge Haarlem", "https://jazz.example/live.mp3", "Nederland", "MP3", 128,
+                     {"jazz", "lounge", "smooth jazz"}),
+             station("Radio Swing Brussel", "https://swing.example/aac", "België", "AAC", 64,
+                     {"swing", "big band"}),
+             station("Nachtjazz", "http://nacht.example:8000/stream", "Nederland", "OGG", 96, {}),
+             station("Jazz Classics 24/7", "https://classics.example/hi", "Duitsland", "FLAC", 0,
+                     {"jazz", "classics"})});
+        Screenshots::settle(300);
+        QMetaObject::invokeMethod(sheet, "chooseResult", Q_ARG(QVariant, 0));
+        Screenshots::settle(300);
+        if (!Screenshots::save(window, out.filePath(QStringLiteral("sheet-directory-search.png")),
+                               "settings_screenshot"))
+            return 1;
+    }
     tab->setProperty("showingAddSheet", false);
     Screenshots::settle(300);
 

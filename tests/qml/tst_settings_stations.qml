@@ -134,6 +134,53 @@ TestCase {
         compare(visibleStationNames().slice(-1)[0], data.name.trim())
     }
 
+    function test_directorySearchFillsNameAndUrl() {
+        const sheet = openAddSheet()
+        mouseClick(child("directorySearchField"))
+        typeText("jazz")
+        // The rig's directory outlives each test: the latest search counts.
+        tryVerify(() => TestRig.directorySearches.slice(-1)[0] === "jazz")
+        TestRig.answerDirectory([
+            { uuid: "u1", name: "Jazz FM", url: "https://jazzfm.example/live", country: "NL", codec: "MP3",
+              bitrate: 128, tags: ["jazz"] },
+            { uuid: "u2", name: "Smooth", url: "https://smooth.example/", country: "BE", codec: "AAC",
+              bitrate: 64, tags: [] },
+        ])
+        compare(child("directoryResults").count, 2)
+        compare(child("directoryStatus").visible, false)
+        // Down into the results, the second one, Return takes it; the category stays the user's.
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Return)
+        compare(sheet.name, "Smooth")
+        compare(sheet.urlString, "https://smooth.example/")
+        compare(TestRig.directoryClicks.slice(-1)[0], "u2")
+        verify(child("categoryField").activeFocus)
+        keyClick(Qt.Key_Return)
+        tryCompare(sheet, "opened", false)
+        const stations = savedCategory("Publiek")
+        compare(stations[stations.length - 1].url, "https://smooth.example/")
+    }
+
+    function test_directorySearchFailures_data() {
+        return [
+            { tag: "no server", noServer: true, text: "De zendergids is niet bereikbaar. Probeer het later opnieuw." },
+            { tag: "bad answer", noServer: false,
+              text: "De zendergids gaf een onbruikbaar antwoord. Er is niets toegevoegd." },
+        ]
+    }
+
+    function test_directorySearchFailures(data) {
+        const sheet = openAddSheet()
+        sheet.search.query = "x" + data.tag
+        tryVerify(() => TestRig.directorySearches.indexOf("x" + data.tag) >= 0)
+        TestRig.failDirectory(data.noServer)
+        compare(child("directoryStatus").text, data.text)
+        compare(child("directoryResults").count, 0)
+        keyClick(Qt.Key_Escape)
+        tryCompare(sheet, "opened", false)
+    }
+
     function test_invalidInputKeepsAddDisabled_data() {
         return [
             { tag: "blank name", name: "   ", url: "https://a.example/", reason: "Vul een naam in." },

@@ -558,3 +558,19 @@ void StationManager::renameCategory(const QString &name, const QString &newName)
     Q_EMIT categoriesChanged();
     saveStations();
 }
+
+StationImport::Report StationManager::importStations(const StationFile::Contents &contents,
+                                                     const QString &category, const QString &fallbackCategory)
+{
+    StationImport::Report report;
+    edit([&](Catalogue &categories) {
+        const Catalogue before = categories;
+        const QString fallback =
+            fallbackCategory.trimmed().isEmpty() ? DefaultCategoryName : fallbackCategory;
+        report = StationImport::apply(categories, contents, category, fallback);
+        qCInfo(lcStations, "Imported %d stations, skipped %d duplicates and %lld invalid entries",
+               report.added, report.duplicates, qint64(report.refused.size()));
+        return categories != before;
+    });
+    return report;
+}

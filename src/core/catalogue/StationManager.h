@@ -5,6 +5,7 @@
 #pragma once
 
 #include "catalogue/StationCategory.h"
+#include "catalogue/StationImport.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -46,6 +47,11 @@ public:
     // Renames the first category named `name` to the trimmed `newName`. Refused (logged) when
     // it is not found, or the new name is blank or names another category in any letter case.
     void renameCategory(const QString &name, const QString &newName);
+    // Adds a station list file's stations (see StationImport::apply) under the lock, to the
+    // catalogue as it is on disk now, and saves; what is already there stays as it is. A blank
+    // `fallbackCategory` means the default category.
+    StationImport::Report importStations(const StationFile::Contents &contents, const QString &category,
+                                         const QString &fallbackCategory);
 
 Q_SIGNALS:
     void categoriesChanged();

@@ -11,6 +11,7 @@ class GeneralSettingsModel;
 class RadioPlayer;
 class SettingsStore;
 class SleepTimer;
+class StationDirectory;
 class StationManager;
 
 class AppWindows
@@ -25,6 +26,7 @@ public:
         AppActions *app = nullptr;
         GeneralSettingsModel *generalSettings = nullptr;
         SleepTimer *sleepTimer = nullptr;
+        StationDirectory *directory = nullptr;
     };
 
     virtual ~AppWindows() = default;

@@ -2,6 +2,7 @@
 #include "network/HttpPlaylistFetcher.h"
 #include "network/NetworkLibrary.h"
 #include "network/NetworkManagerMonitor.h"
+#include "network/RadioBrowserDirectory.h"
 
 extern "C" Q_DECL_EXPORT PlaylistFetcher *zeffira_create_playlist_fetcher()
 {
@@ -11,4 +12,9 @@ extern "C" Q_DECL_EXPORT PlaylistFetcher *zeffira_create_playlist_fetcher()
 extern "C" Q_DECL_EXPORT NetworkMonitor *zeffira_create_network_monitor()
 {
     return new NetworkManagerMonitor();
+}
+
+extern "C" Q_DECL_EXPORT StationDirectory *zeffira_create_station_directory()
+{
+    return new RadioBrowserDirectory();
 }

@@ -37,4 +37,10 @@ NetworkMonitor *createNetworkMonitor()
     return create ? create() : nullptr;
 }
 
+StationDirectory *createStationDirectory()
+{
+    const auto create = reinterpret_cast<CreateStationDirectory>(resolve(kCreateStationDirectorySymbol));
+    return create ? create() : nullptr;
+}
+
 } // namespace NetworkLibrary

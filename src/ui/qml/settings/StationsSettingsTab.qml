@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Dialogs
 import QtQuick.Layouts
 import Zeffira
 
@@ -7,7 +8,9 @@ import Zeffira
 // the selected category and the add buttons. Every edit goes to the store through the models;
 // the tab keeps only its selection and which sheet or alert is showing. Both lists work from
 // the keyboard: Up/Down move, the Menu key or Shift+F10 opens the context menu, Return or F2
-// edits, Delete deletes, Alt+Up/Down moves a station within its category.
+// edits, Delete deletes, Alt+Up/Down moves a station within its category. "Importeer..." reads a
+// station list file into the file's categories (or one named after the file); "Exporteer..."
+// writes all stations or only the selected category, as chosen in its menu.
 FocusScope {
     id: tab
 
@@ -79,7 +82,15 @@ FocusScope {
     onShowDeleteCategoryConfirmationChanged: showDeleteCategoryConfirmation ? deleteCategoryAlert.open()
                                                                             : deleteCategoryAlert.close()
 
+    // Shows the outcome of an import or export.
+    function showTransferResult(result) {
+        transferAlert.title = result.title
+        transferAlert.message = result.message
+        transferAlert.open()
+    }
+
     CategoryListModel { id: categoryModel }
+    StationTransfer { id: transfer }
     CategoryStationsModel { id: stationsModel; category: tab.selectedCategory }
     StationDrop {
         id: dropState
@@ -442,6 +453,19 @@ FocusScope {
             }
             Item { Layout.fillWidth: true }
             Button {
+                objectName: "importButton"
+                text: qsTr("Importeer...")
+                font.pixelSize: Theme.body
+                onClicked: importDialog.open()
+            }
+            Button {
+                id: exportButton
+                objectName: "exportButton"
+                text: qsTr("Exporteer...")
+                font.pixelSize: Theme.body
+                onClicked: exportMenu.popup(exportButton, 0, exportButton.height)
+            }
+            Button {
                 objectName: "addStationButton"
                 text: "Voeg station toe"
                 icon.source: App.iconSource("plus")
@@ -557,6 +581,63 @@ FocusScope {
             palette.buttonText: Theme.destructive
             onTriggered: tab.requestDelete(stationMenu.stationName, stationMenu.stationUrl)
         }
+    }
+
+    Menu {
+        id: exportMenu
+        objectName: "exportMenu"
+        MenuItem {
+            objectName: "exportAllItem"
+            text: qsTr("Alle stations...")
+            onTriggered: {
+                exportDialog.category = ""
+                exportDialog.open()
+            }
+        }
+        MenuItem {
+            objectName: "exportCategoryItem"
+            enabled: stationsModel.categoryExists
+            text: stationsModel.categoryExists ? qsTr("Alleen '%1'...").arg(tab.selectedCategory)
+                                               : qsTr("Alleen de gekozen categorie...")
+            onTriggered: {
+                exportDialog.category = tab.selectedCategory
+                exportDialog.open()
+            }
+        }
+    }
+
+    FileDialog {
+        id: importDialog
+        objectName: "importDialog"
+        title: qsTr("Stations importeren")
+        fileMode: FileDialog.OpenFile
+        nameFilters: transfer.nameFilters
+        onAccepted: {
+            const result = transfer.importFile(importDialog.selectedFile)
+            if (result.category !== "")
+                tab.selectedCategory = result.category
+            tab.showTransferResult(result)
+        }
+    }
+
+    FileDialog {
+        id: exportDialog
+        objectName: "exportDialog"
+        property string category
+        title: exportDialog.category === "" ? qsTr("Alle stations exporteren")
+                                            : qsTr("'%1' exporteren").arg(exportDialog.category)
+        fileMode: FileDialog.SaveFile
+        nameFilters: transfer.nameFilters
+        defaultSuffix: "m3u"
+        onAccepted: tab.showTransferResult(transfer.exportFile(exportDialog.selectedFile, exportDialog.category))
+    }
+
+    AlertSheet {
+        id: transferAlert
+        objectName: "transferAlert"
+        width: 380
+        cancelText: ""
+        confirmText: "OK"
     }
 
     AddStationSheet {

@@ -1,0 +1,33 @@
+// The Stations tab's "Importeer..." and "Exporteer...": hands the chosen file to the catalogue's
+// import or export and words the outcome for the result message. Does not own the store.
+#pragma once
+
+#include "catalogue/CatalogueTransfer.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+class StationTransfer : public QObject
+{
+    Q_OBJECT
+    // The file dialogs' filters.
+    Q_PROPERTY(QStringList nameFilters READ nameFilters CONSTANT)
+public:
+    explicit StationTransfer(StationManager *stations, QObject *parent = nullptr);
+
+    QStringList nameFilters() const;
+
+    // Imports `file` into the file's categories and one named after it. {ok, title, message,
+    // category: the first category stations went to, or ""}.
+    Q_INVOKABLE QVariantMap importFile(const QUrl &file);
+    // Exports the catalogue, or only `category` when it is not empty, to `file`; a name without a
+    // known extension gets ".m3u". {ok, title, message}.
+    Q_INVOKABLE QVariantMap exportFile(const QUrl &file, const QString &category);
+
+    // The result message of an import, in the interface's language.
+    static QString importMessage(const CatalogueTransfer::ImportOutcome &outcome);
+
+private:
+    QPointer<StationManager> m_stations;
+};

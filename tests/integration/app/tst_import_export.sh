@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# `zeffira --import` and `--export` on the real catalogue file: an M3U import into a category named
+# after the file, duplicates and invalid lines reported, the catalogue's own stations untouched;
+# every format exported and imported into a fresh catalogue gives the same catalogue.
+set -u
+bin=${ZEFFIRA_BINARY:?ZEFFIRA_BINARY is not set}
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+export XDG_DATA_HOME=$tmp/data XDG_CONFIG_HOME=$tmp/config
+catalogue=$XDG_DATA_HOME/Zeffira/stations.json
+failures=0
+passes=0
+check() { # name, command...
+    local name=$1; shift
+    if "$@"; then echo "PASS: $name"; passes=$((passes + 1)); else echo "FAIL: $name"; failures=$((failures + 1)); fi
+}
+
+"$bin" --list-stations >"$tmp/before" 2>/dev/null
+cp "$catalogue" "$tmp/catalogue-before.json"
+first_url=$(python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))[0]["stations"][0]["url"])' "$catalogue")
+printf '#EXTM3U\n#EXTINF:-1,Nieuw een\nhttps://new.example/1\n#EXTINF:-1,Al bekend\n%s\nnot a url\n#EXTINF:-1,Nieuw twee\nhttp://new.example/2\n' \
+    "$first_url" >"$tmp/Mijn lijst.m3u"
+"$bin" --import "$tmp/Mijn lijst.m3u" >"$tmp/out" 2>"$tmp/err"
+check "import exits 0" test $? -eq 0
+check "import says what it did" grep -q "Imported 2 stations into Mijn lijst; skipped 1 already in the catalogue and 1 with an invalid URL" "$tmp/out"
+check "the invalid URL is reported with its line" grep -q "Mijn lijst.m3u:6: not a URL: not a url" "$tmp/err"
+python3 - "$tmp/catalogue-before.json" "$catalogue" <<'PY' && ok=0 || ok=1
+import json, sys
+before, after = (json.load(open(p)) for p in sys.argv[1:])
+assert after[:len(before)] == before, "existing categories changed"
+assert after[-1] == {"name": "Mijn lijst", "stations": [
+    {"name": "Nieuw een", "url": "https://new.example/1"},
+    {"name": "Nieuw twee", "url": "http://new.example/2"}]}, after[-1]
+PY
+check "existing stations unchanged, new ones in a category named after the file" test $ok -eq 0
+
+"$bin" --import "$tmp/missing.m3u" >/dev/null 2>"$tmp/err"
+check "a missing file exits 1" sh -c "[ $? -eq 1 ] && grep -q 'cannot read' '$tmp/err'"
+"$bin" --export "$tmp/list.txt" >/dev/null 2>&1
+check "an unknown extension exits 1" test $? -eq 1
+
+for ext in m3u pls xspf json; do
+    "$bin" --export "$tmp/all.$ext" >"$tmp/out" 2>&1
+    check "export .$ext exits 0 and says so" grep -q "^Exported [0-9]* stations in [0-9]* categories to" "$tmp/out"
+    XDG_DATA_HOME=$tmp/fresh-$ext "$bin" --list-stations >/dev/null 2>&1
+    # An empty catalogue to import into (a fresh one starts from the built-in list).
+    echo '[{"name":"leeg","stations":[]}]' >"$tmp/fresh-$ext/Zeffira/stations.json"
+    XDG_DATA_HOME=$tmp/fresh-$ext "$bin" --import "$tmp/all.$ext" >/dev/null 2>&1
+    python3 - "$catalogue" "$tmp/fresh-$ext/Zeffira/stations.json" <<'PY' && ok=0 || ok=1
+import json, sys
+original, copy = (json.load(open(p)) for p in sys.argv[1:])
+assert copy[1:] == [c for c in original if c["stations"]], "round trip differs"
+PY
+    check "round trip through .$ext gives the same categories and stations" test $ok -eq 0
+done
+"$bin" --export "$tmp/one.m3u" --category "Mijn lijst" >"$tmp/out" 2>&1
+check "export of one category" sh -c "grep -q 'Exported 2 stations in 1 category' '$tmp/out' && [ \$(grep -c '^http' '$tmp/one.m3u') -eq 2 ]"
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
