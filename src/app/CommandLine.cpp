@@ -3,24 +3,30 @@
 #include "base/AppInfo.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTextStream>
 
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Zeffira: internet radio in the panel tray."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Zeffira: internetradio in het systeemvak."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
+                                  QCoreApplication::translate("CommandLine", "Toon deze hulp en stop."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    const QCommandLineOption list(QStringLiteral("list-stations"),
-                                  QStringLiteral("Print the station catalogue and exit."));
+                                     QCoreApplication::translate("CommandLine", "Toon de versie en stop."));
+    const QCommandLineOption list(
+        QStringLiteral("list-stations"),
+        QCoreApplication::translate("CommandLine", "Toon de stationscatalogus en stop."));
     const QCommandLineOption headless(QStringLiteral("headless"),
-                                      QStringLiteral("Run the player without a window or tray icon."));
+                                      QCoreApplication::translate("CommandLine",
+                                                                  "Speel zonder venster en zonder "
+                                                                  "pictogram in het systeemvak."));
     const QCommandLineOption play(QStringLiteral("play"),
-                                  QStringLiteral("With --headless: play this station (a name from the "
-                                                 "catalogue or a stream URL)."),
-                                  QStringLiteral("name-or-url"));
+                                  QCoreApplication::translate("CommandLine",
+                                                              "Met --headless: speel dit station (een "
+                                                              "naam uit de catalogus of een stream-URL)."),
+                                  QCoreApplication::translate("CommandLine", "naam-of-url"));
     parser.addOptions({help, version, list, headless, play});
 
     CommandLine result;
@@ -28,14 +34,16 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     QTextStream err(stderr);
     if (!parser.parse(arguments)) {
         err << parser.errorText() << "\n"
-            << "Try 'zeffira --help'.\n";
+            << QCoreApplication::translate("CommandLine", "Probeer 'zeffira --help'.") << "\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        err << "Unexpected argument: " << parser.positionalArguments().constFirst() << "\n"
-            << "Try 'zeffira --help'.\n";
+        err << QCoreApplication::translate("CommandLine", "Onverwacht argument: %1")
+                   .arg(parser.positionalArguments().constFirst())
+            << "\n"
+            << QCoreApplication::translate("CommandLine", "Probeer 'zeffira --help'.") << "\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
@@ -51,7 +59,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return result;
     }
     if (parser.isSet(play) && !parser.isSet(headless)) {
-        err << "--play needs --headless.\n";
+        err << QCoreApplication::translate("CommandLine", "--play werkt alleen met --headless.") << "\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
