@@ -41,5 +41,28 @@ check "--version prints the version" sh -c "'$bin' --version | grep -Eq '^zeffir
 "$bin" --no-such-option >/dev/null 2>&1
 check "unknown option exits 2" test $? -eq 2
 
+# The locale picks the language of --help: English where asked for first, Dutch (the source)
+# for Dutch, for the C locale and for languages without a translation.
+while read -r expected env_vars; do
+    # shellcheck disable=SC2086
+    env -u LC_ALL -u LC_MESSAGES -u LANGUAGE $env_vars "$bin" --help >"$tmp/help" 2>&1
+    case $expected in
+        en) words="Show this help and exit." ;;
+        nl) words="Toon deze hulp en stop." ;;
+    esac
+    check "--help in $expected under $env_vars" grep -qF "$words" "$tmp/help"
+done <<'CASES'
+nl LC_ALL=C.UTF-8
+nl LANG=C
+nl LANG=nl_NL.UTF-8
+en LANG=en_US.UTF-8
+en LANG=nl_NL.UTF-8 LC_ALL=en_GB.UTF-8
+nl LANG=de_DE.UTF-8
+en LANG=de_DE.UTF-8 LANGUAGE=de:en
+nl LANG=en_US.UTF-8 LANGUAGE=fr:nl:en
+CASES
+env -u LC_ALL -u LANGUAGE LANG=en_US.UTF-8 "$bin" --play x >/dev/null 2>"$tmp/err4"
+check "a usage error in English under en_US" grep -qxF -- "--play needs --headless." "$tmp/err4"
+
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]
