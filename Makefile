@@ -19,7 +19,8 @@ profile_flags_test = -DZEFFIRA_BUILD_TESTS=ON -DZEFFIRA_BUILD_BENCH=ON \
                      -DZEFFIRA_PACKAGE_DIR=$(abspath $(PACKAGE_BUILD))
 profile_flags_bench = -DZEFFIRA_BUILD_BENCH=ON
 
-.PHONY: all deps configure build run test test-unit install bench package fuzz format lint clean
+.PHONY: all deps configure build run test test-unit install bench package fuzz format lint clean \
+        translations check-translations
 
 all: build
 
@@ -84,6 +85,17 @@ fuzz: deps
 			2>$(FUZZ_BUILD)/$$name.log || { tail -n 60 $(FUZZ_BUILD)/$$name.log; exit 1; }; \
 		grep -E 'stat::number_of_executed_units|stat::new_units_added' $(FUZZ_BUILD)/$$name.log; \
 	done
+
+# Brings translations/*.ts up to date with the sources: new texts come in marked unfinished,
+# texts gone from the sources leave. Translate the unfinished ones, then check-translations.
+# (The build tree keeps its own settings: tests stay built if they were.)
+translations: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) --target update_translations
+
+# Fails when a text of the UI is not marked for translation or a .ts is not complete.
+check-translations:
+	@scripts/check-translations
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -17,7 +17,9 @@ set(ZEFFIRA_DEBIAN_RUNTIME_DEPENDS
   # playbin, HTTP and ICY, MP3, Vorbis and FLAC decoders, pulsesink
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 # Codecs for stations beyond the built-in list (AAC, HLS and the rest); wanted, not required.
-set(ZEFFIRA_DEBIAN_RUNTIME_RECOMMENDS gstreamer1.0-plugins-bad gstreamer1.0-libav)
+# qt6-translations-l10n: Qt's own texts (the command line's "Usage:", the text fields' menus) in
+# the user's language.
+set(ZEFFIRA_DEBIAN_RUNTIME_RECOMMENDS gstreamer1.0-plugins-bad gstreamer1.0-libav qt6-translations-l10n)
 
 # The changelog a native package carries, written from the metainfo's release list: every
 # <release version date> with its description's paragraphs and list items as entries.

@@ -3,6 +3,7 @@
 #include "base/AppInfo.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTextStream>
 #include <cmath>
 
@@ -22,60 +23,75 @@ std::optional<std::chrono::milliseconds> CommandLine::parseSleepMinutes(const QS
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Zeffira: internet radio in the panel tray."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Zeffira: internetradio in het systeemvak."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
+                                  QCoreApplication::translate("CommandLine", "Toon deze hulp en stop."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    const QCommandLineOption list(QStringLiteral("list-stations"),
-                                  QStringLiteral("Print the station catalogue and exit."));
+                                     QCoreApplication::translate("CommandLine", "Toon de versie en stop."));
+    const QCommandLineOption list(
+        QStringLiteral("list-stations"),
+        QCoreApplication::translate("CommandLine", "Toon de stationscatalogus en stop."));
     const QCommandLineOption headless(QStringLiteral("headless"),
-                                      QStringLiteral("Run the player without a window or tray icon."));
+                                      QCoreApplication::translate("CommandLine",
+                                                                  "Speel zonder venster en zonder "
+                                                                  "pictogram in het systeemvak."));
     const QCommandLineOption play(QStringLiteral("play"),
-                                  QStringLiteral("With --headless: play this station (a name from the "
-                                                 "catalogue or a stream URL)."),
-                                  QStringLiteral("name-or-url"));
+                                  QCoreApplication::translate("CommandLine",
+                                                              "Met --headless: speel dit station (een "
+                                                              "naam uit de catalogus of een stream-URL)."),
+                                  QCoreApplication::translate("CommandLine", "naam-of-url"));
     const QCommandLineOption sleepTimer(
         QStringLiteral("sleep-timer"),
-        QStringLiteral("Pause after this many minutes (up to 1440; fractions such as 0.5 are allowed and "
-                       "count in whole seconds), fading out over the last 30 seconds. With --headless "
-                       "the program then exits; in the tray it is the tray menu's sleep timer."),
-        QStringLiteral("minutes"));
+        QCoreApplication::translate("CommandLine",
+                                    "Pauzeer na dit aantal minuten (tot 1440; breuken zoals 0.5 mogen en "
+                                    "tellen in hele seconden), met uitfaden in de laatste 30 seconden. Met "
+                                    "--headless stopt het programma daarna; in het systeemvak is het de "
+                                    "slaaptimer van het menu."),
+        QCoreApplication::translate("CommandLine", "minuten"));
     const QCommandLineOption search(
         QStringLiteral("search"),
-        QStringLiteral("Search the public station directory for stations whose name "
-                       "contains this text, print them and exit."),
-        QStringLiteral("text"));
+        QCoreApplication::translate("CommandLine", "Zoek in de openbare zendergids naar stations "
+                                                   "waarvan de naam deze tekst bevat, toon ze en "
+                                                   "stop."),
+        QCoreApplication::translate("CommandLine", "tekst"));
     const QCommandLineOption importFile(
         QStringLiteral("import"),
-        QStringLiteral("Add the stations of this file (.m3u, .m3u8, .pls, .xspf or .json) to the catalogue "
-                       "and exit."),
-        QStringLiteral("file"));
-    const QCommandLineOption exportFile(QStringLiteral("export"),
-                                        QStringLiteral("Write the catalogue to this file (.m3u, .m3u8, .pls, "
-                                                       ".xspf or .json) and exit."),
-                                        QStringLiteral("file"));
-    const QCommandLineOption category(QStringLiteral("category"),
-                                      QStringLiteral("With --import: put every station in this category "
-                                                     "(default: the file's own categories, else one named "
-                                                     "after the file). With --export: write only this "
-                                                     "category."),
-                                      QStringLiteral("name"));
-    parser.addOptions({help, version, list, headless, play, sleepTimer, search, importFile, exportFile, category});
+        QCoreApplication::translate("CommandLine",
+                                    "Voeg de stations uit dit bestand (.m3u, .m3u8, .pls, .xspf "
+                                    "of .json) toe aan de catalogus en stop."),
+        QCoreApplication::translate("CommandLine", "bestand"));
+    const QCommandLineOption exportFile(
+        QStringLiteral("export"),
+        QCoreApplication::translate("CommandLine",
+                                    "Schrijf de catalogus naar dit bestand (.m3u, .m3u8, .pls, "
+                                    ".xspf of .json) en stop."),
+        QCoreApplication::translate("CommandLine", "bestand"));
+    const QCommandLineOption category(
+        QStringLiteral("category"),
+        QCoreApplication::translate("CommandLine",
+                                    "Met --import: zet elk station in deze categorie (standaard: de "
+                                    "categorieën uit het bestand, anders een naar het bestand genoemde). "
+                                    "Met --export: schrijf alleen deze categorie."),
+        QCoreApplication::translate("CommandLine", "naam"));
+    parser.addOptions(
+        {help, version, list, headless, play, sleepTimer, search, importFile, exportFile, category});
 
     CommandLine result;
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (!parser.parse(arguments)) {
         err << parser.errorText() << "\n"
-            << "Try 'zeffira --help'.\n";
+            << QCoreApplication::translate("CommandLine", "Probeer 'zeffira --help'.") << "\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        err << "Unexpected argument: " << parser.positionalArguments().constFirst() << "\n"
-            << "Try 'zeffira --help'.\n";
+        err << QCoreApplication::translate("CommandLine", "Onverwacht argument: %1")
+                   .arg(parser.positionalArguments().constFirst())
+            << "\n"
+            << QCoreApplication::translate("CommandLine", "Probeer 'zeffira --help'.") << "\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
@@ -91,7 +107,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return result;
     }
     if (parser.isSet(play) && !parser.isSet(headless)) {
-        err << "--play needs --headless.\n";
+        err << QCoreApplication::translate("CommandLine", "--play werkt alleen met --headless.") << "\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
@@ -99,19 +115,24 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const int commands = int(parser.isSet(list)) + int(parser.isSet(search)) + int(parser.isSet(importFile)) +
                          int(parser.isSet(exportFile)) + int(parser.isSet(headless));
     if (commands > 1) {
-        err << "--list-stations, --search, --import, --export and --headless go one at a time.\n";
+        err << QCoreApplication::translate(
+                   "CommandLine",
+                   "--list-stations, --search, --import, --export en --headless gaan één tegelijk.")
+            << "\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
     }
     if (parser.isSet(category) && !parser.isSet(importFile) && !parser.isSet(exportFile)) {
-        err << "--category needs --import or --export.\n";
+        err << QCoreApplication::translate("CommandLine", "--category werkt alleen met --import of --export.")
+            << "\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
     }
     if (parser.isSet(search) && parser.value(search).trimmed().isEmpty()) {
-        err << "--search needs a text to look for.\n";
+        err << QCoreApplication::translate("CommandLine", "--search heeft een tekst nodig om naar te zoeken.")
+            << "\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
@@ -119,14 +140,21 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (parser.isSet(sleepTimer)) {
         result.sleepTimer = parseSleepMinutes(parser.value(sleepTimer));
         if (!result.sleepTimer) {
-            err << "--sleep-timer takes a number of minutes greater than 0 and at most 1440, not \""
-                << parser.value(sleepTimer) << "\".\n";
+            err << QCoreApplication::translate("CommandLine",
+                                               "--sleep-timer neemt een aantal minuten groter dan 0 en "
+                                               "hoogstens 1440, niet \"%1\".")
+                       .arg(parser.value(sleepTimer))
+                << "\n";
             result.mode = Mode::Exit;
             result.exitCode = 2;
             return result;
         }
-        if (parser.isSet(list) || parser.isSet(search) || parser.isSet(importFile) || parser.isSet(exportFile)) {
-            err << "--sleep-timer does not go with --list-stations, --search, --import or --export.\n";
+        if (parser.isSet(list) || parser.isSet(search) || parser.isSet(importFile) ||
+            parser.isSet(exportFile)) {
+            err << QCoreApplication::translate(
+                       "CommandLine",
+                       "--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.")
+                << "\n";
             result.mode = Mode::Exit;
             result.exitCode = 2;
             return result;

@@ -20,6 +20,7 @@
 #include "playback/SleepTimer.h"
 #include "playback/TitleNotifications.h"
 #include "pulseaudio/PulseAudioDeviceSource.h"
+#include "viewmodels/StreamErrorText.h"
 
 #include <QDBusConnection>
 #include <QTextStream>
@@ -71,11 +72,11 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
             [](const QString &title) { qCInfo(lcApp, "Stream title: %s", qUtf8Printable(title)); });
     connect(m_player.get(), &RadioPlayer::errorMessageChanged, this, [this] {
         if (m_player->errorMessage() == RadioPlayer::NoWorkingStationsMessage)
-            Q_EMIT gaveUp(QStringLiteral("no station could be played; nothing left to try."));
+            Q_EMIT gaveUp(tr("geen enkel station kon spelen; er is niets meer te proberen."));
         // A URL played alone does not wait for the network: the command line reports and ends.
         else if (m_player->errorMessage() == RadioPlayer::NoNetworkMessage && !m_aloneUrl.isEmpty() &&
                  m_player->currentStationUrl() == m_aloneUrl)
-            Q_EMIT gaveUp(QStringLiteral("could not play %1: no network connection").arg(m_aloneUrl));
+            Q_EMIT gaveUp(tr("kon %1 niet afspelen: geen netwerkverbinding").arg(m_aloneUrl));
     });
 }
 
@@ -115,13 +116,15 @@ bool ZeffiraApp::play(const QString &target)
                     skipChain(station);
                 return;
             }
-            Q_EMIT gaveUp(
-                QStringLiteral("could not play %1: %2").arg(m_aloneUrl, m_player->playbackState().error()));
+            Q_EMIT gaveUp(tr("kon %1 niet afspelen: %2")
+                              .arg(m_aloneUrl, StreamErrorText::describe(m_player->playbackState().error())));
         };
         m_player->play(RadioStation(target, target));
         return true;
     }
-    QTextStream(stderr) << "zeffira: no station is named \"" << target << "\", and it is not a stream URL.\n";
+    QTextStream(stderr) << "zeffira: "
+                        << tr("er is geen station met de naam \"%1\", en het is geen stream-URL.").arg(target)
+                        << "\n";
     return false;
 }
 

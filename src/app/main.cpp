@@ -4,6 +4,7 @@
 #include "UnixSignals.h"
 #include "ZeffiraApp.h"
 #include "base/AppInfo.h"
+#include "base/Translations.h"
 #include "catalogue/StationManager.h"
 #include "playback/SleepTimer.h"
 
@@ -86,34 +87,50 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine command = CommandLine::parse(arguments);
+    CommandLine command;
+    {
+        // Every text, --help's too, is in the user's language; the catalogues need an application
+        // object, so a small one reads the command line before the one that runs is chosen.
+        QCoreApplication early(argc, argv);
+        Translations::install();
+        command = CommandLine::parse(arguments);
+    }
     if (command.mode == CommandLine::Mode::Exit)
         return command.exitCode;
 
     if (command.mode == CommandLine::Mode::Tray && hasGraphicalSession()) {
         QApplication loop(argc, argv);
+        Translations::install();
         QApplication::setApplicationName(QStringLiteral("zeffira"));
         QApplication::setApplicationDisplayName(QStringLiteral("Zeffira"));
         QApplication::setDesktopFileName(AppInfo::appId());
         // Closing the settings or About window must not end the tray application.
         QApplication::setQuitOnLastWindowClosed(false);
         if (!QDBusConnection::sessionBus().isConnected()) {
-            QTextStream(stderr) << "zeffira: cannot reach the session bus ("
-                                << QDBusConnection::sessionBus().lastError().message()
-                                << "); the tray icon and media keys need it.\n";
+            QTextStream(stderr) << "zeffira: "
+                                << QCoreApplication::translate("main",
+                                                               "kan de sessiebus niet bereiken (%1); het "
+                                                               "pictogram in het systeemvak en de "
+                                                               "mediatoetsen hebben die nodig.")
+                                       .arg(QDBusConnection::sessionBus().lastError().message())
+                                << "\n";
             return 1;
         }
         ZeffiraApp app;
         startSleepTimer(app, command);
         TrayShell shell(&app);
         if (!shell.start()) {
-            QTextStream(stderr) << "zeffira: could not show the tray icon.\n";
+            QTextStream(stderr) << "zeffira: "
+                                << QCoreApplication::translate(
+                                       "main", "kon het pictogram in het systeemvak niet tonen.")
+                                << "\n";
             return 1;
         }
         return runLoop(loop, app, false);
     }
 
     QCoreApplication loop(argc, argv);
+    Translations::install();
     QCoreApplication::setApplicationName(QStringLiteral("zeffira"));
     switch (command.mode) {
     case CommandLine::Mode::ListStations:
@@ -127,8 +144,12 @@ int main(int argc, char *argv[])
     case CommandLine::Mode::Headless:
         return runHeadless(loop, command);
     default:
-        QTextStream(stderr) << "zeffira: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-                               "running without the tray icon, controllable through MPRIS.\n";
+        QTextStream(stderr) << "zeffira: "
+                            << QCoreApplication::translate(
+                                   "main", "geen grafische sessie (DISPLAY en WAYLAND_DISPLAY "
+                                           "zijn niet gezet); speelt zonder pictogram in het "
+                                           "systeemvak, bedienbaar via MPRIS.")
+                            << "\n";
         return runHeadless(loop, command);
     }
 }

@@ -15,7 +15,7 @@ check() { # name, command...
 for profile in run package test bench; do
     bash "$deps" --list "$profile" | sort -u >"$tmp/$profile"
 done
-for p in cmake help2man qt6-wayland gstreamer1.0-plugins-good; do
+for p in cmake help2man qt6-wayland gstreamer1.0-plugins-good qt6-l10n-tools; do
     check "run has $p" grep -qx "$p" "$tmp/run"
 done
 for tool in ffmpeg playerctl xvfb python3-dbusmock pulseaudio goodvibes qml6-module-qttest lintian gstreamer1.0-tools; do

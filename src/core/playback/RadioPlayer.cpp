@@ -4,6 +4,7 @@
 #include "base/NetworkText.h"
 #include "base/Scheduler.h"
 #include "base/SettingsStore.h"
+#include "base/Translations.h"
 #include "playback/NetworkMonitor.h"
 #include "playback/SleepMonitor.h"
 #include "playback/StandbyMode.h"
@@ -223,6 +224,11 @@ void RadioPlayer::setOutputDevice(const std::optional<QString> &uid)
 {
     m_audioDeviceUID = uid;
     m_backend->setOutputDevice(uid);
+}
+
+QString RadioPlayer::errorMessageText() const
+{
+    return m_errorMessage ? Translations::text("RadioPlayer", *m_errorMessage) : QString();
 }
 
 void RadioPlayer::setErrorMessage(const std::optional<QString> &message)

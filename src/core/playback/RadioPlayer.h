@@ -41,8 +41,8 @@ public:
     enum class ItemStatus { Unknown, ReadyToPlay, Failed, Other };
 
     static inline const QString NoWorkingStationsMessage =
-        QStringLiteral("Geen werkende stations beschikbaar");
-    static inline const QString NoNetworkMessage = QStringLiteral("Geen netwerkverbinding");
+        QStringLiteral(QT_TR_NOOP("Geen werkende stations beschikbaar"));
+    static inline const QString NoNetworkMessage = QStringLiteral(QT_TR_NOOP("Geen netwerkverbinding"));
 
     // Who asked for a station: the user (panel, tray menu, media controls, command line), whose
     // choice is tried even when it failed before, or the skip chain, which passes over failed
@@ -72,7 +72,8 @@ public:
     bool isPlaying() const { return m_isPlaying; }
     double volume() const { return m_volume; }
     const std::optional<QString> &errorMessage() const { return m_errorMessage; }
-    QString errorMessageText() const { return m_errorMessage.value_or(QString()); }
+    // The message in the user's language; errorMessage() is the Dutch source text.
+    QString errorMessageText() const;
     PlaybackState playbackState() const { return m_playbackState; }
     const std::optional<QString> &audioDeviceUID() const { return m_audioDeviceUID; }
     const QSet<QString> &failedStations() const { return m_failedStations; }

@@ -1,5 +1,7 @@
 #include "playback/StandbyMode.h"
 
+#include <QCoreApplication>
+
 namespace StandbyModes {
 
 QString rawValue(StandbyMode mode)
@@ -28,11 +30,11 @@ QString label(StandbyMode mode)
 {
     switch (mode) {
     case StandbyMode::Resume:
-        return QStringLiteral("Stream hervatten");
+        return QCoreApplication::translate("StandbyModes", "Stream hervatten");
     case StandbyMode::Restart:
-        return QStringLiteral("Stream opnieuw starten");
+        return QCoreApplication::translate("StandbyModes", "Stream opnieuw starten");
     case StandbyMode::None:
-        return QStringLiteral("Niet automatisch starten");
+        return QCoreApplication::translate("StandbyModes", "Niet automatisch starten");
     }
     return {};
 }

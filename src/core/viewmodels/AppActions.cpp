@@ -11,8 +11,8 @@ QString AppActions::versionLineFor(const std::optional<QString> &version, const 
 {
     // A deployment that leaves a build setting empty has no value for it: no half-filled line.
     if (!version || version->isEmpty() || !build || build->isEmpty())
-        return QStringLiteral("Versie 1.0.0");
-    return QStringLiteral("Versie ") + *version + QStringLiteral(" (") + *build + QLatin1Char(')');
+        return tr("Versie %1").arg(QStringLiteral("1.0.0"));
+    return tr("Versie %1 (%2)").arg(*version, *build);
 }
 
 QString AppActions::versionLine() const

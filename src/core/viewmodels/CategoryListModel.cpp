@@ -91,10 +91,10 @@ QString CategoryListModel::renameProblem(const QString &name, const QString &typ
 {
     const QString wanted = typedName.trimmed();
     if (wanted.isEmpty())
-        return QStringLiteral("Vul een naam in.");
+        return tr("Vul een naam in.");
     for (const Row &row : m_rows) {
         if (row.name != name && row.name.compare(wanted, Qt::CaseInsensitive) == 0)
-            return QStringLiteral("Er is al een categorie '") + row.name + QStringLiteral("'.");
+            return tr("Er is al een categorie '%1'.").arg(row.name);
     }
     return QString();
 }

@@ -1,6 +1,7 @@
 #include "viewmodels/GeneralSettingsModel.h"
 
 #include "base/SettingsStore.h"
+#include "base/Translations.h"
 #include "desktop/LoginItem.h"
 #include "devices/AudioDeviceManager.h"
 #include "playback/StandbyMode.h"
@@ -21,13 +22,13 @@ GeneralSettingsModel::GeneralSettingsModel(SettingsStore *settings, LoginItem *l
 
 QString GeneralSettingsModel::loginErrorText(const QString &error)
 {
-    return QStringLiteral("Fout: ") + error + QStringLiteral(". Installeer de app via 'make install'.");
+    return tr("Fout: %1. Installeer de app via 'make install'.").arg(error);
 }
 
 QString GeneralSettingsModel::systemDefaultLabelFor(const QString &deviceName)
 {
-    return deviceName.isEmpty() ? SystemDefaultLabel
-                                : SystemDefaultLabel + QStringLiteral(" (") + deviceName + QLatin1Char(')');
+    const QString label = Translations::text("GeneralSettingsModel", SystemDefaultLabel);
+    return deviceName.isEmpty() ? label : label + QStringLiteral(" (") + deviceName + QLatin1Char(')');
 }
 
 QString GeneralSettingsModel::systemDefaultLabel() const

@@ -33,7 +33,7 @@ class GeneralSettingsModel : public QObject
     // The chosen device's uid, "" for the system default.
     Q_PROPERTY(QString selectedOutputDevice READ selectedOutputDevice NOTIFY selectedOutputDeviceChanged)
 public:
-    static inline const QString SystemDefaultLabel = QStringLiteral("Systeemstandaard");
+    static inline const QString SystemDefaultLabel = QStringLiteral(QT_TR_NOOP("Systeemstandaard"));
 
     GeneralSettingsModel(SettingsStore *settings, LoginItem *loginItem, AudioDeviceManager *devices,
                          QObject *parent = nullptr);

@@ -23,7 +23,7 @@ void SkipBanner::onStationFailed(const RadioStation &station, const QString &err
     // All failed states are equal: only an entry from another state counts.
     if (m_lastKind != PlaybackState::Failed || m_kindBefore == PlaybackState::Failed)
         return;
-    m_title = QStringLiteral("%1 overgeslagen").arg(station.name);
+    m_title = tr("%1 overgeslagen").arg(station.name);
     m_reason = StreamErrorText::describe(error);
     Q_EMIT textChanged();
     setVisible(true);

@@ -50,17 +50,17 @@ QString StationInput::urlProblem(const QString &urlText)
 {
     const QString text = trimmed(urlText);
     if (text.isEmpty())
-        return UrlMissing;
+        return Translations::text("StationInput", UrlMissing);
     if (!isParsableUrl(text))
-        return UrlNotParsable;
+        return Translations::text("StationInput", UrlNotParsable);
     // Schemes are case-insensitive; the text keeps the letters as typed.
     const std::optional<QString> scheme = schemeOf(text);
     if (!scheme || (scheme->compare(QLatin1String("http"), Qt::CaseInsensitive) != 0 &&
                     scheme->compare(QLatin1String("https"), Qt::CaseInsensitive) != 0))
-        return UrlSchemeWrong;
+        return Translations::text("StationInput", UrlSchemeWrong);
     // "http:" or "http:/x" parse, but name no server to ask.
     if (QUrl(text, QUrl::StrictMode).host().isEmpty())
-        return UrlHostMissing;
+        return Translations::text("StationInput", UrlHostMissing);
     return QString();
 }
 
@@ -72,7 +72,7 @@ bool StationInput::isValidInput(const QString &name, const QString &urlText)
 QString StationInput::disabledReason(const QString &name, const QString &urlText, const QString &ownUrl) const
 {
     if (trimmed(name).isEmpty())
-        return NameMissing;
+        return Translations::text("StationInput", NameMissing);
     const QString problem = urlProblem(urlText);
     if (!problem.isEmpty() || !m_stations)
         return problem;
@@ -83,8 +83,7 @@ QString StationInput::disabledReason(const QString &name, const QString &urlText
     for (const StationCategory &category : m_stations->categories()) {
         for (const RadioStation &station : category.stations) {
             if (station.id() == url) {
-                return QStringLiteral("Deze URL hoort al bij '") + station.name + QStringLiteral("' in '") +
-                       category.name + QStringLiteral("'.");
+                return tr("Deze URL hoort al bij '%1' in '%2'.").arg(station.name, category.name);
             }
         }
     }

@@ -4,6 +4,7 @@
 // the store.
 #pragma once
 
+#include "base/Translations.h"
 #include <QObject>
 #include <QPointer>
 #include <optional>
@@ -22,21 +23,23 @@ public:
     };
     Q_ENUM(Outcome)
 
-    static inline const QString InvalidUrlTitle = QStringLiteral("Ongeldige URL");
-    static inline const QString InvalidUrlMessage = QStringLiteral("Voer een geldige stream URL in.");
+    static inline const QString InvalidUrlTitle = QStringLiteral(QT_TR_NOOP("Ongeldige URL"));
+    static inline const QString InvalidUrlMessage =
+        QStringLiteral(QT_TR_NOOP("Voer een geldige stream URL in."));
 
-    // Why the confirming button is disabled, in the order they are checked.
-    static inline const QString NameMissing = QStringLiteral("Vul een naam in.");
-    static inline const QString UrlMissing = QStringLiteral("Vul een stream URL in.");
-    static inline const QString UrlNotParsable = QStringLiteral("Dit is geen geldige URL.");
+    // Why the confirming button is disabled, in the order they are checked. The constants are the
+    // Dutch source texts; the functions below return them in the user's language.
+    static inline const QString NameMissing = QStringLiteral(QT_TR_NOOP("Vul een naam in."));
+    static inline const QString UrlMissing = QStringLiteral(QT_TR_NOOP("Vul een stream URL in."));
+    static inline const QString UrlNotParsable = QStringLiteral(QT_TR_NOOP("Dit is geen geldige URL."));
     static inline const QString UrlSchemeWrong =
-        QStringLiteral("De URL moet met http:// of https:// beginnen.");
-    static inline const QString UrlHostMissing = QStringLiteral("De URL mist een servernaam.");
+        QStringLiteral(QT_TR_NOOP("De URL moet met http:// of https:// beginnen."));
+    static inline const QString UrlHostMissing = QStringLiteral(QT_TR_NOOP("De URL mist een servernaam."));
 
     explicit StationInput(StationManager *stations, QObject *parent = nullptr);
 
-    QString invalidUrlTitle() const { return InvalidUrlTitle; }
-    QString invalidUrlMessage() const { return InvalidUrlMessage; }
+    QString invalidUrlTitle() const { return Translations::text("StationInput", InvalidUrlTitle); }
+    QString invalidUrlMessage() const { return Translations::text("StationInput", InvalidUrlMessage); }
 
     // Leading and trailing white space and line breaks removed.
     static QString trimmed(const QString &text);

@@ -44,19 +44,22 @@ QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue 
                                      const SleepTimer *sleepTimer)
 {
     QList<TrayMenuEntry> menu;
-    TrayMenuEntry panel =
-        entry(OpenPanel, QStringLiteral("Paneel openen"), QStringLiteral("zeffira-antenna-symbolic"));
+    TrayMenuEntry panel = entry(OpenPanel, QCoreApplication::translate("TrayMenu", "Paneel openen"),
+                                QStringLiteral("zeffira-antenna-symbolic"));
     panel.isDefault = true;
     menu << panel;
 
     const bool selected = player.hasStation();
     const bool loading = player.playbackState().kind() == PlaybackState::Loading;
     // The same words as the panel's buttons.
-    menu << entry(PlayPause, player.isPlaying() ? QStringLiteral("Pauzeer") : QStringLiteral("Hervat"),
+    menu << entry(PlayPause,
+                  player.isPlaying() ? QCoreApplication::translate("TrayMenu", "Pauzeer")
+                                     : QCoreApplication::translate("TrayMenu", "Hervat"),
                   player.isPlaying() ? QStringLiteral("media-playback-pause")
                                      : QStringLiteral("media-playback-start"),
                   selected && !loading)
-         << entry(Stop, QStringLiteral("Stop"), QStringLiteral("media-playback-stop"), selected);
+         << entry(Stop, QCoreApplication::translate("TrayMenu", "Stop"),
+                  QStringLiteral("media-playback-stop"), selected);
     if (sleepTimer)
         menu << sleepTimerMenu(*sleepTimer);
     menu << TrayMenuEntry::separator();
@@ -78,10 +81,13 @@ QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue 
     }
 
     menu << TrayMenuEntry::separator()
-         << entry(Settings, QStringLiteral("Instellingen..."), QStringLiteral("preferences-system"))
-         << entry(About, QStringLiteral("Over Zeffira"), QStringLiteral("help-about"))
+         << entry(Settings, QCoreApplication::translate("TrayMenu", "Instellingen..."),
+                  QStringLiteral("preferences-system"))
+         << entry(About, QCoreApplication::translate("TrayMenu", "Over Zeffira"),
+                  QStringLiteral("help-about"))
          << TrayMenuEntry::separator()
-         << entry(Quit, QStringLiteral("Sluit af"), QStringLiteral("application-exit"));
+         << entry(Quit, QCoreApplication::translate("TrayMenu", "Sluit af"),
+                  QStringLiteral("application-exit"));
     return menu;
 }
 

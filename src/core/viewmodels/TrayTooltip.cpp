@@ -4,6 +4,8 @@
 #include "playback/SleepTimer.h"
 #include "viewmodels/StreamErrorText.h"
 
+#include <QCoreApplication>
+
 TrayTooltip TrayTooltip::compute(const RadioPlayer &player, const SleepTimer *sleepTimer)
 {
     TrayTooltip tooltip = compute(player);
@@ -16,15 +18,15 @@ TrayTooltip TrayTooltip::compute(const RadioPlayer &player)
 {
     const QString title = QStringLiteral("Zeffira");
     if (!player.hasStation())
-        return {title, QStringLiteral("Geen station gekozen")};
+        return {title, QCoreApplication::translate("TrayTooltip", "Geen station gekozen")};
     QString text = player.currentStationName();
     const PlaybackState state = player.playbackState();
     if (state.kind() == PlaybackState::Loading)
-        text += QStringLiteral(" (laden...)");
+        text += QCoreApplication::translate("TrayTooltip", " (laden...)");
     else if (state.kind() == PlaybackState::Failed)
-        text += QStringLiteral(" (mislukt)");
+        text += QCoreApplication::translate("TrayTooltip", " (mislukt)");
     else if (!player.isPlaying())
-        text += QStringLiteral(" (gepauzeerd)");
+        text += QCoreApplication::translate("TrayTooltip", " (gepauzeerd)");
     // The second line: what went wrong, else what is on the air.
     QString detail = player.errorMessageText();
     if (detail.isEmpty() && state.kind() == PlaybackState::Failed)

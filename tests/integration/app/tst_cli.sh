@@ -46,11 +46,33 @@ check "unknown option exits 2" test $? -eq 2
 for bad in 0 -5 abc 1441 nan inf 0.001 "" "1,5"; do
     "$bin" --headless --sleep-timer "$bad" >/dev/null 2>"$tmp/err4"
     check "--sleep-timer '$bad' exits 2" test $? -eq 2
-    check "--sleep-timer '$bad' says why" grep -q "greater than 0 and at most 1440" "$tmp/err4"
+    check "--sleep-timer '$bad' says why" grep -q "groter dan 0 en hoogstens 1440" "$tmp/err4"
 done
 "$bin" --list-stations --sleep-timer 5 >/dev/null 2>&1
 check "--sleep-timer with --list-stations exits 2" test $? -eq 2
 check "--help documents fractional minutes" sh -c "'$bin' --help | grep -A3 -- --sleep-timer | grep -q 0.5"
+# The locale picks the language of --help: English where asked for first, Dutch (the source)
+# for Dutch, for the C locale and for languages without a translation.
+while read -r expected env_vars; do
+    # shellcheck disable=SC2086
+    env -u LC_ALL -u LC_MESSAGES -u LANGUAGE $env_vars "$bin" --help >"$tmp/help" 2>&1
+    case $expected in
+        en) words="Show this help and exit." ;;
+        nl) words="Toon deze hulp en stop." ;;
+    esac
+    check "--help in $expected under $env_vars" grep -qF "$words" "$tmp/help"
+done <<'CASES'
+nl LC_ALL=C.UTF-8
+nl LANG=C
+nl LANG=nl_NL.UTF-8
+en LANG=en_US.UTF-8
+en LANG=nl_NL.UTF-8 LC_ALL=en_GB.UTF-8
+nl LANG=de_DE.UTF-8
+en LANG=de_DE.UTF-8 LANGUAGE=de:en
+nl LANG=en_US.UTF-8 LANGUAGE=fr:nl:en
+CASES
+env -u LC_ALL -u LANGUAGE LANG=en_US.UTF-8 "$bin" --play x >/dev/null 2>"$tmp/err5"
+check "a usage error in English under en_US" grep -qxF -- "--play needs --headless." "$tmp/err5"
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -120,7 +120,7 @@ with Peers() as peers:
     print("a dead --play URL ended after %.2f s" % (time.monotonic() - start))
     log = peers.log()
     checks.check("a dead --play URL exits with status 1", code == 1, code)
-    checks.check("and says why", "zeffira: could not play http://127.0.0.1:1/dead: connection refused" in log, log)
+    checks.check("and says why", "zeffira: kon http://127.0.0.1:1/dead niet afspelen: verbinding geweigerd" in log, log)
     checks.check("without walking the catalogue", "Starting playback for station: Lijst" not in log)
 
     # Live HLS given on the command line.

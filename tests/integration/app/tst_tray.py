@@ -128,4 +128,21 @@ with Peers() as peers:
     menu.Event(entries["Sluit af"][0], "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0))
     checks.check("Sluit af ends the program with exit code 0", peers.zeffira.wait(timeout=10) == 0)
 
+    # Under an English locale the tray speaks English: the menu and the tooltip.
+    for variable in ("LC_ALL", "LC_MESSAGES", "LANGUAGE"):
+        peers.env.pop(variable, None)
+    peers.env["LANG"] = "en_US.UTF-8"
+    peers.start_zeffira()
+    name = wait_for(lambda: sni_name(bus), 20, "the English tray item on the bus")
+    item = bus.get_object(name, "/StatusNotifierItem")
+    props = dbus.Interface(item, "org.freedesktop.DBus.Properties")
+    menu = dbus.Interface(bus.get_object(name, str(prop("Menu"))), "com.canonical.dbusmenu")
+    entries = walk(menu.GetLayout(0, -1, [])[1], {})
+    for label in ("Open panel", "Resume", "Stop", "Settings...", "About Zeffira", "Quit"):
+        checks.check("English menu has " + label, label in entries, sorted(entries))
+    checks.check("no Dutch left in the English menu", not {"Paneel openen", "Sluit af"} & set(entries))
+    checks.check("English tooltip", str(prop("ToolTip")[3]) == "No station chosen", prop("ToolTip"))
+    menu.Event(entries["Quit"][0], "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0))
+    checks.check("Quit ends the English program", peers.zeffira.wait(timeout=10) == 0)
+
 checks.finish()

@@ -62,7 +62,7 @@ FocusScope {
             spacing: 8
             Label {
                 Layout.fillWidth: true
-                text: "Eenvoudige internetradio voor Linux"
+                text: qsTr("Eenvoudige internetradio voor Linux")
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
                 font.pixelSize: Theme.callout
@@ -73,7 +73,7 @@ FocusScope {
                 objectName: "betaBadge"
                 Layout.alignment: Qt.AlignHCenter
                 visible: root.showBetaBadge
-                text: "BETA VERSIE"
+                text: qsTr("BETA VERSIE")
                 leftPadding: 8
                 rightPadding: 8
                 topPadding: 3
@@ -99,13 +99,13 @@ FocusScope {
             spacing: 4
             Label {
                 Layout.alignment: Qt.AlignHCenter
-                text: "© 2025 De makers van Zeffira"
+                text: qsTr("© 2025 De makers van Zeffira")
                 font.pixelSize: Theme.caption
                 color: Theme.secondary
             }
             Label {
                 Layout.alignment: Qt.AlignHCenter
-                text: "Licentie: GNU GPL versie 3 of later"
+                text: qsTr("Licentie: GNU GPL versie 3 of later")
                 font.pixelSize: Theme.caption2
                 color: Theme.secondary
             }
@@ -116,7 +116,7 @@ FocusScope {
             spacing: 12
             LinkLabel {
                 objectName: "privacyLink"
-                text: "Privacy"
+                text: qsTr("Privacy")
                 url: App.privacyUrl
             }
             Label {
@@ -126,7 +126,7 @@ FocusScope {
             }
             LinkLabel {
                 objectName: "supportLink"
-                text: "Support"
+                text: qsTr("Support")
                 url: App.supportUrl
             }
         }

@@ -5,7 +5,7 @@ import Zeffira
 // The About window: sized to its content and not resizable. Escape and Ctrl+W close it.
 Window {
     id: window
-    title: "Over Zeffira"
+    title: qsTr("Over Zeffira")
     color: Theme.background
     width: about.implicitWidth
     height: about.implicitHeight

@@ -20,7 +20,7 @@ AbstractButton {
     focusPolicy: Qt.TabFocus
     opacity: pressed ? 0.6 : 1
 
-    Accessible.name: "Uitvoerapparaat"
+    Accessible.name: qsTr("Uitvoerapparaat")
     Accessible.role: Accessible.ButtonMenu
     Keys.onReturnPressed: control.clicked()
     Keys.onEnterPressed: control.clicked()
@@ -36,7 +36,7 @@ AbstractButton {
         color: control.routedElsewhere ? Theme.accent : Theme.secondary
     }
 
-    ToolTip.text: "Uitvoerapparaat"
+    ToolTip.text: qsTr("Uitvoerapparaat")
     ToolTip.visible: (hovered || visualFocus) && !deviceMenu.visible
     ToolTip.delay: 600
 
@@ -86,7 +86,7 @@ AbstractButton {
         DeviceItem {
             objectName: "defaultDeviceItem"
             uid: ""
-            text: GeneralSettings ? GeneralSettings.systemDefaultLabel : "Systeemstandaard"
+            text: GeneralSettings ? GeneralSettings.systemDefaultLabel : qsTr("Systeemstandaard")
         }
 
         Instantiator {

@@ -180,7 +180,7 @@ FocusScope {
                 PlainIconButton {
                     objectName: "playPauseButton"
                     symbol: Player.isPlaying ? "pause.circle.fill" : "play.circle.fill"
-                    toolTipText: Player.isPlaying ? "Pauzeer" : "Hervat"
+                    toolTipText: Player.isPlaying ? qsTr("Pauzeer") : qsTr("Hervat")
                     enabled: Player.state !== PlaybackState.Loading
                     onClicked: Player.togglePlayPause()
                 }
@@ -188,7 +188,7 @@ FocusScope {
                 PlainIconButton {
                     objectName: "stopButton"
                     symbol: "stop.circle.fill"
-                    toolTipText: "Stop"
+                    toolTipText: qsTr("Stop")
                     onClicked: Player.stop()
                 }
             }
@@ -231,7 +231,7 @@ FocusScope {
                     focusPolicy: Qt.TabFocus
                     stepSize: 0.05
                     snapMode: Slider.NoSnap
-                    Accessible.name: "Volume"
+                    Accessible.name: qsTr("Volume")
                     value: Player.volume
                     onMoved: Player.volume = value
                 }
@@ -279,7 +279,7 @@ FocusScope {
                     id: searchField
                     objectName: "searchField"
                     Layout.fillWidth: true
-                    placeholderText: "Zoek station..."
+                    placeholderText: qsTr("Zoek station...")
                     placeholderTextColor: Theme.secondary
                     color: Theme.primary
                     font.pixelSize: Theme.callout
@@ -287,7 +287,7 @@ FocusScope {
                     padding: 0
                     selectByMouse: true
                     focus: true
-                    Accessible.name: "Zoek station"
+                    Accessible.name: qsTr("Zoek station")
                     Keys.onPressed: event => root.handleListKey(event)
                     // A new search starts with its first match selected; an empty one with none.
                     onTextChanged: stationList.currentIndex = text !== "" ? stationModel.firstStationRow() : -1
@@ -298,7 +298,7 @@ FocusScope {
                     symbol: "xmark.circle.fill"
                     size: 13
                     color: Theme.secondary
-                    toolTipText: "Wis zoekopdracht"
+                    toolTipText: qsTr("Wis zoekopdracht")
                     onClicked: {
                         root.searchText = ""
                         searchField.forceActiveFocus()
@@ -330,7 +330,7 @@ FocusScope {
             highlightMoveDuration: 0
             activeFocusOnTab: true
             Accessible.role: Accessible.List
-            Accessible.name: "Stations"
+            Accessible.name: qsTr("Stations")
             Keys.onPressed: event => root.handleListKey(event)
             // Tabbing into the list selects a station to act on.
             onActiveFocusChanged: if (activeFocus && currentIndex < 0) root.selectStation(1)
@@ -346,7 +346,7 @@ FocusScope {
                 objectName: "noMatches"
                 anchors.centerIn: parent
                 visible: stationList.count === 0 && root.searchText !== ""
-                text: "Geen stations gevonden"
+                text: qsTr("Geen stations gevonden")
                 font.pixelSize: Theme.callout
                 color: Theme.secondary
             }
@@ -416,7 +416,7 @@ FocusScope {
             MenuRowButton {
                 objectName: "settingsRow"
                 width: parent.width
-                label: "Instellingen..."
+                label: qsTr("Instellingen...")
                 icon: "gearshape"
                 shortcut: "Ctrl+,"
                 onClicked: App.openSettings()
@@ -424,7 +424,7 @@ FocusScope {
             MenuRowButton {
                 objectName: "aboutRow"
                 width: parent.width
-                label: "Over Zeffira"
+                label: qsTr("Over Zeffira")
                 icon: "info.circle"
                 onClicked: App.openAbout()
             }
@@ -436,7 +436,7 @@ FocusScope {
             MenuRowButton {
                 objectName: "quitRow"
                 width: parent.width
-                label: "Sluit af"
+                label: qsTr("Sluit af")
                 icon: "power"
                 shortcut: "Ctrl+Q"
                 onClicked: App.quit()

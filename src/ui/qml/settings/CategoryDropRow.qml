@@ -89,7 +89,8 @@ Item {
     }
 
     Accessible.role: Accessible.ListItem
-    Accessible.name: root.categoryName + ", " + root.stationCount + (root.stationCount === 1 ? " station" : " stations")
+    Accessible.name: root.categoryName + ", "
+                     + (root.stationCount === 1 ? qsTr("%1 station") : qsTr("%1 stations")).arg(root.stationCount)
     Accessible.selected: root.isSelected
 
     MouseArea {

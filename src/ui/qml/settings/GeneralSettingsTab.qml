@@ -71,10 +71,10 @@ ScrollView {
 
         FormGroup {
             FormRow {
-                label: "Toon stationsnaam in menubalk"
+                label: qsTr("Toon stationsnaam in menubalk")
                 Switch {
                     objectName: "showStationInMenuBarSwitch"
-                    Accessible.name: "Toon stationsnaam in menubalk"
+                    Accessible.name: qsTr("Toon stationsnaam in menubalk")
                     checked: GeneralSettings.showStationInMenuBar
                     onToggled: {
                         GeneralSettings.showStationInMenuBar = checked
@@ -84,7 +84,7 @@ ScrollView {
             }
             FormDivider {}
             FormRow {
-                label: "Melding bij elk nieuw nummer"
+                label: qsTr("Melding bij elk nieuw nummer")
                 Switch {
                     objectName: "notifyOnNewTitleSwitch"
                     checked: GeneralSettings.notifyOnNewTitle
@@ -96,10 +96,10 @@ ScrollView {
             }
             FormDivider {}
             FormRow {
-                label: "Start automatisch bij opstarten"
+                label: qsTr("Start automatisch bij opstarten")
                 Switch {
                     objectName: "launchAtLoginSwitch"
-                    Accessible.name: "Start automatisch bij opstarten"
+                    Accessible.name: qsTr("Start automatisch bij opstarten")
                     checked: GeneralSettings.launchAtLogin
                     onToggled: {
                         GeneralSettings.launchAtLogin = checked
@@ -121,14 +121,14 @@ ScrollView {
             }
         }
 
-        SectionHeader { text: "Audio" }
+        SectionHeader { text: qsTr("Audio") }
         FormGroup {
             FormRow {
-                label: "Uitvoerapparaat"
+                label: qsTr("Uitvoerapparaat")
                 ComboBox {
                     id: devicePicker
                     objectName: "outputDevicePicker"
-                    Accessible.name: "Uitvoerapparaat"
+                    Accessible.name: qsTr("Uitvoerapparaat")
                     // Wide enough for the longest entry ("Systeemstandaard (<device>)"), within reason.
                     implicitContentWidthPolicy: ComboBox.WidestText
                     Layout.preferredWidth: Math.max(220, implicitWidth)
@@ -153,13 +153,13 @@ ScrollView {
             }
         }
 
-        SectionHeader { text: "Standby" }
+        SectionHeader { text: qsTr("Standby") }
         FormGroup {
             FormRow {
-                label: "Automatisch pauzeren bij standby"
+                label: qsTr("Automatisch pauzeren bij standby")
                 Switch {
                     objectName: "pauseOnSleepSwitch"
-                    Accessible.name: "Automatisch pauzeren bij standby"
+                    Accessible.name: qsTr("Automatisch pauzeren bij standby")
                     checked: GeneralSettings.pauseOnSleep
                     onToggled: {
                         GeneralSettings.pauseOnSleep = checked
@@ -171,7 +171,7 @@ ScrollView {
             FormRow {
                 id: standbyRow
                 objectName: "standbyModePicker"
-                label: "Na standby"
+                label: qsTr("Na standby")
                 enabled: GeneralSettings.pauseOnSleep
                 Layout.bottomMargin: 4
                 ColumnLayout {

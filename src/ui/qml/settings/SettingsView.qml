@@ -47,7 +47,7 @@ FocusScope {
             Layout.topMargin: 8
             Layout.bottomMargin: 4
             TabButton {
-                text: "Algemeen"
+                text: qsTr("Algemeen")
                 icon.source: App.iconSource("gear")
                 icon.color: Theme.primary
                 icon.width: 14
@@ -55,7 +55,7 @@ FocusScope {
                 width: implicitWidth
             }
             TabButton {
-                text: "Stations"
+                text: qsTr("Stations")
                 icon.source: App.iconSource("antenna.radiowaves.left.and.right")
                 icon.color: Theme.primary
                 icon.width: 14

@@ -7,7 +7,7 @@ import Zeffira
 // a new one for every opening.
 Window {
     id: window
-    title: "Instellingen"
+    title: qsTr("Instellingen")
     color: Theme.background
     width: 550
     height: 420

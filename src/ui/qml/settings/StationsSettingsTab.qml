@@ -141,7 +141,7 @@ FocusScope {
                 currentIndex: categoryModel.count > 0 ? categoryModel.indexOf(tab.selectedCategory) : -1
                 highlightMoveDuration: 0
                 Accessible.role: Accessible.List
-                Accessible.name: "Categorieën"
+                Accessible.name: qsTr("Categorieën")
                 Keys.onPressed: event => {
                     const row = categoryList.currentItem
                     if (event.key === Qt.Key_Up || event.key === Qt.Key_Down) {
@@ -203,7 +203,7 @@ FocusScope {
                     boundsBehavior: Flickable.StopAtBounds
                     highlightMoveDuration: 0
                     Accessible.role: Accessible.List
-                    Accessible.name: "Stations van " + tab.selectedCategory
+                    Accessible.name: qsTr("Stations van %1").arg(tab.selectedCategory)
                     ScrollIndicator.vertical: ScrollIndicator {}
                     onActiveFocusChanged: if (activeFocus && currentIndex < 0 && count > 0) currentIndex = 0
                     Keys.onDeletePressed: {
@@ -370,8 +370,8 @@ FocusScope {
                                 symbol: "trash"
                                 size: 15
                                 color: Theme.secondary
-                                toolTipText: "Verwijder"
-                                Accessible.name: "Verwijder " + row.name
+                                toolTipText: qsTr("Verwijder")
+                                Accessible.name: qsTr("Verwijder %1").arg(row.name)
                                 // One Tab stop for the list, not one per row: Delete and the
                                 // context menu do the same from the keyboard.
                                 focusPolicy: Qt.NoFocus
@@ -397,7 +397,7 @@ FocusScope {
                     Label {
                         Layout.fillWidth: true
                         horizontalAlignment: Text.AlignHCenter
-                        text: "Nog geen stations in deze categorie"
+                        text: qsTr("Nog geen stations in deze categorie")
                         wrapMode: Text.Wrap
                         font.pixelSize: Theme.body
                         font.weight: Font.DemiBold
@@ -406,7 +406,7 @@ FocusScope {
                     Label {
                         Layout.fillWidth: true
                         horizontalAlignment: Text.AlignHCenter
-                        text: "Sleep een station naar deze categorie of kies 'Voeg station toe'."
+                        text: qsTr("Sleep een station naar deze categorie of kies 'Voeg station toe'.")
                         wrapMode: Text.Wrap
                         font.pixelSize: Theme.callout
                         color: Theme.secondary
@@ -426,7 +426,7 @@ FocusScope {
                     }
                     Label {
                         Layout.alignment: Qt.AlignHCenter
-                        text: "Selecteer een categorie"
+                        text: qsTr("Selecteer een categorie")
                         font.pixelSize: Theme.title2
                         font.weight: Font.DemiBold
                         color: Theme.secondary
@@ -443,7 +443,7 @@ FocusScope {
             spacing: 8
             Button {
                 objectName: "newCategoryButton"
-                text: "Nieuwe categorie"
+                text: qsTr("Nieuwe categorie")
                 icon.source: App.iconSource("folder.badge.plus")
                 icon.color: Theme.primary
                 icon.width: 15
@@ -467,7 +467,7 @@ FocusScope {
             }
             Button {
                 objectName: "addStationButton"
-                text: "Voeg station toe"
+                text: qsTr("Voeg station toe")
                 icon.source: App.iconSource("plus")
                 icon.color: Theme.primary
                 icon.width: 13
@@ -512,14 +512,14 @@ FocusScope {
         property string categoryName
         MenuItem {
             objectName: "renameCategoryItem"
-            text: "Hernoem..."
+            text: qsTr("Hernoem...")
             onTriggered: renameSheet.rename(busyCategoryMenu.categoryName)
         }
         MenuSeparator {}
         MenuItem {
             objectName: "containsStationsItem"
             enabled: false
-            text: "Categorie bevat stations"
+            text: qsTr("Categorie bevat stations")
         }
     }
 
@@ -529,13 +529,13 @@ FocusScope {
         property string categoryName
         MenuItem {
             objectName: "renameEmptyCategoryItem"
-            text: "Hernoem..."
+            text: qsTr("Hernoem...")
             onTriggered: renameSheet.rename(emptyCategoryMenu.categoryName)
         }
         MenuSeparator {}
         MenuItem {
             objectName: "deleteCategoryItem"
-            text: "Verwijder categorie"
+            text: qsTr("Verwijder categorie")
             palette.windowText: Theme.destructive
             palette.buttonText: Theme.destructive
             onTriggered: tab.requestDeleteCategory(emptyCategoryMenu.categoryName)
@@ -550,13 +550,13 @@ FocusScope {
         property var targets: []
         MenuItem {
             objectName: "editStationItem"
-            text: "Wijzig..."
+            text: qsTr("Wijzig...")
             onTriggered: editSheet.edit(stationMenu.stationName, stationMenu.stationUrl)
         }
         Menu {
             id: moveMenu
             objectName: "moveMenu"
-            title: "Verplaats naar..."
+            title: qsTr("Verplaats naar...")
             Instantiator {
                 model: stationMenu.targets
                 delegate: MenuItem {
@@ -576,7 +576,7 @@ FocusScope {
         MenuSeparator {}
         MenuItem {
             objectName: "deleteStationItem"
-            text: "Verwijder"
+            text: qsTr("Verwijder")
             palette.windowText: Theme.destructive
             palette.buttonText: Theme.destructive
             onTriggered: tab.requestDelete(stationMenu.stationName, stationMenu.stationUrl)
@@ -669,9 +669,9 @@ FocusScope {
     AlertSheet {
         id: deleteAlert
         objectName: "deleteStationAlert"
-        title: "Station verwijderen?"
-        message: tab.stationToDelete ? "Weet je zeker dat je '" + tab.stationToDelete.name + "' wilt verwijderen?" : ""
-        confirmText: "Verwijder"
+        title: qsTr("Station verwijderen?")
+        message: tab.stationToDelete ? qsTr("Weet je zeker dat je '%1' wilt verwijderen?").arg(tab.stationToDelete.name) : ""
+        confirmText: qsTr("Verwijder")
         destructive: true
         onConfirmed: {
             if (tab.stationToDelete)
@@ -702,9 +702,9 @@ FocusScope {
     AlertSheet {
         id: deleteCategoryAlert
         objectName: "deleteCategoryAlert"
-        title: "Categorie verwijderen?"
-        message: tab.categoryToDelete !== "" ? "Weet je zeker dat je de categorie '" + tab.categoryToDelete + "' wilt verwijderen?" : ""
-        confirmText: "Verwijder"
+        title: qsTr("Categorie verwijderen?")
+        message: tab.categoryToDelete !== "" ? qsTr("Weet je zeker dat je de categorie '%1' wilt verwijderen?").arg(tab.categoryToDelete) : ""
+        confirmText: qsTr("Verwijder")
         destructive: true
         onConfirmed: {
             if (tab.categoryToDelete !== "")

@@ -72,7 +72,7 @@ SheetDialog {
 
         Label {
             Layout.alignment: Qt.AlignHCenter
-            text: "Nieuw radiostation"
+            text: qsTr("Nieuw radiostation")
             font.pixelSize: Theme.body
             font.weight: Font.DemiBold
         }
@@ -194,32 +194,32 @@ SheetDialog {
             columnSpacing: 10
             rowSpacing: 6
 
-            Label { text: "Naam"; font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
+            Label { text: qsTr("Naam"); font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
             TextField {
                 id: nameField
                 objectName: "nameField"
                 Layout.fillWidth: true
-                Accessible.name: "Naam"
+                Accessible.name: qsTr("Naam")
                 font.pixelSize: Theme.body
                 text: sheet.name
                 onTextEdited: sheet.name = text
             }
-            Label { text: "Stream URL"; font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
+            Label { text: qsTr("Stream URL"); font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
             TextField {
                 objectName: "urlField"
                 Layout.fillWidth: true
-                Accessible.name: "Stream URL"
+                Accessible.name: qsTr("Stream URL")
                 font.pixelSize: Theme.body
                 placeholderText: "https://stream.example.org/radio.mp3"
                 text: sheet.urlString
                 onTextEdited: sheet.urlString = text
             }
-            Label { text: "Categorie"; font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
+            Label { text: qsTr("Categorie"); font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
             TextField {
                 id: categoryField
                 objectName: "categoryField"
                 Layout.fillWidth: true
-                Accessible.name: "Categorie"
+                Accessible.name: qsTr("Categorie")
                 font.pixelSize: Theme.body
                 placeholderText: input.categoryPlaceholder(sheet.defaultCategory)
                 text: sheet.category
@@ -242,14 +242,14 @@ SheetDialog {
             Layout.fillWidth: true
             Button {
                 objectName: "cancelButton"
-                text: "Annuleer"
+                text: qsTr("Annuleer")
                 focusPolicy: Qt.TabFocus
                 onClicked: sheet.dismiss()
             }
             Item { Layout.fillWidth: true }
             Button {
                 objectName: "addButton"
-                text: "Voeg toe"
+                text: qsTr("Voeg toe")
                 highlighted: true
                 enabled: sheet.inputValid
                 focusPolicy: Qt.TabFocus
@@ -264,7 +264,7 @@ SheetDialog {
         title: input.invalidUrlTitle
         message: input.invalidUrlMessage
         cancelText: ""
-        confirmText: "OK"
+        confirmText: qsTr("OK")
         onClosed: {
             sheet.showError = false
             nameField.forceActiveFocus()

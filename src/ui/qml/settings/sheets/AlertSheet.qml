@@ -11,8 +11,8 @@ SheetDialog {
 
     property string title
     property string message
-    property string cancelText: "Annuleer"
-    property string confirmText: "OK"
+    property string cancelText: qsTr("Annuleer")
+    property string confirmText: qsTr("OK")
     property bool destructive: false
     signal cancelled()
     signal confirmed()

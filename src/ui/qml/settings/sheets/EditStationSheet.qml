@@ -46,7 +46,7 @@ SheetDialog {
 
         Label {
             Layout.alignment: Qt.AlignHCenter
-            text: "Station wijzigen"
+            text: qsTr("Station wijzigen")
             font.pixelSize: Theme.body
             font.weight: Font.DemiBold
         }
@@ -57,21 +57,21 @@ SheetDialog {
             columnSpacing: 10
             rowSpacing: 8
 
-            Label { text: "Naam"; font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
+            Label { text: qsTr("Naam"); font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
             TextField {
                 id: nameField
                 objectName: "editNameField"
                 Layout.fillWidth: true
-                Accessible.name: "Naam"
+                Accessible.name: qsTr("Naam")
                 font.pixelSize: Theme.body
                 text: sheet.name
                 onTextEdited: sheet.name = text
             }
-            Label { text: "Stream URL"; font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
+            Label { text: qsTr("Stream URL"); font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
             TextField {
                 objectName: "editUrlField"
                 Layout.fillWidth: true
-                Accessible.name: "Stream URL"
+                Accessible.name: qsTr("Stream URL")
                 font.pixelSize: Theme.body
                 text: sheet.urlString
                 onTextEdited: sheet.urlString = text
@@ -93,14 +93,14 @@ SheetDialog {
             Layout.fillWidth: true
             Button {
                 objectName: "cancelButton"
-                text: "Annuleer"
+                text: qsTr("Annuleer")
                 focusPolicy: Qt.TabFocus
                 onClicked: sheet.close()
             }
             Item { Layout.fillWidth: true }
             Button {
                 objectName: "saveButton"
-                text: "Bewaar"
+                text: qsTr("Bewaar")
                 highlighted: true
                 enabled: sheet.acceptEnabled
                 focusPolicy: Qt.TabFocus

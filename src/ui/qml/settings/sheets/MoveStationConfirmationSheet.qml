@@ -45,7 +45,7 @@ SheetDialog {
                     objectName: "titleLabel"
                     Layout.fillWidth: true
                     horizontalAlignment: Text.AlignHCenter
-                    text: "Station verplaatsen?"
+                    text: qsTr("Station verplaatsen?")
                     font.pixelSize: Theme.title2
                     font.weight: Font.DemiBold
                 }
@@ -54,7 +54,9 @@ SheetDialog {
                     Layout.fillWidth: true
                     horizontalAlignment: Text.AlignHCenter
                     wrapMode: Text.Wrap
-                    text: "'" + sheet.stationName + "' wordt verplaatst naar '" + sheet.targetCategory + "'."
+                    // One pass, so that a name holding "%2" stays as it is.
+                    text: qsTr("'%1' wordt verplaatst naar '%2'.")
+                          .replace(/%[12]/g, p => p === "%1" ? sheet.stationName : sheet.targetCategory)
                     font.pixelSize: Theme.body
                     color: Theme.secondary
                 }
@@ -73,7 +75,7 @@ SheetDialog {
             Switch {
                 id: dontAsk
                 objectName: "dontAskAgainSwitch"
-                text: "Vraag dit niet opnieuw"
+                text: qsTr("Vraag dit niet opnieuw")
                 font.pixelSize: Theme.callout
                 checked: sheet.dontAskAgain
                 onToggled: {
@@ -102,14 +104,14 @@ SheetDialog {
                 spacing: 12
                 Button {
                     objectName: "cancelButton"
-                    text: "Annuleer"
+                    text: qsTr("Annuleer")
                     focusPolicy: Qt.TabFocus
                     onClicked: sheet.cancel()
                 }
                 Item { Layout.fillWidth: true }
                 Button {
                     objectName: "confirmButton"
-                    text: "Verplaats"
+                    text: qsTr("Verplaats")
                     highlighted: true
                     focusPolicy: Qt.TabFocus
                     onClicked: sheet.confirm()

@@ -28,7 +28,7 @@ SheetDialog {
 
         Label {
             Layout.alignment: Qt.AlignHCenter
-            text: "Nieuwe categorie"
+            text: qsTr("Nieuwe categorie")
             font.pixelSize: Theme.body
             font.weight: Font.DemiBold
         }
@@ -36,8 +36,8 @@ SheetDialog {
             id: nameField
             objectName: "categoryNameField"
             Layout.fillWidth: true
-            placeholderText: "Categorienaam"
-            Accessible.name: "Categorienaam"
+            placeholderText: qsTr("Categorienaam")
+            Accessible.name: qsTr("Categorienaam")
             font.pixelSize: Theme.body
             text: sheet.name
             onTextEdited: sheet.name = text
@@ -46,14 +46,14 @@ SheetDialog {
             Layout.fillWidth: true
             Button {
                 objectName: "cancelButton"
-                text: "Annuleer"
+                text: qsTr("Annuleer")
                 focusPolicy: Qt.TabFocus
                 onClicked: sheet.cancel()
             }
             Item { Layout.fillWidth: true }
             Button {
                 objectName: "createButton"
-                text: "Maak aan"
+                text: qsTr("Maak aan")
                 highlighted: true
                 enabled: sheet.acceptEnabled
                 focusPolicy: Qt.TabFocus

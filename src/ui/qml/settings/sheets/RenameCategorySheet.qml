@@ -44,7 +44,7 @@ SheetDialog {
 
         Label {
             Layout.alignment: Qt.AlignHCenter
-            text: "Categorie hernoemen"
+            text: qsTr("Categorie hernoemen")
             font.pixelSize: Theme.body
             font.weight: Font.DemiBold
         }
@@ -52,8 +52,8 @@ SheetDialog {
             id: nameField
             objectName: "renameField"
             Layout.fillWidth: true
-            placeholderText: "Categorienaam"
-            Accessible.name: "Categorienaam"
+            placeholderText: qsTr("Categorienaam")
+            Accessible.name: qsTr("Categorienaam")
             font.pixelSize: Theme.body
             text: sheet.name
             onTextEdited: sheet.name = text
@@ -70,14 +70,14 @@ SheetDialog {
             Layout.fillWidth: true
             Button {
                 objectName: "cancelButton"
-                text: "Annuleer"
+                text: qsTr("Annuleer")
                 focusPolicy: Qt.TabFocus
                 onClicked: sheet.close()
             }
             Item { Layout.fillWidth: true }
             Button {
                 objectName: "renameButton"
-                text: "Hernoem"
+                text: qsTr("Hernoem")
                 highlighted: true
                 enabled: sheet.acceptEnabled
                 focusPolicy: Qt.TabFocus

@@ -1,0 +1,688 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="nl">
+<context>
+    <name>AboutView</name>
+    <message>
+        <source>Eenvoudige internetradio voor Linux</source>
+        <translation>Simple internet radio for Linux</translation>
+    </message>
+    <message>
+        <source>BETA VERSIE</source>
+        <translation>BETA VERSION</translation>
+    </message>
+    <message>
+        <source>© 2025 De makers van Zeffira</source>
+        <translation>© 2025 The makers of Zeffira</translation>
+    </message>
+    <message>
+        <source>Licentie: GNU GPL versie 3 of later</source>
+        <translation>Licence: GNU GPL version 3 or later</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>Over Zeffira</source>
+        <translation>About Zeffira</translation>
+    </message>
+</context>
+<context>
+    <name>AddStationSheet</name>
+    <message>
+        <source>Nieuw radiostation</source>
+        <translation>New radio station</translation>
+    </message>
+    <message>
+        <source>Naam</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Stream URL</source>
+        <translation>Stream URL</translation>
+    </message>
+    <message>
+        <source>Categorie</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Voeg toe</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AlertSheet</name>
+    <message>
+        <source>Annuleer</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppActions</name>
+    <message>
+        <source>Versie %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Versie %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryDropRow</name>
+    <message>
+        <source>%1 station</source>
+        <translation>%1 station</translation>
+    </message>
+    <message>
+        <source>%1 stations</source>
+        <translation>%1 stations</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryListModel</name>
+    <message>
+        <source>Vul een naam in.</source>
+        <translation>Enter a name.</translation>
+    </message>
+    <message>
+        <source>Er is al een categorie &apos;%1&apos;.</source>
+        <translation>There is already a category &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Zeffira: internetradio in het systeemvak.</source>
+        <translation>Zeffira: internet radio in the panel tray.</translation>
+    </message>
+    <message>
+        <source>Toon deze hulp en stop.</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>Toon de versie en stop.</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>Toon de stationscatalogus en stop.</source>
+        <translation>Print the station catalogue and exit.</translation>
+    </message>
+    <message>
+        <source>Speel zonder venster en zonder pictogram in het systeemvak.</source>
+        <translation>Run the player without a window or tray icon.</translation>
+    </message>
+    <message>
+        <source>Met --headless: speel dit station (een naam uit de catalogus of een stream-URL).</source>
+        <translation>With --headless: play this station (a name from the catalogue or a stream URL).</translation>
+    </message>
+    <message>
+        <source>naam-of-url</source>
+        <translation>name-or-url</translation>
+    </message>
+    <message>
+        <source>Probeer &apos;zeffira --help&apos;.</source>
+        <translation>Try &apos;zeffira --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Onverwacht argument: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>--play werkt alleen met --headless.</source>
+        <translation>--play needs --headless.</translation>
+    </message>
+</context>
+<context>
+    <name>EditStationSheet</name>
+    <message>
+        <source>Station wijzigen</source>
+        <translation>Edit station</translation>
+    </message>
+    <message>
+        <source>Naam</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Stream URL</source>
+        <translation>Stream URL</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Bewaar</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSettingsModel</name>
+    <message>
+        <source>Fout: %1. Installeer de app via &apos;make install&apos;.</source>
+        <translation>Error: %1. Install the app with &apos;make install&apos;.</translation>
+    </message>
+    <message>
+        <source>Systeemstandaard</source>
+        <translation>System default</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSettingsTab</name>
+    <message>
+        <source>Toon stationsnaam in menubalk</source>
+        <translation>Show station name in the menu bar</translation>
+    </message>
+    <message>
+        <source>Melding bij elk nieuw nummer</source>
+        <translation>Notify on every new song</translation>
+    </message>
+    <message>
+        <source>Start automatisch bij opstarten</source>
+        <translation>Start automatically at login</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Uitvoerapparaat</source>
+        <translation>Output device</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Automatisch pauzeren bij standby</source>
+        <translation>Pause automatically on standby</translation>
+    </message>
+    <message>
+        <source>Na standby</source>
+        <translation>After standby</translation>
+    </message>
+</context>
+<context>
+    <name>MoveStationConfirmationSheet</name>
+    <message>
+        <source>Station verplaatsen?</source>
+        <translation>Move station?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; wordt verplaatst naar &apos;%2&apos;.</source>
+        <translation>&apos;%1&apos; will be moved to &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>Vraag dit niet opnieuw</source>
+        <translation>Don&apos;t ask again</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Verplaats</source>
+        <translation>Move</translation>
+    </message>
+</context>
+<context>
+    <name>NewCategorySheet</name>
+    <message>
+        <source>Nieuwe categorie</source>
+        <translation>New category</translation>
+    </message>
+    <message>
+        <source>Categorienaam</source>
+        <translation>Category name</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Maak aan</source>
+        <translation>Create</translation>
+    </message>
+</context>
+<context>
+    <name>OutputDeviceButton</name>
+    <message>
+        <source>Uitvoerapparaat</source>
+        <translation>Output device</translation>
+    </message>
+    <message>
+        <source>Systeemstandaard</source>
+        <translation>System default</translation>
+    </message>
+</context>
+<context>
+    <name>RadioMenuView</name>
+    <message>
+        <source>Pauzeer</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Hervat</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Zoek station...</source>
+        <translation>Search station...</translation>
+    </message>
+    <message>
+        <source>Zoek station</source>
+        <translation>Search station</translation>
+    </message>
+    <message>
+        <source>Wis zoekopdracht</source>
+        <translation>Clear search</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Stations</translation>
+    </message>
+    <message>
+        <source>Geen stations gevonden</source>
+        <translation>No stations found</translation>
+    </message>
+    <message>
+        <source>Instellingen...</source>
+        <translation>Settings...</translation>
+    </message>
+    <message>
+        <source>Over Zeffira</source>
+        <translation>About Zeffira</translation>
+    </message>
+    <message>
+        <source>Sluit af</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>RadioPlayer</name>
+    <message>
+        <source>Geen werkende stations beschikbaar</source>
+        <translation>No working stations available</translation>
+    </message>
+    <message>
+        <source>Geen netwerkverbinding</source>
+        <translation>No network connection</translation>
+    </message>
+</context>
+<context>
+    <name>RenameCategorySheet</name>
+    <message>
+        <source>Categorie hernoemen</source>
+        <translation>Rename category</translation>
+    </message>
+    <message>
+        <source>Categorienaam</source>
+        <translation>Category name</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Hernoem</source>
+        <translation>Rename</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Algemeen</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Stations</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Instellingen</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>SkipBanner</name>
+    <message>
+        <source>%1 overgeslagen</source>
+        <translation>%1 skipped</translation>
+    </message>
+</context>
+<context>
+    <name>StandbyModes</name>
+    <message>
+        <source>Stream hervatten</source>
+        <translation>Resume the stream</translation>
+    </message>
+    <message>
+        <source>Stream opnieuw starten</source>
+        <translation>Restart the stream</translation>
+    </message>
+    <message>
+        <source>Niet automatisch starten</source>
+        <translation>Don&apos;t start automatically</translation>
+    </message>
+</context>
+<context>
+    <name>StationInput</name>
+    <message>
+        <source>Deze URL hoort al bij &apos;%1&apos; in &apos;%2&apos;.</source>
+        <translation>This URL already belongs to &apos;%1&apos; in &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>Ongeldige URL</source>
+        <translation>Invalid URL</translation>
+    </message>
+    <message>
+        <source>Voer een geldige stream URL in.</source>
+        <translation>Enter a valid stream URL.</translation>
+    </message>
+    <message>
+        <source>Vul een naam in.</source>
+        <translation>Enter a name.</translation>
+    </message>
+    <message>
+        <source>Vul een stream URL in.</source>
+        <translation>Enter a stream URL.</translation>
+    </message>
+    <message>
+        <source>Dit is geen geldige URL.</source>
+        <translation>This is not a valid URL.</translation>
+    </message>
+    <message>
+        <source>De URL moet met http:// of https:// beginnen.</source>
+        <translation>The URL must start with http:// or https://.</translation>
+    </message>
+    <message>
+        <source>De URL mist een servernaam.</source>
+        <translation>The URL lacks a server name.</translation>
+    </message>
+</context>
+<context>
+    <name>StationsSettingsTab</name>
+    <message>
+        <source>Categorieën</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>Stations van %1</source>
+        <translation>Stations in %1</translation>
+    </message>
+    <message>
+        <source>Verwijder</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Verwijder %1</source>
+        <translation>Delete %1</translation>
+    </message>
+    <message>
+        <source>Nog geen stations in deze categorie</source>
+        <translation>No stations in this category yet</translation>
+    </message>
+    <message>
+        <source>Sleep een station naar deze categorie of kies &apos;Voeg station toe&apos;.</source>
+        <translation>Drag a station onto this category or choose &apos;Add station&apos;.</translation>
+    </message>
+    <message>
+        <source>Selecteer een categorie</source>
+        <translation>Select a category</translation>
+    </message>
+    <message>
+        <source>Nieuwe categorie</source>
+        <translation>New category</translation>
+    </message>
+    <message>
+        <source>Voeg station toe</source>
+        <translation>Add station</translation>
+    </message>
+    <message>
+        <source>Hernoem...</source>
+        <translation>Rename...</translation>
+    </message>
+    <message>
+        <source>Categorie bevat stations</source>
+        <translation>Category holds stations</translation>
+    </message>
+    <message>
+        <source>Verwijder categorie</source>
+        <translation>Delete category</translation>
+    </message>
+    <message>
+        <source>Wijzig...</source>
+        <translation>Edit...</translation>
+    </message>
+    <message>
+        <source>Verplaats naar...</source>
+        <translation>Move to...</translation>
+    </message>
+    <message>
+        <source>Station verwijderen?</source>
+        <translation>Delete station?</translation>
+    </message>
+    <message>
+        <source>Weet je zeker dat je &apos;%1&apos; wilt verwijderen?</source>
+        <translation>Are you sure you want to delete &apos;%1&apos;?</translation>
+    </message>
+    <message>
+        <source>Categorie verwijderen?</source>
+        <translation>Delete category?</translation>
+    </message>
+    <message>
+        <source>Weet je zeker dat je de categorie &apos;%1&apos; wilt verwijderen?</source>
+        <translation>Are you sure you want to delete the category &apos;%1&apos;?</translation>
+    </message>
+</context>
+<context>
+    <name>StreamErrorText</name>
+    <message>
+        <source>verbinding geweigerd</source>
+        <translation>connection refused</translation>
+    </message>
+    <message>
+        <source>server niet gevonden</source>
+        <translation>server not found</translation>
+    </message>
+    <message>
+        <source>server onbereikbaar</source>
+        <translation>server unreachable</translation>
+    </message>
+    <message>
+        <source>netwerk onbereikbaar</source>
+        <translation>network unreachable</translation>
+    </message>
+    <message>
+        <source>server reageert niet</source>
+        <translation>server does not respond</translation>
+    </message>
+    <message>
+        <source>geen audiostream</source>
+        <translation>not an audio stream</translation>
+    </message>
+    <message>
+        <source>ongeldig antwoord van de server</source>
+        <translation>invalid answer from the server</translation>
+    </message>
+    <message>
+        <source>stream afgebroken</source>
+        <translation>stream broke off</translation>
+    </message>
+    <message>
+        <source>adres wordt niet ondersteund</source>
+        <translation>address not supported</translation>
+    </message>
+    <message>
+        <source>ongeldig adres</source>
+        <translation>invalid address</translation>
+    </message>
+    <message>
+        <source>te veel doorverwijzingen</source>
+        <translation>too many redirects</translation>
+    </message>
+    <message>
+        <source>onveilige doorverwijzing geweigerd</source>
+        <translation>insecure redirect refused</translation>
+    </message>
+    <message>
+        <source>beveiligde verbinding mislukt</source>
+        <translation>secure connection failed</translation>
+    </message>
+    <message>
+        <source>proxy werkt niet</source>
+        <translation>proxy does not work</translation>
+    </message>
+    <message>
+        <source>afspeellijst zonder streams</source>
+        <translation>playlist without streams</translation>
+    </message>
+    <message>
+        <source>afspeellijst klopt niet</source>
+        <translation>playlist is not valid</translation>
+    </message>
+    <message>
+        <source>niet gevonden</source>
+        <translation>not found</translation>
+    </message>
+    <message>
+        <source>geen toegang</source>
+        <translation>no access</translation>
+    </message>
+    <message>
+        <source>serverfout</source>
+        <translation>server error</translation>
+    </message>
+    <message>
+        <source>geweigerd</source>
+        <translation>refused</translation>
+    </message>
+    <message>
+        <source>%1 (HTTP %2)</source>
+        <translation>%1 (HTTP %2)</translation>
+    </message>
+    <message>
+        <source>geen geluid ontvangen</source>
+        <translation>no sound received</translation>
+    </message>
+    <message>
+        <source>geen decoder voor %1</source>
+        <translation>no decoder for %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrayMenu</name>
+    <message>
+        <source>Paneel openen</source>
+        <translation>Open panel</translation>
+    </message>
+    <message>
+        <source>Pauzeer</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Hervat</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Instellingen...</source>
+        <translation>Settings...</translation>
+    </message>
+    <message>
+        <source>Over Zeffira</source>
+        <translation>About Zeffira</translation>
+    </message>
+    <message>
+        <source>Sluit af</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>TrayTooltip</name>
+    <message>
+        <source>Geen station gekozen</source>
+        <translation>No station chosen</translation>
+    </message>
+    <message>
+        <source> (laden...)</source>
+        <translation> (loading...)</translation>
+    </message>
+    <message>
+        <source> (mislukt)</source>
+        <translation> (failed)</translation>
+    </message>
+    <message>
+        <source> (gepauzeerd)</source>
+        <translation> (paused)</translation>
+    </message>
+</context>
+<context>
+    <name>ZeffiraApp</name>
+    <message>
+        <source>geen enkel station kon spelen; er is niets meer te proberen.</source>
+        <translation>no station could be played; nothing left to try.</translation>
+    </message>
+    <message>
+        <source>kon %1 niet afspelen: geen netwerkverbinding</source>
+        <translation>could not play %1: no network connection</translation>
+    </message>
+    <message>
+        <source>kon %1 niet afspelen: %2</source>
+        <translation>could not play %1: %2</translation>
+    </message>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;, en het is geen stream-URL.</source>
+        <translation>no station is named &quot;%1&quot;, and it is not a stream URL.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>kan de sessiebus niet bereiken (%1); het pictogram in het systeemvak en de mediatoetsen hebben die nodig.</source>
+        <translation>cannot reach the session bus (%1); the tray icon and media keys need it.</translation>
+    </message>
+    <message>
+        <source>kon het pictogram in het systeemvak niet tonen.</source>
+        <translation>could not show the tray icon.</translation>
+    </message>
+    <message>
+        <source>geen grafische sessie (DISPLAY en WAYLAND_DISPLAY zijn niet gezet); speelt zonder pictogram in het systeemvak, bedienbaar via MPRIS.</source>
+        <translation>no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); running without the tray icon, controllable through MPRIS.</translation>
+    </message>
+</context>
+</TS>
