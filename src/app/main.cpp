@@ -4,11 +4,15 @@
 #include "ZeffiraApp.h"
 #include "base/AppInfo.h"
 #include "catalogue/StationManager.h"
+#include "playback/RadioPlayer.h"
+#include "xdg/DesktopApplicationService.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusError>
+#include <QDir>
 #include <QTextStream>
+#include <QUrl>
 
 namespace {
 
@@ -56,6 +60,38 @@ int runHeadless(QCoreApplication &loop, const QString &playTarget)
     return runLoop(loop, app, !playTarget.isEmpty());
 }
 
+// Without a display, links given as for the desktop play as with --headless --play.
+int runHeadless(QCoreApplication &loop, const QStringList &openArguments)
+{
+    if (openArguments.isEmpty())
+        return runHeadless(loop, QString());
+    ZeffiraApp app;
+    const QString refusal = app.open(openArguments, QDir::currentPath(), true);
+    if (!refusal.isEmpty())
+        QTextStream(stderr) << "zeffira: " << refusal << "\n";
+    if (!app.player()->hasStation())
+        return 2;
+    return runLoop(loop, app, true);
+}
+
+// The running instance takes over: local paths become file URIs, as the desktop would pass them.
+int handOver(const QStringList &arguments)
+{
+    QStringList uris;
+    for (const QString &argument : arguments) {
+        const QUrl url(argument);
+        uris << (url.scheme().isEmpty() || argument.startsWith(QLatin1Char('/'))
+                     ? QUrl::fromLocalFile(QDir::current().absoluteFilePath(argument)).toString()
+                     : argument);
+    }
+    const QString error =
+        DesktopApplicationService::forward(AppInfo::appId(), uris, QDBusConnection::sessionBus());
+    if (error.isEmpty())
+        return 0;
+    QTextStream(stderr) << "zeffira: " << error << "\n";
+    return 1;
+}
+
 bool hasGraphicalSession()
 {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
@@ -85,11 +121,45 @@ int main(int argc, char *argv[])
                                 << "); the tray icon and media keys need it.\n";
             return 1;
         }
+        // One player per session: a second launch hands its links (or just itself) to the first.
+        // Asked before anything else starts, so that the second one never takes the media keys.
+        DesktopApplicationService service(AppInfo::appId(), QDBusConnection::sessionBus());
+        switch (service.claim()) {
+        case DesktopApplicationService::Claim::Taken:
+            return handOver(command.openArguments);
+        case DesktopApplicationService::Claim::Failed:
+            QTextStream(stderr) << "zeffira: cannot take the bus name " << AppInfo::appId()
+                                << "; running without single-instance hand-over.\n";
+            break;
+        case DesktopApplicationService::Claim::Owned:
+            break;
+        }
         ZeffiraApp app;
         TrayShell shell(&app);
-        if (!shell.start()) {
+        service.onActivate = [&shell](const QString &token) { shell.activate(token); };
+        service.onOpen = [&shell](const QStringList &uris, const QString &token) {
+            return shell.open(uris, token);
+        };
+        service.onAction = [&app](const QString &action) {
+            if (action == QLatin1String("play-pause") && app.player()->hasStation())
+                app.player()->togglePlayPause();
+            else if (action == QLatin1String("stop"))
+                app.shutdown();
+            else
+                return false;
+            return true;
+        };
+        // Links on the command line play as if handed over; a window opens only when nothing
+        // shows the tray item and nothing was asked to play.
+        const bool showWindow = !command.busActivated && command.openArguments.isEmpty();
+        if (!shell.start(showWindow)) {
             QTextStream(stderr) << "zeffira: could not show the tray icon.\n";
             return 1;
+        }
+        if (!command.openArguments.isEmpty()) {
+            const QString refusal = app.open(command.openArguments, QDir::currentPath(), true);
+            if (!refusal.isEmpty())
+                QTextStream(stderr) << "zeffira: " << refusal << "\n";
         }
         return runLoop(loop, app, false);
     }
@@ -104,6 +174,6 @@ int main(int argc, char *argv[])
     default:
         QTextStream(stderr) << "zeffira: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); "
                                "running without the tray icon, controllable through MPRIS.\n";
-        return runHeadless(loop, QString());
+        return runHeadless(loop, command.openArguments);
     }
 }
