@@ -18,6 +18,9 @@ with Peers() as peers:
     peers.start_session_bus()
     # The client's side of the protocol, on the program's standard error.
     peers.env["WAYLAND_DEBUG"] = "client"
+    # The headless compositor has no seat, and Qt 6.4's Wayland text input dereferences the
+    # missing keyboard when a text field is made; desktops always have a seat.
+    peers.env["QT_IM_MODULE"] = "compose"
     peers.start_zeffira()
 
     def mapped_toplevel():
@@ -30,8 +33,7 @@ with Peers() as peers:
         return ("xdg_toplevel@%s.configure(" % title.group(1) in after and "ack_configure(" in after
                 and re.search(r"wl_surface@\d+\.attach\(wl_buffer@\d+", after) is not None)
 
-    wait_for(lambda: "Connected to the Wayland display" in peers.log() or "wl_display@1" in peers.log(), 20,
-             "the program to talk to the compositor")
+    wait_for(lambda: "wl_display@1" in peers.log(), 20, "the program to talk to the compositor")
     checks.check("runs on the Wayland platform", "wl_display@1" in peers.log())
     wait_for(lambda: peers.run(["playerctl", "-p", "zeffira", "status"]).returncode == 0, 20, "MPRIS")
     checks.check("MPRIS on the bus", True)
