@@ -20,6 +20,26 @@ std::optional<std::chrono::milliseconds> CommandLine::parseSleepMinutes(const QS
     return std::chrono::seconds(seconds);
 }
 
+namespace {
+QString filesHelp()
+{
+    const QString appId = AppInfo::appId();
+    return QLatin1Char('\n') + QCoreApplication::translate("CommandLine", "Bestanden:") + QLatin1Char('\n') +
+           QCoreApplication::translate(
+               "CommandLine", "  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)\n"
+                              "      de zenderlijst\n"
+                              "  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)\n"
+                              "      de instellingen\n"
+                              "  $XDG_CONFIG_HOME/autostart/%1.desktop\n"
+                              "      starten bij inloggen, als dat aan staat\n"
+                              "  %2/stations.xml\n"
+                              "      de ingebouwde zenderlijst voor de eerste start\n"
+                              "Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar\n"
+                              "het journaal van de sessie (journalctl --user).\n")
+               .arg(appId, QStringLiteral(ZEFFIRA_INSTALL_FULL_DATA_DIR));
+}
+} // namespace
+
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -74,8 +94,18 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                     "categorieën uit het bestand, anders een naar het bestand genoemde). "
                                     "Met --export: schrijf alleen deze categorie."),
         QCoreApplication::translate("CommandLine", "naam"));
-    parser.addOptions(
-        {help, version, list, headless, play, sleepTimer, search, importFile, exportFile, category});
+    // What the D-Bus service file starts; not for people.
+    QCommandLineOption busActivated(QStringLiteral("gapplication-service"));
+    busActivated.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, version, list, headless, play, sleepTimer, search, importFile, exportFile,
+                       category, busActivated});
+    parser.addPositionalArgument(
+        QStringLiteral("url"),
+        QCoreApplication::translate(
+            "CommandLine", "Internetstreams of afspeellijsten om te spelen: een adres (http://...) of "
+                           "een afspeellijstbestand (.pls, .m3u, .asx, .xspf). Speelt Zeffira al, dan "
+                           "speelt het daar; zonder adres komt het venster van Zeffira naar voren."),
+        QCoreApplication::translate("CommandLine", "[url|bestand...]"));
 
     CommandLine result;
     QTextStream out(stdout);
@@ -87,7 +117,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.exitCode = 2;
         return result;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (!parser.positionalArguments().isEmpty() &&
+        (parser.isSet(headless) || parser.isSet(list) || parser.isSet(search) || parser.isSet(importFile) ||
+         parser.isSet(exportFile))) {
         err << QCoreApplication::translate("CommandLine", "Onverwacht argument: %1")
                    .arg(parser.positionalArguments().constFirst())
             << "\n"
@@ -97,7 +129,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return result;
     }
     if (parser.isSet(help)) {
-        out << parser.helpText();
+        // The parser runs before the application object exists and cannot know our name.
+        out << parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("zeffira"))
+            << filesHelp();
         result.mode = Mode::Exit;
         return result;
     }
@@ -174,5 +208,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     result.searchText = parser.value(search).trimmed();
     result.file = parser.isSet(importFile) ? parser.value(importFile) : parser.value(exportFile);
     result.category = parser.value(category);
+    result.openArguments = parser.positionalArguments();
+    result.busActivated = parser.isSet(busActivated);
     return result;
 }

@@ -17,7 +17,12 @@ struct CommandLine {
     QString searchText; // --search
     QString file;       // --import, --export
     QString category;   // --category: where --import puts the stations, what --export writes
-    int exitCode = 0;   // for Mode::Exit (help, version, usage errors)
+    // Links and local playlist files to play (the desktop entry's %U), as given.
+    QStringList openArguments;
+    // Started by the session bus for the desktop, which says next what it wants (Activate or
+    // Open): nothing is shown before that.
+    bool busActivated = false;
+    int exitCode = 0; // for Mode::Exit (help, version, usage errors)
 
     static constexpr double maxSleepMinutes = 1440;
 

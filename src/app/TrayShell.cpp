@@ -3,10 +3,13 @@
 #include "ViewsLibrary.h"
 #include "ZeffiraApp.h"
 #include "base/AppInfo.h"
+#include "base/Logging.h"
 #include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
 #include "desktop/AppWindows.h"
+#include "desktop/DesktopNotifier.h"
 #include "desktop/TrayItem.h"
+#include "mpris/MprisService.h"
 #include "network/DeferredStationDirectory.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
@@ -19,6 +22,7 @@
 #include "xdg/XdgAutostartLoginItem.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace {
 // One notch of a mouse wheel is 120; it moves the volume by 5 %.
@@ -51,9 +55,22 @@ TrayShell::~TrayShell()
     m_windows.reset();
 }
 
-bool TrayShell::start()
+bool TrayShell::start(bool showWindowWithoutTray)
 {
+    m_panelIsWindow = !trayHostAvailable();
     m_tray = createTrayItem(AppInfo::appId(), QStringLiteral("Zeffira"), AppInfo::iconThemePath());
+    connect(m_tray.get(), &TrayItem::activationTokenProvided, this,
+            [this](const QString &token) { m_activationToken = token; });
+    // The desktop's tray switched on later (an extension, a panel restart): the item is in it
+    // now, and the panel drops from it again.
+    connect(m_tray.get(), &TrayItem::hostRegistered, this, [this] {
+        if (!m_panelIsWindow)
+            return;
+        m_panelIsWindow = false;
+        qCInfo(lcApp, "A tray host appeared; the panel opens from the tray item");
+        if (m_windows)
+            m_windows->setPanelIsWindow(false);
+    });
     connect(m_tray.get(), &TrayItem::activated, this, &TrayShell::togglePanel);
     connect(m_tray.get(), &TrayItem::secondaryActivated, this, [this] {
         if (m_app->player()->hasStation())
@@ -87,7 +104,46 @@ bool TrayShell::start()
     });
     updateLabel();
     updateMenu();
-    return m_tray->start();
+    // Media controls may bring the panel forward too.
+    m_app->mpris()->setCanRaise(true);
+    connect(m_app->mpris(), &MprisService::raiseRequested, this, [this] { activate(); });
+    if (!m_tray->start())
+        return false;
+    if (m_panelIsWindow) {
+        qCInfo(lcApp, "No tray host (no StatusNotifierWatcher, no system tray); the panel opens as a window");
+        if (showWindowWithoutTray)
+            activate();
+    }
+    return true;
+}
+
+void TrayShell::activate(const QString &activationToken)
+{
+    if (!activationToken.isEmpty())
+        m_activationToken = activationToken;
+    if (AppWindows *w = windows()) {
+        useActivationToken();
+        w->showPanel();
+    }
+}
+
+QString TrayShell::open(const QStringList &uris, const QString &activationToken)
+{
+    if (!activationToken.isEmpty())
+        m_activationToken = activationToken;
+    const QString refusal = m_app->open(uris, QString(), true);
+    if (!refusal.isEmpty())
+        m_app->notifier()->notify(QStringLiteral("Zeffira"), refusal);
+    return refusal;
+}
+
+void TrayShell::useActivationToken()
+{
+    // Qt's Wayland shell reads the token from the environment when a window asks for the
+    // focus, and consumes it; X11 has no use for it.
+    if (!m_activationToken.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        qputenv("XDG_ACTIVATION_TOKEN", m_activationToken.toUtf8());
+    m_activationToken.clear();
 }
 
 void TrayShell::updateLabel()
@@ -158,6 +214,8 @@ AppWindows *TrayShell::windows()
         objects.sleepTimer = m_app->sleepTimer();
         objects.directory = m_app->directory();
         m_windows.reset(ViewsLibrary::createWindows(objects));
+        if (m_windows)
+            m_windows->setPanelIsWindow(m_panelIsWindow);
         // Tried once: a library that failed to load does not load on the next click either.
         m_windowsFailed = !m_windows;
     }
@@ -166,18 +224,24 @@ AppWindows *TrayShell::windows()
 
 void TrayShell::togglePanel(const QPoint &globalPos)
 {
-    if (AppWindows *w = windows())
+    if (AppWindows *w = windows()) {
+        useActivationToken();
         w->togglePanel(globalPos);
+    }
 }
 
 void TrayShell::openSettings()
 {
-    if (AppWindows *w = windows())
+    if (AppWindows *w = windows()) {
+        useActivationToken();
         w->showSettings();
+    }
 }
 
 void TrayShell::openAbout()
 {
-    if (AppWindows *w = windows())
+    if (AppWindows *w = windows()) {
+        useActivationToken();
         w->showAbout();
+    }
 }

@@ -22,8 +22,16 @@ public:
     explicit TrayShell(ZeffiraApp *app, QObject *parent = nullptr);
     ~TrayShell() override;
 
-    // Shows the tray item; false when no tray could be shown.
-    bool start();
+    // Shows the tray item; false when no tray could be shown. Where nothing shows tray items,
+    // the panel becomes an ordinary window, opened at once when `showWindowWithoutTray`.
+    bool start(bool showWindowWithoutTray);
+
+    // A launch of the program or the desktop's media controls asked for the application: the
+    // panel (or its window) comes forward. `activationToken` lets it take the focus on Wayland.
+    void activate(const QString &activationToken = QString());
+    // Plays what a launch handed over; a refusal is also shown as a notification, since the
+    // one who opened a file from a file manager sees no terminal. Returns the refusal.
+    QString open(const QStringList &uris, const QString &activationToken);
 
     // Shows the panel at `globalPos` (the click), or hides it when it is open.
     void togglePanel(const QPoint &globalPos);
@@ -38,6 +46,8 @@ private:
     void onMenuEntry(int id);
     // Loads the views library on first use; null (logged) when it cannot be loaded.
     AppWindows *windows();
+    // Hands the pending activation token to the window system for the window shown next.
+    void useActivationToken();
 
     ZeffiraApp *m_app;
     std::unique_ptr<AppActions> m_actions;
@@ -47,4 +57,6 @@ private:
     std::unique_ptr<AppWindows> m_windows;
     bool m_windowsFailed = false;
     QString m_lastIcon;
+    bool m_panelIsWindow = false;
+    QString m_activationToken;
 };

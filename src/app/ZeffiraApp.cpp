@@ -14,6 +14,7 @@
 #include "network/DeferredPlaylistFetcher.h"
 #include "network/DeferredStationDirectory.h"
 #include "notifications/FreedesktopNotifier.h"
+#include "playback/OpenRequest.h"
 #include "playback/OutputRouting.h"
 #include "playback/PlaylistResolver.h"
 #include "playback/RadioPlayer.h"
@@ -56,6 +57,8 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
         std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_mpris.get(),
                                           m_settings.get(), m_scheduler.get(), m_clock.get());
     connect(m_mpris.get(), &MprisService::quitRequested, this, &ZeffiraApp::quitRequested);
+    // The media controls hand over links, never local files: any client on the bus may call.
+    m_mpris->onOpenUri = [this](const QString &uri) { return open({uri}, QString(), false); };
     m_notifier = std::make_unique<FreedesktopNotifier>(QDBusConnection::sessionBus());
     m_titleNotifications =
         std::make_unique<TitleNotifications>(m_player.get(), m_settings.get(), m_notifier.get());
@@ -74,9 +77,10 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
         if (m_player->errorMessage() == RadioPlayer::NoWorkingStationsMessage)
             Q_EMIT gaveUp(tr("geen enkel station kon spelen; er is niets meer te proberen."));
         // A URL played alone does not wait for the network: the command line reports and ends.
-        else if (m_player->errorMessage() == RadioPlayer::NoNetworkMessage && !m_aloneUrl.isEmpty() &&
-                 m_player->currentStationUrl() == m_aloneUrl)
-            Q_EMIT gaveUp(tr("kon %1 niet afspelen: geen netwerkverbinding").arg(m_aloneUrl));
+        else if (m_player->errorMessage() == RadioPlayer::NoNetworkMessage && !m_aloneUrls.isEmpty() &&
+                 m_player->currentStationUrl() == m_aloneUrls.value(m_aloneIndex))
+            Q_EMIT gaveUp(
+                tr("kon %1 niet afspelen: geen netwerkverbinding").arg(m_player->currentStationUrl()));
     });
 }
 
@@ -106,26 +110,72 @@ bool ZeffiraApp::play(const QString &target)
         }
     }
     if (isParsableUrl(target) && !QUrl(target).scheme().isEmpty()) {
-        // Not in the catalogue: walking the catalogue after it fails would play something the
-        // user did not ask for.
-        m_aloneUrl = target;
-        auto skipChain = m_player->onPlaybackError;
-        m_player->onPlaybackError = [this, skipChain](const RadioStation &station) {
-            if (station.url != m_aloneUrl) {
-                if (skipChain)
-                    skipChain(station);
-                return;
-            }
-            Q_EMIT gaveUp(tr("kon %1 niet afspelen: %2")
-                              .arg(m_aloneUrl, StreamErrorText::describe(m_player->playbackState().error())));
-        };
-        m_player->play(RadioStation(target, target));
+        playAlone({target});
         return true;
     }
     QTextStream(stderr) << "zeffira: "
                         << tr("er is geen station met de naam \"%1\", en het is geen stream-URL.").arg(target)
                         << "\n";
     return false;
+}
+
+DesktopNotifier *ZeffiraApp::notifier() const
+{
+    return m_notifier.get();
+}
+
+QString ZeffiraApp::open(const QStringList &arguments, const QString &workingDir, bool localFiles)
+{
+    QStringList urls;
+    QStringList refusals;
+    for (const QString &argument : arguments) {
+        const OpenRequest request = OpenRequest::resolve(argument, workingDir, localFiles);
+        urls << request.urls;
+        if (!request.refusal.isEmpty())
+            refusals << request.refusal;
+    }
+    if (urls.size() == 1) {
+        for (const StationCategory &category : m_stationManager->categories()) {
+            for (const RadioStation &station : category.stations) {
+                if (station.url == urls.constFirst()) {
+                    m_player->play(station);
+                    return refusals.join(QLatin1Char('\n'));
+                }
+            }
+        }
+    }
+    if (!urls.isEmpty())
+        playAlone(urls);
+    return refusals.join(QLatin1Char('\n'));
+}
+
+void ZeffiraApp::playAlone(const QStringList &urls)
+{
+    // Not in the catalogue: walking the catalogue after it fails would play something the user
+    // did not ask for.
+    m_aloneUrls = urls;
+    m_aloneIndex = 0;
+    if (!m_aloneHookInstalled) {
+        m_aloneHookInstalled = true;
+        auto skipChain = m_player->onPlaybackError;
+        m_player->onPlaybackError = [this, skipChain](const RadioStation &station) {
+            if (m_aloneUrls.isEmpty() || station.url != m_aloneUrls.value(m_aloneIndex)) {
+                if (skipChain)
+                    skipChain(station);
+                return;
+            }
+            if (++m_aloneIndex < m_aloneUrls.size()) {
+                const QString next = m_aloneUrls.at(m_aloneIndex);
+                // Out of the failure's own call stack.
+                QMetaObject::invokeMethod(
+                    this, [this, next] { m_player->play(RadioStation(next, next)); }, Qt::QueuedConnection);
+                return;
+            }
+            Q_EMIT gaveUp(QStringLiteral("could not play %1: %2")
+                              .arg(m_aloneUrls.join(QLatin1String(", ")), m_player->playbackState().error()));
+        };
+    }
+    m_player->play(RadioStation(urls.constFirst(), urls.constFirst()));
 }
 
 void ZeffiraApp::shutdown()

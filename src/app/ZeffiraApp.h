@@ -10,6 +10,7 @@
 
 class AudioDeviceManager;
 class BootClock;
+class DesktopNotifier;
 class FreedesktopNotifier;
 class GstStreamBackend;
 class DeferredNetworkMonitor;
@@ -44,12 +45,18 @@ public:
     SleepTimer *sleepTimer() const { return m_sleepTimer.get(); }
     // The public station directory; its network library loads with the first search.
     DeferredStationDirectory *directory() const { return m_directory.get(); }
+    DesktopNotifier *notifier() const;
 
     // Starts the station named `target` (first exact match in catalogue order), or the station
     // whose URL is `target`; both go on to the next station when they fail. A stream URL that is
     // not in the catalogue is played alone: when it fails, gaveUp() says why. False, with a
     // message on stderr, when `target` is neither a station nor a stream URL.
     bool play(const QString &target);
+    // Opens what the user handed over (URLs, local playlist files relative to `workingDir`; with
+    // `localFiles` false, network URLs only): a catalogue station by its URL, else the streams
+    // alone, each one's successor tried when it fails. Returns the refusals (translated, one a
+    // line), empty when everything was taken; nothing plays when nothing was.
+    QString open(const QStringList &arguments, const QString &workingDir, bool localFiles);
     // Stops the stream, if any.
     void shutdown();
 
@@ -60,6 +67,9 @@ Q_SIGNALS:
     void quitRequested();
 
 private:
+    // Plays `urls` outside the catalogue: the next one when one fails, then gaveUp().
+    void playAlone(const QStringList &urls);
+
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<StationManager> m_stationManager;
     std::unique_ptr<QtScheduler> m_scheduler;
@@ -79,5 +89,8 @@ private:
     std::unique_ptr<FreedesktopNotifier> m_notifier;
     std::unique_ptr<TitleNotifications> m_titleNotifications;
     std::unique_ptr<DeferredStationDirectory> m_directory;
-    QString m_aloneUrl; // the command line's URL that is played alone, if any
+    // The streams played alone, if any, and which of them plays.
+    QStringList m_aloneUrls;
+    qsizetype m_aloneIndex = 0;
+    bool m_aloneHookInstalled = false;
 };

@@ -6,12 +6,16 @@
 #include "base/AppInfo.h"
 #include "base/Translations.h"
 #include "catalogue/StationManager.h"
+#include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
+#include "xdg/DesktopApplicationService.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusError>
+#include <QDir>
 #include <QTextStream>
+#include <QUrl>
 
 namespace {
 
@@ -60,8 +64,17 @@ void startSleepTimer(ZeffiraApp &app, const CommandLine &command)
 int runHeadless(QCoreApplication &loop, const CommandLine &command)
 {
     ZeffiraApp app;
-    if (!command.playTarget.isEmpty() && !app.play(command.playTarget))
+    const bool playing = !command.playTarget.isEmpty() || !command.openArguments.isEmpty();
+    if (!command.openArguments.isEmpty()) {
+        // Without a display, links given as for the desktop play as with --headless --play.
+        const QString refusal = app.open(command.openArguments, QDir::currentPath(), true);
+        if (!refusal.isEmpty())
+            QTextStream(stderr) << "zeffira: " << refusal << "\n";
+        if (!app.player()->hasStation())
+            return 2;
+    } else if (!command.playTarget.isEmpty() && !app.play(command.playTarget)) {
         return 2;
+    }
     startSleepTimer(app, command);
     // A headless player whose sleep timer ran out has nothing left to do. Queued: the media
     // controls announce the pause before the program goes.
@@ -72,7 +85,25 @@ int runHeadless(QCoreApplication &loop, const CommandLine &command)
             loop.exit(0);
         },
         Qt::QueuedConnection);
-    return runLoop(loop, app, !command.playTarget.isEmpty());
+    return runLoop(loop, app, playing);
+}
+
+// The running instance takes over: local paths become file URIs, as the desktop would pass them.
+int handOver(const QStringList &arguments)
+{
+    QStringList uris;
+    for (const QString &argument : arguments) {
+        const QUrl url(argument);
+        uris << (url.scheme().isEmpty() || argument.startsWith(QLatin1Char('/'))
+                     ? QUrl::fromLocalFile(QDir::current().absoluteFilePath(argument)).toString()
+                     : argument);
+    }
+    const QString error =
+        DesktopApplicationService::forward(AppInfo::appId(), uris, QDBusConnection::sessionBus());
+    if (error.isEmpty())
+        return 0;
+    QTextStream(stderr) << "zeffira: " << error << "\n";
+    return 1;
 }
 
 bool hasGraphicalSession()
@@ -116,15 +147,49 @@ int main(int argc, char *argv[])
                                 << "\n";
             return 1;
         }
+        // One player per session: a second launch hands its links (or just itself) to the first.
+        // Asked before anything else starts, so that the second one never takes the media keys.
+        DesktopApplicationService service(AppInfo::appId(), QDBusConnection::sessionBus());
+        switch (service.claim()) {
+        case DesktopApplicationService::Claim::Taken:
+            return handOver(command.openArguments);
+        case DesktopApplicationService::Claim::Failed:
+            QTextStream(stderr) << "zeffira: cannot take the bus name " << AppInfo::appId()
+                                << "; running without single-instance hand-over.\n";
+            break;
+        case DesktopApplicationService::Claim::Owned:
+            break;
+        }
         ZeffiraApp app;
         startSleepTimer(app, command);
         TrayShell shell(&app);
-        if (!shell.start()) {
+        service.onActivate = [&shell](const QString &token) { shell.activate(token); };
+        service.onOpen = [&shell](const QStringList &uris, const QString &token) {
+            return shell.open(uris, token);
+        };
+        service.onAction = [&app](const QString &action) {
+            if (action == QLatin1String("play-pause") && app.player()->hasStation())
+                app.player()->togglePlayPause();
+            else if (action == QLatin1String("stop"))
+                app.shutdown();
+            else
+                return false;
+            return true;
+        };
+        // Links on the command line play as if handed over; a window opens only when nothing
+        // shows the tray item and nothing was asked to play.
+        const bool showWindow = !command.busActivated && command.openArguments.isEmpty();
+        if (!shell.start(showWindow)) {
             QTextStream(stderr) << "zeffira: "
                                 << QCoreApplication::translate(
                                        "main", "kon het pictogram in het systeemvak niet tonen.")
                                 << "\n";
             return 1;
+        }
+        if (!command.openArguments.isEmpty()) {
+            const QString refusal = app.open(command.openArguments, QDir::currentPath(), true);
+            if (!refusal.isEmpty())
+                QTextStream(stderr) << "zeffira: " << refusal << "\n";
         }
         return runLoop(loop, app, false);
     }

@@ -73,41 +73,87 @@ QPoint QmlWindows::logicalFromDevicePixels(const QPoint &devicePos)
     return devicePos;
 }
 
+bool QmlWindows::ensurePanel()
+{
+    if (m_panel)
+        return true;
+    m_panel = loadWindow(QStringLiteral("panel/PanelWindow.qml"));
+    if (!m_panel)
+        return false;
+    QObject::connect(m_panel, &QWindow::visibleChanged, m_panel, [this](bool visible) {
+        // Only a closing by focus loss can be the start of a click on the tray icon.
+        if (!visible && m_panel->property("closedByFocusLoss").toBool())
+            m_panelHidden.start();
+        else if (!visible)
+            m_panelHidden.invalidate();
+    });
+    // The panel grows and shrinks with its content (a station starting, a search): it
+    // stays against its anchor and on the screen.
+    QObject::connect(m_panel, &QWindow::heightChanged, m_panel, [this] { placePanel(); });
+    return true;
+}
+
 void QmlWindows::togglePanel(const QPoint &globalPos)
 {
-    if (!m_panel) {
-        m_panel = loadWindow(QStringLiteral("panel/PanelWindow.qml"));
-        if (!m_panel)
-            return;
-        QObject::connect(m_panel, &QWindow::visibleChanged, m_panel, [this](bool visible) {
-            // Only a closing by focus loss can be the start of a click on the tray icon.
-            if (!visible && m_panel->property("closedByFocusLoss").toBool())
-                m_panelHidden.start();
-            else if (!visible)
-                m_panelHidden.invalidate();
-        });
-        // The panel grows and shrinks with its content (a station starting, a search): it
-        // stays against its anchor and on the screen.
-        QObject::connect(m_panel, &QWindow::heightChanged, m_panel, [this] { placePanel(); });
-    }
+    if (!ensurePanel())
+        return;
     if (m_panel->isVisible()) {
         m_panel->hide();
         return;
     }
     if (m_panelHidden.isValid() && m_panelHidden.elapsed() < kClickAfterCloseMs)
         return;
+    openPanel(globalPos);
+}
 
-    const QPoint at = globalPos.isNull() ? QCursor::pos() : logicalFromDevicePixels(globalPos);
-    QScreen *screen = QGuiApplication::screenAt(at);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    m_panelArea = screen->availableGeometry();
-    m_panelAnchor = at;
-    // A tray at the bottom of the screen: the panel stands on the click and grows upwards.
-    m_panelOpensUpwards = at.y() > m_panelArea.center().y();
-    const int room = m_panelOpensUpwards ? at.y() - m_panelArea.top() : m_panelArea.bottom() + 1 - at.y();
-    m_panel->setProperty("availableHeight", std::clamp(room, 200, m_panelArea.height()));
-    placePanel();
+void QmlWindows::showPanel()
+{
+    if (!ensurePanel())
+        return;
+    if (m_panel->isVisible()) {
+        m_panel->raise();
+        m_panel->requestActivate();
+        return;
+    }
+    openPanel(QPoint());
+}
+
+void QmlWindows::setPanelIsWindow(bool isWindow)
+{
+    m_panelIsWindow = isWindow;
+}
+
+void QmlWindows::openPanel(const QPoint &globalPos)
+{
+    // The form is chosen while the panel is hidden: window managers read the flags on mapping.
+    m_panel->setFlags(m_panelIsWindow ? Qt::Window
+                                      : Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    m_panel->setProperty("hideOnDeactivate", !m_panelIsWindow);
+    if (m_panelIsWindow) {
+        m_panelArea = QRect();
+        QScreen *screen = QGuiApplication::primaryScreen();
+        if (screen)
+            m_panel->setProperty("availableHeight", screen->availableGeometry().height());
+        // Centred the first time where the platform lets us place windows; Wayland
+        // compositors put it where they put new windows.
+        if (!m_windowPlaced && screen && QGuiApplication::platformName() == QLatin1String("xcb")) {
+            const QRect area = screen->availableGeometry();
+            m_panel->setPosition(area.center() - QPoint(m_panel->width() / 2, m_panel->height() / 2));
+        }
+        m_windowPlaced = true;
+    } else {
+        const QPoint at = globalPos.isNull() ? QCursor::pos() : logicalFromDevicePixels(globalPos);
+        QScreen *screen = QGuiApplication::screenAt(at);
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        m_panelArea = screen->availableGeometry();
+        m_panelAnchor = at;
+        // A tray at the bottom of the screen: the panel stands on the click and grows upwards.
+        m_panelOpensUpwards = at.y() > m_panelArea.center().y();
+        const int room = m_panelOpensUpwards ? at.y() - m_panelArea.top() : m_panelArea.bottom() + 1 - at.y();
+        m_panel->setProperty("availableHeight", std::clamp(room, 200, m_panelArea.height()));
+        placePanel();
+    }
     m_panel->show();
     m_panel->raise();
     m_panel->requestActivate();

@@ -23,6 +23,8 @@ public:
 
     void togglePanel(const QPoint &globalPos) override;
     bool isPanelVisible() const override;
+    void showPanel() override;
+    void setPanelIsWindow(bool isWindow) override;
     void showSettings() override;
     void showAbout() override;
 
@@ -33,6 +35,10 @@ private:
     QQmlEngine *engine();
     // Places the panel against its anchor, inside the screen area, for its current height.
     void placePanel();
+    // Makes the panel on first use; false when it cannot be loaded.
+    bool ensurePanel();
+    // Shows the hidden panel at `globalPos` (as togglePanel takes it), or as a window.
+    void openPanel(const QPoint &globalPos);
     QWindow *loadWindow(const QString &file);
     // Makes the window when there is none (at `position`, else centred), then brings it forward.
     void showWindow(QPointer<QWindow> &window, const QString &file,
@@ -48,6 +54,9 @@ private:
     QPoint m_panelAnchor;
     bool m_panelOpensUpwards = false;
     QRect m_panelArea;
+    bool m_panelIsWindow = false;
+    // The panel as a window has been placed once; later showings keep its place.
+    bool m_windowPlaced = false;
     // When the panel last closed itself; a click on the tray icon that caused that must not
     // open it again at once.
     QElapsedTimer m_panelHidden;

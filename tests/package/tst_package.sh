@@ -78,7 +78,7 @@ dpkg-deb -c "$deb" >"$tmp/contents"
 awk '{ print $6 }' "$tmp/contents" | sed 's|^\./|/|; s|/$||' | grep -v '^$' >"$tmp/files"
 for path in /usr/bin/zeffira /usr/share/zeffira/stations.xml \
     "/usr/share/applications/$app_id.desktop" "/usr/share/metainfo/$app_id.metainfo.xml" \
-    "/usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+    "/usr/share/icons/hicolor/scalable/apps/$app_id.svg" "/usr/share/dbus-1/services/$app_id.service" \
     "/usr/share/icons/hicolor/symbolic/apps/$app_id-symbolic.svg" \
     /usr/share/man/man1/zeffira.1.gz /usr/share/doc/zeffira/copyright /usr/share/doc/zeffira/changelog.gz; do
     check "contains $path" grep -qx "$path" "$tmp/files"

@@ -112,6 +112,22 @@ class Peers:
                                    "org.freedesktop.Notifications.GetServerInformation"]).returncode == 0,
                  15, "the notification daemon mock")
 
+    def start_tray_watcher(self):
+        """python3-dbusmock's stand-in for the panel's StatusNotifierWatcher on the session bus."""
+        self._spawn(["/usr/bin/python3", "-m", "dbusmock", "--session", "--template",
+                     os.path.join(FIXTURES, "statusnotifierwatcher.py")],
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: self.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.StatusNotifierWatcher",
+                                   "/StatusNotifierWatcher", "org.freedesktop.DBus.Mock.GetCalls"]).returncode == 0,
+                 15, "the StatusNotifierWatcher mock")
+
+    def tray_registrations(self):
+        """The bus names items registered with the watcher mock, in order."""
+        out = self.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.StatusNotifierWatcher",
+                        "/StatusNotifierWatcher", "org.freedesktop.DBus.Mock.GetCalls"]).stdout
+        import re
+        return re.findall(r'string "RegisterStatusNotifierItem"\s+array \[\s+variant\s+string "([^"]+)"', out)
+
     def set_network_state(self, state):
         result = self.run(["dbus-send", "--system", "--print-reply", "--dest=org.freedesktop.NetworkManager",
                            "/org/freedesktop/NetworkManager", "org.freedesktop.DBus.Mock.SetGlobalConnectionState",
@@ -132,6 +148,17 @@ class Peers:
             raise AssertionError("Xvfb did not start")
         self.env["DISPLAY"] = ":" + number
         self.env.pop("QT_QPA_PLATFORM", None)
+
+    def start_wayland(self):
+        """A private Wayland compositor: weston's headless backend, no screen, no GPU."""
+        require("weston")
+        socket = "wayland-zeffira-test"
+        self._spawn(["weston", "--backend=headless-backend.so", "--socket=" + socket, "--idle-time=0",
+                     "--width=1280", "--height=800"], stdout=subprocess.DEVNULL,
+                    stderr=open(os.path.join(self.dir, "weston.log"), "w"))
+        wait_for(lambda: os.path.exists(os.path.join(self.env["XDG_RUNTIME_DIR"], socket)), 15, "weston")
+        self.env["WAYLAND_DISPLAY"] = socket
+        self.env["QT_QPA_PLATFORM"] = "wayland"
 
     def start_window_manager(self):
         """openbox on the private display, as a desktop has one: it maps, focuses and stacks."""

@@ -36,6 +36,12 @@ public:
     // when it is open.
     virtual void togglePanel(const QPoint &globalPos) = 0;
     virtual bool isPanelVisible() const = 0;
+    // Shows the panel (at the pointer), or brings it forward when it is open.
+    virtual void showPanel() = 0;
+    // Where no tray shows our item, the panel is an ordinary window: framed, titled, closable
+    // (closing hides it), placed by the window manager, and it stays open without the focus.
+    // Takes effect at the panel's next showing.
+    virtual void setPanelIsWindow(bool isWindow) = 0;
     virtual void showSettings() = 0;
     virtual void showAbout() = 0;
 };

@@ -47,4 +47,8 @@ Q_SIGNALS:
     void menuEntryTriggered(int id);
     // The menu is about to open: the moment to refresh it with setMenu.
     void menuAboutToShow();
+    // A panel took the item (a tray host appeared or was there).
+    void hostRegistered();
+    // The panel's Wayland activation token for the window the next activation shows.
+    void activationTokenProvided(const QString &token);
 };

@@ -14,6 +14,14 @@ constexpr const char *kNetworkSchemes[] = {"http",  "https", "icy",   "icyx",   
 
 namespace StreamUrl {
 
+QStringList networkSchemes()
+{
+    QStringList schemes;
+    for (const char *scheme : kNetworkSchemes)
+        schemes << QLatin1String(scheme);
+    return schemes;
+}
+
 bool isNetworkScheme(QStringView scheme)
 {
     return std::any_of(std::begin(kNetworkSchemes), std::end(kNetworkSchemes), [&](const char *s) {

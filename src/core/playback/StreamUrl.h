@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <optional>
 
@@ -12,6 +13,8 @@ namespace StreamUrl {
 inline const QString UnsupportedScheme = QStringLiteral("unsupported URL scheme");
 inline const QString InvalidUrl = QStringLiteral("invalid URL");
 
+// Every scheme isNetworkScheme() takes, in lower case.
+QStringList networkSchemes();
 // `scheme` in any case.
 bool isNetworkScheme(QStringView scheme);
 // Why `url` will not be opened (UnsupportedScheme, InvalidUrl), or nothing for an absolute URL

@@ -2,6 +2,8 @@
 
 #include "base/AppInfo.h"
 #include "mpris/MprisService.h"
+#include "playback/OpenRequest.h"
+#include "playback/StreamUrl.h"
 
 #include <QMetaProperty>
 
@@ -38,6 +40,18 @@ QString MprisRootAdaptor::identity() const
 QString MprisRootAdaptor::desktopEntry() const
 {
     return AppInfo::appId();
+}
+QStringList MprisRootAdaptor::supportedUriSchemes() const
+{
+    return StreamUrl::networkSchemes();
+}
+QStringList MprisRootAdaptor::supportedMimeTypes() const
+{
+    // The stream types GStreamer's good plugins decode, and the playlist links.
+    return QStringList{QStringLiteral("audio/mpeg"), QStringLiteral("audio/aac"),
+                       QStringLiteral("audio/aacp"), QStringLiteral("audio/ogg"),
+                       QStringLiteral("audio/opus"), QStringLiteral("audio/flac")} +
+           OpenRequest::playlistMimeTypes();
 }
 bool MprisRootAdaptor::canRaise() const
 {
@@ -121,10 +135,9 @@ void MprisPlayerAdaptor::Play(const QDBusMessage &message)
 // A live stream has no position to seek to.
 void MprisPlayerAdaptor::Seek(qlonglong) {}
 void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath &, qlonglong) {}
-void MprisPlayerAdaptor::OpenUri(const QString &, const QDBusMessage &message)
+void MprisPlayerAdaptor::OpenUri(const QString &uri, const QDBusMessage &message)
 {
-    m_service->refuse(message, QStringLiteral("Opening URIs is not supported"),
-                      QStringLiteral("org.freedesktop.DBus.Error.NotSupported"));
+    m_service->openUri(uri, message);
 }
 
 MprisPropertiesAdaptor::MprisPropertiesAdaptor(MprisService *service)

@@ -31,8 +31,8 @@ public:
     bool canQuit() const { return true; }
     bool canRaise() const;
     bool hasTrackList() const { return false; }
-    QStringList supportedUriSchemes() const { return {}; }
-    QStringList supportedMimeTypes() const { return {}; }
+    QStringList supportedUriSchemes() const;
+    QStringList supportedMimeTypes() const;
 
 public Q_SLOTS:
     void Raise();

@@ -239,6 +239,17 @@ void MprisService::stop(const QDBusMessage &message)
         m_player->stop();
 }
 
+void MprisService::openUri(const QString &uri, const QDBusMessage &message)
+{
+    if (!canControl()) {
+        refuse(message, QStringLiteral("Media controls are switched off"));
+        return;
+    }
+    const QString refusal = onOpenUri ? onOpenUri(uri) : QStringLiteral("Opening URIs is not supported");
+    if (!refusal.isEmpty())
+        refuse(message, refusal, QStringLiteral("org.freedesktop.DBus.Error.NotSupported"));
+}
+
 void MprisService::refuse(const QDBusMessage &message, const QString &why, const QString &errorName)
 {
     message.setDelayedReply(true);

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QObject>
 #include <QVariantMap>
+#include <functional>
 
 class QDBusMessage;
 class RadioPlayer;
@@ -47,6 +48,10 @@ public:
     // the call came with arguments).
     void dispatch(RemoteCommand command, const QDBusMessage &message);
     void stop(const QDBusMessage &message);
+    // OpenUri: plays `uri` through onOpenUri, or answers with its refusal as an error.
+    void openUri(const QString &uri, const QDBusMessage &message);
+    // Plays a URI; returns the refusal (for the caller), empty when taken. Unset: nothing opens.
+    std::function<QString(const QString &uri)> onOpenUri;
     // Answers the call with a D-Bus error instead of the normal reply.
     void refuse(const QDBusMessage &message, const QString &why, const QString &errorName = {});
 

@@ -118,11 +118,13 @@ void StatusNotifierItem::registerWithWatcher()
     // A missing watcher is the normal case on desktops without a tray; do not start one.
     call.setAutoStartService(false);
     auto *pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
-    connect(pending, &QDBusPendingCallWatcher::finished, this, [](QDBusPendingCallWatcher *finished) {
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *finished) {
         finished->deleteLater();
         const QDBusPendingReply<> reply = *finished;
-        if (!reply.isError())
+        if (!reply.isError()) {
+            Q_EMIT hostRegistered();
             return;
+        }
         // Without auto-start the bus answers "no owner" rather than "service unknown".
         const QString name = reply.error().name();
         if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||

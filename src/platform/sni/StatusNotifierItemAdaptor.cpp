@@ -67,3 +67,8 @@ void StatusNotifierItemAdaptor::Scroll(int delta, const QString &orientation)
     const bool horizontal = orientation.compare(QLatin1String("horizontal"), Qt::CaseInsensitive) == 0;
     Q_EMIT m_item->scrolled(delta, horizontal ? Qt::Horizontal : Qt::Vertical);
 }
+
+void StatusNotifierItemAdaptor::ProvideXdgActivationToken(const QString &token)
+{
+    Q_EMIT m_item->activationTokenProvided(token);
+}

@@ -57,6 +57,8 @@ public Q_SLOTS:
     void SecondaryActivate(int x, int y);
     void ContextMenu(int x, int y);
     void Scroll(int delta, const QString &orientation);
+    // Wayland: the token the panel sends before Activate, so that the window may take the focus.
+    void ProvideXdgActivationToken(const QString &token);
 
 Q_SIGNALS:
     void NewTitle();

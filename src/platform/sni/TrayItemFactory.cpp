@@ -16,3 +16,11 @@ std::unique_ptr<TrayItem> createTrayItem(const QString &id, const QString &title
         return std::make_unique<SystemTrayFallback>(title, iconThemePath);
     return std::make_unique<StatusNotifierItem>(id, title, iconThemePath, bus);
 }
+
+bool trayHostAvailable(const QDBusConnection &bus)
+{
+    if (StatusNotifierItem::watcherAvailable(bus))
+        return true;
+    return qobject_cast<QApplication *>(QCoreApplication::instance()) &&
+           QSystemTrayIcon::isSystemTrayAvailable();
+}

@@ -14,3 +14,7 @@
 std::unique_ptr<TrayItem> createTrayItem(const QString &id, const QString &title,
                                          const QString &iconThemePath,
                                          const QDBusConnection &bus = QDBusConnection::sessionBus());
+
+// Whether anything shows a tray item right now: a StatusNotifierWatcher on `bus`, or an XEmbed
+// system tray (only asked of a QApplication, as the fallback needs widgets).
+bool trayHostAvailable(const QDBusConnection &bus = QDBusConnection::sessionBus());

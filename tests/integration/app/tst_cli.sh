@@ -38,6 +38,14 @@ printf '{broken' >"$XDG_DATA_HOME/Zeffira/stations.json"
 check "damaged file is kept aside" sh -c "grep -qx '{broken' '$XDG_DATA_HOME'/Zeffira/stations.json.damaged-*"
 
 check "--help exits 0 and names --list-stations" sh -c "'$bin' --help | grep -q -- --list-stations"
+"$bin" --help >"$tmp/help"
+check "--help names the program" grep -q '^Usage: zeffira ' "$tmp/help"
+check "--help names no placeholder" bash -c "! grep -q '<executable_name>' '$tmp/help'"
+for file in Zeffira/stations.json Zeffira/settings.json zeffira/stations.xml; do
+    check "--help lists $file" grep -q "$file" "$tmp/help"
+done
+"$bin" --headless http://127.0.0.1:9/x >/dev/null 2>&1
+check "a link with --headless is a usage error (--play takes it)" test $? -eq 2
 check "--version prints the version" sh -c "'$bin' --version | grep -Eq '^zeffira [0-9]+\.[0-9]+\.[0-9]+'"
 "$bin" --no-such-option >/dev/null 2>&1
 check "unknown option exits 2" test $? -eq 2

@@ -39,6 +39,7 @@ with Peers() as peers:
     peers.start_display()
     peers.start_pulse(("a",))
     peers.start_session_bus()
+    peers.start_tray_watcher()
     base = peers.start_stream_server()
     peers.write_catalogue([{"name": "Lokaal", "stations": [
         {"name": "Toon MP3", "url": base + "/mp3"},

@@ -50,6 +50,7 @@ with Peers() as peers:
     peers.start_display()
     peers.start_pulse(("a",))
     peers.start_session_bus()
+    peers.start_tray_watcher()
     peers.start_network_manager(NM_CONNECTED)
     peers.start_notification_daemon()
     base = peers.start_stream_server()
