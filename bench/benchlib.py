@@ -318,6 +318,20 @@ def print_table(title, header, rows, note):
     sys.stdout.flush()
 
 
+SUMMARY_VARIABLE = "ZEFFIRA_BENCH_SUMMARY"
+
+
+def summarise(benchmark, measurement, value, baseline, ratio, target, verdict):
+    """Adds a row to the summary of `make bench`: a tab-separated line in the file that
+    ZEFFIRA_BENCH_SUMMARY names, when it is set (bench/summary.py prints them)."""
+    path = os.environ.get(SUMMARY_VARIABLE)
+    if not path:
+        return
+    cells = [benchmark, measurement, value, baseline, ratio, target, verdict]
+    with open(path, "a") as f:
+        f.write("\t".join(str(c).replace("\t", " ").replace("\n", " ") for c in cells) + "\n")
+
+
 def run(name, cleanup, body):
     """Runs `body`; 0 once it ran, 2 when something it needs is missing, 130 when interrupted.
     `cleanup` runs in every case, also on SIGTERM."""
