@@ -178,8 +178,8 @@ void printRow(const Row &row)
     BenchSummary::add(
         "catalogue", QStringLiteral("%1, %2 stations").arg(row.operation).arg(row.size).toStdString(),
         formatTime(row.medianNs).toStdString(),
-        (formatTime(row.floorNs) + QStringLiteral(" (") + row.floorName + QLatin1Char(')')).toStdString(),
-        ratio, QStringLiteral("<= %1x").arg(row.target, 0, 'f', 1).toStdString(), ratio <= row.target);
+        QStringLiteral("%1 (%2)").arg(formatTime(row.floorNs), row.floorName).toStdString(), ratio,
+        QStringLiteral("<= %1x").arg(row.target, 0, 'f', 1).toStdString(), ratio <= row.target);
 }
 
 void benchSize(int stationCount, int minRounds, int maxRounds)

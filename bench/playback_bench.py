@@ -736,12 +736,16 @@ class Bench:
             if child.exited_at is not None:
                 raise Missing("the player quit during the soak:\n" + child.output()[-2000:])
             now, cpu = time.monotonic(), child.cpu_seconds()
-            pss, uss = child.memory_kib()
-            if cpu is None or pss is None:
+            fields = child.memory_fields()
+            if cpu is None or "Pss" not in fields:
                 break
-            samples.append((now - began, pss / 1024, uss / 1024, 100 * (cpu - cpu_before) / (now - at_before)))
+            # Written pages (heap, stacks, buffers) grow with a leak whatever else runs; PSS
+            # also moves when other processes map or drop the same libraries.
+            written = fields.get("Private_Dirty", 0) + fields.get("Swap", 0)
+            samples.append((now - began, fields["Pss"] / 1024, written / 1024,
+                            100 * (cpu - cpu_before) / (now - at_before)))
             cpu_before, at_before = cpu, now
-            log(f"  +{now - began:5.0f} s  PSS {pss / 1024:6.1f} MiB  USS {uss / 1024:6.1f} MiB  "
+            log(f"  +{now - began:5.0f} s  PSS {samples[-1][1]:6.1f} MiB  written {samples[-1][2]:6.1f} MiB  "
                 f"CPU {samples[-1][3]:5.2f} %")
         playing = time.monotonic() - capture.last_audio < 1.0
         self.finish(child)
@@ -752,7 +756,7 @@ class Bench:
         if len(samples) < 3:
             raise Missing("the soak was too short for a trend (fewer than 3 samples)")
         rows = []
-        for name, column in (("PSS", 1), ("private memory (USS)", 2)):
+        for name, column in (("PSS", 1), ("written memory (Private_Dirty + Swap)", 2)):
             points = [(t, s[column]) for s in samples for t in (s[0],)]
             slope, noise = trend(points)
             half = trend(points[len(points) // 2:])[0] if len(points) >= 6 else None
@@ -767,8 +771,10 @@ class Bench:
         print_table(f"Soak: zeffira on Icecast MP3 for {minutes:g} min, {len(samples)} samples",
                     ("measurement", "whole soak", "second half", "first -> last", "noise"), rows,
                     "growth: least-squares slope of the samples, scaled to an hour; noise: the "
-                    "standard deviation of the samples around that line. A short soak scales a "
-                    "few minutes to an hour: read it together with the noise.")
+                    "standard deviation of the samples around that line. Written memory is what a "
+                    "leak grows; PSS also moves when other processes map or drop the same "
+                    "libraries. A short soak scales a few minutes to an hour: read it together "
+                    "with the noise.")
 
     # -- report -------------------------------------------------------------------------------
 
