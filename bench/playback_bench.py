@@ -67,6 +67,7 @@ CODECS = (("mp3", "MP3"), ("aac", "AAC"), ("ogg", "Ogg"))
 # Played side by side in the steady phase, each program on each: both server kinds.
 STEADY_STATIONS = tuple(f"{kind} {label}" for kind in ("Icecast", "no burst") for _, label in CODECS)
 SOAK_PERIOD = 10.0  # seconds between the soak's samples
+RECONNECTED = "Reconnected to"  # the player's line once it rode out a break
 
 
 # ---------------------------------------------------------------------------------------------
@@ -267,7 +268,7 @@ class Icecast:
     def drop_listeners(self, mount):
         """Hangs up on every listener of `mount`, as a server restart would; how many."""
         listing = self._admin(f"/admin/listclients?mount=/{mount}")
-        ids = re.findall(r"<listener id=\"(\d+)\"", listing)
+        ids = re.findall(r"<ID>(\d+)</ID>", listing)
         for client in ids:
             self._admin(f"/admin/killclient?mount=/{mount}&id={client}")
         return len(ids)
@@ -722,16 +723,22 @@ class Bench:
             while time.monotonic() < due:
                 if time.monotonic() >= next_drop:
                     dropped_at = time.monotonic()
-                    drops += self.icecast.drop_listeners("mp3") > 0
+                    reconnects = child.output().count(RECONNECTED)
+                    dropped = self.icecast.drop_listeners("mp3") > 0
+                    drops += dropped
                     next_drop = dropped_at + self.args.drop_every
-                    # Back when audio flows again (the sink's audio is newer than the hang-up).
-                    deadline = dropped_at + 15
-                    while time.monotonic() < deadline and capture.last_audio <= dropped_at + 0.5:
+                    # Ridden out: the player reconnected and audio flows after that.
+                    deadline = dropped_at + 20
+                    back = False
+                    while dropped and not back and time.monotonic() < deadline:
                         time.sleep(0.1)
-                    back = capture.last_audio > dropped_at + 0.5
+                        again = child.output().count(RECONNECTED) > reconnects
+                        back = again and time.monotonic() - capture.last_audio < 0.2
                     recovered += back
-                    log(f"  +{dropped_at - began:5.0f} s  server hung up; "
-                        + ("playing again" if back else "NOT playing again within 15 s"))
+                    log(f"  +{dropped_at - began:5.0f} s  "
+                        + ("no listener to hang up on" if not dropped else
+                           "server hung up; reconnected and playing" if back else
+                           "server hung up; NOT playing again within 20 s"))
                 time.sleep(0.1)
             if child.exited_at is not None:
                 raise Missing("the player quit during the soak:\n" + child.output()[-2000:])
