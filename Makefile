@@ -63,10 +63,16 @@ package:
 	@cd $(PACKAGE_BUILD) && cpack -G DEB
 	@ls -1 $(PACKAGE_BUILD)/zeffira_*.deb
 
-# Builds and runs the benchmarks; each prints ratios against a baseline measured in the same run.
+# Builds and runs the benchmarks; each prints ratios against a baseline measured in the same run,
+# and the end one summary of every goal. QUICK=1: fewer runs and shorter phases (bench/README.md).
+BENCH_SUMMARY = $(abspath $(BUILD))/bench-summary.tsv
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; done
-	@for b in bench/*.sh; do [ -f "$$b" ] && BUILD=$(BUILD) bash "$$b" || true; done
+	@rm -f $(BENCH_SUMMARY)
+	@for b in $(BUILD)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then \
+		ZEFFIRA_BENCH_SUMMARY=$(BENCH_SUMMARY) "$$b" $(if $(QUICK),--quick) || exit 1; fi; done
+	@for b in bench/*.sh; do [ -f "$$b" ] && ZEFFIRA_BENCH_SUMMARY=$(BENCH_SUMMARY) BUILD=$(BUILD) \
+		bash "$$b" $(if $(QUICK),--quick) || true; done
+	@python3 bench/summary.py $(BENCH_SUMMARY) catalogue search playback tray
 
 # Builds the core with clang and libFuzzer in $(FUZZ_BUILD) and runs each tests/fuzz/fuzz_*
 # target for FUZZ_SECONDS on a copy of its seeds; a crash stops with the failing input saved.

@@ -2,6 +2,7 @@
 // operation, each against a floor measured in the same run, and prints the ratios.
 // It reports; a missed target never makes it fail.
 
+#include "BenchSummary.h"
 #include "catalogue/CatalogueCodec.h"
 #include "catalogue/StationManager.h"
 
@@ -174,6 +175,11 @@ void printRow(const Row &row)
                 qPrintable(formatTime(row.floorNs)), ratio, row.target, ratio <= row.target ? "ok" : "OVER",
                 row.samples);
     std::fflush(stdout);
+    BenchSummary::add(
+        "catalogue", QStringLiteral("%1, %2 stations").arg(row.operation).arg(row.size).toStdString(),
+        formatTime(row.medianNs).toStdString(),
+        QStringLiteral("%1 (%2)").arg(formatTime(row.floorNs), row.floorName).toStdString(), ratio,
+        QStringLiteral("<= %1x").arg(row.target, 0, 'f', 1).toStdString(), ratio <= row.target);
 }
 
 void benchSize(int stationCount, int minRounds, int maxRounds)
@@ -290,7 +296,9 @@ int main(int argc, char **argv)
         int minRounds;
         int maxRounds;
     };
+    // --quick (make bench QUICK=1): the fewest rounds that still give a median.
+    const bool quick = QCoreApplication::arguments().contains(QStringLiteral("--quick"));
     for (const Size size : {Size{1'000, 30, 400}, Size{10'000, 20, 100}, Size{100'000, 13, 25}})
-        benchSize(size.stations, size.minRounds, size.maxRounds);
+        benchSize(size.stations, quick ? 5 : size.minRounds, quick ? 5 : size.maxRounds);
     return 0;
 }

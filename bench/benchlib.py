@@ -217,8 +217,8 @@ class Child:
         # utime and stime, fields 14 and 15 of the whole line.
         return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
-    def memory_kib(self):
-        """Pss and the private pages (Private_Clean + Private_Dirty), or (None, None)."""
+    def memory_fields(self):
+        """The kB fields of /proc/PID/smaps_rollup by name; empty when it cannot be read."""
         fields = {}
         try:
             with open(f"/proc/{self.proc.pid}/smaps_rollup") as f:
@@ -227,7 +227,12 @@ class Child:
                     if len(parts) == 3 and parts[2] == "kB":
                         fields[parts[0].rstrip(":")] = int(parts[1])
         except OSError:
-            return None, None
+            return {}
+        return fields
+
+    def memory_kib(self):
+        """Pss and the private pages (Private_Clean + Private_Dirty), or (None, None)."""
+        fields = self.memory_fields()
         if "Pss" not in fields:
             return None, None
         return fields["Pss"], fields.get("Private_Clean", 0) + fields.get("Private_Dirty", 0)
@@ -316,6 +321,20 @@ def print_table(title, header, rows, note):
     print()
     print(note)
     sys.stdout.flush()
+
+
+SUMMARY_VARIABLE = "ZEFFIRA_BENCH_SUMMARY"
+
+
+def summarise(benchmark, measurement, value, baseline, ratio, target, verdict):
+    """Adds a row to the summary of `make bench`: a tab-separated line in the file that
+    ZEFFIRA_BENCH_SUMMARY names, when it is set (bench/summary.py prints them)."""
+    path = os.environ.get(SUMMARY_VARIABLE)
+    if not path:
+        return
+    cells = [benchmark, measurement, value, baseline, ratio, target, verdict]
+    with open(path, "a") as f:
+        f.write("\t".join(str(c).replace("\t", " ").replace("\n", " ") for c in cells) + "\n")
 
 
 def run(name, cleanup, body):

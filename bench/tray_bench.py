@@ -30,7 +30,7 @@ import threading
 import time
 
 from benchlib import (Background, Child, Missing, Results, clean_env, fmt, fresh_dirs, log,
-                      missing_tools, no_bus, print_table, ratio_text, rotation, run, start_pulse,
+                      missing_tools, no_bus, print_table, ratio_text, rotation, run, start_pulse, summarise,
                       unused_port, write_catalogue)
 
 if __name__ == "__main__":
@@ -533,6 +533,8 @@ class Bench:
             b_text = fmt(b, unit) + (f" ({base_label})" if base_label and b is not None else "")
             rows.append((name[0], fmt(z, unit) + failed(*name[1]), b_text, ratio_text(ratio, 4), target,
                          verdict))
+            if check is not None:
+                summarise("tray", name[0], rows[-1][1], b_text, rows[-1][3], target, verdict)
 
         def mapped(key, program):
             got = [v for v in values(key, program) if v is not None]
@@ -550,6 +552,7 @@ class Bench:
                 verdict = "ok" if all(v is want for v in got) else "missed"
             b_text = f"{mapped(key, baseline)} ({baseline})" if baseline and values(key, baseline) else "-"
             rows.append((name, mapped(key, ZEFFIRA), b_text, "", "yes" if want else "no", verdict))
+            summarise("tray", *rows[-1])
 
         z_pss, b_pss, g_pss = (median("pss", p) for p in PROGRAMS)
         row(("launch to tray item registered", ("ready", ZEFFIRA)), median("ready", ZEFFIRA),

@@ -100,11 +100,12 @@ void RadioPlayer::startStream()
     ++m_connection;
     m_streamAlive = true;
     m_streamReady = false;
-    // The network is watched from the first stream on; an idle tray does not pay for it.
-    if (m_network)
-        m_network->activate();
     setPlaybackState(PlaybackState::Loading);
     m_backend->start(m_currentStation->url);
+    // The network is watched from the first stream on; an idle tray does not pay for it. Loading
+    // the network library waits until the stream is on its way, not in front of it.
+    if (m_network)
+        m_network->activate();
     if (m_audioDeviceUID)
         m_backend->setOutputDevice(m_audioDeviceUID);
     setIsPlaying(true);

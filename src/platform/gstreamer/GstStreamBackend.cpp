@@ -54,6 +54,23 @@ void preferLeanDecoders()
     }
 }
 
+// Typefinding a stream calls every typefind function until one is certain; an MP3 picked up
+// mid-stream rarely makes the MP3 finder certain, so the search reached the libav plugin's
+// finders, and loading that plugin (a few hundred libraries) cost more than the rest of the
+// start together. The stream formats of radio are all known to GStreamer's own finders; libav
+// keeps its decoders.
+void dropLibavTypefinders()
+{
+    GstRegistry *registry = gst_registry_get();
+    GList *features = gst_registry_get_feature_list_by_plugin(registry, "libav");
+    for (GList *item = features; item; item = item->next) {
+        auto *feature = GST_PLUGIN_FEATURE(item->data);
+        if (GST_IS_TYPE_FIND_FACTORY(feature))
+            gst_registry_remove_feature(registry, feature);
+    }
+    gst_plugin_feature_list_free(features);
+}
+
 void initGStreamer()
 {
     static std::once_flag once;
@@ -66,6 +83,7 @@ void initGStreamer()
             return;
         }
         preferLeanDecoders();
+        dropLibavTypefinders();
         s_gstAvailable = true;
     });
 }
@@ -98,6 +116,16 @@ quint16 defaultPort(const QString &scheme)
 }
 
 using BufferClock = std::shared_ptr<std::atomic<qint64>>;
+
+// playbin's network queue reports how full it is with every small read; nothing here waits for
+// those reports (see GST_MESSAGE_BUFFERING), and on a station that sends in small writes they
+// woke the main thread dozens of times a second.
+void onElementSetup(GstElement *, GstElement *element, gpointer)
+{
+    GstElementFactory *factory = gst_element_get_factory(element);
+    if (factory && g_str_equal(GST_OBJECT_NAME(factory), "queue2"))
+        g_object_set(element, "use-buffering", FALSE, nullptr);
+}
 
 GstPadProbeReturn onSinkBuffer(GstPad *, GstPadProbeInfo *, gpointer data)
 {
@@ -214,6 +242,7 @@ void GstStreamBackend::start(const QString &url)
     g_object_set(s.pipeline, "uri", url.toUtf8().constData(), "flags", kPlayFlagAudio | kPlayFlagSoftVolume,
                  "volume", double(m_volume), "audio-sink", s.sink, nullptr);
 
+    g_signal_connect(s.pipeline, "element-setup", G_CALLBACK(onElementSetup), nullptr);
     if (GstPad *pad = gst_element_get_static_pad(s.sink, "sink")) {
         gst_pad_add_probe(pad, GstPadProbeType(GST_PAD_PROBE_TYPE_BUFFER | GST_PAD_PROBE_TYPE_BUFFER_LIST),
                           onSinkBuffer, new BufferClock(s.lastBuffer),
