@@ -65,6 +65,22 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Zoek in de zendergids</source>
+        <translation>Search the station directory</translation>
+    </message>
+    <message>
+        <source>Zoek in de zendergids...</source>
+        <translation>Search the station directory...</translation>
+    </message>
+    <message>
+        <source>Zoekresultaten</source>
+        <translation>Search results</translation>
+    </message>
+    <message>
+        <source>Typ een naam om zenders uit de zendergids te zoeken.</source>
+        <translation>Type a name to search the station directory.</translation>
+    </message>
 </context>
 <context>
     <name>AlertSheet</name>
@@ -86,6 +102,41 @@
     <message>
         <source>Versie %1 (%2)</source>
         <translation>Version %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCommands</name>
+    <message>
+        <source>Geen stations gevonden voor &quot;%1&quot;.</source>
+        <translation>No stations found for "%1".</translation>
+    </message>
+    <message>
+        <source>%1 station(s) uit het antwoord weggelaten: de URL is geen http- of https-stream.</source>
+        <translation>Left out %1 station(s) of the answer: the URL is not an http or https stream.</translation>
+    </message>
+    <message>
+        <source>geen server van de zendergids antwoordde (%1).</source>
+        <translation>no station directory server answered (%1).</translation>
+    </message>
+    <message>
+        <source>het antwoord van de zendergids is geen zenderlijst (%1).</source>
+        <translation>the station directory's answer is not a station list (%1).</translation>
+    </message>
+    <message>
+        <source>Stations geïmporteerd: %1</source>
+        <translation>Stations imported: %1</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>into %1</translation>
+    </message>
+    <message>
+        <source>overgeslagen: %1 al in de catalogus en %2 met een ongeldige URL.</source>
+        <translation>skipped: %1 already in the catalogue and %2 with an invalid URL.</translation>
+    </message>
+    <message>
+        <source>Stations geëxporteerd: %1, in %2 categorie(ën), naar %3.</source>
+        <translation>Stations exported: %1, in %2 categories, to %3.</translation>
     </message>
 </context>
 <context>
@@ -151,6 +202,117 @@
     <message>
         <source>--play werkt alleen met --headless.</source>
         <translation>--play needs --headless.</translation>
+    </message>
+    <message>
+        <source>Bestanden:</source>
+        <translation>Files:</translation>
+    </message>
+    <message>
+        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      de zenderlijst
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      de instellingen
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      starten bij inloggen, als dat aan staat
+  %2/stations.xml
+      de ingebouwde zenderlijst voor de eerste start
+Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
+het journaal van de sessie (journalctl --user).
+</source>
+        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      the station list
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      the settings
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      start at login, when switched on
+  %2/stations.xml
+      the built-in station list for the first start
+The log goes to standard error; when started from the desktop, to
+the session's journal (journalctl --user).
+</translation>
+    </message>
+    <message>
+        <source>Pauzeer na dit aantal minuten (tot 1440; breuken zoals 0.5 mogen en tellen in hele seconden), met uitfaden in de laatste 30 seconden. Met --headless stopt het programma daarna; in het systeemvak is het de slaaptimer van het menu.</source>
+        <translation>Pause after this many minutes (up to 1440; fractions such as 0.5 are allowed and count in whole seconds), fading out over the last 30 seconds. With --headless the program then exits; in the tray it is the tray menu's sleep timer.</translation>
+    </message>
+    <message>
+        <source>minuten</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Zoek in de openbare zendergids naar stations waarvan de naam deze tekst bevat, toon ze en stop.</source>
+        <translation>Search the public station directory for stations whose name contains this text, print them and exit.</translation>
+    </message>
+    <message>
+        <source>tekst</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>Voeg de stations uit dit bestand (.m3u, .m3u8, .pls, .xspf of .json) toe aan de catalogus en stop.</source>
+        <translation>Add the stations of this file (.m3u, .m3u8, .pls, .xspf or .json) to the catalogue and exit.</translation>
+    </message>
+    <message>
+        <source>bestand</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Schrijf de catalogus naar dit bestand (.m3u, .m3u8, .pls, .xspf of .json) en stop.</source>
+        <translation>Write the catalogue to this file (.m3u, .m3u8, .pls, .xspf or .json) and exit.</translation>
+    </message>
+    <message>
+        <source>Met --import: zet elk station in deze categorie (standaard: de categorieën uit het bestand, anders een naar het bestand genoemde). Met --export: schrijf alleen deze categorie.</source>
+        <translation>With --import: put every station in this category (default: the file's own categories, else one named after the file). With --export: write only this category.</translation>
+    </message>
+    <message>
+        <source>naam</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>Internetstreams of afspeellijsten om te spelen: een adres (http://...) of een afspeellijstbestand (.pls, .m3u, .asx, .xspf). Speelt Zeffira al, dan speelt het daar; zonder adres komt het venster van Zeffira naar voren.</source>
+        <translation>Internet streams or playlists to play: an address (http://...) or a playlist file (.pls, .m3u, .asx, .xspf). If Zeffira is already running, it plays there; without an address Zeffira's window comes to the front.</translation>
+    </message>
+    <message>
+        <source>[url|bestand...]</source>
+        <translation>[url|file...]</translation>
+    </message>
+    <message>
+        <source>--list-stations, --search, --import, --export en --headless gaan één tegelijk.</source>
+        <translation>--list-stations, --search, --import, --export and --headless go one at a time.</translation>
+    </message>
+    <message>
+        <source>--category werkt alleen met --import of --export.</source>
+        <translation>--category needs --import or --export.</translation>
+    </message>
+    <message>
+        <source>--search heeft een tekst nodig om naar te zoeken.</source>
+        <translation>--search needs a text to look for.</translation>
+    </message>
+    <message>
+        <source>--sleep-timer neemt een aantal minuten groter dan 0 en hoogstens 1440, niet &quot;%1&quot;.</source>
+        <translation>--sleep-timer takes a number of minutes greater than 0 and at most 1440, not "%1".</translation>
+    </message>
+    <message>
+        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
+        <translation>--sleep-timer does not go with --list-stations, --search, --import or --export.</translation>
+    </message>
+</context>
+<context>
+    <name>DirectorySearch</name>
+    <message>
+        <source>Zoeken in de zendergids...</source>
+        <translation>Searching the station directory...</translation>
+    </message>
+    <message>
+        <source>Geen zenders gevonden.</source>
+        <translation>No stations found.</translation>
+    </message>
+    <message>
+        <source>De zendergids is niet bereikbaar. Probeer het later opnieuw.</source>
+        <translation>The station directory cannot be reached. Try again later.</translation>
+    </message>
+    <message>
+        <source>De zendergids gaf een onbruikbaar antwoord. Er is niets toegevoegd.</source>
+        <translation>The station directory gave an unusable answer. Nothing was added.</translation>
     </message>
 </context>
 <context>
@@ -262,6 +424,25 @@
     <message>
         <source>Maak aan</source>
         <translation>Create</translation>
+    </message>
+</context>
+<context>
+    <name>OpenRequest</name>
+    <message>
+        <source>Kan %1 niet openen.</source>
+        <translation>Cannot open %1.</translation>
+    </message>
+    <message>
+        <source>%1 is geen afspeellijst: Zeffira speelt internetradio, geen audiobestanden.</source>
+        <translation>%1 is not a playlist: Zeffira plays internet radio, not audio files.</translation>
+    </message>
+    <message>
+        <source>%1 bevat geen internetstreams.</source>
+        <translation>%1 contains no internet streams.</translation>
+    </message>
+    <message>
+        <source>Zeffira speelt alleen internetradio; %1 is geen internetstream.</source>
+        <translation>Zeffira plays internet radio only; %1 is not an internet stream.</translation>
     </message>
 </context>
 <context>
@@ -382,6 +563,52 @@
     </message>
 </context>
 <context>
+    <name>SleepTimer</name>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Slaaptimer: %1</source>
+        <translation>Sleep timer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SleepTimerRow</name>
+    <message>
+        <source>Slaaptimer</source>
+        <translation>Sleep timer</translation>
+    </message>
+    <message>
+        <source>Uit</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>15 minuten</source>
+        <translation>15 minutes</translation>
+    </message>
+    <message>
+        <source>30 minuten</source>
+        <translation>30 minutes</translation>
+    </message>
+    <message>
+        <source>45 minuten</source>
+        <translation>45 minutes</translation>
+    </message>
+    <message>
+        <source>60 minuten</source>
+        <translation>60 minutes</translation>
+    </message>
+    <message>
+        <source>90 minuten</source>
+        <translation>90 minutes</translation>
+    </message>
+</context>
+<context>
     <name>StandbyModes</name>
     <message>
         <source>Stream hervatten</source>
@@ -429,6 +656,85 @@
     <message>
         <source>De URL mist een servernaam.</source>
         <translation>The URL lacks a server name.</translation>
+    </message>
+</context>
+<context>
+    <name>StationTransfer</name>
+    <message>
+        <source>Stationslijsten (*.m3u *.m3u8 *.pls *.xspf *.json)</source>
+        <translation>Station lists (*.m3u *.m3u8 *.pls *.xspf *.json)</translation>
+    </message>
+    <message>
+        <source>M3U (*.m3u *.m3u8)</source>
+        <translation>M3U (*.m3u *.m3u8)</translation>
+    </message>
+    <message>
+        <source>PLS (*.pls)</source>
+        <translation>PLS (*.pls)</translation>
+    </message>
+    <message>
+        <source>XSPF (*.xspf)</source>
+        <translation>XSPF (*.xspf)</translation>
+    </message>
+    <message>
+        <source>Zeffira JSON (*.json)</source>
+        <translation>Zeffira JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Er zijn geen stations toegevoegd.</source>
+        <translation>No stations were added.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stations toegevoegd: %n, in %1.</source>
+        <translation>
+            <numerusform>%n station added, into %1.</numerusform>
+            <numerusform>%n stations added, into %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overgeslagen omdat ze al in de lijst staan: %n.</source>
+        <translation>
+            <numerusform>Skipped because it is already in the list: %n.</numerusform>
+            <numerusform>Skipped because they are already in the list: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>regel %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Overgeslagen wegens een ongeldige URL: %n.</source>
+        <translation>
+            <numerusform>Skipped for an invalid URL: %n.</numerusform>
+            <numerusform>Skipped for an invalid URL: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importeren mislukt</source>
+        <translation>Import failed</translation>
+    </message>
+    <message>
+        <source>Het bestand kon niet worden gelezen als stationslijst.</source>
+        <translation>The file could not be read as a station list.</translation>
+    </message>
+    <message>
+        <source>Import voltooid</source>
+        <translation>Import complete</translation>
+    </message>
+    <message>
+        <source>Exporteren mislukt</source>
+        <translation>Export failed</translation>
+    </message>
+    <message>
+        <source>Export voltooid</source>
+        <translation>Export complete</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stations opgeslagen: %n, in %1.</source>
+        <translation>
+            <numerusform>%n station saved, in %1.</numerusform>
+            <numerusform>%n stations saved, in %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -504,6 +810,42 @@
     <message>
         <source>Weet je zeker dat je de categorie &apos;%1&apos; wilt verwijderen?</source>
         <translation>Are you sure you want to delete the category &apos;%1&apos;?</translation>
+    </message>
+    <message>
+        <source>Importeer...</source>
+        <translation>Import...</translation>
+    </message>
+    <message>
+        <source>Exporteer...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Alle stations...</source>
+        <translation>All stations...</translation>
+    </message>
+    <message>
+        <source>Alleen &apos;%1&apos;...</source>
+        <translation>Only '%1'...</translation>
+    </message>
+    <message>
+        <source>Alleen de gekozen categorie...</source>
+        <translation>Only the selected category...</translation>
+    </message>
+    <message>
+        <source>Stations importeren</source>
+        <translation>Import stations</translation>
+    </message>
+    <message>
+        <source>Alle stations exporteren</source>
+        <translation>Export all stations</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; exporteren</source>
+        <translation>Export '%1'</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -630,6 +972,18 @@
     <message>
         <source>Sluit af</source>
         <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Slaaptimer</source>
+        <translation>Sleep timer</translation>
+    </message>
+    <message>
+        <source>%1 minuten</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>Uit</source>
+        <translation>Off</translation>
     </message>
 </context>
 <context>

@@ -14,28 +14,40 @@ int search(QCoreApplication &loop, const QString &text)
     DeferredStationDirectory directory;
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QObject::connect(&directory, &StationDirectory::found, &loop,
-                     [&](const QList<DirectoryStation> &stations, int refused) {
-                         for (const DirectoryStation &s : stations) {
-                             out << s.name << '\t' << s.url << '\t' << s.country << '\t' << s.codec << '\t'
-                                 << (s.bitrate > 0 ? QStringLiteral("%1 kbps").arg(s.bitrate) : QString())
-                                 << '\n';
-                         }
-                         if (stations.isEmpty())
-                             out << "No stations found for \"" << text << "\".\n";
-                         if (refused > 0)
-                             err << "zeffira: left out " << refused
-                                 << " stations of the answer whose URL is not an http or https stream URL.\n";
-                         loop.exit(0);
-                     });
-    QObject::connect(&directory, &StationDirectory::failed, &loop,
-                     [&](StationDirectory::Failure failure, const QString &detail) {
-                         err << (failure == StationDirectory::Failure::NoServer
-                                     ? "zeffira: no station directory server answered ("
-                                     : "zeffira: the station directory's answer is not a station list (")
-                             << detail << ").\n";
-                         loop.exit(1);
-                     });
+    QObject::connect(
+        &directory, &StationDirectory::found, &loop,
+        [&](const QList<DirectoryStation> &stations, int refused) {
+            for (const DirectoryStation &s : stations) {
+                out << s.name << '\t' << s.url << '\t' << s.country << '\t' << s.codec << '\t'
+                    << (s.bitrate > 0 ? QStringLiteral("%1 kbps").arg(s.bitrate) : QString()) << '\n';
+            }
+            if (stations.isEmpty())
+                out << QCoreApplication::translate("CatalogueCommands", "Geen stations gevonden voor \"%1\".")
+                           .arg(text)
+                    << "\n";
+            if (refused > 0)
+                err << "zeffira: "
+                    << QCoreApplication::translate(
+                           "CatalogueCommands", "%1 station(s) uit het antwoord weggelaten: de URL is geen "
+                                                "http- of https-stream.")
+                           .arg(refused)
+                    << "\n";
+            loop.exit(0);
+        });
+    QObject::connect(
+        &directory, &StationDirectory::failed, &loop,
+        [&](StationDirectory::Failure failure, const QString &detail) {
+            err << "zeffira: "
+                << (failure == StationDirectory::Failure::NoServer
+                        ? QCoreApplication::translate("CatalogueCommands",
+                                                      "geen server van de zendergids antwoordde (%1).")
+                        : QCoreApplication::translate(
+                              "CatalogueCommands",
+                              "het antwoord van de zendergids is geen zenderlijst (%1)."))
+                       .arg(detail)
+                << "\n";
+            loop.exit(1);
+        });
     directory.search(text);
     return loop.exec();
 }
@@ -52,11 +64,17 @@ int importFile(const QString &path, const QString &category)
         return 1;
     }
     const StationImport::Report &report = outcome.report;
-    out << "Imported " << report.added << (report.added == 1 ? " station" : " stations");
+    out << QCoreApplication::translate("CatalogueCommands", "Stations geïmporteerd: %1").arg(report.added);
     if (!report.categories.isEmpty())
-        out << " into " << report.categories.join(QStringLiteral(", "));
-    out << "; skipped " << report.duplicates << " already in the catalogue and " << report.refused.size()
-        << " with an invalid URL.\n";
+        out << " "
+            << QCoreApplication::translate("CatalogueCommands", "in %1")
+                   .arg(report.categories.join(QStringLiteral(", ")));
+    out << "; "
+        << QCoreApplication::translate("CatalogueCommands",
+                                       "overgeslagen: %1 al in de catalogus en %2 met een ongeldige URL.")
+               .arg(report.duplicates)
+               .arg(report.refused.size())
+        << "\n";
     for (const StationFile::Refusal &refusal : report.refused) {
         if (refusal.line > 0)
             err << path << ":" << refusal.line << ": " << refusal.reason << ": " << refusal.text << "\n";
@@ -74,9 +92,13 @@ int exportFile(const QString &path, const QString &category)
         QTextStream(stderr) << "zeffira: " << outcome.error << "\n";
         return 1;
     }
-    QTextStream(stdout) << "Exported " << outcome.stations
-                        << (outcome.stations == 1 ? " station" : " stations") << " in " << outcome.categories
-                        << (outcome.categories == 1 ? " category" : " categories") << " to " << path << ".\n";
+    QTextStream(stdout) << QCoreApplication::translate(
+                               "CatalogueCommands",
+                               "Stations geëxporteerd: %1, in %2 categorie(ën), naar %3.")
+                               .arg(outcome.stations)
+                               .arg(outcome.categories)
+                               .arg(path)
+                        << "\n";
     return 0;
 }
 

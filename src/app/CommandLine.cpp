@@ -129,9 +129,19 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return result;
     }
     if (parser.isSet(help)) {
-        // The parser runs before the application object exists and cannot know our name.
-        out << parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("zeffira"))
-            << filesHelp();
+        // The usage line names the program as it was invoked (a path, or "<executable_name>"
+        // before the application object exists); users know it by its name.
+        QString text = parser.helpText();
+        const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
+        const QString invoked = arguments.isEmpty() ? QString() : arguments.constFirst();
+        for (const QString &name : {QStringLiteral("<executable_name>"), invoked}) {
+            const qsizetype at = name.isEmpty() ? -1 : text.indexOf(name + QLatin1Char(' '));
+            if (at >= 0 && at < lineEnd) {
+                text.replace(at, name.size(), QStringLiteral("zeffira"));
+                break;
+            }
+        }
+        out << text << filesHelp();
         result.mode = Mode::Exit;
         return result;
     }

@@ -171,8 +171,9 @@ void ZeffiraApp::playAlone(const QStringList &urls)
                     this, [this, next] { m_player->play(RadioStation(next, next)); }, Qt::QueuedConnection);
                 return;
             }
-            Q_EMIT gaveUp(QStringLiteral("could not play %1: %2")
-                              .arg(m_aloneUrls.join(QLatin1String(", ")), m_player->playbackState().error()));
+            Q_EMIT gaveUp(tr("kon %1 niet afspelen: %2")
+                              .arg(m_aloneUrls.join(QLatin1String(", ")),
+                                   StreamErrorText::describe(m_player->playbackState().error())));
         };
     }
     m_player->play(RadioStation(urls.constFirst(), urls.constFirst()));

@@ -508,55 +508,59 @@ void StationManager::editStation(const RadioStation &station, const QString &new
         qCCritical(lcStations, "Attempted to edit station with empty name");
         return;
     }
-    bool found = false;
-    for (const StationCategory &category : std::as_const(m_categories)) {
-        for (const RadioStation &s : category.stations) {
-            if (s.id() == station.id()) {
-                found = true;
-            } else if (s.id() == newUrl) {
-                qCCritical(lcStations, "Station already exists: %s", qUtf8Printable(trimmed));
-                return;
+    // Through edit(): the check and the change apply to what is on disk now, so another
+    // process's edits are kept.
+    edit([&](Catalogue &categories) {
+        bool found = false;
+        for (const StationCategory &category : std::as_const(categories)) {
+            for (const RadioStation &s : category.stations) {
+                if (s.id() == station.id()) {
+                    found = true;
+                } else if (s.id() == newUrl) {
+                    qCCritical(lcStations, "Station already exists: %s", qUtf8Printable(trimmed));
+                    return false;
+                }
             }
         }
-    }
-    if (!found) {
-        qCCritical(lcStations, "Cannot edit station: not found");
-        return;
-    }
-    qCInfo(lcStations, "Editing station: %s to %s", qUtf8Printable(station.name), qUtf8Printable(trimmed));
-    Catalogue copy = m_categories;
-    for (StationCategory &category : copy) {
-        for (RadioStation &s : category.stations) {
-            if (s.id() == station.id())
-                s = RadioStation(trimmed, newUrl);
+        if (!found) {
+            qCCritical(lcStations, "Cannot edit station: not found");
+            return false;
         }
-    }
-    setCategories(std::move(copy));
-    saveStations();
+        qCInfo(lcStations, "Editing station: %s to %s", qUtf8Printable(station.name),
+               qUtf8Printable(trimmed));
+        for (StationCategory &category : categories) {
+            for (RadioStation &s : category.stations) {
+                if (s.id() == station.id())
+                    s = RadioStation(trimmed, newUrl);
+            }
+        }
+        return true;
+    });
 }
 
 void StationManager::renameCategory(const QString &name, const QString &newName)
 {
     const QString trimmed = newName.trimmed();
-    StationCategory *category = findCategory(m_categories, name);
-    if (!category) {
-        qCCritical(lcStations, "Cannot rename category: not found");
-        return;
-    }
-    // Its own name in other letter case is no clash.
-    const bool clash = std::any_of(m_categories.cbegin(), m_categories.cend(), [&](const StationCategory &c) {
-        return &c != category && c.name.compare(trimmed, Qt::CaseInsensitive) == 0;
+    edit([&](Catalogue &categories) {
+        StationCategory *category = findCategory(categories, name);
+        if (!category) {
+            qCCritical(lcStations, "Cannot rename category: not found");
+            return false;
+        }
+        // Its own name in other letter case is no clash.
+        const bool clash = std::any_of(categories.cbegin(), categories.cend(), [&](const StationCategory &c) {
+            return &c != category && c.name.compare(trimmed, Qt::CaseInsensitive) == 0;
+        });
+        if (trimmed.isEmpty() || clash) {
+            qCCritical(lcStations, "Cannot rename category: empty or already exists");
+            return false;
+        }
+        if (trimmed == name)
+            return false;
+        qCInfo(lcStations, "Renaming category: %s to %s", qUtf8Printable(name), qUtf8Printable(trimmed));
+        category->name = trimmed;
+        return true;
     });
-    if (trimmed.isEmpty() || clash) {
-        qCCritical(lcStations, "Cannot rename category: empty or already exists");
-        return;
-    }
-    if (trimmed == name)
-        return;
-    qCInfo(lcStations, "Renaming category: %s to %s", qUtf8Printable(name), qUtf8Printable(trimmed));
-    category->name = trimmed;
-    Q_EMIT categoriesChanged();
-    saveStations();
 }
 
 StationImport::Report StationManager::importStations(const StationFile::Contents &contents,

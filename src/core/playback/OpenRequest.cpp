@@ -10,11 +10,6 @@
 #include <QUrl>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("OpenRequest", text);
-}
-
 OpenRequest refused(const QString &why)
 {
     OpenRequest result;
@@ -27,21 +22,26 @@ OpenRequest readPlaylistFile(const QString &path)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return refused(tr("Kan %1 niet openen.").arg(name));
+        return refused(QCoreApplication::translate("OpenRequest", "Kan %1 niet openen.").arg(name));
     if (file.size() > OpenRequest::maxPlaylistFileSize)
         return refused(
-            tr("%1 is geen afspeellijst: Zeffira speelt internetradio, geen audiobestanden.").arg(name));
+            QCoreApplication::translate(
+                "OpenRequest", "%1 is geen afspeellijst: Zeffira speelt internetradio, geen audiobestanden.")
+                .arg(name));
     const QByteArray bytes = file.read(OpenRequest::maxPlaylistFileSize);
     const Playlist playlist = PlaylistParser::parse(bytes, QString(), QUrl::fromLocalFile(path));
     // HLS needs its segments beside it: a local copy plays nothing.
     if (playlist.format == Playlist::Format::NotAPlaylist || playlist.format == Playlist::Format::Hls)
         return refused(
-            tr("%1 is geen afspeellijst: Zeffira speelt internetradio, geen audiobestanden.").arg(name));
+            QCoreApplication::translate(
+                "OpenRequest", "%1 is geen afspeellijst: Zeffira speelt internetradio, geen audiobestanden.")
+                .arg(name));
     OpenRequest result;
     for (const PlaylistEntry &entry : playlist.entries)
         result.urls << entry.url;
     if (result.urls.isEmpty())
-        result.refusal = tr("%1 bevat geen internetstreams.").arg(name);
+        result.refusal =
+            QCoreApplication::translate("OpenRequest", "%1 bevat geen internetstreams.").arg(name);
     return result;
 }
 } // namespace
@@ -54,13 +54,18 @@ OpenRequest OpenRequest::resolve(const QString &argument, const QString &working
     const bool isPath = url.scheme().isEmpty() || text.startsWith(QLatin1Char('/'));
     if (!isPath && !url.isLocalFile()) {
         if (StreamUrl::rejectionReason(text))
-            return refused(tr("Zeffira speelt alleen internetradio; %1 is geen internetstream.").arg(text));
+            return refused(
+                QCoreApplication::translate("OpenRequest",
+                                            "Zeffira speelt alleen internetradio; %1 is geen internetstream.")
+                    .arg(text));
         OpenRequest result;
         result.urls << text;
         return result;
     }
     if (!localFiles)
-        return refused(tr("Zeffira speelt alleen internetradio; %1 is geen internetstream.").arg(text));
+        return refused(QCoreApplication::translate(
+                           "OpenRequest", "Zeffira speelt alleen internetradio; %1 is geen internetstream.")
+                           .arg(text));
     const QString path = isPath ? QDir(workingDir).absoluteFilePath(text) : url.toLocalFile();
     return readPlaylistFile(QDir::cleanPath(path));
 }

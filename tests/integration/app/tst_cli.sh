@@ -39,7 +39,7 @@ check "damaged file is kept aside" sh -c "grep -qx '{broken' '$XDG_DATA_HOME'/Ze
 
 check "--help exits 0 and names --list-stations" sh -c "'$bin' --help | grep -q -- --list-stations"
 "$bin" --help >"$tmp/help"
-check "--help names the program" grep -q '^Usage: zeffira ' "$tmp/help"
+check "--help names the program" grep -qE '^(Usage|Gebruik): zeffira ' "$tmp/help"
 check "--help names no placeholder" bash -c "! grep -q '<executable_name>' '$tmp/help'"
 for file in Zeffira/stations.json Zeffira/settings.json zeffira/stations.xml; do
     check "--help lists $file" grep -q "$file" "$tmp/help"

@@ -29,25 +29,25 @@ check "a result: name, resolved URL, country, codec, bitrate" \
     grep -qxP 'Jazz Lounge Haarlem\thttps://jazz.example/live.mp3\tThe Netherlands\tMP3\t128 kbps' "$tmp/out"
 search "$base/good" a
 check "one line per usable station" test "$(wc -l <"$tmp/out")" -eq 3
-check "the station with a file: URL is left out, and said so" grep -q "left out 1 stations" "$tmp/err"
+check "the station with a file: URL is left out, and said so" grep -q "1 station(s) uit het antwoord weggelaten" "$tmp/err"
 search "$base/good" nothing
-check "no results exit 0 and say so" sh -c "[ $status -eq 0 ] && grep -q 'No stations found' '$tmp/out'"
+check "no results exit 0 and say so" sh -c "[ $status -eq 0 ] && grep -q 'Geen stations gevonden' '$tmp/out'"
 check "the request names the program, the limit and hidebroken" \
     sh -c "python3 -c 'import sys, urllib.request; sys.stdout.write(urllib.request.urlopen(sys.argv[1]).read().decode())' '$base/log' | grep -q 'name=nothing&limit=50&hidebroken=true.* Zeffira/'"
 
 for bad in html truncated huge types object; do
     search "$base/$bad" jazz
     check "$bad answer: exit 1, not a station list" \
-        sh -c "[ $status -eq 1 ] && grep -q 'answer is not a station list' '$tmp/err' && [ ! -s '$tmp/out' ]"
+        sh -c "[ $status -eq 1 ] && grep -q 'antwoord van de zendergids is geen zenderlijst' '$tmp/err' && [ ! -s '$tmp/out' ]"
 done
 search "$base/files" jazz
-check "only file: URLs: nothing listed, said so" sh -c "grep -q 'left out 2 stations' '$tmp/err' && ! grep -q file: '$tmp/out'"
+check "only file: URLs: nothing listed, said so" sh -c "grep -q '2 station(s) uit het antwoord weggelaten' '$tmp/err' && ! grep -q file: '$tmp/out'"
 
 search "$base/hang,$base/good" jazz
 check "a server that never answers: the next one's results" grep -q "^Jazz Lounge Haarlem" "$tmp/out"
 search "$base/down,http://127.0.0.1:1" jazz
 check "no server answers: exit 1 with a clear message" \
-    sh -c "[ $status -eq 1 ] && grep -q 'no station directory server answered' '$tmp/err'"
+    sh -c "[ $status -eq 1 ] && grep -q 'geen server van de zendergids antwoordde' '$tmp/err'"
 "$bin" --search "" >/dev/null 2>&1
 check "an empty search is a usage error" test $? -eq 2
 

@@ -22,7 +22,7 @@ printf '#EXTM3U\n#EXTINF:-1,Nieuw een\nhttps://new.example/1\n#EXTINF:-1,Al beke
     "$first_url" >"$tmp/Mijn lijst.m3u"
 "$bin" --import "$tmp/Mijn lijst.m3u" >"$tmp/out" 2>"$tmp/err"
 check "import exits 0" test $? -eq 0
-check "import says what it did" grep -q "Imported 2 stations into Mijn lijst; skipped 1 already in the catalogue and 1 with an invalid URL" "$tmp/out"
+check "import says what it did" grep -q "Stations geïmporteerd: 2 in Mijn lijst; overgeslagen: 1 al in de catalogus en 1 met een ongeldige URL." "$tmp/out"
 check "the invalid URL is reported with its line" grep -q "Mijn lijst.m3u:6: not a URL: not a url" "$tmp/err"
 python3 - "$tmp/catalogue-before.json" "$catalogue" <<'PY' && ok=0 || ok=1
 import json, sys
@@ -41,7 +41,7 @@ check "an unknown extension exits 1" test $? -eq 1
 
 for ext in m3u pls xspf json; do
     "$bin" --export "$tmp/all.$ext" >"$tmp/out" 2>&1
-    check "export .$ext exits 0 and says so" grep -q "^Exported [0-9]* stations in [0-9]* categories to" "$tmp/out"
+    check "export .$ext exits 0 and says so" grep -q "^Stations geëxporteerd: [0-9]*, in [0-9]* categorie(ën), naar" "$tmp/out"
     XDG_DATA_HOME=$tmp/fresh-$ext "$bin" --list-stations >/dev/null 2>&1
     # An empty catalogue to import into (a fresh one starts from the built-in list).
     echo '[{"name":"leeg","stations":[]}]' >"$tmp/fresh-$ext/Zeffira/stations.json"
@@ -54,7 +54,7 @@ PY
     check "round trip through .$ext gives the same categories and stations" test $ok -eq 0
 done
 "$bin" --export "$tmp/one.m3u" --category "Mijn lijst" >"$tmp/out" 2>&1
-check "export of one category" sh -c "grep -q 'Exported 2 stations in 1 category' '$tmp/out' && [ \$(grep -c '^http' '$tmp/one.m3u') -eq 2 ]"
+check "export of one category" sh -c "grep -q 'Stations geëxporteerd: 2, in 1 categorie(ën)' '$tmp/out' && [ \$(grep -c '^http' '$tmp/one.m3u') -eq 2 ]"
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

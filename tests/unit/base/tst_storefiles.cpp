@@ -183,6 +183,29 @@ private Q_SLOTS:
         QTRY_COMPARE(sorted(first.tags()), sorted(expected));
     }
 
+    // Editing a station and renaming a category start from the file too, not from memory.
+    void editAndRenameKeepTheOtherWritersAdd()
+    {
+        CatalogueFixture fx;
+        StationManager first(fx.folder(), fx.builtInPath());
+        StationManager second(fx.folder(), fx.builtInPath());
+        first.addStation(QStringLiteral("a"), QStringLiteral("http://s.example/a"), eigen);
+        second.addStation(QStringLiteral("b"), QStringLiteral("http://s.example/b"), eigen);
+        first.editStation(RadioStation(QStringLiteral("a"), QStringLiteral("http://s.example/a")),
+                          QStringLiteral("a2"), QStringLiteral("http://s.example/a2"));
+        second.addStation(QStringLiteral("c"), QStringLiteral("http://s.example/c"), eigen);
+        first.renameCategory(eigen, QStringLiteral("Mijn"));
+        const StationManager reread(fx.folder(), fx.builtInPath());
+        QStringList names;
+        for (const StationCategory &category : reread.categories()) {
+            if (category.name == QLatin1String("Mijn")) {
+                for (const RadioStation &station : category.stations)
+                    names << station.name;
+            }
+        }
+        QCOMPARE(names, (QStringList{"a2", "b", "c"}));
+    }
+
     void twoProcessesLoseNothing()
     {
         CatalogueFixture fx;

@@ -637,7 +637,7 @@ FocusScope {
         objectName: "transferAlert"
         width: 380
         cancelText: ""
-        confirmText: "OK"
+        confirmText: qsTr("OK")
     }
 
     AddStationSheet {
