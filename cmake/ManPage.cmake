@@ -14,9 +14,11 @@ configure_file(${CMAKE_SOURCE_DIR}/data/zeffira.h2m.in ${CMAKE_BINARY_DIR}/zeffi
 set(ZEFFIRA_MAN_PAGE ${CMAKE_BINARY_DIR}/zeffira.1)
 add_custom_command(
   OUTPUT ${ZEFFIRA_MAN_PAGE} ${ZEFFIRA_MAN_PAGE}.gz
-  # The page is English, as its other sections are: --help is asked for in English.
-  COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${ZEFFIRA_RELEASE_EPOCH} LC_ALL=en_US.UTF-8 LANGUAGE=
-          ${ZEFFIRA_HELP2MAN} --no-info --section=1 --include=${CMAKE_BINARY_DIR}/zeffira.h2m
+  # The page is English, as its other sections are: --help is asked for in English. help2man
+  # sets the program's locale itself (C, which gives Dutch, unless told otherwise).
+  COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${ZEFFIRA_RELEASE_EPOCH} LANGUAGE=
+          ${ZEFFIRA_HELP2MAN} --locale=en_US.UTF-8 --no-info --section=1
+          --include=${CMAKE_BINARY_DIR}/zeffira.h2m
           --output=${ZEFFIRA_MAN_PAGE} $<TARGET_FILE:zeffira>
   COMMAND ${ZEFFIRA_GZIP} -9 -n -f -k ${ZEFFIRA_MAN_PAGE}
   DEPENDS zeffira ${CMAKE_BINARY_DIR}/zeffira.h2m
