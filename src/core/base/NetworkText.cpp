@@ -66,13 +66,20 @@ QString clean(QStringView text)
     return out;
 }
 
+QString decode(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        bytes = bytes.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    return text;
+}
+
 QString fromBytes(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString decoded = utf8.decode(bytes);
-    if (utf8.hasError())
-        decoded = QString::fromLatin1(bytes);
-    return clean(decoded);
+    return clean(decode(bytes));
 }
 
 } // namespace NetworkText

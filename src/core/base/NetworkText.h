@@ -15,8 +15,10 @@ constexpr qsizetype maxLength = 256;
 
 // The plain, single-line form of `text`. Idempotent: cleaning a clean text changes nothing.
 QString clean(QStringView text);
-// Bytes as a server sent them: UTF-8 when they are valid UTF-8, else Latin-1 (what older
-// stations send), then cleaned.
+// Bytes as a server or an older file has them: UTF-8 when they are valid UTF-8 (a byte-order
+// mark dropped), else Latin-1. Not cleaned: for whole documents whose lines matter.
+QString decode(QByteArrayView bytes);
+// decode(), then cleaned: for one text such as a title.
 QString fromBytes(QByteArrayView bytes);
 
 } // namespace NetworkText

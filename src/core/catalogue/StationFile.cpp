@@ -1,8 +1,8 @@
 #include "catalogue/StationFile.h"
 
+#include "base/NetworkText.h"
 #include "catalogue/CatalogueCodec.h"
 
-#include <QStringDecoder>
 #include <QUrl>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -13,18 +13,6 @@ namespace {
 
 const QString kCategoryRel = QStringLiteral("https://zeffira.nl/xspf/category");
 const QString kXspfNamespace = QStringLiteral("http://xspf.org/ns/0/");
-
-// UTF-8 when valid (a byte-order mark dropped), else Latin-1, as older M3U and PLS files are.
-QString decode(QByteArrayView bytes)
-{
-    if (bytes.startsWith("\xef\xbb\xbf"))
-        bytes = bytes.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-    return text;
-}
 
 // One line of text: names and categories never hold line breaks or control characters, nor what
 // XML cannot carry (unpaired surrogates, U+FFFE, U+FFFF), so that every format can write them.
@@ -357,9 +345,9 @@ std::optional<Contents> read(const QByteArray &bytes, Format format, QString *er
     }
     switch (format) {
     case Format::M3u:
-        return readM3u(decode(bytes), error);
+        return readM3u(NetworkText::decode(bytes), error);
     case Format::Pls:
-        return readPls(decode(bytes), error);
+        return readPls(NetworkText::decode(bytes), error);
     case Format::Xspf:
         return readXspf(bytes, error);
     case Format::Json:

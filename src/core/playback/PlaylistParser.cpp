@@ -3,7 +3,6 @@
 #include "base/NetworkText.h"
 #include "playback/StreamUrl.h"
 
-#include <QStringDecoder>
 
 #include <map>
 
@@ -35,18 +34,6 @@ bool isAsxType(const QString &type)
 {
     return oneOf(type, {"video/x-ms-asf", "video/x-ms-asx", "audio/x-ms-asx", "audio/x-ms-wax",
                         "video/x-ms-wax", "video/x-ms-wvx"});
-}
-
-// UTF-8 when valid, else Latin-1; without a byte-order mark. Not cleaned: the lines matter.
-QString decode(QByteArrayView bytes)
-{
-    if (bytes.startsWith("\xef\xbb\xbf"))
-        bytes = bytes.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-    return text;
 }
 
 QStringList lines(const QString &text)
@@ -410,7 +397,7 @@ namespace PlaylistParser {
 
 Playlist parse(QByteArrayView bytes, const QString &contentType, const QUrl &base)
 {
-    const QString text = decode(bytes);
+    const QString text = NetworkText::decode(bytes);
     const QString type = mediaType(contentType);
     const QString head = text.left(kSniffLength).trimmed();
 
