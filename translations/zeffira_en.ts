@@ -108,7 +108,7 @@
     <name>CatalogueCommands</name>
     <message>
         <source>Geen stations gevonden voor &quot;%1&quot;.</source>
-        <translation>No stations found for "%1".</translation>
+        <translation>No stations found for &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>%1 station(s) uit het antwoord weggelaten: de URL is geen http- of https-stream.</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>het antwoord van de zendergids is geen zenderlijst (%1).</source>
-        <translation>the station directory's answer is not a station list (%1).</translation>
+        <translation>the station directory&apos;s answer is not a station list (%1).</translation>
     </message>
     <message>
         <source>Stations geïmporteerd: %1</source>
@@ -137,6 +137,25 @@
     <message>
         <source>Stations geëxporteerd: %1, in %2 categorie(ën), naar %3.</source>
         <translation>Stations exported: %1, in %2 categories, to %3.</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueTransfer</name>
+    <message>
+        <source>%1: onbekend formaat (de naam moet eindigen op .m3u, .m3u8, .pls, .xspf of .json)</source>
+        <translation>%1: unknown format (the name must end in .m3u, .m3u8, .pls, .xspf or .json)</translation>
+    </message>
+    <message>
+        <source>kan %1 niet lezen: %2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is de catalogus zelf</source>
+        <translation>%1 is the catalogue itself</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven: %2</source>
+        <translation>cannot write %1: %2</translation>
     </message>
 </context>
 <context>
@@ -228,12 +247,12 @@ het journaal van de sessie (journalctl --user).
   %2/stations.xml
       the built-in station list for the first start
 The log goes to standard error; when started from the desktop, to
-the session's journal (journalctl --user).
+the session&apos;s journal (journalctl --user).
 </translation>
     </message>
     <message>
         <source>Pauzeer na dit aantal minuten (tot 1440; breuken zoals 0.5 mogen en tellen in hele seconden), met uitfaden in de laatste 30 seconden. Met --headless stopt het programma daarna; in het systeemvak is het de slaaptimer van het menu.</source>
-        <translation>Pause after this many minutes (up to 1440; fractions such as 0.5 are allowed and count in whole seconds), fading out over the last 30 seconds. With --headless the program then exits; in the tray it is the tray menu's sleep timer.</translation>
+        <translation>Pause after this many minutes (up to 1440; fractions such as 0.5 are allowed and count in whole seconds), fading out over the last 30 seconds. With --headless the program then exits; in the tray it is the tray menu&apos;s sleep timer.</translation>
     </message>
     <message>
         <source>minuten</source>
@@ -261,7 +280,7 @@ the session's journal (journalctl --user).
     </message>
     <message>
         <source>Met --import: zet elk station in deze categorie (standaard: de categorieën uit het bestand, anders een naar het bestand genoemde). Met --export: schrijf alleen deze categorie.</source>
-        <translation>With --import: put every station in this category (default: the file's own categories, else one named after the file). With --export: write only this category.</translation>
+        <translation>With --import: put every station in this category (default: the file&apos;s own categories, else one named after the file). With --export: write only this category.</translation>
     </message>
     <message>
         <source>naam</source>
@@ -269,7 +288,7 @@ the session's journal (journalctl --user).
     </message>
     <message>
         <source>Internetstreams of afspeellijsten om te spelen: een adres (http://...) of een afspeellijstbestand (.pls, .m3u, .asx, .xspf). Speelt Zeffira al, dan speelt het daar; zonder adres komt het venster van Zeffira naar voren.</source>
-        <translation>Internet streams or playlists to play: an address (http://...) or a playlist file (.pls, .m3u, .asx, .xspf). If Zeffira is already running, it plays there; without an address Zeffira's window comes to the front.</translation>
+        <translation>Internet streams or playlists to play: an address (http://...) or a playlist file (.pls, .m3u, .asx, .xspf). If Zeffira is already running, it plays there; without an address Zeffira&apos;s window comes to the front.</translation>
     </message>
     <message>
         <source>[url|bestand...]</source>
@@ -289,11 +308,42 @@ the session's journal (journalctl --user).
     </message>
     <message>
         <source>--sleep-timer neemt een aantal minuten groter dan 0 en hoogstens 1440, niet &quot;%1&quot;.</source>
-        <translation>--sleep-timer takes a number of minutes greater than 0 and at most 1440, not "%1".</translation>
+        <translation>--sleep-timer takes a number of minutes greater than 0 and at most 1440, not &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
         <translation>--sleep-timer does not go with --list-stations, --search, --import or --export.</translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryAnswer</name>
+    <message>
+        <source>antwoord te groot (%1 bytes)</source>
+        <translation>answer too large (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>een HTML- of XML-pagina</source>
+        <translation>an HTML or XML page</translation>
+    </message>
+    <message>
+        <source>geen JSON: %1</source>
+        <translation>not JSON: %1</translation>
+    </message>
+    <message>
+        <source>geen lijst van zenders</source>
+        <translation>not a list of stations</translation>
+    </message>
+    <message>
+        <source>zender %1 is geen object</source>
+        <translation>station %1 is not an object</translation>
+    </message>
+    <message>
+        <source>zender %1: &quot;%2&quot; is geen tekst</source>
+        <translation>station %1: "%2" is not a text</translation>
+    </message>
+    <message>
+        <source>zender %1: &quot;bitrate&quot; is geen getal</source>
+        <translation>station %1: "bitrate" is not a number</translation>
     </message>
 </context>
 <context>
@@ -624,6 +674,45 @@ the session's journal (journalctl --user).
     </message>
 </context>
 <context>
+    <name>StationFile</name>
+    <message>
+        <source>geen URL</source>
+        <translation>not a URL</translation>
+    </message>
+    <message>
+        <source>geen http- of https-URL</source>
+        <translation>not an http or https URL</translation>
+    </message>
+    <message>
+        <source>geen servernaam</source>
+        <translation>no server name</translation>
+    </message>
+    <message>
+        <source>een HLS-stream (regel %1), geen stationslijst</source>
+        <translation>an HLS stream (line %1), not a list of stations</translation>
+    </message>
+    <message>
+        <source>geen PLS-bestand (geen regel [playlist])</source>
+        <translation>not a PLS file (no [playlist] line)</translation>
+    </message>
+    <message>
+        <source>geen XSPF-bestand (geen &lt;playlist&gt;)</source>
+        <translation>not an XSPF file (no &lt;playlist&gt;)</translation>
+    </message>
+    <message>
+        <source>geen XSPF-bestand: %1 (regel %2)</source>
+        <translation>not an XSPF file: %1 (line %2)</translation>
+    </message>
+    <message>
+        <source>geen Zeffira-stationslijst: %1</source>
+        <translation>not a Zeffira station list: %1</translation>
+    </message>
+    <message>
+        <source>te groot (%1 bytes)</source>
+        <translation>too large (%1 bytes)</translation>
+    </message>
+</context>
+<context>
     <name>StationInput</name>
     <message>
         <source>Deze URL hoort al bij &apos;%1&apos; in &apos;%2&apos;.</source>
@@ -825,7 +914,7 @@ the session's journal (journalctl --user).
     </message>
     <message>
         <source>Alleen &apos;%1&apos;...</source>
-        <translation>Only '%1'...</translation>
+        <translation>Only &apos;%1&apos;...</translation>
     </message>
     <message>
         <source>Alleen de gekozen categorie...</source>
@@ -841,7 +930,7 @@ the session's journal (journalctl --user).
     </message>
     <message>
         <source>&apos;%1&apos; exporteren</source>
-        <translation>Export '%1'</translation>
+        <translation>Export &apos;%1&apos;</translation>
     </message>
     <message>
         <source>OK</source>

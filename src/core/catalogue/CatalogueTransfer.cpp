@@ -2,13 +2,10 @@
 
 #include "catalogue/StationManager.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-namespace {
-const QString kFormats = QStringLiteral(".m3u, .m3u8, .pls, .xspf or .json");
-} // namespace
 
 namespace CatalogueTransfer {
 
@@ -17,18 +14,24 @@ ImportOutcome importFile(StationManager &store, const QString &path, const QStri
     ImportOutcome outcome;
     const auto format = StationFile::formatOf(path);
     if (!format) {
-        outcome.error = QStringLiteral("%1: unknown format (the name must end in %2)").arg(path, kFormats);
+        outcome.error =
+            QCoreApplication::translate(
+                "CatalogueTransfer",
+                "%1: onbekend formaat (de naam moet eindigen op .m3u, .m3u8, .pls, .xspf of .json)")
+                .arg(path);
         return outcome;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        outcome.error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        outcome.error = QCoreApplication::translate("CatalogueTransfer", "kan %1 niet lezen: %2")
+                            .arg(path, file.errorString());
         return outcome;
     }
     // One byte more than allowed is enough to refuse a file that is too large.
     const QByteArray bytes = file.read(StationFile::maxBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        outcome.error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        outcome.error = QCoreApplication::translate("CatalogueTransfer", "kan %1 niet lezen: %2")
+                            .arg(path, file.errorString());
         return outcome;
     }
     QString problem;
@@ -46,12 +49,16 @@ ExportOutcome exportFile(const StationManager &store, const QString &path, const
     ExportOutcome outcome;
     const auto format = StationFile::formatOf(path);
     if (!format) {
-        outcome.error = QStringLiteral("%1: unknown format (the name must end in %2)").arg(path, kFormats);
+        outcome.error =
+            QCoreApplication::translate(
+                "CatalogueTransfer",
+                "%1: onbekend formaat (de naam moet eindigen op .m3u, .m3u8, .pls, .xspf of .json)")
+                .arg(path);
         return outcome;
     }
     if (QFileInfo(path).canonicalFilePath() == QFileInfo(store.fileURL()).canonicalFilePath() &&
         QFileInfo::exists(path)) {
-        outcome.error = QStringLiteral("%1 is the catalogue itself").arg(path);
+        outcome.error = QCoreApplication::translate("CatalogueTransfer", "%1 is de catalogus zelf").arg(path);
         return outcome;
     }
     Catalogue selection;
@@ -73,7 +80,8 @@ ExportOutcome exportFile(const StationManager &store, const QString &path, const
     const QByteArray bytes = StationFile::write(selection, *format);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        outcome.error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        outcome.error = QCoreApplication::translate("CatalogueTransfer", "kan %1 niet schrijven: %2")
+                            .arg(path, file.errorString());
         file.cancelWriting();
         return outcome;
     }

@@ -3,6 +3,7 @@
 #include "base/NetworkText.h"
 #include "catalogue/CatalogueCodec.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -41,15 +42,15 @@ std::optional<QString> urlProblem(const QString &text)
 {
     // Control characters and breaks that QUrl would quietly percent-encode.
     if (singleLine(text) != text)
-        return QStringLiteral("not a URL");
+        return QCoreApplication::translate("StationFile", "geen URL");
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty())
-        return QStringLiteral("not a URL");
+        return QCoreApplication::translate("StationFile", "geen URL");
     const QString scheme = url.scheme().toLower();
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
-        return QStringLiteral("not an http or https URL");
+        return QCoreApplication::translate("StationFile", "geen http- of https-URL");
     if (url.host().isEmpty())
-        return QStringLiteral("no server name");
+        return QCoreApplication::translate("StationFile", "geen servernaam");
     return std::nullopt;
 }
 
@@ -118,7 +119,9 @@ std::optional<StationFile::Contents> readM3u(const QString &text, QString *error
         if (line.startsWith(QLatin1Char('#'))) {
             if (line.startsWith(QLatin1String("#EXT-X-"), Qt::CaseInsensitive)) {
                 if (error)
-                    *error = QStringLiteral("an HLS stream (line %1), not a list of stations").arg(i + 1);
+                    *error = QCoreApplication::translate("StationFile",
+                                                         "een HLS-stream (regel %1), geen stationslijst")
+                                 .arg(i + 1);
                 return std::nullopt;
             }
             if (line.startsWith(QLatin1String("#EXTINF:"), Qt::CaseInsensitive))
@@ -175,7 +178,7 @@ std::optional<StationFile::Contents> readPls(const QString &text, QString *error
     }
     if (!header) {
         if (error)
-            *error = QStringLiteral("not a PLS file (no [playlist] line)");
+            *error = QCoreApplication::translate("StationFile", "geen PLS-bestand (geen regel [playlist])");
         return std::nullopt;
     }
     Collector collector;
@@ -228,10 +231,11 @@ std::optional<StationFile::Contents> readXspf(const QByteArray &bytes, QString *
     }
     if (xml.hasError() || !root) {
         if (error)
-            *error = !root && !xml.hasError() ? QStringLiteral("not an XSPF file (no <playlist>)")
-                                              : QStringLiteral("not an XSPF file: %1 (line %2)")
-                                                    .arg(xml.errorString())
-                                                    .arg(xml.lineNumber());
+            *error = !root && !xml.hasError()
+                         ? QCoreApplication::translate("StationFile", "geen XSPF-bestand (geen <playlist>)")
+                         : QCoreApplication::translate("StationFile", "geen XSPF-bestand: %1 (regel %2)")
+                               .arg(xml.errorString())
+                               .arg(xml.lineNumber());
         return std::nullopt;
     }
     return collector.take();
@@ -243,7 +247,8 @@ std::optional<StationFile::Contents> readJson(const QByteArray &bytes, QString *
     const auto catalogue = CatalogueCodec::decodeCatalogue(bytes, &problem);
     if (!catalogue) {
         if (error)
-            *error = QStringLiteral("not a Zeffira station list: %1").arg(problem);
+            *error =
+                QCoreApplication::translate("StationFile", "geen Zeffira-stationslijst: %1").arg(problem);
         return std::nullopt;
     }
     // JSON keeps no line numbers: each URL is looked up in the text, after the one before it.
@@ -340,7 +345,7 @@ std::optional<Contents> read(const QByteArray &bytes, Format format, QString *er
 {
     if (bytes.size() > maxBytes) {
         if (error)
-            *error = QStringLiteral("too large (%1 bytes)").arg(bytes.size());
+            *error = QCoreApplication::translate("StationFile", "te groot (%1 bytes)").arg(bytes.size());
         return std::nullopt;
     }
     switch (format) {

@@ -2,6 +2,7 @@
 
 #include "base/NetworkText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -43,23 +44,26 @@ std::optional<Result> parse(const QByteArray &body, QString *error)
         return std::nullopt;
     };
     if (body.size() > maxBytes)
-        return fail(QStringLiteral("answer too large (%1 bytes)").arg(body.size()));
+        return fail(
+            QCoreApplication::translate("DirectoryAnswer", "antwoord te groot (%1 bytes)").arg(body.size()));
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        const QString what =
-            body.trimmed().startsWith('<') ? QStringLiteral("an HTML or XML page") : parseError.errorString();
-        return fail(QStringLiteral("not JSON: %1").arg(what));
+        const QString what = body.trimmed().startsWith('<')
+                                 ? QCoreApplication::translate("DirectoryAnswer", "een HTML- of XML-pagina")
+                                 : parseError.errorString();
+        return fail(QCoreApplication::translate("DirectoryAnswer", "geen JSON: %1").arg(what));
     }
     if (!document.isArray())
-        return fail(QStringLiteral("not a list of stations"));
+        return fail(QCoreApplication::translate("DirectoryAnswer", "geen lijst van zenders"));
 
     Result result;
     const QJsonArray array = document.array();
     for (qsizetype i = 0; i < array.size(); ++i) {
         const QJsonValue element = array.at(i);
         if (!element.isObject())
-            return fail(QStringLiteral("station %1 is not an object").arg(i + 1));
+            return fail(
+                QCoreApplication::translate("DirectoryAnswer", "zender %1 is geen object").arg(i + 1));
         const QJsonObject object = element.toObject();
         DirectoryStation station;
         QString url;
@@ -74,11 +78,14 @@ std::optional<Result> parse(const QByteArray &body, QString *error)
                                                              {QLatin1String("tags"), &tags}};
         for (const auto &[key, out] : texts) {
             if (!readText(object, key, out))
-                return fail(QStringLiteral("station %1: \"%2\" is not a text").arg(i + 1).arg(key));
+                return fail(QCoreApplication::translate("DirectoryAnswer", "zender %1: \"%2\" is geen tekst")
+                                .arg(i + 1)
+                                .arg(key));
         }
         const QJsonValue bitrate = object.value(QLatin1String("bitrate"));
         if (!bitrate.isUndefined() && !bitrate.isNull() && !bitrate.isDouble())
-            return fail(QStringLiteral("station %1: \"bitrate\" is not a number").arg(i + 1));
+            return fail(QCoreApplication::translate("DirectoryAnswer", "zender %1: \"bitrate\" is geen getal")
+                            .arg(i + 1));
         if (result.stations.size() >= maxResults)
             continue; // checked, not kept
         const double kbps = bitrate.toDouble();

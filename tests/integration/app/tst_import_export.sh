@@ -23,7 +23,7 @@ printf '#EXTM3U\n#EXTINF:-1,Nieuw een\nhttps://new.example/1\n#EXTINF:-1,Al beke
 "$bin" --import "$tmp/Mijn lijst.m3u" >"$tmp/out" 2>"$tmp/err"
 check "import exits 0" test $? -eq 0
 check "import says what it did" grep -q "Stations geïmporteerd: 2 in Mijn lijst; overgeslagen: 1 al in de catalogus en 1 met een ongeldige URL." "$tmp/out"
-check "the invalid URL is reported with its line" grep -q "Mijn lijst.m3u:6: not a URL: not a url" "$tmp/err"
+check "the invalid URL is reported with its line" grep -q "Mijn lijst.m3u:6: geen URL: not a url" "$tmp/err"
 python3 - "$tmp/catalogue-before.json" "$catalogue" <<'PY' && ok=0 || ok=1
 import json, sys
 before, after = (json.load(open(p)) for p in sys.argv[1:])
@@ -35,7 +35,7 @@ PY
 check "existing stations unchanged, new ones in a category named after the file" test $ok -eq 0
 
 "$bin" --import "$tmp/missing.m3u" >/dev/null 2>"$tmp/err"
-check "a missing file exits 1" sh -c "[ $? -eq 1 ] && grep -q 'cannot read' '$tmp/err'"
+check "a missing file exits 1" sh -c "[ $? -eq 1 ] && grep -q 'niet lezen' '$tmp/err'"
 "$bin" --export "$tmp/list.txt" >/dev/null 2>&1
 check "an unknown extension exits 1" test $? -eq 1
 

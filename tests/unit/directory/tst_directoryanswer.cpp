@@ -27,20 +27,20 @@ private Q_SLOTS:
         QTest::newRow("empty list") << QByteArray("[]") << QString() << QStringList() << 0;
         QTest::newRow("only file and device URLs")
             << file("fileurls.json") << QString() << QStringList() << 2;
-        QTest::newRow("HTML") << file("html.html") << "not JSON: an HTML" << QStringList() << 0;
-        QTest::newRow("truncated") << file("truncated.json") << "not JSON" << QStringList() << 0;
+        QTest::newRow("HTML") << file("html.html") << "geen JSON: een HTML" << QStringList() << 0;
+        QTest::newRow("truncated") << file("truncated.json") << "geen JSON" << QStringList() << 0;
         QTest::newRow("bitrate as text")
-            << file("wrongtypes.json") << "station 1: \"bitrate\"" << QStringList() << 0;
-        QTest::newRow("object, not a list") << file("object.json") << "not a list" << QStringList() << 0;
+            << file("wrongtypes.json") << "zender 1: \"bitrate\"" << QStringList() << 0;
+        QTest::newRow("object, not a list") << file("object.json") << "geen lijst" << QStringList() << 0;
         QTest::newRow("list of numbers")
-            << QByteArray("[1,2]") << "station 1 is not an object" << QStringList() << 0;
+            << QByteArray("[1,2]") << "zender 1 is geen object" << QStringList() << 0;
         QTest::newRow("URL as a number")
-            << QByteArray("[{\"name\":\"A\",\"url\":5}]") << "station 1: \"url\"" << QStringList() << 0;
+            << QByteArray("[{\"name\":\"A\",\"url\":5}]") << "zender 1: \"url\"" << QStringList() << 0;
         QTest::newRow("tags as a list")
             << QByteArray("[{\"name\":\"A\",\"url\":\"http://a.example/\",\"tags\":[]}]")
-            << "station 1: \"tags\"" << QStringList() << 0;
+            << "zender 1: \"tags\"" << QStringList() << 0;
         QByteArray huge = "[" + QByteArray(DirectoryAnswer::maxBytes, ' ') + "]";
-        QTest::newRow("too large") << huge << "answer too large" << QStringList() << 0;
+        QTest::newRow("too large") << huge << "antwoord te groot" << QStringList() << 0;
     }
 
     void answers()
