@@ -7,6 +7,22 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace {
+QString unknownFormat(const QString &path)
+{
+    return QCoreApplication::translate(
+               "CatalogueTransfer",
+               "%1: onbekend formaat (de naam moet eindigen op .m3u, .m3u8, .pls, .xspf of .json)")
+        .arg(path);
+}
+
+QString cannotRead(const QString &path, const QFile &file)
+{
+    return QCoreApplication::translate("CatalogueTransfer", "kan %1 niet lezen: %2")
+        .arg(path, file.errorString());
+}
+} // namespace
+
 namespace CatalogueTransfer {
 
 ImportOutcome importFile(StationManager &store, const QString &path, const QString &category)
@@ -14,24 +30,18 @@ ImportOutcome importFile(StationManager &store, const QString &path, const QStri
     ImportOutcome outcome;
     const auto format = StationFile::formatOf(path);
     if (!format) {
-        outcome.error =
-            QCoreApplication::translate(
-                "CatalogueTransfer",
-                "%1: onbekend formaat (de naam moet eindigen op .m3u, .m3u8, .pls, .xspf of .json)")
-                .arg(path);
+        outcome.error = unknownFormat(path);
         return outcome;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        outcome.error = QCoreApplication::translate("CatalogueTransfer", "kan %1 niet lezen: %2")
-                            .arg(path, file.errorString());
+        outcome.error = cannotRead(path, file);
         return outcome;
     }
     // One byte more than allowed is enough to refuse a file that is too large.
     const QByteArray bytes = file.read(StationFile::maxBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        outcome.error = QCoreApplication::translate("CatalogueTransfer", "kan %1 niet lezen: %2")
-                            .arg(path, file.errorString());
+        outcome.error = cannotRead(path, file);
         return outcome;
     }
     QString problem;
@@ -49,11 +59,7 @@ ExportOutcome exportFile(const StationManager &store, const QString &path, const
     ExportOutcome outcome;
     const auto format = StationFile::formatOf(path);
     if (!format) {
-        outcome.error =
-            QCoreApplication::translate(
-                "CatalogueTransfer",
-                "%1: onbekend formaat (de naam moet eindigen op .m3u, .m3u8, .pls, .xspf of .json)")
-                .arg(path);
+        outcome.error = unknownFormat(path);
         return outcome;
     }
     if (QFileInfo(path).canonicalFilePath() == QFileInfo(store.fileURL()).canonicalFilePath() &&

@@ -24,7 +24,7 @@ public:
     // nothing stays exported).
     Claim claim();
 
-    // "/nl/example/App" for "nl.example.App", as the desktop entry specification derives it.
+    // "/nl/example/App" for "nl.example.App": the object path desktops derive from the app id.
     static QString objectPath(const QString &appId);
     // The Wayland activation token (or X11 startup id) the launcher passed, if any.
     static QString activationToken(const QVariantMap &platformData);
