@@ -3,7 +3,6 @@
 #include "base/NetworkText.h"
 #include "playback/StreamUrl.h"
 
-
 #include <map>
 
 namespace {
