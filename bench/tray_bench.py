@@ -11,7 +11,9 @@ a private PulseAudio daemon, each program started alone and measured one at a ti
     first activation, and after it;
   - the panel: time from Activate(x, y) over D-Bus to the panel's window being mapped, the first
     time (which builds the QML engine) and again after it was hidden. There is no baseline
-    program for this; the re-open is shown against the first open.
+    program for this; the re-open is shown against the first open;
+  - the first station played after the panel opened: time from the media controls' OpenUri to
+    its first sound, against a second play in the same process, when nothing is left to load.
 
 Each figure is the median of several runs, the programs alternating. Missed targets are
 reported, not fatal: the exit status is 0 once the benchmark has run, and 2 when something it
@@ -29,6 +31,7 @@ import tempfile
 import threading
 import time
 
+from playback_bench import RATE, STREAM_SERVER, SinkCapture
 from benchlib import (Background, Child, Missing, Results, clean_env, fmt, fresh_dirs, log,
                       missing_tools, no_bus, print_table, ratio_text, rotation, run, start_pulse, summarise,
                       unused_port, write_catalogue)
@@ -60,6 +63,9 @@ ZEFFIRA = "zeffira"
 BARE = "bare_tray"
 GOODVIBES = "goodvibes"
 PROGRAMS = (ZEFFIRA, BARE, GOODVIBES)
+MPRIS_NAME = "org.mpris.MediaPlayer2.zeffira"
+MPRIS_PATH = "/org/mpris/MediaPlayer2"
+PLAY_LIMIT = 10.0  # seconds from opening a station to its first sound
 # The libraries of Qt Quick and QML (the engine, the scene graph, controls, models): mapped only
 # once something has loaded the panel or another window of QML.
 QT_QUICK = ("libQt6Quick", "libQt6Qml")
@@ -259,7 +265,8 @@ class Bench:
     # -- set-up -------------------------------------------------------------------------------
 
     def check_tools(self):
-        missing = missing_tools(("Xvfb", "xev", "dbus-daemon", "pulseaudio", "pactl", "timeout"))
+        missing = missing_tools(("Xvfb", "xev", "dbus-daemon", "pulseaudio", "pactl", "timeout", "ffmpeg",
+                                 "gst-inspect-1.0"))
         if not os.access(self.zeffira, os.X_OK):
             missing.append(f"the zeffira binary ({self.zeffira}; build it first)")
         if not os.access(self.bare_tray, os.X_OK):
@@ -341,9 +348,27 @@ class Bench:
         threading.Thread(target=read, daemon=True).start()
 
     def start_pulse(self):
-        self.env["PULSE_SERVER"] = start_pulse(self.background, os.path.join(self.folder, "pulse"),
-                                               ["module-null-sink sink_name=bench"],
-                                               self.env["DBUS_SESSION_BUS_ADDRESS"])
+        # A pipe sink, read by the benchmark: it tells when a station's first sound left.
+        fifo = os.path.join(self.folder, "bench.fifo")
+        os.mkfifo(fifo)
+        self.capture = SinkCapture("bench", fifo)
+        self.env["PULSE_SERVER"] = start_pulse(
+            self.background, os.path.join(self.folder, "pulse"),
+            [f"module-pipe-sink file={fifo} sink_name=bench format=s16le rate={RATE} channels=2 "
+             "use_system_clock_for_timing=yes"], self.env["DBUS_SESSION_BUS_ADDRESS"])
+
+    def start_stream_server(self):
+        """The station opened from the panel: the test server on loopback, paced from the first
+        byte as many stations are."""
+        proc = self.background.start([sys.executable, STREAM_SERVER, "--lifetime", str(int(self.args.time_limit)),
+                                      "--exit-on-stdin-eof"], "the test stream server",
+                                     stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        line = proc.stdout.readline().decode().strip()
+        if not line.isdigit():
+            raise Missing("the test stream server did not start: "
+                          + proc.stderr.read().decode("utf-8", "replace").strip())
+        threading.Thread(target=lambda: proc.stdout.read(), daemon=True).start()
+        self.station = f"http://127.0.0.1:{line}/mp3"
 
     def start_map_watch(self):
         env = dict(os.environ, DISPLAY=self.env["DISPLAY"])
@@ -419,6 +444,8 @@ class Bench:
 
     def warm_up(self):
         log("warming up (page cache, GStreamer plugin registry)")
+        subprocess.run(["gst-inspect-1.0", "playbin"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       env=dict(clean_env(), GST_REGISTRY=os.path.join(self.folder, "gst-registry.bin")))
         for program in PROGRAMS:
             child = self.launch(program)
             ready, _ = self.wait_ready(child)
@@ -443,7 +470,8 @@ class Bench:
                 for key in ("ready", "pss", "uss", "cpu", "quick idle"):
                     self.record(key, program, None)
                 if program == ZEFFIRA:
-                    for key in ("first open", "re-open", "pss panel", "quick panel"):
+                    for key in ("first open", "re-open", "pss panel", "quick panel", "first play",
+                                "later play"):
                         self.record(key, program, None)
                 return
             self.record("ready", program, ready - child.launched)
@@ -468,10 +496,15 @@ class Bench:
                 self.record("re-open", program, again)
                 pss = child.memory_kib()[0] if child.alive() else None
                 self.record("pss panel", program, None if pss is None else pss / 1024)
+                first_play, later_play = self.play(child)
+                self.record("first play", program, first_play)
+                self.record("later play", program, later_play)
                 text += (", panel " + (f"{first * 1000:.1f} ms" if first is not None else "-")
                          + " / re-open " + (f"{again * 1000:.1f} ms" if again is not None else "-")
                          + f"; Qt Quick/QML mapped before the first activation: {quick_idle}"
-                         + f"; after it: {quick_panel}")
+                         + f"; after it: {quick_panel}; first sound "
+                         + (f"{first_play:.3f} s" if first_play is not None else "-")
+                         + " / later " + (f"{later_play:.3f} s" if later_play is not None else "-"))
             elif program == BARE:
                 text += f"; Qt Quick/QML mapped: {quick_idle}"
             log(text)
@@ -511,6 +544,33 @@ class Bench:
             return first, None, quick
         time.sleep(REOPEN_AFTER)
         return first, opened(activate()), quick
+
+    def play(self, child):
+        """Seconds from asking the media controls to open the station to its first sound: the
+        first time in this process (the panel was opened before, as a user picking a station
+        would have), and again after a stop, when nothing is left to load."""
+        import dbus
+        player = dbus.Interface(self.bus.get_object(MPRIS_NAME, MPRIS_PATH, introspect=False),
+                                "org.mpris.MediaPlayer2.Player")
+        times = []
+        for _ in range(2):
+            self.capture.wait_quiet(0.3, 3)
+            self.capture.arm()
+            sent = time.monotonic()
+            try:
+                player.OpenUri(self.station)
+            except dbus.DBusException as error:
+                log(f"  OpenUri failed: {error}")
+                self.capture.disarm()
+                return None, None
+            first = self.capture.wait_first_audio(sent + PLAY_LIMIT, also=lambda: not child.alive())
+            self.capture.disarm()
+            times.append(None if first is None else first - sent)
+            if first is None:
+                log(f"  no sound within {PLAY_LIMIT:.0f} s of OpenUri; zeffira's output:\n{child.output(30)}")
+            time.sleep(0.5)
+            player.Stop()
+        return times[0], times[1]
 
     # -- report -------------------------------------------------------------------------------
 
@@ -579,6 +639,9 @@ class Bench:
             median("re-open", ZEFFIRA), first, "ms", "no baseline", None, "first open")
         row(("PSS after the panel was shown", ("pss panel", ZEFFIRA)), median("pss panel", ZEFFIRA),
             z_pss, "MiB", "", None, "idle")
+        row(("first sound of the first station played, against a later one",
+             ("first play", ZEFFIRA)), median("first play", ZEFFIRA), median("later play", ZEFFIRA),
+            "s", "<= 1.1x", lambda z, r: r is not None and r <= 1.1, "later play")
 
         print_table(
             f"Tray: zeffira against {BARE} (a QGuiApplication with one QSystemTrayIcon) and "
@@ -592,7 +655,10 @@ class Bench:
             f"sending Activate{CLICK_AT} to the X server mapping the {PANEL_WIDTH} px wide panel; "
             f"the first open builds the QML engine and the panel, the re-open (after a second "
             f"Activate hid it and {REOPEN_AFTER:.0f} s passed) only shows it again. There is no "
-            f"baseline program for the panel: its row shows the re-open against the first open.")
+            f"baseline program for the panel: its row shows the re-open against the first open. "
+            f"first sound: from the media controls' OpenUri of a station on loopback, paced from "
+            f"its first byte, to its first sound at the sound server, with the panel opened "
+            f"before; the first station a process plays against one played after a stop.")
 
     def cleanup(self):
         for child in list(self.children):
@@ -641,6 +707,7 @@ def main():
         bench.start_bus()
         bench.start_watcher()
         bench.start_pulse()
+        bench.start_stream_server()
         bench.connect_bus()
         bench.warm_up()
         log("measuring, one program at a time")

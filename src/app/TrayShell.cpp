@@ -124,6 +124,7 @@ void TrayShell::activate(const QString &activationToken)
     if (AppWindows *w = windows()) {
         useActivationToken();
         w->showPanel();
+        m_app->prepareToPlay();
     }
 }
 
@@ -227,6 +228,7 @@ void TrayShell::togglePanel(const QPoint &globalPos)
     if (AppWindows *w = windows()) {
         useActivationToken();
         w->togglePanel(globalPos);
+        m_app->prepareToPlay();
     }
 }
 

@@ -97,6 +97,11 @@ ZeffiraApp::~ZeffiraApp()
     m_player.reset();
 }
 
+void ZeffiraApp::prepareToPlay()
+{
+    m_backend->prepare();
+}
+
 bool ZeffiraApp::play(const QString &target)
 {
     for (const bool byName : {true, false}) {

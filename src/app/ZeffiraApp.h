@@ -59,6 +59,8 @@ public:
     QString open(const QStringList &arguments, const QString &workingDir, bool localFiles);
     // Stops the stream, if any.
     void shutdown();
+    // Something will likely play soon (the panel opened): the sound libraries load meanwhile.
+    void prepareToPlay();
 
 Q_SIGNALS:
     // Nothing could be played and nothing is left to try; `reason` in English for the terminal.

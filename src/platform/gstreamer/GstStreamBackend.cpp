@@ -88,6 +88,16 @@ void initGStreamer()
     });
 }
 
+// What every HTTP station needs, whatever it sends, and the decoders of MP3 and AAC, which most
+// stations send. Loading a plugin maps its libraries and sets up its types; done ahead, it is
+// off the path between the server's first byte and the first sound.
+constexpr const char *kPreparedElements[] = {
+    "playbin",      "souphttpsrc",   "typefind", "queue2",         "decodebin",      "icydemux", "pulsesink",
+    "audioconvert", "audioresample", "volume",   "mpegaudioparse", "mpg123audiodec", "faad",
+};
+// Typefinding a stream tries the finders of these plugins.
+constexpr const char *kPreparedPlugins[] = {"typefindfunctions", "subparse"};
+
 // GStreamer's texts can carry what a server sent (reason phrases, tag values).
 QString networkText(const gchar *text)
 {
@@ -193,10 +203,34 @@ GstStreamBackend::GstStreamBackend(QObject *parent)
 
 GstStreamBackend::~GstStreamBackend()
 {
+    if (m_preparation.joinable())
+        m_preparation.join();
     dropStream();
     // The worker's destructor lets the dropped pipelines finish before the process may go on
     // to unload plugins.
     m_worker.reset();
+}
+
+void GstStreamBackend::prepare()
+{
+    if (m_preparation.joinable() || m_stream)
+        return;
+    m_preparation = std::thread([] {
+        initGStreamer();
+        if (!s_gstAvailable)
+            return;
+        for (const char *name : kPreparedElements) {
+            if (GstElement *element = gst_element_factory_make(name, nullptr))
+                gst_object_unref(gst_object_ref_sink(element));
+        }
+        for (const char *name : kPreparedPlugins) {
+            if (GstPlugin *plugin = gst_plugin_load_by_name(name))
+                gst_object_unref(plugin);
+        }
+        // The HTTP source asks for the proxy settings before it connects; finding out how to
+        // read them loads GIO's modules.
+        g_proxy_resolver_get_default();
+    });
 }
 
 std::optional<QString> GstStreamBackend::rejectionReason(const QString &url)

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <thread>
 
 class GstPipelineWorker;
 
@@ -50,6 +51,11 @@ public:
     // network stream URL whose scheme GStreamer has a source for.
     static std::optional<QString> rejectionReason(const QString &url);
 
+    // Loads GStreamer and the plugins of an HTTP stream on a thread of its own, so that a start
+    // soon after (a station picked in the panel that just opened) does not wait for them. Once
+    // per backend; start() works without it.
+    void prepare();
+
 private:
     struct Stream;
 
@@ -81,4 +87,5 @@ private:
     std::optional<QString> m_unavailableDevice;
     QTimer m_watchdog;
     std::unique_ptr<GstPipelineWorker> m_worker;
+    std::thread m_preparation; // joined by the destructor
 };

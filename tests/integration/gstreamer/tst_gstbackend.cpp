@@ -168,6 +168,21 @@ private Q_SLOTS:
         QVERIFY2(reports.failed.isEmpty() && reports.broken.isEmpty(), qPrintable(reports.describe()));
     }
 
+    void startsWhilePreparing()
+    {
+        // A station picked while the plugins still load on the other thread plays; a backend
+        // gone right after prepare() waits for that thread.
+        std::make_unique<GstStreamBackend>()->prepare();
+        GstStreamBackend backend;
+        backend.setOutputDevice(kSinkA);
+        Reports reports(backend);
+        backend.prepare();
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(QStringLiteral("/mp3"))),
+                 qPrintable(reports.describe()));
+        backend.prepare(); // nothing to do once a stream runs
+        QVERIFY2(audible(levels(1.0).first), "no audio after prepare() and start()");
+    }
+
     void reportsStartFailures_data()
     {
         QTest::addColumn<QString>("url");
