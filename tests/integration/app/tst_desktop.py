@@ -68,7 +68,13 @@ with Peers() as peers:
     wait_for(lambda: player("metadata", "xesam:title").endswith("/ogg") and player("status") == "Playing", 15,
              "the link to play in the running instance")
     checks.check("the link plays in the running instance", True)
-    peak = peers.record("a", 3.0)
+    # The media controls say Playing from the start of loading; the sound follows the first
+    # decoded audio, later on a busy machine.
+    peak = 0
+    for _ in range(4):
+        peak = peers.record("a", 2.0)
+        if peak > 1000:
+            break
     checks.check("its sound reaches the sink", peak > 1000, "peak %d" % peak)
 
     result = open_uri(base + "/mp3")
