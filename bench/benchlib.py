@@ -113,6 +113,18 @@ class Background:
         self.procs = []
 
 
+def start_port_server(background, argv, what):
+    """Starts a server that prints the port it listens on as its first line; the port. Its
+    output is drained from then on, so that it never blocks on a full pipe."""
+    proc = background.start(argv, what, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                            stderr=subprocess.PIPE)
+    line = proc.stdout.readline().decode().strip()
+    if not line.isdigit():
+        raise Missing(f"{what} did not start: " + proc.stderr.read().decode("utf-8", "replace").strip())
+    threading.Thread(target=lambda: proc.stdout.read(), daemon=True).start()
+    return int(line)
+
+
 def _end_group(proc, grace=5):
     if proc.poll() is not None:
         return

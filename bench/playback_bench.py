@@ -33,8 +33,8 @@ import urllib.parse
 import urllib.request
 
 from benchlib import (Background, Child, Missing, Results, clean_env, fmt, fresh_dirs, log,
-                      missing_tools, no_bus, print_table, ratio_text, rotation, run, start_pulse,
-                      summarise, unused_port, wait_ready, write_catalogue)
+                      missing_tools, no_bus, print_table, ratio_text, rotation, run, start_port_server,
+                      start_pulse, summarise, unused_port, wait_ready, write_catalogue)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCE_ROOT = os.path.dirname(HERE)
@@ -460,19 +460,6 @@ class Bench:
                                         no_bus(self.folder))
         subprocess.run(["pactl", "set-default-sink", "bench"], env=self.child_env(), check=True)
 
-    def start_server(self, argv, what):
-        return self.background.start(argv, what, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                     stderr=subprocess.PIPE)
-
-    def server_port(self, proc, what):
-        line = proc.stdout.readline().decode().strip()
-        if not line.isdigit():
-            raise Missing(f"{what} did not start: "
-                          + proc.stderr.read().decode("utf-8", "replace").strip())
-        # Keep draining its request log so that it never blocks on a full pipe.
-        threading.Thread(target=lambda: proc.stdout.read(), daemon=True).start()
-        return int(line)
-
     def start_servers(self, own=True):
         self.icecast = Icecast(self.background, self.folder)
         self.icecast.start()
@@ -480,12 +467,12 @@ class Bench:
         if not own:
             return
         lifetime = str(int(self.args.time_limit + 60))
-        paced = self.start_server([sys.executable, STREAM_SERVER, "--lifetime", lifetime,
-                                   "--exit-on-stdin-eof"], "the test stream server")
-        burst = self.start_server([sys.executable, os.path.abspath(__file__), "--burst-server",
-                                   "--lifetime", lifetime], "the burst server")
-        self.paced = f"http://127.0.0.1:{self.server_port(paced, 'the test stream server')}"
-        self.burst = f"http://127.0.0.1:{self.server_port(burst, 'the burst server')}"
+        paced = start_port_server(self.background, [sys.executable, STREAM_SERVER, "--lifetime", lifetime,
+                                                    "--exit-on-stdin-eof"], "the test stream server")
+        burst = start_port_server(self.background, [sys.executable, os.path.abspath(__file__),
+                                                    "--burst-server", "--lifetime", lifetime], "the burst server")
+        self.paced = f"http://127.0.0.1:{paced}"
+        self.burst = f"http://127.0.0.1:{burst}"
         self.refused = f"http://127.0.0.1:{unused_port()}/mp3"
         self.stations.update({f"no burst {label}": f"{self.paced}/{codec}" for codec, label in CODECS})
         self.stations["burst MP3"] = f"{self.burst}/mp3"

@@ -33,8 +33,8 @@ import time
 
 from playback_bench import RATE, STREAM_SERVER, SinkCapture
 from benchlib import (Background, Child, Missing, Results, clean_env, fmt, fresh_dirs, log,
-                      missing_tools, no_bus, print_table, ratio_text, rotation, run, start_pulse, summarise,
-                      unused_port, write_catalogue)
+                      missing_tools, no_bus, print_table, ratio_text, rotation, run, start_port_server,
+                      start_pulse, summarise, unused_port, write_catalogue)
 
 if __name__ == "__main__":
     try:
@@ -360,15 +360,10 @@ class Bench:
     def start_stream_server(self):
         """The station opened from the panel: the test server on loopback, paced from the first
         byte as many stations are."""
-        proc = self.background.start([sys.executable, STREAM_SERVER, "--lifetime", str(int(self.args.time_limit)),
-                                      "--exit-on-stdin-eof"], "the test stream server",
-                                     stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-        line = proc.stdout.readline().decode().strip()
-        if not line.isdigit():
-            raise Missing("the test stream server did not start: "
-                          + proc.stderr.read().decode("utf-8", "replace").strip())
-        threading.Thread(target=lambda: proc.stdout.read(), daemon=True).start()
-        self.station = f"http://127.0.0.1:{line}/mp3"
+        port = start_port_server(self.background, [sys.executable, STREAM_SERVER, "--lifetime",
+                                                   str(int(self.args.time_limit)), "--exit-on-stdin-eof"],
+                                 "the test stream server")
+        self.station = f"http://127.0.0.1:{port}/mp3"
 
     def start_map_watch(self):
         env = dict(os.environ, DISPLAY=self.env["DISPLAY"])
