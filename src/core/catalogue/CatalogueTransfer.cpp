@@ -1,5 +1,6 @@
 #include "catalogue/CatalogueTransfer.h"
 
+#include "base/NetworkText.h"
 #include "catalogue/StationManager.h"
 #include "playlist/PlaylistFile.h"
 
@@ -93,7 +94,9 @@ ImportOutcome importFile(StationManager &store, const QString &path, const QStri
         outcome.report.refused = contents->refused;
         return outcome;
     }
-    outcome.report = store.importStations(*contents, category, QFileInfo(path).completeBaseName());
+    // The file's name becomes a category name: cleaned like the names inside it.
+    const QString fileCategory = NetworkText::clean(QFileInfo(path).completeBaseName(), NetworkText::noLimit);
+    outcome.report = store.importStations(*contents, category, fileCategory);
     return outcome;
 }
 

@@ -72,6 +72,7 @@ open(f"{d}/utf16be.pls", "wb").write(b"\xfe\xff" + pls.encode("utf-16-be"))
 open(f"{d}/cr.m3u", "w").write(m3u("cr").replace("\n", "\r"))
 open(f"{d}/comments.m3u", "w").write("#EXTM3U\n# nothing but comments\n")
 open(f"{d}/bidi.m3u", "w").write("#EXTM3U\n#EXTINF:-1,Evil \u202egnp.exe\u202c name\nhttp://bidi.example/\n")
+open(f"{d}/named \u202eevil.m3u", "w").write("#EXTM3U\nhttp://named.example/\n")
 open(f"{d}/forged.json", "w").write('[{"name":"A","stations":[{"name":"x","url":"http://a.example/\\nzeffira: forged"}]}]')
 open(f"{d}/garbage.m3u", "wb").write(os.urandom(64 * 1024))
 PY
@@ -86,6 +87,7 @@ rows=(
     "comments.m3u|1|comments.m3u: geen stations gevonden|"
     "big.m3u|1|big.m3u is te groot: 52.0 MB; een stationslijst mag hoogstens 16.0 MB zijn|"
     "bidi.m3u|0|Stations geïmporteerd: 1 in bidi;|"$'\u202e'
+    $'named \u202eevil.m3u|0|Stations geïmporteerd: 1 in named evil;|\u202e'
     "forged.json|1|geen Zeffira-stationslijst|^zeffira: forged"
     "garbage.m3u|1|garbage.m3u: en nog|"
     "passwd.m3u|1|passwd.m3u: en nog|"
