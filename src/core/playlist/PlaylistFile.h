@@ -1,7 +1,8 @@
 // A local playlist or station list file the user picked (to import it or to play it), read whole
 // and safely: only a regular file (a symlink is followed), opened without blocking so that a FIFO
 // or a device cannot hang the caller, at most `maxBytes`, and given up when reading takes longer
-// than `timeLimit` (a stalled network mount).
+// than `timeLimit` (a slow network mount; the clock is read between pieces of a megabyte, so a
+// single read the kernel never returns from is not cut short).
 #pragma once
 
 #include <QByteArray>
