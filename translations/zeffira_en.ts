@@ -138,6 +138,13 @@
         <source>Stations geëxporteerd: %1, in %2 categorie(ën), naar %3.</source>
         <translation>Stations exported: %1, in %2 categories, to %3.</translation>
     </message>
+    <message numerus="yes">
+        <source>en nog %n met een ongeldige URL</source>
+        <translation>
+            <numerusform>and %n more with an invalid URL</numerusform>
+            <numerusform>and %n more with an invalid URL</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CatalogueTransfer</name>
@@ -156,6 +163,33 @@
     <message>
         <source>kan %1 niet schrijven: %2</source>
         <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>kan %1 niet lezen: het is geen gewoon bestand, maar een map, FIFO of apparaat</source>
+        <translation>cannot read %1: it is not a regular file but a folder, FIFO or device</translation>
+    </message>
+    <message>
+        <source>kan %1 niet lezen: het lezen duurde langer dan %2 seconden</source>
+        <translation>cannot read %1: reading took longer than %2 seconds</translation>
+    </message>
+    <message>
+        <source>%1 is te groot: een stationslijst mag hoogstens %2 zijn, want de catalogus wordt bij elke start helemaal gelezen</source>
+        <translation>%1 is too large: a station list may be at most %2, as the catalogue is read whole at every start</translation>
+    </message>
+    <message>
+        <source>%1 is te groot: %2; een stationslijst mag hoogstens %3 zijn, want de catalogus wordt bij elke start helemaal gelezen</source>
+        <translation>%1 is too large: %2; a station list may be at most %3, as the catalogue is read whole at every start</translation>
+    </message>
+    <message>
+        <source>%1: geen stations gevonden</source>
+        <translation>%1: no stations found</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: geen stations gevonden; overgeslagen wegens een ongeldige URL: %n</source>
+        <translation>
+            <numerusform>%1: no stations found; skipped for an invalid URL: %n</numerusform>
+            <numerusform>%1: no stations found; skipped for an invalid URL: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -339,11 +373,11 @@ the session&apos;s journal (journalctl --user).
     </message>
     <message>
         <source>zender %1: &quot;%2&quot; is geen tekst</source>
-        <translation>station %1: "%2" is not a text</translation>
+        <translation>station %1: &quot;%2&quot; is not a text</translation>
     </message>
     <message>
         <source>zender %1: &quot;bitrate&quot; is geen getal</source>
-        <translation>station %1: "bitrate" is not a number</translation>
+        <translation>station %1: &quot;bitrate&quot; is not a number</translation>
     </message>
 </context>
 <context>
@@ -692,24 +726,16 @@ the session&apos;s journal (journalctl --user).
         <translation>an HLS stream (line %1), not a list of stations</translation>
     </message>
     <message>
-        <source>geen PLS-bestand (geen regel [playlist])</source>
-        <translation>not a PLS file (no [playlist] line)</translation>
-    </message>
-    <message>
-        <source>geen XSPF-bestand (geen &lt;playlist&gt;)</source>
-        <translation>not an XSPF file (no &lt;playlist&gt;)</translation>
-    </message>
-    <message>
-        <source>geen XSPF-bestand: %1 (regel %2)</source>
-        <translation>not an XSPF file: %1 (line %2)</translation>
-    </message>
-    <message>
         <source>geen Zeffira-stationslijst: %1</source>
         <translation>not a Zeffira station list: %1</translation>
     </message>
     <message>
-        <source>te groot (%1 bytes)</source>
-        <translation>too large (%1 bytes)</translation>
+        <source>geen %1-bestand (geen %2)</source>
+        <translation>not a %1 file (no %2)</translation>
+    </message>
+    <message>
+        <source>geen %1-bestand: %2 (regel %3)</source>
+        <translation>not a %1 file: %2 (line %3)</translation>
     </message>
 </context>
 <context>
@@ -823,6 +849,13 @@ the session&apos;s journal (journalctl --user).
         <translation>
             <numerusform>%n station saved, in %1.</numerusform>
             <numerusform>%n stations saved, in %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>en nog %n</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
         </translation>
     </message>
 </context>

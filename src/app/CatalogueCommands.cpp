@@ -52,6 +52,26 @@ int search(QCoreApplication &loop, const QString &text)
     return loop.exec();
 }
 
+namespace {
+// The first few refused entries with their lines, then how many more: a file of garbage must not
+// flood the terminal.
+void listRefusals(QTextStream &err, const QString &path, const QList<StationFile::Refusal> &refused)
+{
+    for (const StationFile::Refusal &refusal : refused.mid(0, CatalogueTransfer::listedRefusals)) {
+        if (refusal.line > 0)
+            err << path << ":" << refusal.line << ": " << refusal.reason << ": " << refusal.text << "\n";
+        else
+            err << path << ": " << refusal.reason << ": " << refusal.text << "\n";
+    }
+    const int more = int(refused.size()) - CatalogueTransfer::listedRefusals;
+    if (more > 0)
+        err << path << ": "
+            << QCoreApplication::translate("CatalogueCommands", "en nog %n met een ongeldige URL", nullptr,
+                                           more)
+            << "\n";
+}
+} // namespace
+
 int importFile(const QString &path, const QString &category)
 {
     // The same start-up as the application: creates, repairs and migrates the files.
@@ -59,11 +79,12 @@ int importFile(const QString &path, const QString &category)
     const auto outcome = CatalogueTransfer::importFile(store, path, category);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const StationImport::Report &report = outcome.report;
     if (!outcome.error.isEmpty()) {
         err << "zeffira: " << outcome.error << "\n";
+        listRefusals(err, path, report.refused);
         return 1;
     }
-    const StationImport::Report &report = outcome.report;
     out << QCoreApplication::translate("CatalogueCommands", "Stations geïmporteerd: %1").arg(report.added);
     if (!report.categories.isEmpty())
         out << " "
@@ -75,12 +96,8 @@ int importFile(const QString &path, const QString &category)
                .arg(report.duplicates)
                .arg(report.refused.size())
         << "\n";
-    for (const StationFile::Refusal &refusal : report.refused) {
-        if (refusal.line > 0)
-            err << path << ":" << refusal.line << ": " << refusal.reason << ": " << refusal.text << "\n";
-        else
-            err << path << ": " << refusal.reason << ": " << refusal.text << "\n";
-    }
+    out.flush();
+    listRefusals(err, path, report.refused);
     return 0;
 }
 

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QStringDecoder>
 
+#include <limits>
+
 namespace {
 
 // Characters that break a line where they stand: shown as one space.
@@ -24,10 +26,11 @@ bool isRemoved(char32_t c)
 
 namespace NetworkText {
 
-QString clean(QStringView text)
+QString clean(QStringView text, qsizetype limit)
 {
+    const qsizetype cap = limit < 0 ? std::numeric_limits<qsizetype>::max() / 2 : limit;
     QString out;
-    out.reserve(std::min<qsizetype>(text.size(), maxLength * 2));
+    out.reserve(std::min<qsizetype>(text.size(), cap * 2));
     qsizetype codePoints = 0;
     bool pendingSpace = false;
     bool truncated = false;
@@ -38,10 +41,10 @@ QString clean(QStringView text)
         }
         if (isRemoved(c))
             continue;
-        // A lone surrogate is not a character.
-        if (c >= 0xd800 && c <= 0xdfff)
+        // A lone surrogate is not a character; U+FFFE and U+FFFF are none either.
+        if ((c >= 0xd800 && c <= 0xdfff) || c == 0xfffe || c == 0xffff)
             c = 0xfffd;
-        if (codePoints + (pendingSpace ? 2 : 1) > maxLength) {
+        if (codePoints + (pendingSpace ? 2 : 1) > cap) {
             truncated = true;
             break;
         }
@@ -55,7 +58,7 @@ QString clean(QStringView text)
     }
     if (truncated) {
         // Room for the ellipsis: drop the last character (both halves of a surrogate pair).
-        if (codePoints >= maxLength) {
+        if (codePoints >= cap) {
             out.chop(out.back().isLowSurrogate() ? 2 : 1);
             --codePoints;
         }
@@ -68,6 +71,13 @@ QString clean(QStringView text)
 
 QString decode(QByteArrayView bytes)
 {
+    for (const auto &[mark, encoding] :
+         {std::pair{"\xff\xfe", QStringDecoder::Utf16LE}, std::pair{"\xfe\xff", QStringDecoder::Utf16BE}}) {
+        if (bytes.startsWith(mark)) {
+            QStringDecoder utf16(encoding, QStringDecoder::Flag::Stateless);
+            return utf16.decode(bytes.sliced(2));
+        }
+    }
     if (bytes.startsWith("\xef\xbb\xbf"))
         bytes = bytes.sliced(3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -1,7 +1,9 @@
-// Every text that arrives from the network (stream titles, server error texts, playlist entry
-// names) passes through here before it is logged, published or shown: decoded leniently, with
-// control characters gone, whitespace collapsed, trimmed and capped. A remote server must not be
-// able to forge log lines, drive a terminal or flood the views.
+// Every text that arrives from the network or from a file the user picked (stream titles, server
+// error texts, playlist entry and station names, file content quoted in a message) passes through
+// here before it is logged, published, stored or shown: decoded leniently, with control characters
+// and bidirectional overrides gone, whitespace collapsed, trimmed and capped. A remote server or a
+// crafted file must not be able to forge log lines, drive a terminal, disguise a name or flood the
+// views.
 #pragma once
 
 #include <QByteArrayView>
@@ -12,11 +14,16 @@ namespace NetworkText {
 
 // At most this many characters (code points) survive; a longer text ends in "…".
 constexpr qsizetype maxLength = 256;
+// For clean(): no cap (station and category names, which the catalogue keeps whole).
+constexpr qsizetype noLimit = -1;
 
-// The plain, single-line form of `text`. Idempotent: cleaning a clean text changes nothing.
-QString clean(QStringView text);
-// Bytes as a server or an older file has them: UTF-8 when they are valid UTF-8 (a byte-order
-// mark dropped), else Latin-1. Not cleaned: for whole documents whose lines matter.
+// The plain, single-line form of `text`, at most `limit` characters. Idempotent: cleaning a clean
+// text changes nothing. Lone surrogates and the noncharacters U+FFFE and U+FFFF become U+FFFD, so
+// that XML can carry the result.
+QString clean(QStringView text, qsizetype limit = maxLength);
+// Bytes as a server or a file has them: UTF-16 (little or big endian) when they start with its
+// byte-order mark, else UTF-8 when they are valid UTF-8 (a byte-order mark dropped), else Latin-1.
+// Not cleaned: for whole documents whose lines matter.
 QString decode(QByteArrayView bytes);
 // decode(), then cleaned: for one text such as a title.
 QString fromBytes(QByteArrayView bytes);

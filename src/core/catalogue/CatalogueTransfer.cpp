@@ -1,10 +1,12 @@
 #include "catalogue/CatalogueTransfer.h"
 
+#include "base/NetworkText.h"
 #include "catalogue/StationManager.h"
+#include "playlist/PlaylistFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
 
 namespace {
@@ -16,10 +18,45 @@ QString unknownFormat(const QString &path)
         .arg(path);
 }
 
-QString cannotRead(const QString &path, const QFile &file)
+// A local file reads in milliseconds; this long only a stalled network mount takes.
+constexpr std::chrono::seconds kReadTime{10};
+
+QString dataSize(qint64 bytes)
 {
-    return QCoreApplication::translate("CatalogueTransfer", "kan %1 niet lezen: %2")
-        .arg(path, file.errorString());
+    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+}
+
+QString loadProblem(const QString &path, const PlaylistFile::Loaded &file)
+{
+    using Problem = PlaylistFile::Loaded::Problem;
+    switch (file.problem) {
+    case Problem::None:
+        break;
+    case Problem::CannotOpen:
+    case Problem::ReadError:
+        return QCoreApplication::translate("CatalogueTransfer", "kan %1 niet lezen: %2")
+            .arg(path, file.systemError);
+    case Problem::NotAFile:
+        return QCoreApplication::translate("CatalogueTransfer",
+                                           "kan %1 niet lezen: het is geen gewoon bestand, maar een map, "
+                                           "FIFO of apparaat")
+            .arg(path);
+    case Problem::TooSlow:
+        return QCoreApplication::translate("CatalogueTransfer",
+                                           "kan %1 niet lezen: het lezen duurde langer dan %2 seconden")
+            .arg(path, QString::number(kReadTime.count()));
+    case Problem::TooLarge:
+        if (file.size < 0) // it grew while being read
+            return QCoreApplication::translate(
+                       "CatalogueTransfer", "%1 is te groot: een stationslijst mag hoogstens %2 zijn, want "
+                                            "de catalogus wordt bij elke start helemaal gelezen")
+                .arg(path, dataSize(StationFile::maxBytes));
+        return QCoreApplication::translate(
+                   "CatalogueTransfer", "%1 is te groot: %2; een stationslijst mag hoogstens %3 zijn, want "
+                                        "de catalogus wordt bij elke start helemaal gelezen")
+            .arg(path, dataSize(file.size), dataSize(StationFile::maxBytes));
+    }
+    return {};
 }
 } // namespace
 
@@ -33,24 +70,33 @@ ImportOutcome importFile(StationManager &store, const QString &path, const QStri
         outcome.error = unknownFormat(path);
         return outcome;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        outcome.error = cannotRead(path, file);
-        return outcome;
-    }
-    // One byte more than allowed is enough to refuse a file that is too large.
-    const QByteArray bytes = file.read(StationFile::maxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        outcome.error = cannotRead(path, file);
+    const PlaylistFile::Loaded file = PlaylistFile::load(path, StationFile::maxBytes, kReadTime);
+    if (file.problem != PlaylistFile::Loaded::Problem::None) {
+        outcome.error = loadProblem(path, file);
         return outcome;
     }
     QString problem;
-    const auto contents = StationFile::read(bytes, *format, &problem);
+    const auto contents = StationFile::read(file.bytes, *format, &problem);
     if (!contents) {
         outcome.error = QStringLiteral("%1: %2").arg(path, problem);
         return outcome;
     }
-    outcome.report = store.importStations(*contents, category, QFileInfo(path).completeBaseName());
+    // Nothing to add is a failure, not an import of nothing: the user picked the wrong file.
+    if (contents->entries.isEmpty() && contents->categories.isEmpty()) {
+        outcome.error =
+            contents->refused.isEmpty()
+                ? QCoreApplication::translate("CatalogueTransfer", "%1: geen stations gevonden").arg(path)
+                : QCoreApplication::translate(
+                      "CatalogueTransfer",
+                      "%1: geen stations gevonden; overgeslagen wegens een ongeldige URL: %n", nullptr,
+                      int(contents->refused.size()))
+                      .arg(path);
+        outcome.report.refused = contents->refused;
+        return outcome;
+    }
+    // The file's name becomes a category name: cleaned like the names inside it.
+    const QString fileCategory = NetworkText::clean(QFileInfo(path).completeBaseName(), NetworkText::noLimit);
+    outcome.report = store.importStations(*contents, category, fileCategory);
     return outcome;
 }
 

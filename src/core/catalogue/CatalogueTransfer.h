@@ -9,8 +9,13 @@ class StationManager;
 
 namespace CatalogueTransfer {
 
+// A message lists this many refused entries, then how many more there are.
+constexpr int listedRefusals = 5;
+
 struct ImportOutcome {
-    QString error; // empty on success; plain English ("cannot read ...: ...")
+    // Empty on success; else why nothing was imported, translated: the file could not be read, is
+    // not a station list, or holds no station (`report.refused` then says what it held instead).
+    QString error;
     StationImport::Report report;
 };
 
@@ -21,7 +26,8 @@ struct ExportOutcome {
 };
 
 // Imports `path` (format by its extension) into `category`, or, when that is blank, into the
-// file's own categories and a category named after the file.
+// file's own categories and a category named after the file. Only a regular file is read (no
+// FIFO, device or folder), within StationFile::maxBytes and a time limit.
 ImportOutcome importFile(StationManager &store, const QString &path, const QString &category);
 // Exports the whole catalogue, or only `category` when it is not blank, to `path` (format by its
 // extension).

@@ -2,45 +2,27 @@
 
 #include "base/NetworkText.h"
 #include "catalogue/CatalogueCodec.h"
+#include "playlist/PlaylistReader.h"
 
 #include <QCoreApplication>
 #include <QUrl>
-#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
-
-#include <map>
 
 namespace {
 
-const QString kCategoryRel = QStringLiteral("https://zeffira.nl/xspf/category");
 const QString kXspfNamespace = QStringLiteral("http://xspf.org/ns/0/");
 
-// One line of text: names and categories never hold line breaks or control characters, nor what
-// XML cannot carry (unpaired surrogates, U+FFFE, U+FFFF), so that every format can write them.
+// One line of text: names and categories never hold line breaks, control characters or
+// bidirectional overrides, nor what XML cannot carry, so that every format can write them and no
+// name displays as something it is not. Not capped: the catalogue keeps names whole.
 QString singleLine(const QString &text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            out += c;
-            out += text.at(++i);
-        } else if (c.isSurrogate() || c.unicode() >= 0xfffe) {
-            out += QChar(QChar::ReplacementCharacter);
-        } else {
-            out += (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-                    c == QChar::ParagraphSeparator)
-                       ? QChar(QLatin1Char(' '))
-                       : c;
-        }
-    }
-    return out.simplified();
+    return NetworkText::clean(text, NetworkText::noLimit);
 }
 
 std::optional<QString> urlProblem(const QString &text)
 {
-    // Control characters and breaks that QUrl would quietly percent-encode.
+    // Control characters, breaks and overrides that QUrl would quietly percent-encode.
     if (singleLine(text) != text)
         return QCoreApplication::translate("StationFile", "geen URL");
     const QUrl url(text, QUrl::StrictMode);
@@ -61,7 +43,8 @@ public:
     {
         const QString url = rawUrl.trimmed();
         if (const auto problem = urlProblem(url)) {
-            m_contents.refused << StationFile::Refusal{line, singleLine(url), *problem};
+            // Quoted in messages: cleaned and capped like any text from outside.
+            m_contents.refused << StationFile::Refusal{line, NetworkText::clean(url), *problem};
             return;
         }
         const QString cleanName = singleLine(name);
@@ -81,184 +64,88 @@ private:
     StationFile::Contents m_contents;
 };
 
-// "#EXTINF:-1 group-title="Jazz",Name": the title after the first comma outside quotes, and the
-// group-title attribute that some lists carry instead of #EXTGRP.
-void parseExtinf(const QString &value, QString *title, QString *group)
+PlaylistFormat hintOf(StationFile::Format format)
 {
-    bool quoted = false;
-    qsizetype comma = -1;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] == QLatin1Char('"'))
-            quoted = !quoted;
-        else if (value[i] == QLatin1Char(',') && !quoted) {
-            comma = i;
-            break;
-        }
+    switch (format) {
+    case StationFile::Format::M3u:
+        return PlaylistFormat::M3u;
+    case StationFile::Format::Pls:
+        return PlaylistFormat::Pls;
+    case StationFile::Format::Xspf:
+    case StationFile::Format::Json:
+        break;
     }
-    *title = comma < 0 ? QString() : value.mid(comma + 1).trimmed();
-    const QString attributes = comma < 0 ? value : value.left(comma);
-    const qsizetype at = attributes.indexOf(QLatin1String("group-title=\""), 0, Qt::CaseInsensitive);
-    if (at >= 0) {
-        const qsizetype start = at + 13;
-        const qsizetype end = attributes.indexOf(QLatin1Char('"'), start);
-        if (end > start)
-            *group = attributes.mid(start, end - start);
-    }
+    return PlaylistFormat::Xspf;
 }
 
-std::optional<StationFile::Contents> readM3u(const QString &text, QString *error)
+// The playlist forms, read as the player reads them. A file whose own marks say another form than
+// its name ([playlist] in a .m3u) is read as what it is. One station per entry: an XSPF track's
+// or ASX entry's further locations are the same station's mirrors.
+std::optional<StationFile::Contents> readPlaylist(const QByteArray &bytes, StationFile::Format format,
+                                                  QString *error)
 {
-    Collector collector;
-    QString title;
-    QString group;
-    const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed().toString();
-        if (line.isEmpty())
-            continue;
-        if (line.startsWith(QLatin1Char('#'))) {
-            if (line.startsWith(QLatin1String("#EXT-X-"), Qt::CaseInsensitive)) {
-                if (error)
-                    *error = QCoreApplication::translate("StationFile",
-                                                         "een HLS-stream (regel %1), geen stationslijst")
-                                 .arg(i + 1);
-                return std::nullopt;
-            }
-            if (line.startsWith(QLatin1String("#EXTINF:"), Qt::CaseInsensitive))
-                parseExtinf(line.mid(8), &title, &group);
-            else if (line.startsWith(QLatin1String("#EXTGRP:"), Qt::CaseInsensitive))
-                group = line.mid(8).trimmed();
-            continue;
-        }
-        collector.add(line, title, group, int(i + 1));
-        title.clear();
-        group.clear();
+    using Stop = PlaylistReader::Document::Stop;
+    const PlaylistReader::Document document = PlaylistReader::read(bytes, hintOf(format));
+    const QString name = PlaylistReader::formatName(document.format);
+    const QString root =
+        document.format == PlaylistFormat::Asx ? QStringLiteral("<asx>") : QStringLiteral("<playlist>");
+    QString problem;
+    switch (document.stop) {
+    case Stop::AtEnd:
+        break;
+    case Stop::Hls:
+        problem = QCoreApplication::translate("StationFile", "een HLS-stream (regel %1), geen stationslijst")
+                      .arg(document.line);
+        break;
+    case Stop::NoRoot:
+        problem = QCoreApplication::translate("StationFile", "geen %1-bestand (geen %2)").arg(name, root);
+        break;
+    case Stop::BadXml:
+        // A broken file is not imported in part: the user mends it and imports it whole.
+        problem = QCoreApplication::translate("StationFile", "geen %1-bestand: %2 (regel %3)")
+                      .arg(name, NetworkText::clean(document.detail))
+                      .arg(document.line);
+        break;
     }
-    return collector.take();
-}
-
-std::optional<StationFile::Contents> readPls(const QString &text, QString *error)
-{
-    struct Numbered {
-        QString file, title, category;
-        int line = 0;
-    };
-    std::map<qlonglong, Numbered> numbered;
-    bool header = false;
-    const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed().toString();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
-            continue;
-        if (!header) {
-            if (line.compare(QLatin1String("[playlist]"), Qt::CaseInsensitive) != 0)
-                break;
-            header = true;
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals <= 0)
-            continue;
-        const QString key = line.left(equals).trimmed().toLower();
-        const QString value = line.mid(equals + 1).trimmed();
-        for (const char *prefix : {"file", "title", "category"}) {
-            const QLatin1String p(prefix);
-            bool ok = false;
-            const qlonglong n = key.startsWith(p) ? key.mid(p.size()).toLongLong(&ok) : 0;
-            if (!ok)
-                continue;
-            Numbered &entry = numbered[n];
-            if (p == QLatin1String("file")) {
-                entry.file = value;
-                entry.line = int(i + 1);
-            } else {
-                (p == QLatin1String("title") ? entry.title : entry.category) = value;
-            }
-        }
-    }
-    if (!header) {
+    if (!problem.isEmpty()) {
         if (error)
-            *error = QCoreApplication::translate("StationFile", "geen PLS-bestand (geen regel [playlist])");
+            *error = problem;
         return std::nullopt;
     }
     Collector collector;
-    for (const auto &[n, entry] : numbered) {
-        if (entry.line > 0)
-            collector.add(entry.file, entry.title, entry.category, entry.line);
+    for (const PlaylistReader::Item &item : document.items) {
+        if (!item.mirror)
+            collector.add(item.location, item.title, item.category, item.line);
     }
     return collector.take();
 }
 
-std::optional<StationFile::Contents> readXspf(const QByteArray &bytes, QString *error)
+std::optional<StationFile::Contents> readJson(QByteArray bytes, QString *error)
 {
-    QXmlStreamReader xml(bytes);
-    Collector collector;
-    bool root = false;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (!root) {
-            if (xml.name() != QLatin1String("playlist"))
-                break;
-            root = true;
-            continue;
-        }
-        if (xml.name() != QLatin1String("track"))
-            continue;
-        QString location;
-        QString title;
-        QString category;
-        int line = int(xml.lineNumber());
-        while (xml.readNextStartElement()) {
-            if (xml.name() == QLatin1String("location") && location.isEmpty()) {
-                line = int(xml.lineNumber());
-                location = xml.readElementText(QXmlStreamReader::SkipChildElements);
-            } else if (xml.name() == QLatin1String("title")) {
-                title = xml.readElementText(QXmlStreamReader::SkipChildElements);
-            } else if (xml.name() == QLatin1String("meta") &&
-                       xml.attributes().value(QLatin1String("rel")) == kCategoryRel) {
-                category = xml.readElementText(QXmlStreamReader::SkipChildElements);
-            } else {
-                xml.skipCurrentElement();
-            }
-        }
-        if (xml.hasError())
-            break;
-        if (location.trimmed().isEmpty())
-            collector.add(QString(), title, category, line); // refused: no URL
-        else
-            collector.add(location, title, category, line);
-    }
-    if (xml.hasError() || !root) {
-        if (error)
-            *error = !root && !xml.hasError()
-                         ? QCoreApplication::translate("StationFile", "geen XSPF-bestand (geen <playlist>)")
-                         : QCoreApplication::translate("StationFile", "geen XSPF-bestand: %1 (regel %2)")
-                               .arg(xml.errorString())
-                               .arg(xml.lineNumber());
-        return std::nullopt;
-    }
-    return collector.take();
-}
-
-std::optional<StationFile::Contents> readJson(const QByteArray &bytes, QString *error)
-{
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff"))
+        bytes = NetworkText::decode(bytes).toUtf8();
     QString problem;
     const auto catalogue = CatalogueCodec::decodeCatalogue(bytes, &problem);
     if (!catalogue) {
+        // The codec quotes the file (a URL with a line break in it, say): cleaned for the terminal.
         if (error)
-            *error =
-                QCoreApplication::translate("StationFile", "geen Zeffira-stationslijst: %1").arg(problem);
+            *error = QCoreApplication::translate("StationFile", "geen Zeffira-stationslijst: %1")
+                         .arg(NetworkText::clean(problem));
         return std::nullopt;
     }
-    // JSON keeps no line numbers: each URL is looked up in the text, after the one before it.
+    // JSON keeps no line numbers: each URL is looked up in the text, after the one before it
+    // (counting the lines on from there, so that a long list is not counted over and over).
     qsizetype from = 0;
+    qsizetype counted = 0;
+    int line = 1;
     auto lineOf = [&](const QString &url) {
         const qsizetype at = url.isEmpty() ? -1 : bytes.indexOf(url.toUtf8(), from);
         if (at < 0)
             return 0;
+        line += int(QByteArrayView(bytes).sliced(counted, at - counted).count('\n'));
+        counted = at;
         from = at + 1;
-        return int(bytes.left(at).count('\n') + 1);
+        return line;
     };
     Collector collector;
     for (const StationCategory &category : *catalogue) {
@@ -313,7 +200,7 @@ QByteArray writeXspf(const Catalogue &catalogue)
             xml.writeTextElement(QStringLiteral("location"), singleLine(station.url));
             xml.writeTextElement(QStringLiteral("title"), singleLine(station.name));
             xml.writeStartElement(QStringLiteral("meta"));
-            xml.writeAttribute(QStringLiteral("rel"), kCategoryRel);
+            xml.writeAttribute(QStringLiteral("rel"), PlaylistReader::xspfCategoryRel);
             xml.writeCharacters(singleLine(category.name));
             xml.writeEndElement();
             xml.writeEndElement();
@@ -343,22 +230,9 @@ std::optional<Format> formatOf(const QString &path)
 
 std::optional<Contents> read(const QByteArray &bytes, Format format, QString *error)
 {
-    if (bytes.size() > maxBytes) {
-        if (error)
-            *error = QCoreApplication::translate("StationFile", "te groot (%1 bytes)").arg(bytes.size());
-        return std::nullopt;
-    }
-    switch (format) {
-    case Format::M3u:
-        return readM3u(NetworkText::decode(bytes), error);
-    case Format::Pls:
-        return readPls(NetworkText::decode(bytes), error);
-    case Format::Xspf:
-        return readXspf(bytes, error);
-    case Format::Json:
+    if (format == Format::Json)
         return readJson(bytes, error);
-    }
-    return std::nullopt;
+    return readPlaylist(bytes, format, error);
 }
 
 QByteArray write(const Catalogue &catalogue, Format format)

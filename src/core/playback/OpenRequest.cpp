@@ -1,11 +1,12 @@
 #include "playback/OpenRequest.h"
 
+#include "base/NetworkText.h"
 #include "playback/PlaylistParser.h"
 #include "playback/StreamUrl.h"
+#include "playlist/PlaylistFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -17,25 +18,28 @@ OpenRequest refused(const QString &why)
     return result;
 }
 
+QString notAPlaylist(const QString &name)
+{
+    return QCoreApplication::translate(
+               "OpenRequest", "%1 is geen afspeellijst: Zeffira speelt internetradio, geen audiobestanden.")
+        .arg(name);
+}
+
+// Read as an import reads it (PlaylistFile, PlaylistReader), with the player's rules on top.
 OpenRequest readPlaylistFile(const QString &path)
 {
-    const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    const QString name = NetworkText::clean(QFileInfo(path).fileName());
+    const PlaylistFile::Loaded file = PlaylistFile::load(path, OpenRequest::maxPlaylistFileSize);
+    using Problem = PlaylistFile::Loaded::Problem;
+    if (file.problem == Problem::TooLarge)
+        return refused(notAPlaylist(name));
+    if (file.problem != Problem::None)
         return refused(QCoreApplication::translate("OpenRequest", "Kan %1 niet openen.").arg(name));
-    if (file.size() > OpenRequest::maxPlaylistFileSize)
-        return refused(
-            QCoreApplication::translate(
-                "OpenRequest", "%1 is geen afspeellijst: Zeffira speelt internetradio, geen audiobestanden.")
-                .arg(name));
-    const QByteArray bytes = file.read(OpenRequest::maxPlaylistFileSize);
-    const Playlist playlist = PlaylistParser::parse(bytes, QString(), QUrl::fromLocalFile(path));
+    const Playlist playlist =
+        PlaylistParser::parse(file.bytes, PlaylistReader::formatOfFileName(path), QUrl::fromLocalFile(path));
     // HLS needs its segments beside it: a local copy plays nothing.
     if (playlist.format == Playlist::Format::NotAPlaylist || playlist.format == Playlist::Format::Hls)
-        return refused(
-            QCoreApplication::translate(
-                "OpenRequest", "%1 is geen afspeellijst: Zeffira speelt internetradio, geen audiobestanden.")
-                .arg(name));
+        return refused(notAPlaylist(name));
     OpenRequest result;
     for (const PlaylistEntry &entry : playlist.entries)
         result.urls << entry.url;
@@ -57,7 +61,7 @@ OpenRequest OpenRequest::resolve(const QString &argument, const QString &working
             return refused(
                 QCoreApplication::translate("OpenRequest",
                                             "Zeffira speelt alleen internetradio; %1 is geen internetstream.")
-                    .arg(text));
+                    .arg(NetworkText::clean(text)));
         OpenRequest result;
         result.urls << text;
         return result;
@@ -65,7 +69,7 @@ OpenRequest OpenRequest::resolve(const QString &argument, const QString &working
     if (!localFiles)
         return refused(QCoreApplication::translate(
                            "OpenRequest", "Zeffira speelt alleen internetradio; %1 is geen internetstream.")
-                           .arg(text));
+                           .arg(NetworkText::clean(text)));
     const QString path = isPath ? QDir(workingDir).absoluteFilePath(text) : url.toLocalFile();
     return readPlaylistFile(QDir::cleanPath(path));
 }

@@ -1,6 +1,8 @@
 // What a playlist link resolves to: its format and the network streams it lists, in order.
 #pragma once
 
+#include "playlist/PlaylistReader.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,7 +15,7 @@ struct PlaylistEntry {
 };
 
 struct Playlist {
-    enum class Format { NotAPlaylist, Hls, Pls, M3u, UriList, Asx, Xspf };
+    using Format = PlaylistFormat;
 
     Format format = Format::NotAPlaylist;
     // Network streams only; relative entries resolved against the playlist's own URL.

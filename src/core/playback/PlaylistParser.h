@@ -1,8 +1,8 @@
-// Reads the playlist forms that directories and broadcasters hand out instead of a stream: PLS,
-// M3U (not HLS, which GStreamer plays itself), text/uri-list, ASX and XSPF. A pure function of
-// the bytes, the server's content type and the playlist's URL; lenient where real playlists are
-// sloppy (CRLF, mixed case, unescaped ampersands), strict about what it hands on (network streams
-// only).
+// The streams a playlist holds, for playing it: a playlist link's body (read again after the
+// stream source found no audio) or a local playlist file the user opened. The forms are read by
+// PlaylistReader, as an import reads them; this adds the player's rules: relative entries are
+// resolved against the playlist's own URL, only network streams are taken (every other entry is
+// refused, for the log), titles are cleaned, and at most maxEntries are kept.
 #pragma once
 
 #include "playback/Playlist.h"
@@ -18,6 +18,8 @@ constexpr qsizetype maxEntries = 64;
 // `contentType` as the server sent it (parameters allowed, may be empty); `base` is the URL the
 // playlist was finally read from (after redirects).
 Playlist parse(QByteArrayView bytes, const QString &contentType, const QUrl &base);
+// `hint`: what the file's name says (PlaylistReader::formatOfFileName).
+Playlist parse(QByteArrayView bytes, PlaylistFormat hint, const QUrl &base);
 // "PLS", "M3U", ... for the log.
 QString formatName(Playlist::Format format);
 

@@ -28,9 +28,26 @@ QStringList StationTransfer::nameFilters() const
             tr("PLS (*.pls)"), tr("XSPF (*.xspf)"), tr("Zeffira JSON (*.json)")};
 }
 
+QString StationTransfer::refusalList(const QList<StationFile::Refusal> &refused)
+{
+    QStringList where;
+    for (const StationFile::Refusal &refusal : refused.mid(0, CatalogueTransfer::listedRefusals))
+        where << (refusal.line > 0 ? tr("regel %1: %2").arg(refusal.line).arg(refusal.text) : refusal.text);
+    if (refused.size() > CatalogueTransfer::listedRefusals)
+        where << tr("en nog %n", nullptr, int(refused.size()) - CatalogueTransfer::listedRefusals);
+    return where.join(QLatin1Char('\n'));
+}
+
 QString StationTransfer::importMessage(const CatalogueTransfer::ImportOutcome &outcome)
 {
     const StationImport::Report &report = outcome.report;
+    if (!outcome.error.isEmpty()) {
+        QString message =
+            tr("Het bestand kon niet worden gelezen als stationslijst.") + QLatin1Char('\n') + outcome.error;
+        if (!report.refused.isEmpty())
+            message += QLatin1Char('\n') + refusalList(report.refused);
+        return message;
+    }
     QStringList lines;
     if (report.added == 0)
         lines << tr("Er zijn geen stations toegevoegd.");
@@ -39,16 +56,9 @@ QString StationTransfer::importMessage(const CatalogueTransfer::ImportOutcome &o
                      .arg(QLocale().createSeparatedList(report.categories));
     if (report.duplicates > 0)
         lines << tr("Overgeslagen omdat ze al in de lijst staan: %n.", nullptr, report.duplicates);
-    if (!report.refused.isEmpty()) {
-        QStringList where;
-        for (const StationFile::Refusal &refusal : report.refused.mid(0, 5))
-            where << (refusal.line > 0 ? tr("regel %1: %2").arg(refusal.line).arg(refusal.text)
-                                       : refusal.text);
-        if (report.refused.size() > 5)
-            where << QStringLiteral("...");
+    if (!report.refused.isEmpty())
         lines << tr("Overgeslagen wegens een ongeldige URL: %n.", nullptr, int(report.refused.size())) +
-                     QLatin1Char('\n') + where.join(QLatin1Char('\n'));
-    }
+                     QLatin1Char('\n') + refusalList(report.refused);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -58,9 +68,7 @@ QVariantMap StationTransfer::importFile(const QUrl &file)
         return transferResult(false, tr("Importeren mislukt"), QString());
     const auto outcome = CatalogueTransfer::importFile(*m_stations, file.toLocalFile(), QString());
     if (!outcome.error.isEmpty())
-        return transferResult(false, tr("Importeren mislukt"),
-                              tr("Het bestand kon niet worden gelezen als stationslijst.") +
-                                  QLatin1Char('\n') + outcome.error);
+        return transferResult(false, tr("Importeren mislukt"), importMessage(outcome));
     return transferResult(true, tr("Import voltooid"), importMessage(outcome),
                           outcome.report.categories.value(0));
 }

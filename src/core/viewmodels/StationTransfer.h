@@ -25,9 +25,12 @@ public:
     // known extension gets ".m3u". {ok, title, message}.
     Q_INVOKABLE QVariantMap exportFile(const QUrl &file, const QString &category);
 
-    // The result message of an import, in the interface's language.
+    // The result message of an import, in the interface's language, failed or not.
     static QString importMessage(const CatalogueTransfer::ImportOutcome &outcome);
 
 private:
+    // The first few refused entries with their lines, then how many more.
+    static QString refusalList(const QList<StationFile::Refusal> &refused);
+
     QPointer<StationManager> m_stations;
 };

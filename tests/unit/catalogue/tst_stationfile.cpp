@@ -63,8 +63,10 @@ private Q_SLOTS:
             << QStringList{"Talk|One|https://one.example/@4", "|Two|https://two.example/@2",
                            "!7:relative.mp3"}
             << true;
-        QTest::newRow("PLS without [playlist]")
-            << Format::Pls << QByteArray("File1=https://one.example/\n") << QStringList() << false;
+        QTest::newRow("XSPF whose root is not <playlist>")
+            << Format::Xspf
+            << QByteArray("<html><track><location>https://one.example/</location></track></html>")
+            << QStringList() << false;
         QTest::newRow("XSPF: location line, meta category, no location")
             << Format::Xspf
             << QByteArray(

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 class TestOpenRequest : public QObject
 {
     Q_OBJECT
@@ -38,6 +40,10 @@ private Q_SLOTS:
         QTest::newRow("missing file") << "@/gone.pls" << true << QStringList{} << "gone.pls";
         QTest::newRow("folder") << "@" << true << QStringList{} << "Kan";
         QTest::newRow("system file") << "/etc/passwd" << true << QStringList{} << "passwd";
+        QTest::newRow("UTF-16, CR line ends, as an import reads it")
+            << "@/utf16.pls" << true << QStringList{"http://a.example/live"} << "";
+        QTest::newRow("a FIFO is refused, not waited on")
+            << "@/fifo.m3u" << true << QStringList{} << "openen";
     }
 
     void resolve()
@@ -49,17 +55,25 @@ private Q_SLOTS:
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
+        auto utf16le = [](const char *text) {
+            QByteArray bytes("\xff\xfe");
+            for (const char *c = text; *c; ++c)
+                bytes += QByteArray(c, 1) + QByteArray(1, '\0');
+            return bytes;
+        };
         const QList<std::pair<const char *, QByteArray>> files{
             {"list.pls",
              "[playlist]\nFile1=http://a.example/live\nFile2=/home/x.mp3\nFile3=http://b.example/\n"},
             {"local.m3u", "#EXTM3U\n/music/a.mp3\nfile:///music/b.ogg\n"},
             {"song.mp3", QByteArray("ID3\x04\0\0\0\0\0\0\xff\xfb\x90\x64", 14)},
-            {"live.m3u8", "#EXTM3U\n#EXT-X-TARGETDURATION:2\n#EXTINF:2,\nseg.ts\n"}};
+            {"live.m3u8", "#EXTM3U\n#EXT-X-TARGETDURATION:2\n#EXTINF:2,\nseg.ts\n"},
+            {"utf16.pls", utf16le("[playlist]\rFile1=http://a.example/live\r")}};
         for (const auto &[name, bytes] : files) {
             QFile file(dir.filePath(QString::fromLatin1(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(bytes);
         }
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.m3u"))).constData(), 0600) == 0);
         argument.replace(QLatin1Char('@'), dir.path());
 
         const OpenRequest request = OpenRequest::resolve(argument, dir.path(), localFiles);
