@@ -204,6 +204,13 @@
     </message>
 </context>
 <context>
+    <name>CategoryList</name>
+    <message>
+        <source>Categorieën</source>
+        <translation>Categories</translation>
+    </message>
+</context>
+<context>
     <name>CategoryListModel</name>
     <message>
         <source>Vul een naam in.</source>
@@ -212,6 +219,24 @@
     <message>
         <source>Er is al een categorie &apos;%1&apos;.</source>
         <translation>There is already a category &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryStationList</name>
+    <message>
+        <source>Stations van %1</source>
+        <translation>Stations in %1</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryStationRow</name>
+    <message>
+        <source>Verwijder</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Verwijder %1</source>
+        <translation>Delete %1</translation>
     </message>
 </context>
 <context>
@@ -428,10 +453,6 @@ the session&apos;s journal (journalctl --user).
         <source>Fout: %1. Installeer de app via &apos;make install&apos;.</source>
         <translation>Error: %1. Install the app with &apos;make install&apos;.</translation>
     </message>
-    <message>
-        <source>Systeemstandaard</source>
-        <translation>System default</translation>
-    </message>
 </context>
 <context>
     <name>GeneralSettingsTab</name>
@@ -511,6 +532,21 @@ the session&apos;s journal (journalctl --user).
     </message>
 </context>
 <context>
+    <name>NowPlayingRow</name>
+    <message>
+        <source>Pauzeer</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Hervat</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
     <name>OpenRequest</name>
     <message>
         <source>Kan %1 niet openen.</source>
@@ -535,49 +571,16 @@ the session&apos;s journal (journalctl --user).
         <source>Uitvoerapparaat</source>
         <translation>Output device</translation>
     </message>
+</context>
+<context>
+    <name>OutputDeviceModel</name>
     <message>
         <source>Systeemstandaard</source>
         <translation>System default</translation>
     </message>
 </context>
 <context>
-    <name>RadioMenuView</name>
-    <message>
-        <source>Pauzeer</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Hervat</source>
-        <translation>Resume</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation>Volume</translation>
-    </message>
-    <message>
-        <source>Zoek station...</source>
-        <translation>Search station...</translation>
-    </message>
-    <message>
-        <source>Zoek station</source>
-        <translation>Search station</translation>
-    </message>
-    <message>
-        <source>Wis zoekopdracht</source>
-        <translation>Clear search</translation>
-    </message>
-    <message>
-        <source>Stations</source>
-        <translation>Stations</translation>
-    </message>
-    <message>
-        <source>Geen stations gevonden</source>
-        <translation>No stations found</translation>
-    </message>
+    <name>PanelFooter</name>
     <message>
         <source>Instellingen...</source>
         <translation>Settings...</translation>
@@ -619,6 +622,21 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>Hernoem</source>
         <translation>Rename</translation>
+    </message>
+</context>
+<context>
+    <name>SearchRow</name>
+    <message>
+        <source>Zoek station...</source>
+        <translation>Search station...</translation>
+    </message>
+    <message>
+        <source>Zoek station</source>
+        <translation>Search station</translation>
+    </message>
+    <message>
+        <source>Wis zoekopdracht</source>
+        <translation>Clear search</translation>
     </message>
 </context>
 <context>
@@ -774,6 +792,32 @@ the session&apos;s journal (journalctl --user).
     </message>
 </context>
 <context>
+    <name>StationList</name>
+    <message>
+        <source>Stations</source>
+        <translation>Stations</translation>
+    </message>
+    <message>
+        <source>Geen stations gevonden</source>
+        <translation>No stations found</translation>
+    </message>
+</context>
+<context>
+    <name>StationMenu</name>
+    <message>
+        <source>Wijzig...</source>
+        <translation>Edit...</translation>
+    </message>
+    <message>
+        <source>Verplaats naar...</source>
+        <translation>Move to...</translation>
+    </message>
+    <message>
+        <source>Verwijder</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
     <name>StationTransfer</name>
     <message>
         <source>Stationslijsten (*.m3u *.m3u8 *.pls *.xspf *.json)</source>
@@ -860,79 +904,7 @@ the session&apos;s journal (journalctl --user).
     </message>
 </context>
 <context>
-    <name>StationsSettingsTab</name>
-    <message>
-        <source>Categorieën</source>
-        <translation>Categories</translation>
-    </message>
-    <message>
-        <source>Stations van %1</source>
-        <translation>Stations in %1</translation>
-    </message>
-    <message>
-        <source>Verwijder</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Verwijder %1</source>
-        <translation>Delete %1</translation>
-    </message>
-    <message>
-        <source>Nog geen stations in deze categorie</source>
-        <translation>No stations in this category yet</translation>
-    </message>
-    <message>
-        <source>Sleep een station naar deze categorie of kies &apos;Voeg station toe&apos;.</source>
-        <translation>Drag a station onto this category or choose &apos;Add station&apos;.</translation>
-    </message>
-    <message>
-        <source>Selecteer een categorie</source>
-        <translation>Select a category</translation>
-    </message>
-    <message>
-        <source>Nieuwe categorie</source>
-        <translation>New category</translation>
-    </message>
-    <message>
-        <source>Voeg station toe</source>
-        <translation>Add station</translation>
-    </message>
-    <message>
-        <source>Hernoem...</source>
-        <translation>Rename...</translation>
-    </message>
-    <message>
-        <source>Categorie bevat stations</source>
-        <translation>Category holds stations</translation>
-    </message>
-    <message>
-        <source>Verwijder categorie</source>
-        <translation>Delete category</translation>
-    </message>
-    <message>
-        <source>Wijzig...</source>
-        <translation>Edit...</translation>
-    </message>
-    <message>
-        <source>Verplaats naar...</source>
-        <translation>Move to...</translation>
-    </message>
-    <message>
-        <source>Station verwijderen?</source>
-        <translation>Delete station?</translation>
-    </message>
-    <message>
-        <source>Weet je zeker dat je &apos;%1&apos; wilt verwijderen?</source>
-        <translation>Are you sure you want to delete &apos;%1&apos;?</translation>
-    </message>
-    <message>
-        <source>Categorie verwijderen?</source>
-        <translation>Delete category?</translation>
-    </message>
-    <message>
-        <source>Weet je zeker dat je de categorie &apos;%1&apos; wilt verwijderen?</source>
-        <translation>Are you sure you want to delete the category &apos;%1&apos;?</translation>
-    </message>
+    <name>StationTransferButtons</name>
     <message>
         <source>Importeer...</source>
         <translation>Import...</translation>
@@ -968,6 +940,61 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>StationsSettingsTab</name>
+    <message>
+        <source>Verwijder</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Nog geen stations in deze categorie</source>
+        <translation>No stations in this category yet</translation>
+    </message>
+    <message>
+        <source>Sleep een station naar deze categorie of kies &apos;Voeg station toe&apos;.</source>
+        <translation>Drag a station onto this category or choose &apos;Add station&apos;.</translation>
+    </message>
+    <message>
+        <source>Selecteer een categorie</source>
+        <translation>Select a category</translation>
+    </message>
+    <message>
+        <source>Nieuwe categorie</source>
+        <translation>New category</translation>
+    </message>
+    <message>
+        <source>Voeg station toe</source>
+        <translation>Add station</translation>
+    </message>
+    <message>
+        <source>Hernoem...</source>
+        <translation>Rename...</translation>
+    </message>
+    <message>
+        <source>Categorie bevat stations</source>
+        <translation>Category holds stations</translation>
+    </message>
+    <message>
+        <source>Verwijder categorie</source>
+        <translation>Delete category</translation>
+    </message>
+    <message>
+        <source>Station verwijderen?</source>
+        <translation>Delete station?</translation>
+    </message>
+    <message>
+        <source>Weet je zeker dat je &apos;%1&apos; wilt verwijderen?</source>
+        <translation>Are you sure you want to delete &apos;%1&apos;?</translation>
+    </message>
+    <message>
+        <source>Categorie verwijderen?</source>
+        <translation>Delete category?</translation>
+    </message>
+    <message>
+        <source>Weet je zeker dat je de categorie &apos;%1&apos; wilt verwijderen?</source>
+        <translation>Are you sure you want to delete the category &apos;%1&apos;?</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1152,13 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source> (gepauzeerd)</source>
         <translation> (paused)</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeRow</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
     </message>
 </context>
 <context>

@@ -38,10 +38,9 @@ QString trayIconName(const QString &symbol)
 } // namespace
 
 TrayShell::TrayShell(ZeffiraApp *app, QObject *parent)
-    : QObject(parent), m_app(app), m_actions(std::make_unique<AppActions>(app->audioDeviceManager())),
+    : QObject(parent), m_app(app), m_actions(std::make_unique<AppActions>()),
       m_loginItem(std::make_unique<XdgAutostartLoginItem>()),
-      m_generalSettings(std::make_unique<GeneralSettingsModel>(app->settings(), m_loginItem.get(),
-                                                               app->audioDeviceManager()))
+      m_generalSettings(std::make_unique<GeneralSettingsModel>(app->settings(), m_loginItem.get()))
 {
     connect(m_actions.get(), &AppActions::settingsRequested, this, &TrayShell::openSettings);
     connect(m_actions.get(), &AppActions::aboutRequested, this, &TrayShell::openAbout);

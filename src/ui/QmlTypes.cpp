@@ -48,6 +48,8 @@ QmlStationDrop::QmlStationDrop(QObject *parent) : StationDrop(g_objects.stations
 
 QmlStationInput::QmlStationInput(QObject *parent) : StationInput(g_objects.stations, parent) {}
 
+QmlOutputDeviceModel::QmlOutputDeviceModel(QObject *parent) : OutputDeviceModel(g_objects.devices, parent) {}
+
 QmlSkipBanner::QmlSkipBanner(QObject *parent) : SkipBanner(g_objects.player, &g_scheduler, parent) {}
 
 QmlDirectorySearch::QmlDirectorySearch(QObject *parent)

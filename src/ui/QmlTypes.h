@@ -1,8 +1,8 @@
 // Every C++ type the QML module `Zeffira` sees, registered in this one file. The application's
-// long-lived objects are handed over with publishViewObjects() before any QML loads and appear as
-// the singletons Player, Stations, Devices, Settings, App, GeneralSettings and SleepTimer; they stay owned by
-// whoever published them. The view-models below are created by the QML that declares them, on
-// the published objects.
+// long-lived objects are handed over with publishViewObjects() before any QML loads; the views
+// call Player, App, GeneralSettings and SleepTimer as singletons, which stay owned by whoever
+// published them. The view-models below are created by the QML that declares them, on the
+// published objects (the store, the device manager, the settings and the directory among them).
 #pragma once
 
 #include "base/Scheduler.h"
@@ -18,6 +18,7 @@
 #include "viewmodels/CategoryStationsModel.h"
 #include "viewmodels/DirectorySearchModel.h"
 #include "viewmodels/GeneralSettingsModel.h"
+#include "viewmodels/OutputDeviceModel.h"
 #include "viewmodels/SkipBanner.h"
 #include "viewmodels/StationDrop.h"
 #include "viewmodels/StationInput.h"
@@ -54,9 +55,6 @@ QObject *handOut(QObject *object, const char *name);
     };
 
 ZEFFIRA_QML_SINGLETON(RadioPlayer, Player, player)
-ZEFFIRA_QML_SINGLETON(StationManager, Stations, stations)
-ZEFFIRA_QML_SINGLETON(AudioDeviceManager, Devices, devices)
-ZEFFIRA_QML_SINGLETON(SettingsStore, Settings, settings)
 ZEFFIRA_QML_SINGLETON(AppActions, App, app)
 ZEFFIRA_QML_SINGLETON(GeneralSettingsModel, GeneralSettings, generalSettings)
 ZEFFIRA_QML_SINGLETON(SleepTimer, SleepTimer, sleepTimer)
@@ -111,6 +109,15 @@ class QmlStationInput : public StationInput
     QML_NAMED_ELEMENT(StationInput)
 public:
     explicit QmlStationInput(QObject *parent = nullptr);
+};
+
+// The output-device choice of the panel's route button and the General tab's picker.
+class QmlOutputDeviceModel : public OutputDeviceModel
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(OutputDeviceModel)
+public:
+    explicit QmlOutputDeviceModel(QObject *parent = nullptr);
 };
 
 // The panel's notice after a failing station was skipped, on the event loop's timers.

@@ -18,8 +18,8 @@ TestRig::TestRig()
     m_devices = std::make_unique<AudioDeviceManager>(&m_deviceSource, &m_settings);
     // Wired as the application wires them.
     OutputRouting::follow(m_player.get(), m_devices.get());
-    m_app = std::make_unique<AppActions>(m_devices.get());
-    m_general = std::make_unique<GeneralSettingsModel>(&m_settings, &m_loginItem, m_devices.get());
+    m_app = std::make_unique<AppActions>();
+    m_general = std::make_unique<GeneralSettingsModel>(&m_settings, &m_loginItem);
     // Links open here instead of in a browser.
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
 }
@@ -52,6 +52,7 @@ void TestRig::publish()
 void TestRig::setDefaultDevice(const QString &uid)
 {
     m_deviceSource.defaultUid = uid.isEmpty() ? std::nullopt : std::optional<QString>(uid);
+    m_deviceSource.announce();
 }
 
 void TestRig::registerInQml()
@@ -108,7 +109,7 @@ void TestRig::reset()
     m_player->stop();
     m_sleepTimer->cancel();
     m_player->setVolume(0.5);
-    m_app->chooseOutputDevice(QString());
+    m_devices->setSelectedDeviceUID(std::nullopt);
     m_deviceSource.defaultUid.reset();
     setDevices({});
     setCatalogue(defaultCatalogueJson());

@@ -69,7 +69,7 @@ public:
     Q_INVOKABLE void setCatalogue(const QString &json);
     // [{id, uid, name}, ...]: the devices the fake sound server lists now.
     Q_INVOKABLE void setDevices(const QVariantList &devices);
-    // The device the sound server plays to by default ("" for none); read at the next refresh.
+    // The device the sound server plays to by default ("" for none), announced as a server does.
     Q_INVOKABLE void setDefaultDevice(const QString &uid);
     // How often the device list was read from the fake sound server.
     int deviceReads() const { return m_deviceSource.reads; }

@@ -1,6 +1,6 @@
 // What the About window shows (version line, beta test, links), the symbol-to-icon table and
-// the output-device choice, on the same rig the QML tests use.
-#include "TestRig.h"
+// the views' requests, on the same rig the QML tests use.
+#include "viewmodels/AppActions.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -102,17 +102,6 @@ private Q_SLOTS:
     {
         AppActions app;
         QCOMPARE(app.iconSource(QStringLiteral("no.such.symbol")), QString());
-    }
-
-    void choosingADeviceStoresAndRoutes()
-    {
-        TestRig rig;
-        rig.setDevices({QVariantMap{{"id", 1}, {"uid", "sink.a"}, {"name", "Luidspreker A"}}});
-        AppActions app(rig.devices());
-        app.chooseOutputDevice(QStringLiteral("sink.a"));
-        QCOMPARE(rig.player()->audioDeviceUID(), std::optional<QString>(QStringLiteral("sink.a")));
-        app.chooseOutputDevice(QString());
-        QCOMPARE(rig.player()->audioDeviceUID(), std::nullopt);
     }
 
     void requestsBecomeSignals()

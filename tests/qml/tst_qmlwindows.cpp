@@ -1,6 +1,7 @@
 // The views library's windows as the shell gets them (offscreen, at QT_SCALE_FACTOR=2): tray
 // click positions in device pixels, and a settings window that starts from the stored state on
-// every opening.
+// every opening. A QML warning in any of them fails the test.
+#include "QmlWarnings.h"
 #include "QmlWindows.h"
 #include "TestRig.h"
 
@@ -30,6 +31,8 @@ class TestQmlWindows : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { QTest::failOnWarning(QmlWarnings::pattern()); }
+
     void devicePixelsToLogical_data()
     {
         QTest::addColumn<QPoint>("device");

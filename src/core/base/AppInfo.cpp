@@ -15,10 +15,6 @@ QString version()
 {
     return QStringLiteral(ZEFFIRA_VERSION);
 }
-QString buildNumber()
-{
-    return QStringLiteral(ZEFFIRA_BUILD_NUMBER);
-}
 QString websiteHost()
 {
     return QStringLiteral(ZEFFIRA_WEBSITE_HOST);

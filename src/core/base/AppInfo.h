@@ -7,6 +7,7 @@
 namespace AppInfo {
 QString appId();
 QString version();
+// -DZEFFIRA_BUILD_NUMBER, else the git commit count of the checkout when it was built.
 QString buildNumber();
 QString websiteHost();
 // The built-in station list: beside the install prefix of the running program, then the

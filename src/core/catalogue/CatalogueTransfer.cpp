@@ -108,7 +108,7 @@ ExportOutcome exportFile(const StationManager &store, const QString &path, const
         outcome.error = unknownFormat(path);
         return outcome;
     }
-    if (QFileInfo(path).canonicalFilePath() == QFileInfo(store.fileURL()).canonicalFilePath() &&
+    if (QFileInfo(path).canonicalFilePath() == QFileInfo(store.filePath()).canonicalFilePath() &&
         QFileInfo::exists(path)) {
         outcome.error = QCoreApplication::translate("CatalogueTransfer", "%1 is de catalogus zelf").arg(path);
         return outcome;

@@ -129,7 +129,7 @@ StationManager::StationManager(const QString &folder, const QString &builtInPath
 {
     // A failure to create the folder shows up as failed reads and writes, handled there.
     QDir().mkpath(folder);
-    m_fileURL = QDir(folder).filePath(QStringLiteral("stations.json"));
+    m_filePath = QDir(folder).filePath(QStringLiteral("stations.json"));
     loadStations();
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &StationManager::onFileChanged);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &StationManager::onFileChanged);
@@ -143,12 +143,12 @@ QString StationManager::defaultFolder()
 
 QString StationManager::legacyFilePath() const
 {
-    return QFileInfo(m_fileURL).dir().filePath(QStringLiteral("custom-stations.json"));
+    return QFileInfo(m_filePath).dir().filePath(QStringLiteral("custom-stations.json"));
 }
 
 QString StationManager::lockPath() const
 {
-    return m_fileURL + QStringLiteral(".lock");
+    return m_filePath + QStringLiteral(".lock");
 }
 
 void StationManager::setCategories(Catalogue categories)
@@ -160,11 +160,11 @@ void StationManager::setCategories(Catalogue categories)
 void StationManager::loadStations()
 {
     const FileLock lock(lockPath());
-    SaveLeftovers::remove(m_fileURL);
+    SaveLeftovers::remove(m_filePath);
     m_diskDigest.reset();
-    if (QFileInfo::exists(m_fileURL)) {
+    if (QFileInfo::exists(m_filePath)) {
         QString problem;
-        if (const auto bytes = readWhole(m_fileURL, &problem)) {
+        if (const auto bytes = readWhole(m_filePath, &problem)) {
             if (auto decoded = CatalogueCodec::decodeCatalogue(*bytes, &problem)) {
                 if (!decoded->isEmpty()) {
                     m_diskDigest = digestOf(*bytes);
@@ -175,7 +175,7 @@ void StationManager::loadStations()
                     if (repaired) {
                         // The user's bytes are kept as they are; the catalogue goes on with
                         // U+FFFD in their place, and the file is written in that form.
-                        const QString aside = keepAside(m_fileURL, true);
+                        const QString aside = keepAside(m_filePath, true);
                         qCCritical(lcStations,
                                    "Catalogue file holds text that cannot be saved as it is (unpaired "
                                    "surrogates); kept a copy as %s",
@@ -288,7 +288,7 @@ void StationManager::edit(const std::function<bool(Catalogue &)> &change)
 
 bool StationManager::adoptFileChanges(bool beforeSave)
 {
-    const auto bytes = readWhole(m_fileURL);
+    const auto bytes = readWhole(m_filePath);
     if (!bytes)
         return false; // gone or unreadable: ours is written at the next save
     const size_t digest = digestOf(*bytes);
@@ -330,11 +330,11 @@ void StationManager::watch()
 {
     // An atomic replace swaps the file's inode, which drops the file watch; the folder watch
     // sees the new file appear and this re-adds it.
-    const QString dir = QFileInfo(m_fileURL).absolutePath();
+    const QString dir = QFileInfo(m_filePath).absolutePath();
     if (!m_watcher.directories().contains(dir) && QFileInfo(dir).isDir())
         m_watcher.addPath(dir);
-    if (!m_watcher.files().contains(m_fileURL) && QFileInfo::exists(m_fileURL))
-        m_watcher.addPath(m_fileURL);
+    if (!m_watcher.files().contains(m_filePath) && QFileInfo::exists(m_filePath))
+        m_watcher.addPath(m_filePath);
 }
 
 bool StationManager::writeCatalogue()
@@ -342,17 +342,17 @@ bool StationManager::writeCatalogue()
     const QByteArray bytes = CatalogueCodec::encodeCatalogue(m_categories);
 
     // An atomic replace would silently overwrite a file the user made read-only.
-    const QFileInfo info(m_fileURL);
+    const QFileInfo info(m_filePath);
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner)) {
         qCCritical(lcStations, "Failed to save stations: %s",
-                   qUtf8Printable(QStringLiteral("%1 is read-only").arg(m_fileURL)));
+                   qUtf8Printable(QStringLiteral("%1 is read-only").arg(m_filePath)));
         return false;
     }
 
     // A symlink is followed (dotfile managers rely on it) and an existing file keeps its own mode;
     // only a file we create is made private.
     const bool created = !info.exists();
-    QSaveFile file(m_fileURL);
+    QSaveFile file(m_filePath);
     if (file.open(QIODevice::WriteOnly)) {
         if (created)
             file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -363,7 +363,7 @@ bool StationManager::writeCatalogue()
         }
     }
     const QString reason =
-        file.errorString().isEmpty() ? QStringLiteral("cannot write %1").arg(m_fileURL) : file.errorString();
+        file.errorString().isEmpty() ? QStringLiteral("cannot write %1").arg(m_filePath) : file.errorString();
     file.cancelWriting();
     qCCritical(lcStations, "Failed to save stations: %s", qUtf8Printable(reason));
     return false;
@@ -383,7 +383,7 @@ QString StationManager::keepAside(const QString &path, bool copy)
 
 void StationManager::preserveDamagedFile(const QString &reason)
 {
-    const QString aside = keepAside(m_fileURL, false);
+    const QString aside = keepAside(m_filePath, false);
     if (!aside.isEmpty()) {
         qCCritical(lcStations, "Catalogue file could not be read (%s); kept it as %s", qUtf8Printable(reason),
                    qUtf8Printable(aside));

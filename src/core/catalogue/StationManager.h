@@ -26,7 +26,8 @@ public:
     static QString defaultFolder();
 
     const Catalogue &categories() const { return m_categories; }
-    QString fileURL() const { return m_fileURL; }
+    // The catalogue file, "stations.json" in the folder (a local path); fixed at construction.
+    QString filePath() const { return m_filePath; }
 
     void loadStations();
     // Merges the legacy file into `categories`; true when something was merged, so that the
@@ -74,7 +75,7 @@ private:
     QString lockPath() const;
 
     Catalogue m_categories;
-    QString m_fileURL;
+    QString m_filePath;
     QString m_builtInPath;
     // Of the file's bytes as we last read or wrote them; nothing when we do not know them.
     std::optional<size_t> m_diskDigest;

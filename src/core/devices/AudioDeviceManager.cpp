@@ -3,7 +3,6 @@
 #include "base/SettingsStore.h"
 #include "devices/AudioDeviceSource.h"
 
-#include <QVariantMap>
 #include <algorithm>
 
 AudioDeviceManager::AudioDeviceManager(AudioDeviceSource *source, SettingsStore *settings, QObject *parent)
@@ -20,18 +19,6 @@ AudioDeviceManager::~AudioDeviceManager()
 {
     if (m_listener)
         disconnect(m_listener);
-}
-
-QVariantList AudioDeviceManager::outputDeviceEntries() const
-{
-    QVariantList entries;
-    entries.reserve(m_outputDevices.size());
-    for (const AudioDevice &device : m_outputDevices) {
-        entries.append(QVariantMap{{QStringLiteral("id"), device.id},
-                                   {QStringLiteral("uid"), device.uid},
-                                   {QStringLiteral("name"), device.name}});
-    }
-    return entries;
 }
 
 void AudioDeviceManager::setSelectedDeviceUID(const std::optional<QString> &uid)

@@ -1,6 +1,6 @@
 // Keeps the list of audio output devices current and remembers which one the user chose,
 // stored under "selectedAudioDeviceUID". Created once by the application; never talks to the
-// player (the settings view hands the choice on). Owns neither the source nor the store.
+// player (OutputRouting makes the player follow the route). Owns neither the source nor the store.
 #pragma once
 
 #include "devices/AudioDevice.h"
@@ -9,7 +9,6 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QPointer>
-#include <QVariantList>
 #include <optional>
 
 class AudioDeviceSource;
@@ -19,8 +18,6 @@ class AudioDeviceManager : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QList<AudioDevice> outputDevices READ outputDevices NOTIFY outputDevicesChanged)
-    // The same list for views: one map {id, uid, name} per device.
-    Q_PROPERTY(QVariantList outputDeviceEntries READ outputDeviceEntries NOTIFY outputDevicesChanged)
     // Empty text is "no choice" (the system default); a readable UID is never empty.
     Q_PROPERTY(QString selectedDeviceUID READ selectedDeviceUIDText WRITE setSelectedDeviceUIDText NOTIFY
                    selectedDeviceUIDChanged)
@@ -33,7 +30,6 @@ public:
     ~AudioDeviceManager() override;
 
     const QList<AudioDevice> &outputDevices() const { return m_outputDevices; }
-    QVariantList outputDeviceEntries() const;
     QString defaultDeviceName() const { return m_defaultDeviceName; }
 
     const std::optional<QString> &selectedDeviceUID() const { return m_selectedDeviceUID; }

@@ -1,11 +1,10 @@
 #include "viewmodels/AppActions.h"
 
 #include "base/AppInfo.h"
-#include "devices/AudioDeviceManager.h"
 
 #include <QHash>
 
-AppActions::AppActions(AudioDeviceManager *devices, QObject *parent) : QObject(parent), m_devices(devices) {}
+AppActions::AppActions(QObject *parent) : QObject(parent) {}
 
 QString AppActions::versionLineFor(const std::optional<QString> &version, const std::optional<QString> &build)
 {
@@ -78,10 +77,4 @@ QString AppActions::iconSource(const QString &symbolName) const
 {
     const QString file = iconFileName(symbolName);
     return file.isEmpty() ? QString() : QStringLiteral("qrc:/qt/qml/Zeffira/icons/") + file;
-}
-
-void AppActions::chooseOutputDevice(const QString &uid)
-{
-    if (m_devices)
-        m_devices->setSelectedDeviceUID(uid.isEmpty() ? std::nullopt : std::optional<QString>(uid));
 }

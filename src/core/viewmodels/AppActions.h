@@ -1,13 +1,9 @@
-// The views' requests to the application shell (open a window, quit), the About window's facts,
-// the symbol-to-icon table, and the output-device choice. Shared with QML as `App`; owns nothing
-// it is given.
+// The views' requests to the application shell (open a window, quit), the About window's facts
+// and the symbol-to-icon table. Shared with QML as `App`.
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <optional>
-
-class AudioDeviceManager;
 
 class AppActions : public QObject
 {
@@ -17,8 +13,7 @@ class AppActions : public QObject
     Q_PROPERTY(QString privacyUrl READ privacyUrl CONSTANT)
     Q_PROPERTY(QString supportUrl READ supportUrl CONSTANT)
 public:
-    // `devices` may be null; chooseOutputDevice then does nothing.
-    explicit AppActions(AudioDeviceManager *devices = nullptr, QObject *parent = nullptr);
+    explicit AppActions(QObject *parent = nullptr);
 
     // "Versie <version> (<build>)", or "Versie 1.0.0" when either part is absent or empty.
     static QString versionLineFor(const std::optional<QString> &version, const std::optional<QString> &build);
@@ -37,14 +32,9 @@ public:
     Q_INVOKABLE void openSettings() { Q_EMIT settingsRequested(); }
     Q_INVOKABLE void openAbout() { Q_EMIT aboutRequested(); }
     Q_INVOKABLE void quit() { Q_EMIT quitRequested(); }
-    // Empty text is the system default. The player follows the stored choice.
-    Q_INVOKABLE void chooseOutputDevice(const QString &uid);
 
 Q_SIGNALS:
     void settingsRequested();
     void aboutRequested();
     void quitRequested();
-
-private:
-    QPointer<AudioDeviceManager> m_devices;
 };

@@ -1,39 +1,19 @@
 #include "viewmodels/GeneralSettingsModel.h"
 
 #include "base/SettingsStore.h"
-#include "base/Translations.h"
 #include "desktop/LoginItem.h"
-#include "devices/AudioDeviceManager.h"
 #include "playback/StandbyMode.h"
 
-GeneralSettingsModel::GeneralSettingsModel(SettingsStore *settings, LoginItem *loginItem,
-                                           AudioDeviceManager *devices, QObject *parent)
-    : QObject(parent), m_settings(settings), m_loginItem(loginItem), m_devices(devices)
+GeneralSettingsModel::GeneralSettingsModel(SettingsStore *settings, LoginItem *loginItem, QObject *parent)
+    : QObject(parent), m_settings(settings), m_loginItem(loginItem)
 {
     connect(m_settings, &SettingsStore::changed, this, &GeneralSettingsModel::settingChanged);
-    if (m_devices) {
-        connect(m_devices, &AudioDeviceManager::outputDevicesChanged, this,
-                &GeneralSettingsModel::outputDeviceOptionsChanged);
-        connect(m_devices, &AudioDeviceManager::selectedDeviceUIDChanged, this,
-                &GeneralSettingsModel::selectedOutputDeviceChanged);
-    }
     m_launchAtLogin = m_loginItem->isEnabled();
 }
 
 QString GeneralSettingsModel::loginErrorText(const QString &error)
 {
     return tr("Fout: %1. Installeer de app via 'make install'.").arg(error);
-}
-
-QString GeneralSettingsModel::systemDefaultLabelFor(const QString &deviceName)
-{
-    const QString label = Translations::text("GeneralSettingsModel", SystemDefaultLabel);
-    return deviceName.isEmpty() ? label : label + QStringLiteral(" (") + deviceName + QLatin1Char(')');
-}
-
-QString GeneralSettingsModel::systemDefaultLabel() const
-{
-    return systemDefaultLabelFor(m_devices ? m_devices->defaultDeviceName() : QString());
 }
 
 bool GeneralSettingsModel::showStationInMenuBar() const
@@ -131,41 +111,13 @@ void GeneralSettingsModel::setLoginError(const QString &text)
     Q_EMIT loginErrorChanged();
 }
 
-QVariantList GeneralSettingsModel::outputDeviceOptions() const
-{
-    QVariantList options{
-        QVariantMap{{QStringLiteral("label"), systemDefaultLabel()}, {QStringLiteral("uid"), QString()}}};
-    if (!m_devices)
-        return options;
-    for (const AudioDevice &device : m_devices->outputDevices()) {
-        options.append(QVariantMap{{QStringLiteral("label"), device.name},
-                                   {QStringLiteral("uid"), device.uid},
-                                   {QStringLiteral("id"), device.id}});
-    }
-    return options;
-}
-
-QString GeneralSettingsModel::selectedOutputDevice() const
-{
-    return m_devices ? m_devices->selectedDeviceUIDText() : QString();
-}
-
 void GeneralSettingsModel::refresh()
 {
     mirrorLoginItem();
-    if (m_devices)
-        m_devices->refreshDevices();
 }
 
 void GeneralSettingsModel::reset()
 {
     setLoginError(QString());
     refresh();
-}
-
-void GeneralSettingsModel::chooseOutputDevice(const QString &uid)
-{
-    // The player follows the manager's choice on its own.
-    if (m_devices)
-        m_devices->setSelectedDeviceUID(uid.isEmpty() ? std::nullopt : std::optional<QString>(uid));
 }

@@ -28,7 +28,7 @@ private Q_SLOTS:
         StationManager store(fx.folder(), fx.builtInPath());
         QCOMPARE(store.categories(), CatalogueFixture::builtIn());
         QCOMPARE(fx.savedCatalogue(), CatalogueFixture::builtIn());
-        QCOMPARE(store.fileURL(), fx.catalogueFile());
+        QCOMPARE(store.filePath(), fx.catalogueFile());
         QCOMPARE(log.texts(QStringLiteral("stations")),
                  QStringList{QStringLiteral("First launch or empty data, loading from XML")});
         struct stat st {

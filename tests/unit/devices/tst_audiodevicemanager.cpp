@@ -87,16 +87,6 @@ private Q_SLOTS:
         Rig rig(listed);
         QCOMPARE(rig.manager->outputDevices(), expected);
         QCOMPARE(rig.manager->property("outputDevices").value<Devices>(), expected);
-
-        // The views' form of the same list.
-        const QVariantList entries = rig.manager->outputDeviceEntries();
-        QCOMPARE(entries.size(), expected.size());
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            const QVariantMap entry = entries.at(i).toMap();
-            QCOMPARE(entry.value(QStringLiteral("id")).toUInt(), expected.at(i).id);
-            QCOMPARE(entry.value(QStringLiteral("uid")).toString(), expected.at(i).uid);
-            QCOMPARE(entry.value(QStringLiteral("name")).toString(), expected.at(i).name);
-        }
     }
 
     void storedChoiceAtStart_data()

@@ -1,13 +1,7 @@
-// The General tab's model: stored settings with their defaults and outside changes, the
-// start-at-login switch and its error row, and the output-device choice.
+// The General tab's model: stored settings with their defaults and outside changes, and the
+// start-at-login switch with its error row.
 #include "base/SettingsStore.h"
-#include "devices/AudioDeviceManager.h"
-#include "playback/OutputRouting.h"
-#include "playback/RadioPlayer.h"
-#include "support/FakeAudioDeviceSource.h"
 #include "support/FakeLoginItem.h"
-#include "support/FakeStreamBackend.h"
-#include "support/ManualScheduler.h"
 #include "viewmodels/GeneralSettingsModel.h"
 
 #include <QFile>
@@ -24,21 +18,10 @@ struct Rig {
     explicit Rig(bool loginEnabled = false, const QString &settingsFile = QString()) : settings(settingsFile)
     {
         login.enabled = loginEnabled;
-        source.set(QList<AudioDeviceSource::DeviceInfo>{
-            FakeAudioDeviceSource::output(3, QStringLiteral("sink.usb"), QStringLiteral("USB-koptelefoon")),
-            FakeAudioDeviceSource::output(4, QStringLiteral("sink.hdmi"), QStringLiteral("HDMI"))});
-        devices = std::make_unique<AudioDeviceManager>(&source, &settings);
-        player = std::make_unique<RadioPlayer>(&backend, &settings, &scheduler);
-        OutputRouting::follow(player.get(), devices.get());
-        model = std::make_unique<GeneralSettingsModel>(&settings, &login, devices.get());
+        model = std::make_unique<GeneralSettingsModel>(&settings, &login);
     }
     SettingsStore settings;
     FakeLoginItem login;
-    FakeAudioDeviceSource source;
-    FakeStreamBackend backend;
-    ManualScheduler scheduler;
-    std::unique_ptr<AudioDeviceManager> devices;
-    std::unique_ptr<RadioPlayer> player;
     std::unique_ptr<GeneralSettingsModel> model;
 };
 } // namespace
@@ -56,7 +39,6 @@ private Q_SLOTS:
         QCOMPARE(rig.model->standbyMode(), QStringLiteral("restart"));
         QCOMPARE(rig.model->launchAtLogin(), false);
         QCOMPARE(rig.model->loginError(), QString());
-        QCOMPARE(rig.model->selectedOutputDevice(), QString());
     }
 
     void standbyOptionsInEnumerationOrder()
@@ -169,46 +151,6 @@ private Q_SLOTS:
         QCOMPARE(rig.login.calls, QStringList());
     }
 
-    void refreshReadsTheDevicesAgain()
-    {
-        Rig rig;
-        QCOMPARE(rig.model->outputDeviceOptions().size(), 3);
-        rig.source.set(QList<AudioDeviceSource::DeviceInfo>{});
-        QSignalSpy options(rig.model.get(), &GeneralSettingsModel::outputDeviceOptionsChanged);
-        rig.model->refresh();
-        QCOMPARE(options.count(), 1);
-        const QVariantList remaining = rig.model->outputDeviceOptions();
-        QCOMPARE(remaining.size(), 1);
-        QCOMPARE(remaining.first().toMap().value(QStringLiteral("label")).toString(),
-                 QStringLiteral("Systeemstandaard"));
-        QCOMPARE(remaining.first().toMap().value(QStringLiteral("uid")).toString(), QString());
-    }
-
-    void systemDefaultNamesItsDevice_data()
-    {
-        QTest::addColumn<std::optional<QString>>("defaultUid");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("a listed device")
-            << std::optional<QString>(QStringLiteral("sink.hdmi")) << "Systeemstandaard (HDMI)";
-        QTest::newRow("not said") << std::optional<QString>() << "Systeemstandaard";
-        QTest::newRow("a device not offered")
-            << std::optional<QString>(QStringLiteral("sink.gone")) << "Systeemstandaard";
-    }
-
-    void systemDefaultNamesItsDevice()
-    {
-        QFETCH(std::optional<QString>, defaultUid);
-        QFETCH(QString, label);
-        Rig rig;
-        rig.source.defaultUid = defaultUid;
-        QSignalSpy options(rig.model.get(), &GeneralSettingsModel::outputDeviceOptionsChanged);
-        rig.model->refresh();
-        QCOMPARE(options.count(), defaultUid == QStringLiteral("sink.hdmi") ? 1 : 0);
-        QCOMPARE(rig.model->systemDefaultLabel(), label);
-        QCOMPARE(rig.model->outputDeviceOptions().first().toMap().value(QStringLiteral("label")).toString(),
-                 label);
-    }
-
     void switchingRegistersAndUnregisters()
     {
         Rig rig;
@@ -248,45 +190,6 @@ private Q_SLOTS:
         rig.model->reset();
         QCOMPARE(rig.model->loginError(), QString());
         QCOMPARE(rig.model->launchAtLogin(), true);
-    }
-
-    void choosingADeviceStoresItAndThePlayerFollows_data()
-    {
-        QTest::addColumn<QString>("picked");
-        QTest::addColumn<std::optional<QString>>("expected");
-        QTest::newRow("a device") << QStringLiteral("sink.hdmi")
-                                  << std::optional<QString>(QStringLiteral("sink.hdmi"));
-        QTest::newRow("Systeemstandaard") << QString() << std::optional<QString>();
-    }
-
-    void choosingADeviceStoresItAndThePlayerFollows()
-    {
-        QFETCH(QString, picked);
-        QFETCH(std::optional<QString>, expected);
-        Rig rig;
-        rig.model->chooseOutputDevice(QStringLiteral("sink.usb"));
-        rig.backend.calls.clear();
-
-        QSignalSpy selected(rig.model.get(), &GeneralSettingsModel::selectedOutputDeviceChanged);
-        rig.model->chooseOutputDevice(picked);
-
-        QCOMPARE(rig.devices->selectedDeviceUID(), expected);
-        QCOMPARE(rig.settings.optionalString(SettingsKey::SelectedAudioDeviceUID), expected);
-        QCOMPARE(rig.player->audioDeviceUID(), expected);
-        QCOMPARE(rig.backend.device, expected);
-        QCOMPARE(selected.count(), 1);
-        QCOMPARE(rig.model->selectedOutputDevice(), picked);
-    }
-
-    void worksWithoutDevices()
-    {
-        SettingsStore settings{QString()};
-        FakeLoginItem login;
-        GeneralSettingsModel model(&settings, &login, nullptr);
-        model.chooseOutputDevice(QStringLiteral("sink.usb"));
-        model.refresh();
-        QCOMPARE(model.outputDeviceOptions().size(), 1);
-        QCOMPARE(model.selectedOutputDevice(), QString());
     }
 };
 

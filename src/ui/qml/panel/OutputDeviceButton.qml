@@ -3,14 +3,14 @@ import QtQuick.Controls
 import QtQuick.Controls.Fusion.impl as FusionImpl
 import Zeffira
 
-// The output-device button: a loudspeaker whose menu offers the system default (named after the
-// device it stands for) and the listed devices, one of them marked as chosen. Choosing stores
-// the choice and routes the player. Accent colour while a device other than the system default
-// is chosen.
+// The output-device button: a loudspeaker whose menu offers the entries of OutputDeviceModel
+// (the system default, named after the device it stands for, then the listed devices), the
+// chosen one marked. Choosing stores the choice and the player follows it. Accent colour while a
+// device other than the system default is chosen.
 AbstractButton {
     id: control
 
-    readonly property bool routedElsewhere: Devices !== null && Devices.selectedDeviceUID !== ""
+    readonly property bool routedElsewhere: devices.routedElsewhere
     readonly property alias menu: deviceMenu
 
     implicitWidth: 18
@@ -54,16 +54,14 @@ AbstractButton {
         deviceMenu.popup(control, control.width - deviceMenu.width, control.height + 2)
     }
 
-    function choose(uid) {
-        App.chooseOutputDevice(uid)
-    }
+    OutputDeviceModel { id: devices }
 
     // A menu entry with a one-of-many marker.
     component DeviceItem: MenuItem {
         id: item
         property string uid
         checkable: true
-        checked: Devices !== null && Devices.selectedDeviceUID === uid
+        checked: devices.selectedUid === uid
         Accessible.role: Accessible.RadioButton
         indicator: FusionImpl.RadioIndicator {
             x: item.mirrored ? item.width - width - item.rightPadding : item.leftPadding
@@ -71,9 +69,9 @@ AbstractButton {
             control: item
         }
         onTriggered: {
-            control.choose(uid)
+            devices.choose(uid)
             // A click on the chosen entry unticks it; the choice says what is ticked.
-            checked = Qt.binding(() => Devices !== null && Devices.selectedDeviceUID === uid)
+            checked = Qt.binding(() => devices.selectedUid === uid)
         }
     }
 
@@ -83,21 +81,15 @@ AbstractButton {
         // Keys go to the menu as soon as it opens.
         focus: true
 
-        DeviceItem {
-            objectName: "defaultDeviceItem"
-            uid: ""
-            text: GeneralSettings ? GeneralSettings.systemDefaultLabel : qsTr("Systeemstandaard")
-        }
-
         Instantiator {
-            model: Devices ? Devices.outputDeviceEntries : []
+            model: devices.options
             delegate: DeviceItem {
                 required property var modelData
-                objectName: "deviceItem_" + modelData.uid
+                objectName: modelData.uid === "" ? "defaultDeviceItem" : "deviceItem_" + modelData.uid
                 uid: modelData.uid
-                text: modelData.name
+                text: modelData.label
             }
-            onObjectAdded: (index, object) => deviceMenu.insertItem(index + 1, object)
+            onObjectAdded: (index, object) => deviceMenu.insertItem(index, object)
             onObjectRemoved: (index, object) => deviceMenu.removeItem(object)
         }
     }

@@ -3,9 +3,10 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Zeffira
 
-// The General tab: menu-bar name, start at login (with its error row), the output device and
-// what happens around standby. Controls read the model by binding and write in their handlers,
-// then bind again, because a user's click replaces a control's binding with a plain value.
+// The General tab: menu-bar name, start at login (with its error row), the output device (the
+// same OutputDeviceModel as the panel's route button) and what happens around standby. Controls
+// read the models by binding and write in their handlers, then bind again, because a user's
+// click replaces a control's binding with a plain value.
 ScrollView {
     id: root
 
@@ -13,8 +14,14 @@ ScrollView {
     clip: true
 
     // The switch mirrors the login item and the picker lists the devices present now.
-    onVisibleChanged: if (visible) GeneralSettings.refresh()
-    Component.onCompleted: if (visible) GeneralSettings.refresh()
+    function refresh() {
+        GeneralSettings.refresh()
+        outputDevices.refresh()
+    }
+    onVisibleChanged: if (visible) refresh()
+    Component.onCompleted: if (visible) refresh()
+
+    OutputDeviceModel { id: outputDevices }
 
     component FormGroup: Rectangle {
         default property alias rows: groupColumn.data
@@ -136,18 +143,14 @@ ScrollView {
                     Layout.topMargin: 4
                     Layout.bottomMargin: 4
                     font.pixelSize: Theme.body
-                    model: GeneralSettings.outputDeviceOptions
+                    model: outputDevices.options
                     textRole: "label"
                     valueRole: "uid"
                     // Follows both the list and the choice (indexOfValue() would not notice the list).
-                    function selectedIndex() {
-                        const uid = GeneralSettings.selectedOutputDevice
-                        return GeneralSettings.outputDeviceOptions.findIndex(option => option.uid === uid)
-                    }
-                    currentIndex: selectedIndex()
+                    currentIndex: outputDevices.selectedIndex
                     onActivated: index => {
-                        GeneralSettings.chooseOutputDevice(GeneralSettings.outputDeviceOptions[index].uid)
-                        currentIndex = Qt.binding(() => selectedIndex())
+                        outputDevices.choose(outputDevices.options[index].uid)
+                        currentIndex = Qt.binding(() => outputDevices.selectedIndex)
                     }
                 }
             }

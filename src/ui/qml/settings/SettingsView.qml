@@ -27,8 +27,8 @@ FocusScope {
     implicitWidth: 550
     implicitHeight: 420
 
-    // A new window (one per opening) starts without an old error row, the switch mirroring the
-    // login item and the devices read afresh.
+    // A new window (one per opening) starts without an old error row and the switch mirroring
+    // the login item (the General tab reads the devices afresh as it shows).
     Component.onCompleted: GeneralSettings.reset()
 
     Rectangle {

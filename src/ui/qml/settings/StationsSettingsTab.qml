@@ -1,16 +1,13 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import Zeffira
 
-// The Stations tab: the category column (its width dragged at the divider), the stations of
-// the selected category and the add buttons. Every edit goes to the store through the models;
-// the tab keeps only its selection and which sheet or alert is showing. Both lists work from
-// the keyboard: Up/Down move, the Menu key or Shift+F10 opens the context menu, Return or F2
-// edits, Delete deletes, Alt+Up/Down moves a station within its category. "Importeer..." reads a
-// station list file into the file's categories (or one named after the file); "Exporteer..."
-// writes all stations or only the selected category, as chosen in its menu.
+// The Stations tab: the categories (CategoryList, its width dragged at the divider), the
+// stations of the selected category (CategoryStationList) and the buttons below them (new
+// category, StationTransferButtons, add station). Every edit goes to the store through the
+// models; the tab keeps only its selection and which sheet or alert is showing, and answers the
+// lists' requests with its menus and sheets.
 FocusScope {
     id: tab
 
@@ -63,10 +60,6 @@ FocusScope {
             menu.popup()
     }
 
-    function isMenuKey(event) {
-        return event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier))
-    }
-
     function createCategory() {
         tab.selectedCategory = categoryModel.createCategory(tab.newCategoryName)
         tab.newCategoryName = ""
@@ -82,15 +75,7 @@ FocusScope {
     onShowDeleteCategoryConfirmationChanged: showDeleteCategoryConfirmation ? deleteCategoryAlert.open()
                                                                             : deleteCategoryAlert.close()
 
-    // Shows the outcome of an import or export.
-    function showTransferResult(result) {
-        transferAlert.title = result.title
-        transferAlert.message = result.message
-        transferAlert.open()
-    }
-
     CategoryListModel { id: categoryModel }
-    StationTransfer { id: transfer }
     CategoryStationsModel { id: stationsModel; category: tab.selectedCategory }
     StationDrop {
         id: dropState
@@ -127,265 +112,36 @@ FocusScope {
                 }
             }
 
-            ListView {
+            CategoryList {
                 id: categoryList
                 objectName: "categoryList"
                 // Wider for long names: drag the divider.
                 SplitView.preferredWidth: 170
                 SplitView.minimumWidth: 140
                 SplitView.maximumWidth: 360
-                clip: true
-                activeFocusOnTab: true
-                keyNavigationEnabled: false
-                // Follows the selection and the rows (count is read so that the index is found again).
-                currentIndex: categoryModel.count > 0 ? categoryModel.indexOf(tab.selectedCategory) : -1
-                highlightMoveDuration: 0
-                Accessible.role: Accessible.List
-                Accessible.name: qsTr("Categorieën")
-                Keys.onPressed: event => {
-                    const row = categoryList.currentItem
-                    if (event.key === Qt.Key_Up || event.key === Qt.Key_Down) {
-                        const next = Math.max(0, Math.min(categoryModel.count - 1,
-                                              categoryList.currentIndex + (event.key === Qt.Key_Down ? 1 : -1)))
-                        if (next >= 0) {
-                            tab.selectedCategory = categoryModel.nameAt(next)
-                            categoryList.positionViewAtIndex(next, ListView.Contain)
-                        }
-                        event.accepted = true
-                    } else if (row && tab.isMenuKey(event)) {
-                        tab.openCategoryMenu(row.categoryName, row.hasStations, row)
-                        event.accepted = true
-                    } else if (row && (event.key === Qt.Key_F2 || event.key === Qt.Key_Return || event.key === Qt.Key_Enter)) {
-                        renameSheet.rename(row.categoryName)
-                        event.accepted = true
-                    } else if (row && event.key === Qt.Key_Delete && !row.hasStations) {
-                        tab.requestDeleteCategory(row.categoryName)
-                        event.accepted = true
-                    }
-                }
-                spacing: 2
-                topMargin: 4
-                bottomMargin: 4
-                leftMargin: 6
-                rightMargin: 6
-                model: categoryModel
-                boundsBehavior: Flickable.StopAtBounds
-                ScrollIndicator.vertical: ScrollIndicator {}
-
-                delegate: CategoryDropRow {
-                    required property string name
-                    required stationCount
-                    required property bool hasStations
-                    objectName: "categoryRow_" + name
-                    width: ListView.view.width - 12
-                    categoryName: name
-                    isSelected: tab.selectedCategory === name
-                    isCurrent: ListView.isCurrentItem && categoryList.activeFocus
-                    dropHandler: function() { return dropState.handleDrop(name) }
-                    onClicked: tab.selectedCategory = name
-                    onContextMenuRequested: (x, y) => tab.openCategoryMenu(name, hasStations, null)
-                }
+                categories: categoryModel
+                stationDrop: dropState
+                selectedCategory: tab.selectedCategory
+                onSelectRequested: name => tab.selectedCategory = name
+                onMenuRequested: (name, hasStations, row) => tab.openCategoryMenu(name, hasStations, row)
+                onRenameRequested: name => renameSheet.rename(name)
+                onDeleteRequested: name => tab.requestDeleteCategory(name)
             }
 
             Item {
                 SplitView.fillWidth: true
 
-                ListView {
+                CategoryStationList {
                     id: stationList
                     objectName: "stationList"
                     anchors.fill: parent
-                    visible: stationsModel.categoryExists
-                    clip: true
-                    model: stationsModel
                     focus: true
-                    activeFocusOnTab: true
-                    currentIndex: -1
-                    boundsBehavior: Flickable.StopAtBounds
-                    highlightMoveDuration: 0
-                    Accessible.role: Accessible.List
-                    Accessible.name: qsTr("Stations van %1").arg(tab.selectedCategory)
-                    ScrollIndicator.vertical: ScrollIndicator {}
-                    onActiveFocusChanged: if (activeFocus && currentIndex < 0 && count > 0) currentIndex = 0
-                    Keys.onDeletePressed: {
-                        const row = stationList.currentItem
-                        if (row)
-                            tab.requestDelete(row.name, row.url)
-                    }
-                    Keys.onPressed: event => {
-                        const row = stationList.currentItem
-                        if (!row)
-                            return
-                        if ((event.modifiers & Qt.AltModifier) && (event.key === Qt.Key_Up || event.key === Qt.Key_Down)) {
-                            const to = row.index + (event.key === Qt.Key_Down ? 1 : -1)
-                            if (to >= 0 && to < stationList.count) {
-                                stationsModel.moveRow(row.index, to)
-                                stationList.currentIndex = to
-                            }
-                            event.accepted = true
-                        } else if (tab.isMenuKey(event)) {
-                            tab.openStationMenu(row.name, row.url, row)
-                            event.accepted = true
-                        } else if (event.key === Qt.Key_F2 || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
-                            editSheet.edit(row.name, row.url)
-                            event.accepted = true
-                        }
-                    }
-                    Connections {
-                        target: stationsModel
-                        function onCategoryChanged() { stationList.currentIndex = -1 }
-                    }
-
-                    delegate: Item {
-                        id: row
-                        required property int index
-                        required property string name
-                        required property string url
-                        readonly property bool isCurrent: ListView.isCurrentItem
-                        objectName: "stationRow_" + index
-                        width: ListView.view.width
-                        implicitHeight: rowLayout.implicitHeight + 14
-
-                        Rectangle {
-                            anchors.fill: parent
-                            anchors.leftMargin: 6
-                            anchors.rightMargin: 6
-                            anchors.topMargin: 1
-                            anchors.bottomMargin: 1
-                            radius: 5
-                            color: row.isCurrent ? Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b,
-                                                           stationList.activeFocus ? 0.22 : 0.12)
-                                                 : "transparent"
-                        }
-
-                        MouseArea {
-                            id: rowMouse
-                            objectName: "rowMouse"
-                            anchors.fill: parent
-                            acceptedButtons: Qt.LeftButton | Qt.RightButton
-                            drag.target: dragProxy
-                            drag.threshold: 6
-                            // The proxy keeps its place under the pointer, the threshold included.
-                            drag.smoothed: false
-                            onPressed: mouse => {
-                                stationList.currentIndex = row.index
-                                stationList.forceActiveFocus()
-                                if (mouse.button !== Qt.LeftButton)
-                                    return
-                                // The drop target is what is under the pointer: the proxy's hot
-                                // spot goes where the pointer is and moves with it.
-                                dragProxy.text = row.name
-                                dragProxy.sourceIndex = row.index
-                                const at = row.mapToItem(tab, mouse.x, mouse.y)
-                                dragProxy.x = at.x - dragProxy.Drag.hotSpot.x
-                                dragProxy.y = at.y - dragProxy.Drag.hotSpot.y
-                            }
-                            onClicked: mouse => {
-                                if (mouse.button === Qt.RightButton)
-                                    tab.openStationMenu(row.name, row.url, null)
-                            }
-                            drag.onActiveChanged: {
-                                if (drag.active) {
-                                    dropState.startDrag(row.name, row.url)
-                                    dragProxy.dragging = true
-                                }
-                            }
-                            onReleased: {
-                                if (dragProxy.dragging) {
-                                    dragProxy.Drag.drop()
-                                    dragProxy.dragging = false
-                                }
-                            }
-                            onCanceled: dragProxy.dragging = false
-                        }
-
-                        // Reordering: a station row dropped on this one goes before or after it.
-                        DropArea {
-                            id: reorderArea
-                            anchors.fill: parent
-                            keys: ["text/plain"]
-                            readonly property bool below: containsDrag && drag.y > height / 2
-                            onDropped: dropEvent => {
-                                if (dropEvent.source !== dragProxy) {
-                                    dropEvent.accepted = false
-                                    return
-                                }
-                                const from = dragProxy.sourceIndex
-                                const to = row.index + (reorderArea.below ? 1 : 0)
-                                if (to !== from && to !== from + 1)
-                                    stationsModel.moveStations([from], to)
-                                dropEvent.accept()
-                            }
-                        }
-
-                        Rectangle {
-                            objectName: "insertionMark"
-                            visible: reorderArea.containsDrag && dragProxy.sourceIndex !== row.index
-                            x: 10
-                            width: parent.width - 20
-                            height: 2
-                            radius: 1
-                            y: reorderArea.below ? parent.height - 1 : -1
-                            color: Theme.accent
-                        }
-
-                        Accessible.role: Accessible.ListItem
-                        Accessible.name: row.name
-                        Accessible.description: row.url
-                        Accessible.selected: row.isCurrent
-
-                        RowLayout {
-                            id: rowLayout
-                            anchors.left: parent.left
-                            anchors.right: parent.right
-                            anchors.verticalCenter: parent.verticalCenter
-                            anchors.leftMargin: 16
-                            anchors.rightMargin: 14
-                            spacing: 8
-
-                            ColumnLayout {
-                                Layout.fillWidth: true
-                                spacing: 2
-                                Label {
-                                    id: nameText
-                                    objectName: "nameLabel"
-                                    Layout.fillWidth: true
-                                    text: row.name
-                                    elide: Text.ElideRight
-                                    font.pixelSize: Theme.body
-                                    font.weight: Font.Medium
-                                }
-                                Label {
-                                    id: urlText
-                                    objectName: "urlLabel"
-                                    Layout.fillWidth: true
-                                    text: row.url
-                                    elide: Text.ElideRight
-                                    maximumLineCount: 1
-                                    font.pixelSize: Theme.caption
-                                    color: Theme.secondary
-                                }
-                            }
-                            PlainIconButton {
-                                objectName: "trashButton"
-                                symbol: "trash"
-                                size: 15
-                                color: Theme.secondary
-                                toolTipText: qsTr("Verwijder")
-                                Accessible.name: qsTr("Verwijder %1").arg(row.name)
-                                // One Tab stop for the list, not one per row: Delete and the
-                                // context menu do the same from the keyboard.
-                                focusPolicy: Qt.NoFocus
-                                onClicked: tab.requestDelete(row.name, row.url)
-                            }
-                        }
-
-                        // A name or URL cut short shows whole.
-                        ToolTip.text: row.name + "\n" + row.url
-                        ToolTip.visible: rowHover.hovered && (nameText.truncated || urlText.truncated)
-                                         && !dragProxy.dragging
-                        ToolTip.delay: 600
-                        HoverHandler { id: rowHover }
-                    }
+                    stations: stationsModel
+                    stationDrop: dropState
+                    dragProxy: dragProxy
+                    onMenuRequested: (name, url, row) => tab.openStationMenu(name, url, row)
+                    onEditRequested: (name, url) => editSheet.edit(name, url)
+                    onDeleteRequested: (name, url) => tab.requestDelete(name, url)
                 }
 
                 ColumnLayout {
@@ -452,18 +208,10 @@ FocusScope {
                 onClicked: tab.showingAddCategory = true
             }
             Item { Layout.fillWidth: true }
-            Button {
-                objectName: "importButton"
-                text: qsTr("Importeer...")
-                font.pixelSize: Theme.body
-                onClicked: importDialog.open()
-            }
-            Button {
-                id: exportButton
-                objectName: "exportButton"
-                text: qsTr("Exporteer...")
-                font.pixelSize: Theme.body
-                onClicked: exportMenu.popup(exportButton, 0, exportButton.height)
+            StationTransferButtons {
+                category: tab.selectedCategory
+                categoryExists: stationsModel.categoryExists
+                onImported: category => tab.selectedCategory = category
             }
             Button {
                 objectName: "addStationButton"
@@ -478,32 +226,9 @@ FocusScope {
         }
     }
 
-    // What follows the pointer while a station is dragged; it carries the station's name.
-    Rectangle {
+    StationDragProxy {
         id: dragProxy
         objectName: "dragProxy"
-        property string text
-        property int sourceIndex: -1
-        property bool dragging: false
-        visible: dragging
-        width: proxyLabel.implicitWidth + 20
-        height: proxyLabel.implicitHeight + 10
-        radius: 6
-        color: Theme.background
-        border.color: Theme.accent
-        opacity: 0.9
-        Drag.active: dragging
-        Drag.dragType: Drag.Internal
-        Drag.keys: ["text/plain"]
-        Drag.mimeData: ({ "text/plain": dragProxy.text })
-        Drag.hotSpot.x: 10
-        Drag.hotSpot.y: height / 2
-        Label {
-            id: proxyLabel
-            anchors.centerIn: parent
-            text: dragProxy.text
-            font.pixelSize: Theme.body
-        }
     }
 
     Menu {
@@ -542,102 +267,12 @@ FocusScope {
         }
     }
 
-    Menu {
+    StationMenu {
         id: stationMenu
         objectName: "stationMenu"
-        property string stationName
-        property string stationUrl
-        property var targets: []
-        MenuItem {
-            objectName: "editStationItem"
-            text: qsTr("Wijzig...")
-            onTriggered: editSheet.edit(stationMenu.stationName, stationMenu.stationUrl)
-        }
-        Menu {
-            id: moveMenu
-            objectName: "moveMenu"
-            title: qsTr("Verplaats naar...")
-            Instantiator {
-                model: stationMenu.targets
-                delegate: MenuItem {
-                    required property string modelData
-                    objectName: "moveTo_" + modelData
-                    text: modelData
-                    onTriggered: {
-                        // Closes the whole menu, not only the submenu.
-                        stationMenu.dismiss()
-                        stationsModel.moveStation(stationMenu.stationName, stationMenu.stationUrl, modelData)
-                    }
-                }
-                onObjectAdded: (index, object) => moveMenu.insertItem(index, object)
-                onObjectRemoved: (index, object) => moveMenu.removeItem(object)
-            }
-        }
-        MenuSeparator {}
-        MenuItem {
-            objectName: "deleteStationItem"
-            text: qsTr("Verwijder")
-            palette.windowText: Theme.destructive
-            palette.buttonText: Theme.destructive
-            onTriggered: tab.requestDelete(stationMenu.stationName, stationMenu.stationUrl)
-        }
-    }
-
-    Menu {
-        id: exportMenu
-        objectName: "exportMenu"
-        MenuItem {
-            objectName: "exportAllItem"
-            text: qsTr("Alle stations...")
-            onTriggered: {
-                exportDialog.category = ""
-                exportDialog.open()
-            }
-        }
-        MenuItem {
-            objectName: "exportCategoryItem"
-            enabled: stationsModel.categoryExists
-            text: stationsModel.categoryExists ? qsTr("Alleen '%1'...").arg(tab.selectedCategory)
-                                               : qsTr("Alleen de gekozen categorie...")
-            onTriggered: {
-                exportDialog.category = tab.selectedCategory
-                exportDialog.open()
-            }
-        }
-    }
-
-    FileDialog {
-        id: importDialog
-        objectName: "importDialog"
-        title: qsTr("Stations importeren")
-        fileMode: FileDialog.OpenFile
-        nameFilters: transfer.nameFilters
-        onAccepted: {
-            const result = transfer.importFile(importDialog.selectedFile)
-            if (result.category !== "")
-                tab.selectedCategory = result.category
-            tab.showTransferResult(result)
-        }
-    }
-
-    FileDialog {
-        id: exportDialog
-        objectName: "exportDialog"
-        property string category
-        title: exportDialog.category === "" ? qsTr("Alle stations exporteren")
-                                            : qsTr("'%1' exporteren").arg(exportDialog.category)
-        fileMode: FileDialog.SaveFile
-        nameFilters: transfer.nameFilters
-        defaultSuffix: "m3u"
-        onAccepted: tab.showTransferResult(transfer.exportFile(exportDialog.selectedFile, exportDialog.category))
-    }
-
-    AlertSheet {
-        id: transferAlert
-        objectName: "transferAlert"
-        width: 380
-        cancelText: ""
-        confirmText: qsTr("OK")
+        onEditRequested: (name, url) => editSheet.edit(name, url)
+        onMoveRequested: (name, url, category) => stationsModel.moveStation(name, url, category)
+        onDeleteRequested: (name, url) => tab.requestDelete(name, url)
     }
 
     AddStationSheet {

@@ -1,0 +1,91 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Zeffira
+
+// The panel's first line while a station is chosen: the status (a spinner while it loads), the
+// station's name with the player's error or the stream's title beneath, play/pause and stop.
+Item {
+    id: root
+
+    implicitWidth: 300
+    implicitHeight: layout.implicitHeight + 20
+
+    RowLayout {
+        id: layout
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.leftMargin: 14
+        anchors.rightMargin: 14
+        spacing: 8
+
+        Item {
+            Layout.preferredWidth: 16
+            Layout.preferredHeight: 16
+            BusyIndicator {
+                objectName: "loadingIndicator"
+                anchors.centerIn: parent
+                width: 26
+                height: 26
+                padding: 0
+                scale: 0.6
+                visible: Player.state === PlaybackState.Loading
+                running: visible
+            }
+            SymbolIcon {
+                objectName: "statusIcon"
+                anchors.centerIn: parent
+                visible: Player.state !== PlaybackState.Loading
+                symbol: "antenna.radiowaves.left.and.right"
+                size: 16
+                color: Theme.accent
+            }
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 1
+
+            Label {
+                objectName: "currentStationLabel"
+                Layout.fillWidth: true
+                text: Player.currentStationName
+                textFormat: Text.PlainText
+                font.pixelSize: Theme.body
+                font.weight: Font.Medium
+                color: Theme.primary
+                maximumLineCount: 1
+                elide: Text.ElideRight
+            }
+            // The player's error when it has one, else what is on the air. Never markup:
+            // a title is whatever a server sent.
+            Label {
+                objectName: "nowPlayingDetail"
+                Layout.fillWidth: true
+                visible: text !== ""
+                text: Player.errorMessage !== "" ? Player.errorMessage : Player.streamTitle
+                textFormat: Text.PlainText
+                font.pixelSize: Theme.caption
+                color: Player.errorMessage !== "" ? Theme.orange : Theme.secondary
+                maximumLineCount: 1
+                elide: Text.ElideRight
+            }
+        }
+
+        PlainIconButton {
+            objectName: "playPauseButton"
+            symbol: Player.isPlaying ? "pause.circle.fill" : "play.circle.fill"
+            toolTipText: Player.isPlaying ? qsTr("Pauzeer") : qsTr("Hervat")
+            enabled: Player.state !== PlaybackState.Loading
+            onClicked: Player.togglePlayPause()
+        }
+
+        PlainIconButton {
+            objectName: "stopButton"
+            symbol: "stop.circle.fill"
+            toolTipText: qsTr("Stop")
+            onClicked: Player.stop()
+        }
+    }
+}

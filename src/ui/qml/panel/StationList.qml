@@ -1,0 +1,113 @@
+import QtQuick
+import QtQuick.Controls
+import Zeffira
+
+// The panel's catalogue: each category's header and its stations (StationListModel, filtered by
+// `searchText`), built row by row as it scrolls into view. `currentIndex` is the keyboard's row
+// (a station row, -1 for none); a click and Return play through the same playRow().
+ListView {
+    id: list
+
+    property alias searchText: stationModel.searchText
+    // The tallest it may be; the panel lowers it to what the screen has room for.
+    property real maximumHeight: 800
+    readonly property bool scrolls: contentHeight > height
+
+    // Moves the keyboard's row to the next station down (+1) or up (-1), over the headers.
+    function selectStation(step) {
+        const row = stationModel.stationRowAfter(currentIndex, step)
+        currentIndex = row
+        if (row >= 0)
+            positionViewAtIndex(row, ListView.Contain)
+    }
+
+    // Plays the station of `row`; a header or -1 plays nothing. The search text stays and the
+    // panel stays open.
+    function playRow(row) {
+        stationModel.playRow(row)
+    }
+
+    // Return: the keyboard's row, or else the first match.
+    function playSelection() {
+        playRow(currentIndex >= 0 ? currentIndex : stationModel.firstStationRow())
+    }
+
+    // At least 300 where the screen has room for it, never more than it has.
+    height: Math.min(maximumHeight, Math.max(Math.min(300, maximumHeight), contentHeight))
+    clip: true
+    boundsBehavior: Flickable.StopAtBounds
+    currentIndex: -1
+    keyNavigationEnabled: false
+    highlightMoveDuration: 0
+    activeFocusOnTab: true
+    Accessible.role: Accessible.List
+    Accessible.name: qsTr("Stations")
+    // Tabbing into the list selects a station to act on.
+    onActiveFocusChanged: if (activeFocus && currentIndex < 0) selectStation(1)
+
+    model: StationListModel {
+        id: stationModel
+        // A new search starts with its first match selected; an empty one with none. The rows
+        // are rebuilt by now.
+        onSearchTextChanged: list.currentIndex = searchText !== "" ? firstStationRow() : -1
+    }
+
+    // Shown whenever there is something to scroll; absent otherwise, so that it never takes
+    // clicks from the rows' right margin. The rows end before it.
+    ScrollBar.vertical: ScrollBar {
+        id: scrollBar
+        policy: list.scrolls ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+    }
+
+    Label {
+        objectName: "noMatches"
+        anchors.centerIn: parent
+        visible: list.count === 0 && list.searchText !== ""
+        text: qsTr("Geen stations gevonden")
+        font.pixelSize: Theme.callout
+        color: Theme.secondary
+    }
+
+    delegate: Item {
+        id: entry
+        required property int index
+        required property string kind
+        required property string name
+        required property bool isFirstHeader
+        required property bool isActive
+        readonly property bool isHeader: kind === "header"
+
+        width: ListView.view.width - (list.scrolls ? scrollBar.width : 0)
+        height: isHeader ? headerLabel.y + headerLabel.implicitHeight + 4 : stationRow.implicitHeight
+        Accessible.role: isHeader ? Accessible.Heading : Accessible.ListItem
+        Accessible.name: entry.name
+
+        Label {
+            id: headerLabel
+            objectName: "categoryHeader"
+            visible: entry.isHeader
+            x: 14
+            y: entry.isFirstHeader ? 8 : 12
+            width: parent.width - 28
+            text: entry.name
+            elide: Text.ElideRight
+            font.pixelSize: Theme.caption2
+            font.weight: Font.DemiBold
+            color: Theme.secondary
+            Accessible.role: Accessible.Heading
+        }
+
+        StationRow {
+            id: stationRow
+            objectName: "stationRow"
+            visible: !entry.isHeader
+            enabled: visible
+            width: parent.width
+            name: entry.name
+            isActive: entry.isActive
+            isPlaying: Player.isPlaying
+            isSelected: entry.ListView.isCurrentItem
+            onClicked: list.playRow(entry.index)
+        }
+    }
+}
