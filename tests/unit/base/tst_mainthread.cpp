@@ -56,7 +56,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("what");
         QTest::addColumn<bool>("stops");
         QTest::newRow("every call on the main thread") << "main" << false;
-        for (const char *what : {"RadioPlayer", "AudioDeviceManager"})
+        for (const char *what : {"RadioPlayer", "StationManager", "SettingsStore", "AudioDeviceManager"})
             QTest::newRow(what) << what << true;
     }
 
