@@ -108,7 +108,8 @@ format:
 
 lint: build
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
-	@if git ls-files '*.qml' | grep -q .; then /usr/lib/qt6/bin/qmllint -I $(BUILD)/qml $$(git ls-files '*.qml') || true; fi
+	@if git ls-files '*.qml' | grep -q .; then \
+		scripts/qmllint-check /usr/lib/qt6/bin/qmllint -I $(BUILD)/qml -- $$(git ls-files '*.qml'); fi
 
 clean:
 	rm -rf $(BUILD) $(PACKAGE_BUILD)
