@@ -109,11 +109,12 @@ SANITIZE_LAUNCHER = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHE
 empty :=
 space := $(empty) $(empty)
 , := ,
-# $(1) the build folder, $(2) the sanitizers, $(3) the environment the tests run in.
+# $(1) the build folder, $(2) the sanitizers, $(3) the environment the tests run in, $(4) more
+# targets to build.
 define sanitized_run
 	@cmake -S . -B $(1) -DZEFFIRA_SANITIZE=$(2) -DZEFFIRA_ASSERTS=ON -DZEFFIRA_BUILD_TESTS=ON \
 		-DZEFFIRA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo $(SANITIZE_LAUNCHER) $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(1) -j $(JOBS) --target $(SANITIZE_TESTS)
+	@cmake --build $(1) -j $(JOBS) --target $(SANITIZE_TESTS) $(4)
 	@cd $(1) && env $(3) ctest --output-on-failure -R '^($(subst $(space),|,$(strip $(SANITIZE_TESTS))))$$' $(CTEST_FLAGS)
 endef
 
@@ -127,7 +128,8 @@ sanitize-address: deps
 
 sanitize-thread: deps
 	$(call sanitized_run,$(TSAN_BUILD),thread,\
-		TSAN_OPTIONS=suppressions=$(SANITIZERS_DIR)/tsan.supp:print_suppressions=0:second_deadlock_stack=1:die_after_fork=0)
+		TSAN_OPTIONS=suppressions=$(SANITIZERS_DIR)/tsan.supp:print_suppressions=0:second_deadlock_stack=1:die_after_fork=0 \
+		LD_PRELOAD=$(abspath $(TSAN_BUILD))/tests/libzeffira_tsan_clone.so,zeffira_tsan_clone)
 
 # Brings translations/*.ts up to date with the sources: new texts come in marked unfinished,
 # texts gone from the sources leave. Translate the unfinished ones, then check-translations.

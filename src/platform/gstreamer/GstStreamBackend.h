@@ -61,7 +61,8 @@ private:
 
     static gboolean onBusMessage(GstBus *bus, GstMessage *message, gpointer data);
     static void onDiagnosed(GObject *source, GAsyncResult *result, gpointer data);
-    void onPrepared();
+    // Queued by the prepare thread by name: Qt, not that thread, makes the call's event.
+    Q_INVOKABLE void onPrepared();
     // Builds and starts the current stream's pipeline.
     void startPipeline();
     void handleMessage(GstMessage *message);
