@@ -104,7 +104,8 @@ TSAN_BUILD ?= build-tsan
 SANITIZE_TESTS ?= tst_radioplayer tst_sleepwake tst_skipchain tst_playlistresolver tst_gstbackend \
                   tst_settingsstore tst_storefiles tst_stationmanager tst_catalogueediting
 SANITIZERS_DIR = $(abspath tests/sanitizers)
-# ccache, where there is one, keeps a rebuild of these folders short.
+# ccache, where there is one, keeps a rebuild of these folders short (also in another clone:
+# paths under the sources are hashed relative to them).
 SANITIZE_LAUNCHER = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 empty :=
 space := $(empty) $(empty)
@@ -114,7 +115,7 @@ space := $(empty) $(empty)
 define sanitized_run
 	@cmake -S . -B $(1) -DZEFFIRA_SANITIZE=$(2) -DZEFFIRA_ASSERTS=ON -DZEFFIRA_BUILD_TESTS=ON \
 		-DZEFFIRA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo $(SANITIZE_LAUNCHER) $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(1) -j $(JOBS) --target $(SANITIZE_TESTS) $(4)
+	@CCACHE_BASEDIR=$(CURDIR) cmake --build $(1) -j $(JOBS) --target $(SANITIZE_TESTS) $(4)
 	@cd $(1) && env $(3) ctest --output-on-failure -R '^($(subst $(space),|,$(strip $(SANITIZE_TESTS))))$$' $(CTEST_FLAGS)
 endef
 
