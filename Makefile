@@ -11,7 +11,7 @@ PREFIX ?= /usr/local
 
 # The profile of the command asked for; the prerequisites inherit it.
 PROFILE = run
-test test-unit lint fuzz: PROFILE = test
+test test-unit lint fuzz sanitize sanitize-address sanitize-thread: PROFILE = test
 bench: PROFILE = bench
 # Tests and benchmarks are built only by the commands that run them.
 profile_flags_run = -DZEFFIRA_BUILD_TESTS=OFF -DZEFFIRA_BUILD_BENCH=OFF
@@ -20,7 +20,7 @@ profile_flags_test = -DZEFFIRA_BUILD_TESTS=ON -DZEFFIRA_BUILD_BENCH=ON \
 profile_flags_bench = -DZEFFIRA_BUILD_BENCH=ON
 
 .PHONY: all deps configure build run test test-unit install bench package fuzz format lint clean \
-        translations check-translations
+        translations check-translations sanitize sanitize-address sanitize-thread
 
 all: build
 
@@ -37,8 +37,9 @@ build: configure
 run: build
 	$(BUILD)/src/zeffira $(ARGS)
 
-# Builds and runs every test (unit, integration, QML, and the checks of the Debian package).
-test: build package
+# Builds and runs every test (unit, integration, QML, and the checks of the Debian package, whose
+# fixture makes the package).
+test: build
 	cd $(BUILD) && ctest --output-on-failure $(CTEST_FLAGS)
 
 test-unit: build
@@ -92,6 +93,45 @@ fuzz: deps
 		grep -E 'stat::number_of_executed_units|stat::new_units_added' $(FUZZ_BUILD)/$$name.log; \
 	done
 
+# The player, backend and store tests under the sanitizers, each build in a folder of its own
+# with only the tests' targets: AddressSanitizer with UndefinedBehaviorSanitizer, then
+# ThreadSanitizer. Any report fails the run. Reports inside GLib, GStreamer and Qt, which are not
+# instrumented, are suppressed by tests/sanitizers/*.supp, each entry with its reason; our own code
+# never is. The assertions (the main-thread checks) are on. SANITIZE_TESTS: which tests.
+# (die_after_fork=0: GStreamer forks its plugin scanner, which only execs, from a threaded process.)
+ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
+SANITIZE_TESTS ?= tst_radioplayer tst_sleepwake tst_skipchain tst_playlistresolver tst_gstbackend \
+                  tst_settingsstore tst_storefiles tst_stationmanager tst_catalogueediting
+SANITIZERS_DIR = $(abspath tests/sanitizers)
+# ccache, where there is one, keeps a rebuild of these folders short (also in another clone:
+# paths under the sources are hashed relative to them).
+SANITIZE_LAUNCHER = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+empty :=
+space := $(empty) $(empty)
+, := ,
+# $(1) the build folder, $(2) the sanitizers, $(3) the environment the tests run in, $(4) more
+# targets to build.
+define sanitized_run
+	@cmake -S . -B $(1) -DZEFFIRA_SANITIZE=$(2) -DZEFFIRA_ASSERTS=ON -DZEFFIRA_BUILD_TESTS=ON \
+		-DZEFFIRA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo $(SANITIZE_LAUNCHER) $(CMAKE_FLAGS) >/dev/null
+	@CCACHE_BASEDIR=$(CURDIR) cmake --build $(1) -j $(JOBS) --target $(SANITIZE_TESTS) $(4)
+	@cd $(1) && env $(3) ctest --output-on-failure -R '^($(subst $(space),|,$(strip $(SANITIZE_TESTS))))$$' $(CTEST_FLAGS)
+endef
+
+sanitize: sanitize-address sanitize-thread
+
+sanitize-address: deps
+	$(call sanitized_run,$(ASAN_BUILD),address$(,)undefined,\
+		ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
+		LSAN_OPTIONS=suppressions=$(SANITIZERS_DIR)/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1)
+
+sanitize-thread: deps
+	$(call sanitized_run,$(TSAN_BUILD),thread,\
+		TSAN_OPTIONS=suppressions=$(SANITIZERS_DIR)/tsan.supp:print_suppressions=0:second_deadlock_stack=1:die_after_fork=0 \
+		LD_PRELOAD=$(abspath $(TSAN_BUILD))/tests/libzeffira_tsan_clone.so,zeffira_tsan_clone)
+
 # Brings translations/*.ts up to date with the sources: new texts come in marked unfinished,
 # texts gone from the sources leave. Translate the unfinished ones, then check-translations.
 # (The build tree keeps its own settings: tests stay built if they were.)
@@ -108,7 +148,8 @@ format:
 
 lint: build
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
-	@if git ls-files '*.qml' | grep -q .; then /usr/lib/qt6/bin/qmllint -I $(BUILD)/qml $$(git ls-files '*.qml') || true; fi
+	@if git ls-files '*.qml' | grep -q .; then \
+		scripts/qmllint-check /usr/lib/qt6/bin/qmllint -I $(BUILD)/qml -- $$(git ls-files '*.qml'); fi
 
 clean:
 	rm -rf $(BUILD) $(PACKAGE_BUILD)

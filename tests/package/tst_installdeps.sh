@@ -27,6 +27,12 @@ check "bench adds goodvibes" grep -qx goodvibes "$tmp/bench"
 for pair in run:package package:test test:bench; do
     check "${pair#*:} holds ${pair%:*}" bash -c "[ -z \"\$(comm -23 '$tmp/${pair%:*}' '$tmp/${pair#*:}')\" ]"
 done
+# Every program a real-app test requires comes with a package of the test profile.
+for tool in $(grep -rhoE 'require\([^)]*\)' "${ZEFFIRA_SOURCE_DIR}/tests" --include='*.py' | grep -oE '"[^"]+"' | tr -d '"' | sort -u); do
+    path=$(command -v "$tool") || { check "$tool is installed" false; continue; }
+    package=$(dpkg -S "$(realpath "$path")" 2>/dev/null | head -n 1 | cut -d: -f1)
+    check "test installs $tool ($package)" grep -qx "$package" "$tmp/test"
+done
 bash "$deps" --list nonsense >/dev/null 2>&1
 check "an unknown profile is refused" test $? -eq 2
 

@@ -1,7 +1,7 @@
 #include "base/SettingsStore.h"
 
-#include "base/FileLock.h"
 #include "base/Logging.h"
+#include "base/MainThread.h"
 #include "base/SaveLeftovers.h"
 
 #include <QDir>
@@ -11,16 +11,32 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-SettingsStore::SettingsStore(const QString &filePath, QObject *parent) : QObject(parent), m_filePath(filePath)
+namespace {
+// Sets `key` to `value` in `values`, or removes it for Undefined; true when that changed them.
+bool apply(QJsonObject &values, const QString &key, const QJsonValue &value)
+{
+    if (value.isUndefined() ? !values.contains(key) : values.contains(key) && values.value(key) == value)
+        return false;
+    if (value.isUndefined())
+        values.remove(key);
+    else
+        values.insert(key, value);
+    return true;
+}
+} // namespace
+
+SettingsStore::SettingsStore(const QString &filePath, QObject *parent)
+    : QObject(parent), m_filePath(filePath), m_lock(filePath + QStringLiteral(".lock"))
 {
     if (m_filePath.isEmpty())
         return;
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
-    {
-        const FileLock lock(m_filePath + QStringLiteral(".lock"));
+    m_lock.run([this] {
         SaveLeftovers::remove(m_filePath);
         m_values = readFile();
-    }
+    });
+    // Nothing may read the settings before they are loaded, and no event loop runs yet.
+    m_lock.finish();
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &SettingsStore::reload);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &SettingsStore::reload);
     watch();
@@ -82,39 +98,63 @@ void SettingsStore::remove(const QString &key)
     change(key, QJsonValue::Undefined);
 }
 
+SettingsStore::~SettingsStore()
+{
+    m_lock.finish();
+}
+
 void SettingsStore::change(const QString &key, const QJsonValue &value)
 {
-    QStringList changedKeys;
-    {
-        // Another process may have written other keys since we last read the file: they are
-        // taken over, not overwritten.
-        std::optional<FileLock> lock;
-        if (!m_filePath.isEmpty()) {
-            lock.emplace(m_filePath + QStringLiteral(".lock"));
-            changedKeys = adopt(readFile());
-        }
-        const bool same = value.isUndefined() ? !m_values.contains(key)
-                                              : m_values.contains(key) && m_values.value(key) == value;
-        if (!same) {
-            if (value.isUndefined())
-                m_values.remove(key);
-            else
-                m_values.insert(key, value);
-            write();
-            changedKeys.removeAll(key);
-            changedKeys.append(key);
-        }
+    MainThread::check(Q_FUNC_INFO);
+    if (m_filePath.isEmpty()) {
+        if (apply(m_values, key, value))
+            Q_EMIT changed(key);
+        return;
     }
-    // Announced outside the lock: a receiver may change settings in turn.
+    m_pending.removeIf([&](const auto &change) { return change.first == key; });
+    m_pending.append({key, value});
+    m_lock.run([this] { saveChanges(); });
+    // Another process holds the lock: readers see the value now, the file gets it later.
+    if (m_lock.isWaiting() && apply(m_values, key, value))
+        Q_EMIT changed(key);
+}
+
+void SettingsStore::saveChanges()
+{
+    if (m_pending.isEmpty())
+        return;
+    // Another process may have written other keys since we last read the file: they are taken
+    // over, not overwritten.
+    const QJsonObject onDisk = readFile();
+    const QJsonObject merged = withPending(onDisk);
+    QStringList ours;
+    for (const auto &change : std::as_const(m_pending))
+        ours << change.first;
+    m_pending.clear();
+    QStringList changedKeys = adopt(merged);
+    if (merged != onDisk)
+        write();
+    // Ours last. A receiver may change settings in turn: that runs at once, the lock is ours.
+    for (const QString &key : std::as_const(ours)) {
+        if (changedKeys.removeAll(key) > 0)
+            changedKeys.append(key);
+    }
     for (const QString &changedKey : std::as_const(changedKeys))
         Q_EMIT changed(changedKey);
+}
+
+QJsonObject SettingsStore::withPending(QJsonObject values) const
+{
+    for (const auto &[key, value] : m_pending)
+        apply(values, key, value);
+    return values;
 }
 
 void SettingsStore::reload()
 {
     if (m_filePath.isEmpty())
         return;
-    const QStringList changedKeys = adopt(readFile());
+    const QStringList changedKeys = adopt(withPending(readFile()));
     watch();
     for (const QString &key : changedKeys)
         Q_EMIT changed(key);

@@ -2,7 +2,11 @@
 // Every change is written at once (atomically; a new file gets mode 0600), under a lock and on top
 // of what is in the file then, so that another process writing other keys loses nothing; writes
 // by other processes are picked up and announced as one `changed` per key whose value differs.
+// While another process holds the lock, a change applies in memory at once and is saved when the
+// lock comes free, without blocking the event loop. Main thread only.
 #pragma once
+
+#include "base/FileLock.h"
 
 #include <QFileSystemWatcher>
 #include <QJsonObject>
@@ -26,6 +30,8 @@ class SettingsStore : public QObject
 public:
     // An empty path keeps the settings in memory only (used by tests and benchmarks).
     explicit SettingsStore(const QString &filePath, QObject *parent = nullptr);
+    // Saves changes still waiting for the lock.
+    ~SettingsStore() override;
 
     static QString defaultFilePath();
     // The default of a known key; Undefined for "selectedAudioDeviceUID" and unknown keys.
@@ -57,6 +63,10 @@ Q_SIGNALS:
 private:
     // Sets (or, with Undefined, removes) `key` in the file as it is now, under the lock.
     void change(const QString &key, const QJsonValue &value);
+    // Writes the changes not saved yet on top of the file as it is now; holds the lock.
+    void saveChanges();
+    // `values` with the changes not saved yet.
+    QJsonObject withPending(QJsonObject values) const;
     // Takes `fresh` as the values; the keys whose values differ from before.
     QStringList adopt(const QJsonObject &fresh);
     void write();
@@ -65,5 +75,8 @@ private:
 
     QString m_filePath;
     QJsonObject m_values;
+    // Changes asked for and not saved yet, in order; Undefined removes the key.
+    QList<std::pair<QString, QJsonValue>> m_pending;
     QFileSystemWatcher m_watcher;
+    FileLock m_lock;
 };

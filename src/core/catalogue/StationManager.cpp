@@ -1,8 +1,8 @@
 #include "catalogue/StationManager.h"
 
 #include "base/AppInfo.h"
-#include "base/FileLock.h"
 #include "base/Logging.h"
+#include "base/MainThread.h"
 #include "base/SaveLeftovers.h"
 #include "catalogue/CatalogueCodec.h"
 #include "catalogue/StationXMLParser.h"
@@ -125,12 +125,14 @@ StationManager::StationManager(QObject *parent)
 }
 
 StationManager::StationManager(const QString &folder, const QString &builtInPath, QObject *parent)
-    : QObject(parent), m_builtInPath(builtInPath)
+    : QObject(parent), m_filePath(QDir(folder).filePath(QStringLiteral("stations.json"))),
+      m_builtInPath(builtInPath), m_lock(m_filePath + QStringLiteral(".lock"))
 {
     // A failure to create the folder shows up as failed reads and writes, handled there.
     QDir().mkpath(folder);
-    m_filePath = QDir(folder).filePath(QStringLiteral("stations.json"));
     loadStations();
+    // Nothing may read the catalogue before it is loaded, and no event loop runs yet.
+    m_lock.finish();
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &StationManager::onFileChanged);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &StationManager::onFileChanged);
     watch();
@@ -146,9 +148,9 @@ QString StationManager::legacyFilePath() const
     return QFileInfo(m_filePath).dir().filePath(QStringLiteral("custom-stations.json"));
 }
 
-QString StationManager::lockPath() const
+StationManager::~StationManager()
 {
-    return m_filePath + QStringLiteral(".lock");
+    m_lock.finish();
 }
 
 void StationManager::setCategories(Catalogue categories)
@@ -159,7 +161,12 @@ void StationManager::setCategories(Catalogue categories)
 
 void StationManager::loadStations()
 {
-    const FileLock lock(lockPath());
+    m_lock.run([this] { load(); });
+}
+
+void StationManager::load()
+{
+    MainThread::check(Q_FUNC_INFO);
     SaveLeftovers::remove(m_filePath);
     m_diskDigest.reset();
     if (QFileInfo::exists(m_filePath)) {
@@ -268,22 +275,25 @@ void StationManager::removeMergedLegacyFile()
 
 void StationManager::saveStations()
 {
-    const FileLock lock(lockPath());
-    adoptFileChanges(true);
-    writeCatalogue();
+    m_lock.run([this] {
+        adoptFileChanges(true);
+        writeCatalogue();
+    });
 }
 
-void StationManager::edit(const std::function<bool(Catalogue &)> &change)
+void StationManager::edit(std::function<bool(Catalogue &)> change)
 {
-    const FileLock lock(lockPath());
-    // Another process may have saved since we last read the file: the change applies to its
-    // catalogue, so that its edits are not overwritten.
-    adoptFileChanges(true);
-    Catalogue copy = m_categories;
-    if (!change(copy))
-        return;
-    setCategories(std::move(copy));
-    writeCatalogue();
+    MainThread::check(Q_FUNC_INFO);
+    m_lock.run([this, change = std::move(change)] {
+        // Another process may have saved since we last read the file: the change applies to
+        // its catalogue, so that its edits are not overwritten.
+        adoptFileChanges(true);
+        Catalogue copy = m_categories;
+        if (!change(copy))
+            return;
+        setCategories(std::move(copy));
+        writeCatalogue();
+    });
 }
 
 bool StationManager::adoptFileChanges(bool beforeSave)
@@ -395,7 +405,7 @@ void StationManager::preserveDamagedFile(const QString &reason)
 
 void StationManager::addStation(const QString &name, const QString &url, const QString &category)
 {
-    edit([&](Catalogue &categories) {
+    edit([=](Catalogue &categories) {
         const QString trimmed = name.trimmed();
         switch (addTo(categories, name, url, category)) {
         case AddOutcome::EmptyName:
@@ -416,7 +426,7 @@ void StationManager::addStation(const QString &name, const QString &url, const Q
 void StationManager::removeStation(const RadioStation &station)
 {
     qCInfo(lcStations, "Removing station: %s", qUtf8Printable(station.name));
-    edit([&](Catalogue &categories) {
+    edit([=](Catalogue &categories) {
         for (StationCategory &category : categories)
             category.stations.removeIf([&](const RadioStation &s) { return s.id() == station.id(); });
         removeEmptyCategories(categories);
@@ -428,7 +438,7 @@ void StationManager::moveStation(const RadioStation &station, const QString &toC
 {
     qCInfo(lcStations, "Moving station %s to category %s", qUtf8Printable(station.name),
            qUtf8Printable(toCategory));
-    edit([&](Catalogue &categories) {
+    edit([=](Catalogue &categories) {
         for (StationCategory &category : categories)
             category.stations.removeIf([&](const RadioStation &s) { return s.id() == station.id(); });
         if (StationCategory *target = findCategory(categories, toCategory))
@@ -442,7 +452,7 @@ void StationManager::moveStation(const RadioStation &station, const QString &toC
 
 void StationManager::moveStations(const QString &inCategory, QList<int> fromOffsets, int toOffset)
 {
-    edit([&](Catalogue &categories) {
+    edit([=](Catalogue &categories) mutable {
         StationCategory *category = findCategory(categories, inCategory);
         if (!category) {
             qCCritical(lcStations, "Cannot reorder: category not found");
@@ -474,7 +484,7 @@ void StationManager::moveStations(const QString &inCategory, QList<int> fromOffs
 
 void StationManager::addCategory(const QString &name)
 {
-    edit([&](Catalogue &categories) {
+    edit([=](Catalogue &categories) {
         const QString trimmed = name.trimmed();
         if (trimmed.isEmpty() || findCategory(categories, trimmed)) {
             qCCritical(lcStations, "Cannot add category: empty or already exists");
@@ -488,7 +498,7 @@ void StationManager::addCategory(const QString &name)
 
 void StationManager::removeCategory(const QString &name)
 {
-    edit([&](Catalogue &categories) {
+    edit([=](Catalogue &categories) {
         const auto it = std::find_if(categories.begin(), categories.end(),
                                      [&](const StationCategory &c) { return c.name == name; });
         if (it == categories.end() || !it->stations.isEmpty()) {
@@ -510,7 +520,7 @@ void StationManager::editStation(const RadioStation &station, const QString &new
     }
     // Through edit(): the check and the change apply to what is on disk now, so another
     // process's edits are kept.
-    edit([&](Catalogue &categories) {
+    edit([=](Catalogue &categories) {
         bool found = false;
         for (const StationCategory &category : std::as_const(categories)) {
             for (const RadioStation &s : category.stations) {
@@ -541,7 +551,7 @@ void StationManager::editStation(const RadioStation &station, const QString &new
 void StationManager::renameCategory(const QString &name, const QString &newName)
 {
     const QString trimmed = newName.trimmed();
-    edit([&](Catalogue &categories) {
+    edit([=](Catalogue &categories) {
         StationCategory *category = findCategory(categories, name);
         if (!category) {
             qCCritical(lcStations, "Cannot rename category: not found");
@@ -567,7 +577,7 @@ StationImport::Report StationManager::importStations(const StationFile::Contents
                                                      const QString &category, const QString &fallbackCategory)
 {
     StationImport::Report report;
-    edit([&](Catalogue &categories) {
+    edit([&report, contents, category, fallbackCategory](Catalogue &categories) {
         const Catalogue before = categories;
         const QString fallback =
             fallbackCategory.trimmed().isEmpty() ? DefaultCategoryName : fallbackCategory;
@@ -576,5 +586,6 @@ StationImport::Report StationManager::importStations(const StationFile::Contents
                report.added, report.duplicates, qint64(report.refused.size()));
         return categories != before;
     });
+    m_lock.finish();
     return report;
 }

@@ -2,8 +2,11 @@
 // list plus a one-time merge of the legacy file), edits it, and writes it whole after each change.
 // Each load-modify-save holds a lock beside the file and starts from what another process may
 // have saved meanwhile; the file is watched, so such a change also reaches the views at once.
+// While another process holds the lock, an edit waits in order without blocking the event loop
+// (categoriesChanged tells when it is done); nothing asked for is lost. Main thread only.
 #pragma once
 
+#include "base/FileLock.h"
 #include "catalogue/StationCategory.h"
 #include "catalogue/StationImport.h"
 
@@ -22,6 +25,8 @@ public:
     explicit StationManager(QObject *parent = nullptr);
     // `folder` holds "stations.json" and "custom-stations.json"; `builtInPath` is the XML list.
     StationManager(const QString &folder, const QString &builtInPath, QObject *parent = nullptr);
+    // Carries out edits still waiting for the lock.
+    ~StationManager() override;
 
     static QString defaultFolder();
 
@@ -50,7 +55,8 @@ public:
     void renameCategory(const QString &name, const QString &newName);
     // Adds a station list file's stations (see StationImport::apply) under the lock, to the
     // catalogue as it is on disk now, and saves; what is already there stays as it is. A blank
-    // `fallbackCategory` means the default category.
+    // `fallbackCategory` means the default category. Its caller needs the report at once, so it
+    // waits for the lock (at most FileLock::kWait).
     StationImport::Report importStations(const StationFile::Contents &contents, const QString &category,
                                          const QString &fallbackCategory);
 
@@ -59,8 +65,10 @@ Q_SIGNALS:
 
 private:
     void setCategories(Catalogue categories);
-    // Runs `change` (false: nothing to save) on the catalogue as it is on disk now, and saves.
-    void edit(const std::function<bool(Catalogue &)> &change);
+    void load();
+    // Runs `change` (false: nothing to save) on the catalogue as it is on disk now, and saves;
+    // later if another process holds the lock, so `change` holds copies, not references.
+    void edit(std::function<bool(Catalogue &)> change);
     // Takes over a catalogue saved by someone else since we last read or wrote the file; one
     // that cannot be read is kept aside when a save is about to replace it.
     bool adoptFileChanges(bool beforeSave);
@@ -72,7 +80,6 @@ private:
     static QString keepAside(const QString &path, bool copy);
     void removeMergedLegacyFile();
     QString legacyFilePath() const;
-    QString lockPath() const;
 
     Catalogue m_categories;
     QString m_filePath;
@@ -81,4 +88,5 @@ private:
     std::optional<size_t> m_diskDigest;
     bool m_legacyRepaired = false;
     QFileSystemWatcher m_watcher;
+    FileLock m_lock;
 };

@@ -1,5 +1,6 @@
 #include "devices/AudioDeviceManager.h"
 
+#include "base/MainThread.h"
 #include "base/SettingsStore.h"
 #include "devices/AudioDeviceSource.h"
 
@@ -23,6 +24,7 @@ AudioDeviceManager::~AudioDeviceManager()
 
 void AudioDeviceManager::setSelectedDeviceUID(const std::optional<QString> &uid)
 {
+    MainThread::check(Q_FUNC_INFO);
     const bool differs = uid != m_selectedDeviceUID;
     m_selectedDeviceUID = uid;
     saveSelection();
@@ -38,6 +40,7 @@ void AudioDeviceManager::setSelectedDeviceUIDText(const QString &uid)
 
 void AudioDeviceManager::refreshDevices()
 {
+    MainThread::check(Q_FUNC_INFO);
     const std::optional<QList<AudioDeviceSource::DeviceInfo>> listed =
         m_source ? m_source->devices() : std::nullopt;
     if (!listed) {

@@ -1,6 +1,7 @@
 #include "playback/RadioPlayer.h"
 
 #include "base/Logging.h"
+#include "base/MainThread.h"
 #include "base/NetworkText.h"
 #include "base/Scheduler.h"
 #include "base/SettingsStore.h"
@@ -193,6 +194,7 @@ void RadioPlayer::setVolume(double volume)
 
 bool RadioPlayer::applyVolume(double volume)
 {
+    MainThread::check(Q_FUNC_INFO);
     // A hand-edited setting or a remote client must not push the sound server into gain
     // (or NaN); the slider's range is the valid one.
     if (std::isnan(volume))
@@ -447,6 +449,7 @@ void RadioPlayer::setIsPlaying(bool playing)
 
 void RadioPlayer::setPlaybackState(const PlaybackState &state)
 {
+    MainThread::check(Q_FUNC_INFO);
     // Every assignment is announced: a new failure must reach the views even after an earlier one.
     m_playbackState = state;
     Q_EMIT playbackStateChanged();

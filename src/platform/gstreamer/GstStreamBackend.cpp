@@ -1,6 +1,7 @@
 #include "gstreamer/GstStreamBackend.h"
 
 #include "base/Logging.h"
+#include "base/MainThread.h"
 #include "base/NetworkText.h"
 #include "gstreamer/GstPipelineWorker.h"
 #include "playback/StreamUrl.h"
@@ -9,6 +10,7 @@
 #include <gst/gst.h>
 
 #include <QPointer>
+#include <QScopeGuard>
 #include <QUrl>
 
 #include <algorithm>
@@ -127,6 +129,24 @@ quint16 defaultPort(const QString &scheme)
 
 using BufferClock = std::shared_ptr<std::atomic<qint64>>;
 
+// GStreamer hands a pad probe's data to its streaming thread under the pad's lock, which
+// ThreadSanitizer cannot see (GStreamer is not instrumented); the sanitizer build is told.
+#if defined(__SANITIZE_THREAD__)
+extern "C" void __tsan_acquire(void *address);
+extern "C" void __tsan_release(void *address);
+void handOver(void *data)
+{
+    __tsan_release(data);
+}
+void takeOver(void *data)
+{
+    __tsan_acquire(data);
+}
+#else
+void handOver(void *) {}
+void takeOver(void *) {}
+#endif
+
 // playbin's network queue reports how full it is with every small read; nothing here waits for
 // those reports (see GST_MESSAGE_BUFFERING), and on a station that sends in small writes they
 // woke the main thread dozens of times a second.
@@ -139,7 +159,9 @@ void onElementSetup(GstElement *, GstElement *element, gpointer)
 
 GstPadProbeReturn onSinkBuffer(GstPad *, GstPadProbeInfo *, gpointer data)
 {
+    takeOver(data);
     (*static_cast<BufferClock *>(data))->store(g_get_monotonic_time(), std::memory_order_relaxed);
+    handOver(data); // to the thread that drops the probe
     return GST_PAD_PROBE_OK;
 }
 
@@ -162,6 +184,7 @@ struct GstStreamBackend::Stream {
     Phase phase = Phase::Loading;
     bool reachedPlaying = false; // the pipeline is in PLAYING (with audio or, if live, not yet)
     bool paused = false;
+    bool waitingForPreparation = false; // started while GStreamer loaded: no pipeline yet
     // A pause asked for before audio reached the sound server: carried out once it has.
     bool pausePending = false;
     QElapsedTimer sinceStart;
@@ -213,9 +236,14 @@ GstStreamBackend::~GstStreamBackend()
 
 void GstStreamBackend::prepare()
 {
+    MainThread::check(Q_FUNC_INFO);
     if (m_preparation.joinable() || m_stream)
         return;
-    m_preparation = std::thread([] {
+    m_preparing = true;
+    m_preparation = std::thread([this] {
+        // Posted last: the destructor joins this thread, and the call dies with the object.
+        const auto done =
+            qScopeGuard([this] { QMetaObject::invokeMethod(this, "onPrepared", Qt::QueuedConnection); });
         initGStreamer();
         if (!s_gstAvailable)
             return;
@@ -233,6 +261,13 @@ void GstStreamBackend::prepare()
     });
 }
 
+void GstStreamBackend::onPrepared()
+{
+    m_preparing = false;
+    if (m_stream && m_stream->waitingForPreparation)
+        startPipeline();
+}
+
 std::optional<QString> GstStreamBackend::rejectionReason(const QString &url)
 {
     if (auto reason = StreamUrl::rejectionReason(url))
@@ -246,15 +281,26 @@ std::optional<QString> GstStreamBackend::rejectionReason(const QString &url)
 
 void GstStreamBackend::start(const QString &url)
 {
+    MainThread::check(Q_FUNC_INFO);
     dropStream();
-    const quint64 generation = ++m_generation;
-
     auto stream = std::make_unique<Stream>();
-    stream->generation = generation;
+    stream->generation = ++m_generation;
     stream->url = url;
-    stream->sinceStart.start();
     m_stream = std::move(stream);
+    // Loading GStreamer on the other thread would hold this one up (its initialisation and
+    // plugin loading are serialised): the pipeline is made once it is done.
+    m_stream->waitingForPreparation = m_preparing;
+    if (!m_preparing)
+        startPipeline();
+}
+
+void GstStreamBackend::startPipeline()
+{
     Stream &s = *m_stream;
+    const QString &url = s.url;
+    const quint64 generation = s.generation;
+    s.waitingForPreparation = false;
+    s.sinceStart.start();
 
     if (const auto reason = rejectionReason(url)) {
         reportFailureLater(*reason);
@@ -274,13 +320,17 @@ void GstStreamBackend::start(const QString &url)
     }
     // Audio only; the volume is applied in software so it works on every sink.
     g_object_set(s.pipeline, "uri", url.toUtf8().constData(), "flags", kPlayFlagAudio | kPlayFlagSoftVolume,
-                 "volume", double(m_volume), "audio-sink", s.sink, nullptr);
+                 "volume", s.pausePending ? 0.0 : double(m_volume), "audio-sink", s.sink, nullptr);
 
     g_signal_connect(s.pipeline, "element-setup", G_CALLBACK(onElementSetup), nullptr);
     if (GstPad *pad = gst_element_get_static_pad(s.sink, "sink")) {
+        auto *clock = new BufferClock(s.lastBuffer);
+        handOver(clock);
         gst_pad_add_probe(pad, GstPadProbeType(GST_PAD_PROBE_TYPE_BUFFER | GST_PAD_PROBE_TYPE_BUFFER_LIST),
-                          onSinkBuffer, new BufferClock(s.lastBuffer),
-                          [](gpointer data) { delete static_cast<BufferClock *>(data); });
+                          onSinkBuffer, clock, [](gpointer data) {
+                              takeOver(data);
+                              delete static_cast<BufferClock *>(data);
+                          });
         gst_object_unref(pad);
     }
 
@@ -315,14 +365,17 @@ GstElement *GstStreamBackend::makeAudioSink()
 
 void GstStreamBackend::pause()
 {
-    if (!m_stream || !m_stream->pipeline || m_stream->paused || m_stream->pausePending)
+    MainThread::check(Q_FUNC_INFO);
+    if (!m_stream || !(m_stream->pipeline || m_stream->waitingForPreparation) || m_stream->paused ||
+        m_stream->pausePending)
         return;
     Stream &s = *m_stream;
     // Too early a pause breaks the resume (see kPauseSettle): the stream goes on muted for
     // that long, and the watchdog pauses it then.
     if (!audioReachedServer(s)) {
         s.pausePending = true;
-        g_object_set(s.pipeline, "volume", 0.0, nullptr);
+        if (s.pipeline)
+            g_object_set(s.pipeline, "volume", 0.0, nullptr);
         return;
     }
     s.paused = true;
@@ -331,12 +384,14 @@ void GstStreamBackend::pause()
 
 void GstStreamBackend::resume()
 {
-    if (!m_stream || !m_stream->pipeline)
+    MainThread::check(Q_FUNC_INFO);
+    if (!m_stream || !(m_stream->pipeline || m_stream->waitingForPreparation))
         return;
     Stream &s = *m_stream;
     if (s.pausePending) {
         s.pausePending = false;
-        g_object_set(s.pipeline, "volume", double(m_volume), nullptr);
+        if (s.pipeline)
+            g_object_set(s.pipeline, "volume", double(m_volume), nullptr);
         return;
     }
     if (!s.paused)
@@ -354,12 +409,14 @@ bool GstStreamBackend::audioReachedServer(const Stream &s) const
 
 void GstStreamBackend::clear()
 {
+    MainThread::check(Q_FUNC_INFO);
     dropStream();
     ++m_generation;
 }
 
 void GstStreamBackend::setVolume(float volume)
 {
+    MainThread::check(Q_FUNC_INFO);
     if (std::isnan(volume))
         return;
     m_volume = std::clamp(volume, 0.0f, 1.0f);
@@ -369,6 +426,7 @@ void GstStreamBackend::setVolume(float volume)
 
 void GstStreamBackend::setOutputDevice(const std::optional<QString> &deviceUid)
 {
+    MainThread::check(Q_FUNC_INFO);
     if (deviceUid != m_device)
         m_unavailableDevice.reset(); // a new choice is tried afresh
     m_device = deviceUid;

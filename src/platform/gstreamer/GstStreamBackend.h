@@ -61,6 +61,10 @@ private:
 
     static gboolean onBusMessage(GstBus *bus, GstMessage *message, gpointer data);
     static void onDiagnosed(GObject *source, GAsyncResult *result, gpointer data);
+    // Queued by the prepare thread by name: Qt, not that thread, makes the call's event.
+    Q_INVOKABLE void onPrepared();
+    // Builds and starts the current stream's pipeline.
+    void startPipeline();
     void handleMessage(GstMessage *message);
     void handleError(GstMessage *message);
     void checkProgress();
@@ -88,4 +92,5 @@ private:
     QTimer m_watchdog;
     std::unique_ptr<GstPipelineWorker> m_worker;
     std::thread m_preparation; // joined by the destructor
+    bool m_preparing = false;  // until the main thread hears that it is done
 };

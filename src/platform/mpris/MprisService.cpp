@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 #include "base/Logging.h"
+#include "base/MainThread.h"
 #include "mpris/MprisAdaptors.h"
 #include "playback/RadioPlayer.h"
 
@@ -145,6 +146,7 @@ void MprisService::publishNowPlaying(const std::optional<NowPlayingInfo> &info)
 
 bool MprisService::isRegistered(RemoteCommand command) const
 {
+    MainThread::check(Q_FUNC_INFO);
     return m_enabled.value(command) && !m_targets.value(command).isEmpty();
 }
 
@@ -258,6 +260,7 @@ void MprisService::refuse(const QDBusMessage &message, const QString &why, const
 
 void MprisService::schedulePropertiesChanged()
 {
+    MainThread::check(Q_FUNC_INFO);
     updateKeyGrab();
     if (m_changePending || m_serviceName.isEmpty())
         return;

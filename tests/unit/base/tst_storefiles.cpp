@@ -11,8 +11,12 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QSaveFile>
 #include <QTest>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -204,6 +208,30 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(names, (QStringList{"a2", "b", "c"}));
+    }
+
+    // Another process holds the lock: the edit returns at once, and is carried out on top of
+    // what that process saved once it lets go.
+    void anEditWaitsForTheLockWithoutBlocking_data() { addKinds(); }
+    void anEditWaitsForTheLockWithoutBlocking()
+    {
+        QFETCH(QString, kind);
+        CatalogueFixture fx;
+        const QString file = fx.folder() + QLatin1Char('/') + AnyStore::fileName(kind);
+        AnyStore store(kind, fx.folder(), fx.builtInPath());
+        store.edit(QStringLiteral("a"));
+        // A descriptor of its own conflicts with the store's as another process's would.
+        const int holder = ::open(QFile::encodeName(file + QStringLiteral(".lock")).constData(), O_RDWR);
+        QVERIFY(holder >= 0 && ::flock(holder, LOCK_EX) == 0);
+        store.edit(QStringLiteral("b"));
+        QSaveFile other(file);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write(AnyStore::content(kind, {QStringLiteral("a"), QStringLiteral("c")}));
+        QVERIFY(other.commit());
+        ::close(holder);
+        const QStringList expected{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+        QTRY_COMPARE(sorted(AnyStore(kind, fx.folder(), fx.builtInPath()).tags()), expected);
+        QTRY_COMPARE(sorted(store.tags()), expected);
     }
 
     void twoProcessesLoseNothing()

@@ -12,7 +12,8 @@ IconImage {
     property real size: 16
 
     source: root.symbol !== "" ? App.iconSource(root.symbol) : ""
-    sourceSize: Qt.size(root.size, root.size)
+    sourceSize.width: root.size
+    sourceSize.height: root.size
     fillMode: Image.PreserveAspectFit
     color: Theme.secondary
 }

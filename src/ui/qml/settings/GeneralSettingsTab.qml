@@ -184,6 +184,7 @@ ScrollView {
                     Repeater {
                         model: GeneralSettings.standbyModeOptions
                         RadioButton {
+                            required property var modelData
                             objectName: "standbyMode_" + modelData.value
                             ButtonGroup.group: standbyGroup
                             text: modelData.label
