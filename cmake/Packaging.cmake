@@ -11,7 +11,7 @@ set(ZEFFIRA_DEBIAN_RUNTIME_DEPENDS
   # the QML modules the views import, and those they import in turn
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
   qml6-module-qtquick-templates qml6-module-qtquick-window qml6-module-qtqml-workerscript
-  qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
+  qml6-module-qtqml qml6-module-qtqml-models qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   # the SVG image and icon-engine plugins (every icon is an SVG), the Wayland platform plugin
   libqt6svg6 qt6-wayland
   # playbin, HTTP and ICY, MP3, Vorbis and FLAC decoders, pulsesink
