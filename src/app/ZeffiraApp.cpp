@@ -16,6 +16,7 @@
 #include "notifications/FreedesktopNotifier.h"
 #include "playback/OpenRequest.h"
 #include "playback/OutputRouting.h"
+#include "playback/PlaybackSequence.h"
 #include "playback/PlaylistResolver.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
@@ -36,6 +37,8 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
       m_sleepMonitor(std::make_unique<LogindSleepMonitor>()),
       m_player(std::make_unique<RadioPlayer>(m_resolver.get(), m_settings.get(), m_scheduler.get(),
                                              m_sleepMonitor.get())),
+      m_sequence(
+          std::make_unique<PlaybackSequence>(m_player.get(), m_stationManager.get(), m_scheduler.get())),
       m_bootClock(std::make_unique<BootClock>()),
       m_sleepTimer(std::make_unique<SleepTimer>(m_player.get(), m_scheduler.get(), m_bootClock.get(),
                                                 m_sleepMonitor.get())),
@@ -53,9 +56,8 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
     m_mpris->start();
     // At start, not on the panel's first showing: an autostarted tray must answer the media
     // keys, and a failing station picked from the tray menu must skip, before anyone clicks.
-    m_mediaKeyHandler =
-        std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_mpris.get(),
-                                          m_settings.get(), m_scheduler.get(), m_clock.get());
+    m_mediaKeyHandler = std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(),
+                                                          m_mpris.get(), m_settings.get(), m_clock.get());
     connect(m_mpris.get(), &MprisService::quitRequested, this, &ZeffiraApp::quitRequested);
     // The media controls hand over links, never local files: any client on the bus may call.
     m_mpris->onOpenUri = [this](const QString &uri) { return open({uri}, QString(), false); };
@@ -67,7 +69,8 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
         const PlaybackState state = m_player->playbackState();
         const QString station = m_player->currentStationName();
         if (state.kind() == PlaybackState::Failed)
-            qCInfo(lcApp, "State: failed (%s) - %s", qUtf8Printable(state.error()), qUtf8Printable(station));
+            qCInfo(lcApp, "State: failed (%s) - %s", qUtf8Printable(state.failure().logText()),
+                   qUtf8Printable(station));
         else
             qCInfo(lcApp, "State: %s - %s", qUtf8Printable(state.name()), qUtf8Printable(station));
     });
@@ -77,11 +80,15 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
         if (m_player->errorMessage() == RadioPlayer::NoWorkingStationsMessage)
             Q_EMIT gaveUp(tr("geen enkel station kon spelen; er is niets meer te proberen."));
         // A URL played alone does not wait for the network: the command line reports and ends.
-        else if (m_player->errorMessage() == RadioPlayer::NoNetworkMessage && !m_aloneUrls.isEmpty() &&
-                 m_player->currentStationUrl() == m_aloneUrls.value(m_aloneIndex))
+        else if (m_player->errorMessage() == RadioPlayer::NoNetworkMessage && m_sequence->aloneUrl())
             Q_EMIT gaveUp(
                 tr("kon %1 niet afspelen: geen netwerkverbinding").arg(m_player->currentStationUrl()));
     });
+    connect(m_sequence.get(), &PlaybackSequence::aloneFailed, this,
+            [this](const QStringList &urls, const StreamFailure &failure) {
+                Q_EMIT gaveUp(tr("kon %1 niet afspelen: %2")
+                                  .arg(urls.join(QLatin1String(", ")), StreamErrorText::describe(failure)));
+            });
 }
 
 ZeffiraApp::~ZeffiraApp()
@@ -115,7 +122,7 @@ bool ZeffiraApp::play(const QString &target)
         }
     }
     if (isParsableUrl(target) && !QUrl(target).scheme().isEmpty()) {
-        playAlone({target});
+        m_sequence->playAlone({target});
         return true;
     }
     QTextStream(stderr) << "zeffira: "
@@ -150,38 +157,8 @@ QString ZeffiraApp::open(const QStringList &arguments, const QString &workingDir
         }
     }
     if (!urls.isEmpty())
-        playAlone(urls);
+        m_sequence->playAlone(urls);
     return refusals.join(QLatin1Char('\n'));
-}
-
-void ZeffiraApp::playAlone(const QStringList &urls)
-{
-    // Not in the catalogue: walking the catalogue after it fails would play something the user
-    // did not ask for.
-    m_aloneUrls = urls;
-    m_aloneIndex = 0;
-    if (!m_aloneHookInstalled) {
-        m_aloneHookInstalled = true;
-        auto skipChain = m_player->onPlaybackError;
-        m_player->onPlaybackError = [this, skipChain](const RadioStation &station) {
-            if (m_aloneUrls.isEmpty() || station.url != m_aloneUrls.value(m_aloneIndex)) {
-                if (skipChain)
-                    skipChain(station);
-                return;
-            }
-            if (++m_aloneIndex < m_aloneUrls.size()) {
-                const QString next = m_aloneUrls.at(m_aloneIndex);
-                // Out of the failure's own call stack.
-                QMetaObject::invokeMethod(
-                    this, [this, next] { m_player->play(RadioStation(next, next)); }, Qt::QueuedConnection);
-                return;
-            }
-            Q_EMIT gaveUp(tr("kon %1 niet afspelen: %2")
-                              .arg(m_aloneUrls.join(QLatin1String(", ")),
-                                   StreamErrorText::describe(m_player->playbackState().error())));
-        };
-    }
-    m_player->play(RadioStation(urls.constFirst(), urls.constFirst()));
 }
 
 void ZeffiraApp::shutdown()

@@ -1,6 +1,6 @@
 // The composition root: creates every long-lived object once (settings, station store, player on
 // GStreamer behind the playlist resolver, network monitor, sleep monitor, sleep timer, output
-// devices, media controls with the skip chain) and wires them, the same way in every mode, so that media keys
+// devices, what plays next, media controls) and wires them, the same way in every mode, so that media keys
 // and skipping work from the start. The tray shell and the headless mode both build on it; it
 // holds no logic beyond choosing what to play by name or URL.
 #pragma once
@@ -16,6 +16,7 @@ class GstStreamBackend;
 class DeferredNetworkMonitor;
 class DeferredPlaylistFetcher;
 class DeferredStationDirectory;
+class PlaybackSequence;
 class PlaylistResolver;
 class LogindSleepMonitor;
 class MediaKeyHandler;
@@ -69,9 +70,6 @@ Q_SIGNALS:
     void quitRequested();
 
 private:
-    // Plays `urls` outside the catalogue: the next one when one fails, then gaveUp().
-    void playAlone(const QStringList &urls);
-
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<StationManager> m_stationManager;
     std::unique_ptr<QtScheduler> m_scheduler;
@@ -82,6 +80,7 @@ private:
     std::unique_ptr<DeferredNetworkMonitor> m_network;
     std::unique_ptr<LogindSleepMonitor> m_sleepMonitor;
     std::unique_ptr<RadioPlayer> m_player;
+    std::unique_ptr<PlaybackSequence> m_sequence;
     std::unique_ptr<BootClock> m_bootClock;
     std::unique_ptr<SleepTimer> m_sleepTimer;
     std::unique_ptr<PulseAudioDeviceSource> m_deviceSource;
@@ -91,8 +90,4 @@ private:
     std::unique_ptr<FreedesktopNotifier> m_notifier;
     std::unique_ptr<TitleNotifications> m_titleNotifications;
     std::unique_ptr<DeferredStationDirectory> m_directory;
-    // The streams played alone, if any, and which of them plays.
-    QStringList m_aloneUrls;
-    qsizetype m_aloneIndex = 0;
-    bool m_aloneHookInstalled = false;
 };

@@ -6,17 +6,15 @@
 #include "catalogue/StationManager.h"
 #include "catalogue/StationWalk.h"
 #include "playback/RadioPlayer.h"
-#include "playback/SkipChain.h"
 
 #include <QPointer>
 
 MediaKeyHandler::MediaKeyHandler(RadioPlayer *player, StationManager *stationManager,
-                                 RemoteCommandCenter *commandCenter, SettingsStore *settings,
-                                 Scheduler *scheduler, Clock *clock, QObject *parent)
+                                 RemoteCommandCenter *commandCenter, SettingsStore *settings, Clock *clock,
+                                 QObject *parent)
     : QObject(parent), m_player(player), m_stationManager(stationManager), m_commandCenter(commandCenter),
       m_settings(settings), m_clock(clock)
 {
-    m_player->onPlaybackError = SkipChain::make(this, m_player, m_stationManager, scheduler);
     m_isEnabled = m_settings->boolValue(SettingsKey::EnableMediaKeys);
     if (m_isEnabled)
         setupRemoteCommands();

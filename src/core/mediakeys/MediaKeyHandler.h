@@ -1,6 +1,6 @@
 // Connects the desktop's remote commands to the player: registers the five commands (unless
 // "enableMediaKeys" is off), lets through at most one command per 0.3 s, walks the catalogue
-// for next and previous, and installs the player's skip-after-failure callback.
+// for next and previous.
 #pragma once
 
 #include "catalogue/RadioStation.h"
@@ -12,7 +12,6 @@
 
 class Clock;
 class RadioPlayer;
-class Scheduler;
 class SettingsStore;
 class StationManager;
 
@@ -24,7 +23,7 @@ public:
 
     // Everything passed in must outlive the handler.
     MediaKeyHandler(RadioPlayer *player, StationManager *stationManager, RemoteCommandCenter *commandCenter,
-                    SettingsStore *settings, Scheduler *scheduler, Clock *clock, QObject *parent = nullptr);
+                    SettingsStore *settings, Clock *clock, QObject *parent = nullptr);
     ~MediaKeyHandler() override;
 
     bool isEnabled() const { return m_isEnabled; }

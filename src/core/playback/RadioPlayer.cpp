@@ -32,9 +32,9 @@ RadioPlayer::RadioPlayer(StreamBackend *backend, SettingsStore *settings, Schedu
     // The backend reports only on the current stream, on the main thread.
     connect(m_backend, &StreamBackend::ready, this, [this] { handleItemStatus(ItemStatus::ReadyToPlay); });
     connect(m_backend, &StreamBackend::failed, this,
-            [this](const QString &error) { handleItemStatus(ItemStatus::Failed, error); });
+            [this](const StreamFailure &failure) { handleItemStatus(ItemStatus::Failed, failure); });
     connect(m_backend, &StreamBackend::failedWhilePlaying, this,
-            [this](const QString &error) { handlePlaybackError(error); });
+            [this](const StreamFailure &failure) { handlePlaybackError(failure); });
     connect(m_backend, &StreamBackend::streamTitleChanged, this, [this](const QString &title) {
         if (m_currentStation)
             setStreamTitle(title);
@@ -70,8 +70,7 @@ void RadioPlayer::play(const RadioStation &station, Choice choice)
         if (choice == Choice::Automatic) {
             qCCritical(lcPlayer, "Station %s was recently marked as failed, skipping...",
                        qUtf8Printable(station.name));
-            if (onPlaybackError)
-                onPlaybackError(station);
+            Q_EMIT stationFailed(station, std::nullopt);
             return;
         }
         // A station the user picks is tried again: after a short outage every station may be
@@ -249,7 +248,7 @@ void RadioPlayer::setNowPlayingSink(NowPlayingSink *sink)
         m_nowPlayingSink->publishNowPlaying(m_nowPlaying);
 }
 
-void RadioPlayer::handleItemStatus(ItemStatus status, const std::optional<QString> &error)
+void RadioPlayer::handleItemStatus(ItemStatus status, const std::optional<StreamFailure> &failure)
 {
     switch (status) {
     case ItemStatus::Unknown:
@@ -272,18 +271,17 @@ void RadioPlayer::handleItemStatus(ItemStatus status, const std::optional<QStrin
         break;
     }
     case ItemStatus::Failed: {
-        if (!error || !m_currentStation)
+        if (!failure || !m_currentStation)
             return;
-        const QString text = NetworkText::clean(*error);
-        qCCritical(lcPlayer, "Player item failed: %s", qUtf8Printable(text));
+        qCCritical(lcPlayer, "Player item failed: %s", qUtf8Printable(failure->logText()));
         m_streamAlive = false;
         m_streamReady = false;
         if (isOffline())
-            waitForNetwork(text);
+            waitForNetwork(*failure);
         else if (m_reconnecting)
-            reconnectOrFail(text);
+            reconnectOrFail(*failure);
         else
-            fail(text, "Attempting to skip to next station due to playback failure");
+            fail(*failure, "Attempting to skip to next station due to playback failure");
         break;
     }
     case ItemStatus::Other:
@@ -292,34 +290,33 @@ void RadioPlayer::handleItemStatus(ItemStatus status, const std::optional<QStrin
     }
 }
 
-void RadioPlayer::handlePlaybackError(const std::optional<QString> &error)
+void RadioPlayer::handlePlaybackError(const std::optional<StreamFailure> &failure)
 {
-    if (!error)
+    if (!failure)
         return;
-    const QString text = NetworkText::clean(*error);
-    qCCritical(lcPlayer, "Playback error: %s", qUtf8Printable(text));
+    qCCritical(lcPlayer, "Playback error: %s", qUtf8Printable(failure->logText()));
     if (!m_currentStation)
         return;
     m_streamAlive = false;
     m_streamReady = false;
     if (isOffline())
-        waitForNetwork(text);
+        waitForNetwork(*failure);
     else
-        reconnectOrFail(text);
+        reconnectOrFail(*failure);
 }
 
-void RadioPlayer::reconnectOrFail(const QString &error)
+void RadioPlayer::reconnectOrFail(const StreamFailure &failure)
 {
     if (m_reconnectAttempts >= int(reconnectDelays.size())) {
         qCWarning(lcPlayer, "Could not reconnect to %s", qUtf8Printable(m_currentStation->name));
-        fail(error, "Attempting to skip to next station due to playback interruption");
+        fail(failure, "Attempting to skip to next station due to playback interruption");
         return;
     }
     const std::chrono::milliseconds delay = reconnectDelays[m_reconnectAttempts++];
     m_reconnecting = true;
     qCInfo(lcPlayer, "Stream broke off (%s); reconnecting to %s in %lld ms, attempt %d of %d",
-           qUtf8Printable(error), qUtf8Printable(m_currentStation->name), qlonglong(delay.count()),
-           m_reconnectAttempts, int(reconnectDelays.size()));
+           qUtf8Printable(failure.logText()), qUtf8Printable(m_currentStation->name),
+           qlonglong(delay.count()), m_reconnectAttempts, int(reconnectDelays.size()));
     setPlaybackState(PlaybackState::Loading);
     m_scheduler->schedule(delay, this, [this, connection = m_connection] {
         if (connection == m_connection && m_reconnecting && m_currentStation)
@@ -327,25 +324,23 @@ void RadioPlayer::reconnectOrFail(const QString &error)
     });
 }
 
-void RadioPlayer::fail(const QString &error, const char *why)
+void RadioPlayer::fail(const StreamFailure &failure, const char *why)
 {
     m_reconnecting = false;
-    setPlaybackState(PlaybackState::failed(error));
+    setPlaybackState(PlaybackState::failed(failure));
     setIsPlaying(false);
     m_failedStations.insert(m_currentStation->id());
-    skipAfterFailure(why, error);
+    skipAfterFailure(why, failure);
 }
 
-void RadioPlayer::skipAfterFailure(const char *why, const QString &error)
+void RadioPlayer::skipAfterFailure(const char *why, const StreamFailure &failure)
 {
     qCInfo(lcPlayer, "%s", why);
     const RadioStation station = *m_currentStation;
-    Q_EMIT stationFailed(station, error);
-    if (onPlaybackError)
-        onPlaybackError(station);
+    Q_EMIT stationFailed(station, failure);
 }
 
-void RadioPlayer::waitForNetwork(const QString &error)
+void RadioPlayer::waitForNetwork(const StreamFailure &failure)
 {
     // Walking the catalogue while offline would only mark every station; keep the chosen one
     // and start it again when the network is back.
@@ -353,7 +348,7 @@ void RadioPlayer::waitForNetwork(const QString &error)
               qUtf8Printable(m_currentStation->name));
     m_reconnecting = false;
     m_waitingForNetwork = true;
-    setPlaybackState(PlaybackState::failed(error));
+    setPlaybackState(PlaybackState::failed(failure));
     setIsPlaying(false);
     setErrorMessage(NoNetworkMessage);
 }

@@ -8,12 +8,12 @@
 #include "catalogue/RadioStation.h"
 #include "playback/NowPlayingSink.h"
 #include "playback/PlaybackState.h"
+#include "playback/StreamFailure.h"
 
 #include <QObject>
 #include <QSet>
 #include <array>
 #include <chrono>
-#include <functional>
 #include <optional>
 
 class NetworkMonitor;
@@ -45,7 +45,7 @@ public:
     static inline const QString NoNetworkMessage = QStringLiteral(QT_TR_NOOP("Geen netwerkverbinding"));
 
     // Who asked for a station: the user (panel, tray menu, media controls, command line), whose
-    // choice is tried even when it failed before, or the skip chain, which passes over failed
+    // choice is tried even when it failed before, or the playback sequence, which passes over failed
     // stations.
     enum class Choice { User, Automatic };
 
@@ -103,16 +103,14 @@ public:
     void setOutputDevice(const std::optional<QString> &uid);
     void setErrorMessage(const std::optional<QString> &message);
 
-    // Called with the station that failed or was skipped; decides what plays next.
-    std::function<void(const RadioStation &)> onPlaybackError;
     // Receives every now-playing entry; may be set later, and is then brought up to date.
     void setNowPlayingSink(NowPlayingSink *sink);
     // Without one (or while it does not know) failures skip as if the network were up.
     void setNetworkMonitor(NetworkMonitor *monitor);
 
-    void handleItemStatus(ItemStatus status, const std::optional<QString> &error = std::nullopt);
-    // A stream that had started broke off. Without an error there is nothing to act on.
-    void handlePlaybackError(const std::optional<QString> &error);
+    void handleItemStatus(ItemStatus status, const std::optional<StreamFailure> &failure = std::nullopt);
+    // A stream that had started broke off. Without a failure there is nothing to act on.
+    void handlePlaybackError(const std::optional<StreamFailure> &failure);
     void handleSleep();
     void handleWake();
 
@@ -127,8 +125,10 @@ Q_SIGNALS:
     void streamTitleChanged(const QString &title);
     // The user paused or stopped playback (not a failure, not system sleep, not pause()).
     void pausedByUser();
-    // `station` failed for `error` and is handed to the skip callback.
-    void stationFailed(const RadioStation &station, const QString &error);
+    // The one announcement that something else should play (PlaybackSequence decides what):
+    // `station` failed for `failure` (the drop recovery gave up, or it did not start), or, with
+    // nullopt, it was asked for automatically and passed over as marked failed before.
+    void stationFailed(const RadioStation &station, const std::optional<StreamFailure> &failure);
 
 private:
     void setCurrentStation(const std::optional<RadioStation> &station);
@@ -142,10 +142,10 @@ private:
     void restartCurrent();
     void startStream();
     void pauseStream();
-    void fail(const QString &error, const char *why);
-    void skipAfterFailure(const char *why, const QString &error);
-    void reconnectOrFail(const QString &error);
-    void waitForNetwork(const QString &error);
+    void fail(const StreamFailure &failure, const char *why);
+    void skipAfterFailure(const char *why, const StreamFailure &failure);
+    void reconnectOrFail(const StreamFailure &failure);
+    void waitForNetwork(const StreamFailure &failure);
     void onReachabilityChanged();
     bool isOffline() const;
     // True when the volume changed.

@@ -37,8 +37,7 @@ class TestMediaKeyHandler : public QObject
                 settings.setValue(SettingsKey::EnableMediaKeys, false);
             store = std::make_unique<StationManager>(fx.folder(), fx.builtInPath());
             radio = std::make_unique<RadioPlayer>(&backend, &settings, &scheduler);
-            handler = std::make_unique<MediaKeyHandler>(radio.get(), store.get(), &center, &settings,
-                                                        &scheduler, &clock);
+            handler = std::make_unique<MediaKeyHandler>(radio.get(), store.get(), &center, &settings, &clock);
         }
         // Sends a command a whole second after the previous one, out of the debounce's reach.
         std::optional<RemoteCommandStatus> send(Cmd command)
@@ -194,15 +193,9 @@ private Q_SLOTS:
                                                     "Remote command center configured"}));
     }
 
-    void installsTheSkipChainAndLetsGo()
+    void letsGo()
     {
         Rig rig;
-        QVERIFY(rig.radio->onPlaybackError);
-        rig.radio->play(rig.store->categories().at(0).stations.at(0));
-        rig.backend.reportFailed(QStringLiteral("x"));
-        rig.scheduler.advance(500ms);
-        QCOMPARE(rig.playing(), QStringLiteral("s2"));
-
         // Commands registered by a handler that is gone are answered as failed.
         auto handlers = rig.center.targets;
         rig.handler.reset();
