@@ -1,6 +1,7 @@
-// Connects the desktop's remote commands to the player: registers the five commands (unless
-// "enableMediaKeys" is off), lets through at most one command per 0.3 s, walks the catalogue
-// for next and previous.
+// The one remote-control handler: connects every remote command (the five media keys, Stop, the
+// volume and opening a link) to the player, registers them unless "enableMediaKeys" is off, lets
+// through at most one command per 0.3 s, walks the catalogue for next and previous, and hands
+// links to the playback sequence.
 #pragma once
 
 #include "catalogue/RadioStation.h"
@@ -11,6 +12,7 @@
 #include <optional>
 
 class Clock;
+class PlaybackSequence;
 class RadioPlayer;
 class SettingsStore;
 class StationManager;
@@ -22,8 +24,9 @@ public:
     static constexpr std::chrono::milliseconds commandDebounceInterval{300};
 
     // Everything passed in must outlive the handler.
-    MediaKeyHandler(RadioPlayer *player, StationManager *stationManager, RemoteCommandCenter *commandCenter,
-                    SettingsStore *settings, Clock *clock, QObject *parent = nullptr);
+    MediaKeyHandler(RadioPlayer *player, StationManager *stationManager, PlaybackSequence *sequence,
+                    RemoteCommandCenter *commandCenter, SettingsStore *settings, Clock *clock,
+                    QObject *parent = nullptr);
     ~MediaKeyHandler() override;
 
     bool isEnabled() const { return m_isEnabled; }
@@ -39,11 +42,12 @@ public:
 private:
     void setupRemoteCommands();
     void disableRemoteCommands();
-    RemoteCommandStatus handle(RemoteCommand command);
-    void perform(RemoteCommand command);
+    RemoteAnswer handle(const RemoteRequest &request);
+    RemoteAnswer perform(const RemoteRequest &request);
 
     RadioPlayer *m_player;
     StationManager *m_stationManager;
+    PlaybackSequence *m_sequence;
     RemoteCommandCenter *m_commandCenter;
     SettingsStore *m_settings;
     Clock *m_clock;

@@ -4,6 +4,7 @@
 #include "base/Scheduler.h"
 #include "catalogue/StationManager.h"
 #include "catalogue/StationWalk.h"
+#include "playback/OpenRequest.h"
 #include "playback/RadioPlayer.h"
 
 namespace {
@@ -24,6 +25,31 @@ PlaybackSequence::PlaybackSequence(RadioPlayer *player, StationManager *stations
     : QObject(parent), m_player(player), m_stations(stations), m_scheduler(scheduler)
 {
     connect(player, &RadioPlayer::stationFailed, this, &PlaybackSequence::onStationFailed);
+}
+
+QString PlaybackSequence::open(const QStringList &arguments, const QString &workingDir, bool localFiles)
+{
+    QStringList urls;
+    QStringList refusals;
+    for (const QString &argument : arguments) {
+        const OpenRequest request = OpenRequest::resolve(argument, workingDir, localFiles);
+        urls << request.urls;
+        if (!request.refusal.isEmpty())
+            refusals << request.refusal;
+    }
+    if (urls.size() == 1) {
+        for (const StationCategory &category : m_stations->categories()) {
+            for (const RadioStation &station : category.stations) {
+                if (station.url == urls.constFirst()) {
+                    m_player->play(station);
+                    return refusals.join(QLatin1Char('\n'));
+                }
+            }
+        }
+    }
+    if (!urls.isEmpty())
+        playAlone(urls);
+    return refusals.join(QLatin1Char('\n'));
 }
 
 void PlaybackSequence::playAlone(const QStringList &urls)

@@ -30,6 +30,11 @@ public:
     PlaybackSequence(RadioPlayer *player, StationManager *stations, Scheduler *scheduler,
                      QObject *parent = nullptr);
 
+    // Opens what was handed over (URLs, local playlist files relative to `workingDir`; with
+    // `localFiles` false, network URLs only): a catalogue station by its URL, else the streams
+    // alone. Returns the refusals (translated, one a line), empty when everything was taken;
+    // nothing plays when nothing was.
+    QString open(const QStringList &arguments, const QString &workingDir, bool localFiles);
     // Plays `urls` (not empty) outside the catalogue, the first now and each next one when the one
     // before fails.
     void playAlone(const QStringList &urls);

@@ -39,10 +39,16 @@ RadioPlayer::RadioPlayer(StreamBackend *backend, SettingsStore *settings, Schedu
         if (m_currentStation)
             setStreamTitle(title);
     });
+    // One snapshot for the media controls, whichever part changes.
+    for (auto signal : {&RadioPlayer::isPlayingChanged, &RadioPlayer::playbackStateChanged,
+                        &RadioPlayer::volumeChanged, &RadioPlayer::currentStationChanged})
+        connect(this, signal, this, &RadioPlayer::publishNowPlaying);
+    connect(this, &RadioPlayer::streamTitleChanged, this, &RadioPlayer::publishNowPlaying);
     if (sleepMonitor) {
         connect(sleepMonitor, &SleepMonitor::willSleep, this, &RadioPlayer::handleSleep);
         connect(sleepMonitor, &SleepMonitor::didWake, this, &RadioPlayer::handleWake);
     }
+    publishNowPlaying(); // the stored volume
 }
 
 RadioPlayer::~RadioPlayer()
@@ -92,7 +98,6 @@ void RadioPlayer::restartCurrent()
     m_reconnectAttempts = 0;
     setErrorMessage(std::nullopt);
     startStream();
-    updateNowPlayingInfo();
 }
 
 void RadioPlayer::startStream()
@@ -131,7 +136,6 @@ void RadioPlayer::togglePlayPause()
             return;
         }
     }
-    updateNowPlayingInfo();
 }
 
 void RadioPlayer::pauseStream()
@@ -160,7 +164,6 @@ void RadioPlayer::pause()
     } else {
         return;
     }
-    updateNowPlayingInfo();
 }
 
 void RadioPlayer::stop()
@@ -179,7 +182,6 @@ void RadioPlayer::stop()
     setPlaybackState(PlaybackState::Idle);
     setErrorMessage(std::nullopt);
     setStreamTitle(QString());
-    setNowPlaying(std::nullopt);
     Q_EMIT pausedByUser();
 }
 
@@ -459,20 +461,19 @@ void RadioPlayer::setStreamTitle(const QString &title)
     Q_EMIT streamTitleChanged(m_streamTitle);
 }
 
-void RadioPlayer::updateNowPlayingInfo()
+void RadioPlayer::publishNowPlaying()
 {
-    if (!m_currentStation) {
-        setNowPlaying(std::nullopt);
-        return;
-    }
     NowPlayingInfo info;
-    info.title = m_currentStation->name;
-    info.playbackRate = m_isPlaying ? 1.0 : 0.0;
-    setNowPlaying(info);
-}
-
-void RadioPlayer::setNowPlaying(const std::optional<NowPlayingInfo> &info)
-{
+    if (m_currentStation) {
+        info.stationName = m_currentStation->name;
+        info.url = m_currentStation->url;
+        info.streamTitle = m_streamTitle;
+        if (m_playbackState.kind() != PlaybackState::Failed)
+            info.status = m_isPlaying ? NowPlayingInfo::Status::Playing : NowPlayingInfo::Status::Paused;
+    }
+    info.volume = m_volume;
+    if (info == m_nowPlaying)
+        return;
     m_nowPlaying = info;
     if (m_nowPlayingSink)
         m_nowPlayingSink->publishNowPlaying(info);

@@ -78,7 +78,7 @@ public:
     const std::optional<QString> &audioDeviceUID() const { return m_audioDeviceUID; }
     const QSet<QString> &failedStations() const { return m_failedStations; }
     bool wasPlayingBeforeSleep() const { return m_wasPlayingBeforeSleep; }
-    const std::optional<NowPlayingInfo> &nowPlayingInfo() const { return m_nowPlaying; }
+    const NowPlayingInfo &nowPlayingInfo() const { return m_nowPlaying; }
     const QString &streamTitle() const { return m_streamTitle; }
     // A stream exists for the current station (started and not failed since).
     bool hasStream() const { return m_streamAlive; }
@@ -96,6 +96,8 @@ public:
     void pause();
     // Applies at once; stored under "playerVolume" within a second.
     void setVolume(double volume);
+    // Stores a volume change that is still waiting for its second (at quit).
+    void saveVolume();
     // Scales what the backend plays at (0 to 1, for a fade) without touching the volume the user
     // set, which is what is shown and saved.
     void setFadeLevel(double level);
@@ -103,7 +105,7 @@ public:
     void setOutputDevice(const std::optional<QString> &uid);
     void setErrorMessage(const std::optional<QString> &message);
 
-    // Receives every now-playing entry; may be set later, and is then brought up to date.
+    // Receives every now-playing snapshot; may be set later, and is then brought up to date.
     void setNowPlayingSink(NowPlayingSink *sink);
     // Without one (or while it does not know) failures skip as if the network were up.
     void setNetworkMonitor(NetworkMonitor *monitor);
@@ -134,8 +136,7 @@ private:
     void setCurrentStation(const std::optional<RadioStation> &station);
     void setIsPlaying(bool playing);
     void setPlaybackState(const PlaybackState &state);
-    void updateNowPlayingInfo();
-    void setNowPlaying(const std::optional<NowPlayingInfo> &info);
+    void publishNowPlaying();
     void setStreamTitle(const QString &title);
     // Starts the current station's stream afresh as the user's choice (play, resume after a
     // failure, the network coming back).
@@ -150,7 +151,6 @@ private:
     bool isOffline() const;
     // True when the volume changed.
     bool applyVolume(double volume);
-    void saveVolume();
 
     StreamBackend *m_backend;
     SettingsStore *m_settings;
@@ -167,7 +167,7 @@ private:
     std::optional<QString> m_audioDeviceUID;
     bool m_wasPlayingBeforeSleep = false;
     QSet<QString> m_failedStations;
-    std::optional<NowPlayingInfo> m_nowPlaying;
+    NowPlayingInfo m_nowPlaying;
     quint64 m_intentGeneration = 0;
     NetworkMonitor *m_network = nullptr;
     bool m_wasOffline = false;
