@@ -13,13 +13,11 @@
 #include "network/DeferredStationDirectory.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
-#include "sni/TrayItemFactory.h"
 #include "viewmodels/AppActions.h"
 #include "viewmodels/GeneralSettingsModel.h"
 #include "viewmodels/MenuBarLabel.h"
 #include "viewmodels/TrayMenu.h"
 #include "viewmodels/TrayTooltip.h"
-#include "xdg/XdgAutostartLoginItem.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -37,15 +35,14 @@ QString trayIconName(const QString &symbol)
 }
 } // namespace
 
-TrayShell::TrayShell(ZeffiraApp *app, QObject *parent)
-    : QObject(parent), m_app(app), m_actions(std::make_unique<AppActions>()),
-      m_loginItem(std::make_unique<XdgAutostartLoginItem>()),
-      m_generalSettings(std::make_unique<GeneralSettingsModel>(app->settings(), m_loginItem.get()))
+TrayShell::TrayShell(ZeffiraApp *app, AppActions *actions, GeneralSettingsModel *generalSettings,
+                     std::unique_ptr<TrayItem> tray, bool panelIsWindow, QObject *parent)
+    : QObject(parent), m_app(app), m_actions(actions), m_generalSettings(generalSettings),
+      m_tray(std::move(tray)), m_panelIsWindow(panelIsWindow)
 {
-    connect(m_actions.get(), &AppActions::settingsRequested, this, &TrayShell::openSettings);
-    connect(m_actions.get(), &AppActions::aboutRequested, this, &TrayShell::openAbout);
-    connect(m_actions.get(), &AppActions::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    connect(m_app, &ZeffiraApp::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    connect(m_actions, &AppActions::settingsRequested, this, &TrayShell::openSettings);
+    connect(m_actions, &AppActions::aboutRequested, this, &TrayShell::openAbout);
+    connect(m_actions, &AppActions::quitRequested, this, [this] { m_app->quit(); });
 }
 
 // The windows go first: they bind to the objects below.
@@ -56,8 +53,6 @@ TrayShell::~TrayShell()
 
 bool TrayShell::start(bool showWindowWithoutTray)
 {
-    m_panelIsWindow = !trayHostAvailable();
-    m_tray = createTrayItem(AppInfo::appId(), QStringLiteral("Zeffira"), AppInfo::iconThemePath());
     connect(m_tray.get(), &TrayItem::activationTokenProvided, this,
             [this](const QString &token) { m_activationToken = token; });
     // The desktop's tray switched on later (an extension, a panel restart): the item is in it
@@ -191,7 +186,7 @@ void TrayShell::onMenuEntry(int id)
         openAbout();
         return;
     case TrayMenu::Quit:
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        m_app->quit();
         return;
     default:
         if (const auto minutes = TrayMenu::sleepMinutesFor(id))
@@ -209,8 +204,8 @@ AppWindows *TrayShell::windows()
         objects.stations = m_app->stationManager();
         objects.devices = m_app->audioDeviceManager();
         objects.settings = m_app->settings();
-        objects.app = m_actions.get();
-        objects.generalSettings = m_generalSettings.get();
+        objects.app = m_actions;
+        objects.generalSettings = m_generalSettings;
         objects.sleepTimer = m_app->sleepTimer();
         objects.directory = m_app->directory();
         m_windows.reset(ViewsLibrary::createWindows(objects));

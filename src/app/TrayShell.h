@@ -1,6 +1,7 @@
 // The desktop face of the application: the tray item with its label, tooltip and menu, and the
 // windows (station panel, settings, About), which come from the views library loaded the first
-// time one of them is asked for, so that an idle tray maps no view toolkit.
+// time one of them is asked for, so that an idle tray maps no view toolkit. ZeffiraApp makes it
+// and the objects it is given; it wires them and makes nothing but the windows.
 #pragma once
 
 #include <QObject>
@@ -11,7 +12,6 @@
 class AppActions;
 class AppWindows;
 class GeneralSettingsModel;
-class LoginItem;
 class TrayItem;
 class ZeffiraApp;
 
@@ -19,11 +19,14 @@ class TrayShell : public QObject
 {
     Q_OBJECT
 public:
-    explicit TrayShell(ZeffiraApp *app, QObject *parent = nullptr);
+    // `app`, `actions` and `generalSettings` must outlive the shell; `panelIsWindow` when nothing
+    // shows tray items (the panel is then an ordinary window).
+    TrayShell(ZeffiraApp *app, AppActions *actions, GeneralSettingsModel *generalSettings,
+              std::unique_ptr<TrayItem> tray, bool panelIsWindow, QObject *parent = nullptr);
     ~TrayShell() override;
 
-    // Shows the tray item; false when no tray could be shown. Where nothing shows tray items,
-    // the panel becomes an ordinary window, opened at once when `showWindowWithoutTray`.
+    // Shows the tray item; false when no tray could be shown. Where the panel is a window, it
+    // opens at once when `showWindowWithoutTray`.
     bool start(bool showWindowWithoutTray);
 
     // A launch of the program or the desktop's media controls asked for the application: the
@@ -50,9 +53,8 @@ private:
     void useActivationToken();
 
     ZeffiraApp *m_app;
-    std::unique_ptr<AppActions> m_actions;
-    std::unique_ptr<LoginItem> m_loginItem;
-    std::unique_ptr<GeneralSettingsModel> m_generalSettings;
+    AppActions *m_actions;
+    GeneralSettingsModel *m_generalSettings;
     std::unique_ptr<TrayItem> m_tray;
     std::unique_ptr<AppWindows> m_windows;
     bool m_windowsFailed = false;

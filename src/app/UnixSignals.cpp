@@ -31,14 +31,15 @@ UnixSignals::UnixSignals(QObject *parent) : QObject(parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    // SIGHUP: the session ends (logout) or the terminal that started us closes.
+    for (int number : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(number, &action, nullptr);
 }
 
 UnixSignals::~UnixSignals()
 {
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
+    for (int number : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(number, SIG_DFL);
     if (g_pipe[0] >= 0) {
         ::close(g_pipe[0]);
         ::close(g_pipe[1]);

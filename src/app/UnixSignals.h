@@ -1,4 +1,4 @@
-// Turns SIGINT and SIGTERM into a Qt signal on the main thread (self-pipe), so the program can
+// Turns SIGINT, SIGTERM and SIGHUP into a Qt signal on the main thread (self-pipe), so the program can
 // stop its stream and leave the event loop cleanly.
 #pragma once
 

@@ -1,11 +1,15 @@
 #include "ZeffiraApp.h"
 
+#include "TrayShell.h"
+
+#include "base/AppInfo.h"
 #include "base/BootClock.h"
 #include "base/Logging.h"
 #include "base/Scheduler.h"
 #include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
 #include "devices/AudioDeviceManager.h"
+#include "gnome/GnomeMediaKeys.h"
 #include "gstreamer/GstStreamBackend.h"
 #include "logind/LogindSleepMonitor.h"
 #include "mediakeys/MediaKeyHandler.h"
@@ -16,13 +20,20 @@
 #include "notifications/FreedesktopNotifier.h"
 #include "playback/OpenRequest.h"
 #include "playback/OutputRouting.h"
+#include "playback/PlaybackSequence.h"
 #include "playback/PlaylistResolver.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
 #include "playback/TitleNotifications.h"
 #include "pulseaudio/PulseAudioDeviceSource.h"
+#include "sni/TrayItemFactory.h"
+#include "viewmodels/AppActions.h"
+#include "viewmodels/GeneralSettingsModel.h"
 #include "viewmodels/StreamErrorText.h"
+#include "xdg/DesktopApplicationService.h"
+#include "xdg/XdgAutostartLoginItem.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QTextStream>
 
@@ -36,12 +47,14 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
       m_sleepMonitor(std::make_unique<LogindSleepMonitor>()),
       m_player(std::make_unique<RadioPlayer>(m_resolver.get(), m_settings.get(), m_scheduler.get(),
                                              m_sleepMonitor.get())),
+      m_sequence(
+          std::make_unique<PlaybackSequence>(m_player.get(), m_stationManager.get(), m_scheduler.get())),
       m_bootClock(std::make_unique<BootClock>()),
       m_sleepTimer(std::make_unique<SleepTimer>(m_player.get(), m_scheduler.get(), m_bootClock.get(),
                                                 m_sleepMonitor.get())),
       m_deviceSource(std::make_unique<PulseAudioDeviceSource>()),
       m_audioDeviceManager(std::make_unique<AudioDeviceManager>(m_deviceSource.get(), m_settings.get())),
-      m_mpris(std::make_unique<MprisService>(m_player.get(), QDBusConnection::sessionBus())),
+      m_mpris(std::make_unique<MprisService>(QDBusConnection::sessionBus())),
       m_directory(std::make_unique<DeferredStationDirectory>())
 {
     m_sleepMonitor->start();
@@ -50,15 +63,16 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
     OutputRouting::follow(m_player.get(), m_audioDeviceManager.get());
 
     m_player->setNowPlayingSink(m_mpris.get());
-    m_mpris->start();
+    if (m_mpris->start())
+        m_gnomeKeys = std::make_unique<GnomeMediaKeys>(m_mpris.get(), QDBusConnection::sessionBus());
     // At start, not on the panel's first showing: an autostarted tray must answer the media
     // keys, and a failing station picked from the tray menu must skip, before anyone clicks.
     m_mediaKeyHandler =
-        std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_mpris.get(),
-                                          m_settings.get(), m_scheduler.get(), m_clock.get());
-    connect(m_mpris.get(), &MprisService::quitRequested, this, &ZeffiraApp::quitRequested);
-    // The media controls hand over links, never local files: any client on the bus may call.
-    m_mpris->onOpenUri = [this](const QString &uri) { return open({uri}, QString(), false); };
+        std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_sequence.get(),
+                                          m_mpris.get(), m_settings.get(), m_clock.get());
+    connect(m_mpris.get(), &MprisService::quitRequested, this, [this] { quit(); });
+    // Every end of the event loop: quit(), and Qt's own quit when the session ends.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &ZeffiraApp::shutdown);
     m_notifier = std::make_unique<FreedesktopNotifier>(QDBusConnection::sessionBus());
     m_titleNotifications =
         std::make_unique<TitleNotifications>(m_player.get(), m_settings.get(), m_notifier.get());
@@ -67,7 +81,8 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
         const PlaybackState state = m_player->playbackState();
         const QString station = m_player->currentStationName();
         if (state.kind() == PlaybackState::Failed)
-            qCInfo(lcApp, "State: failed (%s) - %s", qUtf8Printable(state.error()), qUtf8Printable(station));
+            qCInfo(lcApp, "State: failed (%s) - %s", qUtf8Printable(state.failure().logText()),
+                   qUtf8Printable(station));
         else
             qCInfo(lcApp, "State: %s - %s", qUtf8Printable(state.name()), qUtf8Printable(station));
     });
@@ -77,19 +92,26 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
         if (m_player->errorMessage() == RadioPlayer::NoWorkingStationsMessage)
             Q_EMIT gaveUp(tr("geen enkel station kon spelen; er is niets meer te proberen."));
         // A URL played alone does not wait for the network: the command line reports and ends.
-        else if (m_player->errorMessage() == RadioPlayer::NoNetworkMessage && !m_aloneUrls.isEmpty() &&
-                 m_player->currentStationUrl() == m_aloneUrls.value(m_aloneIndex))
+        else if (m_player->errorMessage() == RadioPlayer::NoNetworkMessage && m_sequence->aloneUrl())
             Q_EMIT gaveUp(
                 tr("kon %1 niet afspelen: geen netwerkverbinding").arg(m_player->currentStationUrl()));
     });
+    connect(m_sequence.get(), &PlaybackSequence::aloneFailed, this,
+            [this](const QStringList &urls, const StreamFailure &failure) {
+                Q_EMIT gaveUp(tr("kon %1 niet afspelen: %2")
+                                  .arg(urls.join(QLatin1String(", ")), StreamErrorText::describe(failure)));
+            });
 }
 
 ZeffiraApp::~ZeffiraApp()
 {
-    // Unwind in dependency order: the handler, the media controls, then the player before the
-    // backend and the monitor it listens to.
+    // Unwind in dependency order: the desktop face, the handler, the media controls, then the
+    // player before the backend and the monitor it listens to.
+    m_shell.reset();
+    m_generalSettings.reset();
     m_titleNotifications.reset();
     m_mediaKeyHandler.reset();
+    m_gnomeKeys.reset();
     m_player->setNowPlayingSink(nullptr);
     m_mpris.reset();
     m_audioDeviceManager.reset();
@@ -115,7 +137,7 @@ bool ZeffiraApp::play(const QString &target)
         }
     }
     if (isParsableUrl(target) && !QUrl(target).scheme().isEmpty()) {
-        playAlone({target});
+        m_sequence->playAlone({target});
         return true;
     }
     QTextStream(stderr) << "zeffira: "
@@ -131,61 +153,44 @@ DesktopNotifier *ZeffiraApp::notifier() const
 
 QString ZeffiraApp::open(const QStringList &arguments, const QString &workingDir, bool localFiles)
 {
-    QStringList urls;
-    QStringList refusals;
-    for (const QString &argument : arguments) {
-        const OpenRequest request = OpenRequest::resolve(argument, workingDir, localFiles);
-        urls << request.urls;
-        if (!request.refusal.isEmpty())
-            refusals << request.refusal;
-    }
-    if (urls.size() == 1) {
-        for (const StationCategory &category : m_stationManager->categories()) {
-            for (const RadioStation &station : category.stations) {
-                if (station.url == urls.constFirst()) {
-                    m_player->play(station);
-                    return refusals.join(QLatin1Char('\n'));
-                }
-            }
-        }
-    }
-    if (!urls.isEmpty())
-        playAlone(urls);
-    return refusals.join(QLatin1Char('\n'));
+    return m_sequence->open(arguments, workingDir, localFiles);
 }
 
-void ZeffiraApp::playAlone(const QStringList &urls)
+bool ZeffiraApp::startDesktop(DesktopApplicationService *service, bool showWindowWithoutTray)
 {
-    // Not in the catalogue: walking the catalogue after it fails would play something the user
-    // did not ask for.
-    m_aloneUrls = urls;
-    m_aloneIndex = 0;
-    if (!m_aloneHookInstalled) {
-        m_aloneHookInstalled = true;
-        auto skipChain = m_player->onPlaybackError;
-        m_player->onPlaybackError = [this, skipChain](const RadioStation &station) {
-            if (m_aloneUrls.isEmpty() || station.url != m_aloneUrls.value(m_aloneIndex)) {
-                if (skipChain)
-                    skipChain(station);
-                return;
-            }
-            if (++m_aloneIndex < m_aloneUrls.size()) {
-                const QString next = m_aloneUrls.at(m_aloneIndex);
-                // Out of the failure's own call stack.
-                QMetaObject::invokeMethod(
-                    this, [this, next] { m_player->play(RadioStation(next, next)); }, Qt::QueuedConnection);
-                return;
-            }
-            Q_EMIT gaveUp(tr("kon %1 niet afspelen: %2")
-                              .arg(m_aloneUrls.join(QLatin1String(", ")),
-                                   StreamErrorText::describe(m_player->playbackState().error())));
+    m_actions = std::make_unique<AppActions>();
+    m_loginItem = std::make_unique<XdgAutostartLoginItem>();
+    m_generalSettings = std::make_unique<GeneralSettingsModel>(m_settings.get(), m_loginItem.get());
+    const bool trayHost = trayHostAvailable();
+    m_shell = std::make_unique<TrayShell>(
+        this, m_actions.get(), m_generalSettings.get(),
+        createTrayItem(AppInfo::appId(), QStringLiteral("Zeffira"), AppInfo::iconThemePath()), !trayHost);
+    if (service) {
+        service->onActivate = [this](const QString &token) { m_shell->activate(token); };
+        service->onOpen = [this](const QStringList &uris, const QString &token) {
+            return m_shell->open(uris, token);
+        };
+        service->onAction = [this](const QString &action) {
+            if (action == QLatin1String("play-pause") && m_player->hasStation())
+                m_player->togglePlayPause();
+            else if (action == QLatin1String("stop") && m_player->hasStation())
+                m_player->stop();
+            else if (action != QLatin1String("stop"))
+                return false;
+            return true;
         };
     }
-    m_player->play(RadioStation(urls.constFirst(), urls.constFirst()));
+    return m_shell->start(showWindowWithoutTray);
+}
+
+void ZeffiraApp::quit(int exitCode)
+{
+    QCoreApplication::exit(exitCode);
 }
 
 void ZeffiraApp::shutdown()
 {
     if (m_player->currentStation())
         m_player->stop();
+    m_player->saveVolume();
 }

@@ -1,22 +1,30 @@
 // The composition root: creates every long-lived object once (settings, station store, player on
 // GStreamer behind the playlist resolver, network monitor, sleep monitor, sleep timer, output
-// devices, media controls with the skip chain) and wires them, the same way in every mode, so that media keys
-// and skipping work from the start. The tray shell and the headless mode both build on it; it
-// holds no logic beyond choosing what to play by name or URL.
+// devices, what plays next, media controls) and wires them, the same way in every mode, so that
+// media keys and skipping work from the start; on the desktop also the tray's objects and the
+// single-instance service's requests. Every quit, whoever asks, leaves through quit() and the
+// event loop's end, where shutdown() runs. It holds no logic beyond choosing what to play by name
+// or URL.
 #pragma once
 
 #include <QObject>
 #include <memory>
 
+class AppActions;
 class AudioDeviceManager;
 class BootClock;
+class DesktopApplicationService;
 class DesktopNotifier;
 class FreedesktopNotifier;
+class GeneralSettingsModel;
+class GnomeMediaKeys;
 class GstStreamBackend;
 class DeferredNetworkMonitor;
 class DeferredPlaylistFetcher;
 class DeferredStationDirectory;
+class PlaybackSequence;
 class PlaylistResolver;
+class LoginItem;
 class LogindSleepMonitor;
 class MediaKeyHandler;
 class MprisService;
@@ -28,6 +36,8 @@ class SleepTimer;
 class StationManager;
 class SteadyClock;
 class TitleNotifications;
+class TrayItem;
+class TrayShell;
 
 class ZeffiraApp : public QObject
 {
@@ -57,21 +67,24 @@ public:
     // alone, each one's successor tried when it fails. Returns the refusals (translated, one a
     // line), empty when everything was taken; nothing plays when nothing was.
     QString open(const QStringList &arguments, const QString &workingDir, bool localFiles);
-    // Stops the stream, if any.
+    // Shows the desktop face (the tray item, its menu, the windows on first use) and answers the
+    // single-instance service's requests (`service` may be null, and must outlive the app); false
+    // when no tray could be shown. Where nothing shows tray items, the panel becomes an ordinary
+    // window, opened at once when `showWindowWithoutTray`.
+    bool startDesktop(DesktopApplicationService *service, bool showWindowWithoutTray);
+    // The one way out: ends the event loop with `exitCode`; shutdown() runs as it ends.
+    void quit(int exitCode = 0);
+    // Stops the stream (the pipeline is torn down) and stores a pending volume. Runs whenever the
+    // event loop ends (quit(), or Qt's own quit at the end of the session); harmless twice.
     void shutdown();
     // Something will likely play soon (the panel opened): the sound libraries load meanwhile.
     void prepareToPlay();
 
 Q_SIGNALS:
-    // Nothing could be played and nothing is left to try; `reason` in English for the terminal.
+    // Nothing could be played and nothing is left to try; `reason` for the terminal.
     void gaveUp(const QString &reason);
-    // A media client asked the player to quit.
-    void quitRequested();
 
 private:
-    // Plays `urls` outside the catalogue: the next one when one fails, then gaveUp().
-    void playAlone(const QStringList &urls);
-
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<StationManager> m_stationManager;
     std::unique_ptr<QtScheduler> m_scheduler;
@@ -82,17 +95,20 @@ private:
     std::unique_ptr<DeferredNetworkMonitor> m_network;
     std::unique_ptr<LogindSleepMonitor> m_sleepMonitor;
     std::unique_ptr<RadioPlayer> m_player;
+    std::unique_ptr<PlaybackSequence> m_sequence;
     std::unique_ptr<BootClock> m_bootClock;
     std::unique_ptr<SleepTimer> m_sleepTimer;
     std::unique_ptr<PulseAudioDeviceSource> m_deviceSource;
     std::unique_ptr<AudioDeviceManager> m_audioDeviceManager;
     std::unique_ptr<MprisService> m_mpris;
+    std::unique_ptr<GnomeMediaKeys> m_gnomeKeys;
     std::unique_ptr<MediaKeyHandler> m_mediaKeyHandler;
     std::unique_ptr<FreedesktopNotifier> m_notifier;
     std::unique_ptr<TitleNotifications> m_titleNotifications;
     std::unique_ptr<DeferredStationDirectory> m_directory;
-    // The streams played alone, if any, and which of them plays.
-    QStringList m_aloneUrls;
-    qsizetype m_aloneIndex = 0;
-    bool m_aloneHookInstalled = false;
+    // The desktop face, made by startDesktop().
+    std::unique_ptr<AppActions> m_actions;
+    std::unique_ptr<LoginItem> m_loginItem;
+    std::unique_ptr<GeneralSettingsModel> m_generalSettings;
+    std::unique_ptr<TrayShell> m_shell;
 };

@@ -1,6 +1,5 @@
 #include "CatalogueCommands.h"
 #include "CommandLine.h"
-#include "TrayShell.h"
 #include "UnixSignals.h"
 #include "ZeffiraApp.h"
 #include "base/AppInfo.h"
@@ -32,24 +31,16 @@ int listStations()
     return 0;
 }
 
-// Runs `app`'s event loop until a signal, a quit from the media controls, or (headless) until
-// nothing is left to play.
+// Runs `app`'s event loop until it quits: asked by the user or a desktop, by a signal (logout's
+// hang-up among them), or (headless) when nothing is left to play.
 int runLoop(QCoreApplication &loop, ZeffiraApp &app, bool endWhenNothingPlays)
 {
     UnixSignals signals_;
-    QObject::connect(&signals_, &UnixSignals::terminationRequested, &loop, [&] {
-        app.shutdown();
-        loop.exit(0);
-    });
-    QObject::connect(&app, &ZeffiraApp::quitRequested, &loop, [&] {
-        app.shutdown();
-        loop.exit(0);
-    });
+    QObject::connect(&signals_, &UnixSignals::terminationRequested, &app, [&] { app.quit(0); });
     if (endWhenNothingPlays) {
-        QObject::connect(&app, &ZeffiraApp::gaveUp, &loop, [&](const QString &reason) {
+        QObject::connect(&app, &ZeffiraApp::gaveUp, &app, [&](const QString &reason) {
             QTextStream(stderr) << "zeffira: " << reason << "\n";
-            app.shutdown();
-            loop.exit(1);
+            app.quit(1);
         });
     }
     return loop.exec();
@@ -79,12 +70,7 @@ int runHeadless(QCoreApplication &loop, const CommandLine &command)
     // A headless player whose sleep timer ran out has nothing left to do. Queued: the media
     // controls announce the pause before the program goes.
     QObject::connect(
-        app.sleepTimer(), &SleepTimer::ended, &loop,
-        [&] {
-            app.shutdown();
-            loop.exit(0);
-        },
-        Qt::QueuedConnection);
+        app.sleepTimer(), &SleepTimer::ended, &app, [&] { app.quit(0); }, Qt::QueuedConnection);
     return runLoop(loop, app, playing);
 }
 
@@ -162,24 +148,10 @@ int main(int argc, char *argv[])
         }
         ZeffiraApp app;
         startSleepTimer(app, command);
-        TrayShell shell(&app);
-        service.onActivate = [&shell](const QString &token) { shell.activate(token); };
-        service.onOpen = [&shell](const QStringList &uris, const QString &token) {
-            return shell.open(uris, token);
-        };
-        service.onAction = [&app](const QString &action) {
-            if (action == QLatin1String("play-pause") && app.player()->hasStation())
-                app.player()->togglePlayPause();
-            else if (action == QLatin1String("stop"))
-                app.shutdown();
-            else
-                return false;
-            return true;
-        };
         // Links on the command line play as if handed over; a window opens only when nothing
         // shows the tray item and nothing was asked to play.
         const bool showWindow = !command.busActivated && command.openArguments.isEmpty();
-        if (!shell.start(showWindow)) {
+        if (!app.startDesktop(&service, showWindow)) {
             QTextStream(stderr) << "zeffira: "
                                 << QCoreApplication::translate(
                                        "main", "kon het pictogram in het systeemvak niet tonen.")

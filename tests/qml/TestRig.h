@@ -60,7 +60,9 @@ public:
 
     // The stream of the current station reports ready / failure.
     Q_INVOKABLE void reportReady() { m_backend.reportReady(); }
-    Q_INVOKABLE void reportFailed(const QString &message) { m_backend.reportFailed(message); }
+    void reportFailed(const StreamFailure &failure) { m_backend.reportFailed(failure); }
+    // The server answers the stream with HTTP `status`.
+    Q_INVOKABLE void reportHttpFailure(int status) { m_backend.reportFailed(StreamFailure::http(status)); }
     Q_INVOKABLE void reportTitle(const QString &title) { m_backend.reportTitle(title); }
     // Moves the manual clock and its timers on by `ms`.
     Q_INVOKABLE void advance(int ms) { m_scheduler.advance(std::chrono::milliseconds(ms)); }

@@ -88,7 +88,7 @@ int main(int argc, char **argv)
     // scheduler stands still, so the banner stays for the picture.)
     const RadioStation failing = catalogue.first().stations.value(0);
     rig.player()->play(failing);
-    rig.reportFailed(QStringLiteral("connection refused"));
+    rig.reportFailed(StreamFailure(StreamFailure::Reason::Refused));
     rig.player()->play(station);
     Screenshots::settle(800);
     if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-skipped.png")), "panel_screenshot"))

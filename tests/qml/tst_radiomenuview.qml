@@ -402,7 +402,7 @@ TestCase {
         const banner = child(view, "skipBanner")
         verify(!view.showSkipMessage)
         Player.playStation("Kapot", failingUrl())
-        TestRig.reportFailed("HTTP 404")
+        TestRig.reportHttpFailure(404)
         verify(view.showSkipMessage)
         tryCompare(banner, "visible", true)
         tryCompare(banner, "visible", false, 5000)
@@ -411,7 +411,7 @@ TestCase {
     function test_bannerNamesTheStationAndKeepsTheNowPlayingRowInView() {
         const view = createView()
         Player.playStation("Kapot", failingUrl())
-        TestRig.reportFailed("HTTP 404")
+        TestRig.reportHttpFailure(404)
         compare(child(view, "skipBannerTitle").text, "Kapot overgeslagen")
         compare(child(view, "skipBannerReason").text, "niet gevonden (HTTP 404)")
         const banner = child(view, "skipBanner")
@@ -438,7 +438,7 @@ TestCase {
 
     function test_stateAtCreationIsNoChange() {
         Player.playStation("Kapot", failingUrl())
-        TestRig.reportFailed("HTTP 404")
+        TestRig.reportHttpFailure(404)
         const view = createView()
         verify(!view.showSkipMessage)
         verify(!child(view, "skipBanner").visible)

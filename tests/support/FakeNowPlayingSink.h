@@ -8,6 +8,6 @@
 class FakeNowPlayingSink final : public NowPlayingSink
 {
 public:
-    void publishNowPlaying(const std::optional<NowPlayingInfo> &info) override { published.append(info); }
-    QList<std::optional<NowPlayingInfo>> published;
+    void publishNowPlaying(const NowPlayingInfo &info) override { published.append(info); }
+    QList<NowPlayingInfo> published;
 };

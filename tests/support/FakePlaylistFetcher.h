@@ -27,10 +27,10 @@ public:
         pending = false;
         Q_EMIT fetched(body, contentType, finalUrl.isEmpty() ? fetches.constLast() : finalUrl);
     }
-    void reportFailed(const QString &error)
+    void reportFailed(const std::optional<StreamFailure> &failure)
     {
         pending = false;
-        Q_EMIT fetchFailed(error);
+        Q_EMIT fetchFailed(failure);
     }
 
     QStringList fetches;

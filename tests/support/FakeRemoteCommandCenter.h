@@ -16,16 +16,21 @@ public:
         targets[command].append(std::move(handler));
     }
 
-    // Sends `command` as the desktop would; nullopt when nothing is registered for it.
-    std::optional<RemoteCommandStatus> send(RemoteCommand command)
+    // Sends `request` as the desktop would; nullopt when nothing is registered for it.
+    std::optional<RemoteAnswer> request(const RemoteRequest &request)
     {
-        const auto handlers = targets.value(command);
+        const auto handlers = targets.value(request.command);
         if (handlers.isEmpty())
             return std::nullopt;
-        RemoteCommandStatus status = RemoteCommandStatus::Success;
+        RemoteAnswer answer;
         for (const Handler &handler : handlers)
-            status = handler();
-        return status;
+            answer = handler(request);
+        return answer;
+    }
+    std::optional<RemoteCommandStatus> send(RemoteCommand command)
+    {
+        const auto answer = request({command, 0.0, {}});
+        return answer ? std::optional(answer->status) : std::nullopt;
     }
     bool isRegistered(RemoteCommand command) const
     {

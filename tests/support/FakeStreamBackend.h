@@ -23,8 +23,13 @@ public:
     }
 
     void reportReady() { Q_EMIT ready(); }
-    void reportFailed(const QString &error) { Q_EMIT failed(error); }
-    void reportFailedWhilePlaying(const QString &error) { Q_EMIT failedWhilePlaying(error); }
+    void reportFailed(const StreamFailure &failure) { Q_EMIT failed(failure); }
+    void reportFailed(StreamFailure::Reason reason) { Q_EMIT failed(StreamFailure(reason)); }
+    void reportFailedWhilePlaying(const StreamFailure &failure) { Q_EMIT failedWhilePlaying(failure); }
+    void reportFailedWhilePlaying(StreamFailure::Reason reason)
+    {
+        Q_EMIT failedWhilePlaying(StreamFailure(reason));
+    }
     void reportTitle(const QString &title) { Q_EMIT streamTitleChanged(title); }
 
     QStringList calls;

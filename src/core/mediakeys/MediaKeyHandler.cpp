@@ -5,18 +5,17 @@
 #include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
 #include "catalogue/StationWalk.h"
+#include "playback/PlaybackSequence.h"
 #include "playback/RadioPlayer.h"
-#include "playback/SkipChain.h"
 
 #include <QPointer>
 
 MediaKeyHandler::MediaKeyHandler(RadioPlayer *player, StationManager *stationManager,
-                                 RemoteCommandCenter *commandCenter, SettingsStore *settings,
-                                 Scheduler *scheduler, Clock *clock, QObject *parent)
-    : QObject(parent), m_player(player), m_stationManager(stationManager), m_commandCenter(commandCenter),
-      m_settings(settings), m_clock(clock)
+                                 PlaybackSequence *sequence, RemoteCommandCenter *commandCenter,
+                                 SettingsStore *settings, Clock *clock, QObject *parent)
+    : QObject(parent), m_player(player), m_stationManager(stationManager), m_sequence(sequence),
+      m_commandCenter(commandCenter), m_settings(settings), m_clock(clock)
 {
-    m_player->onPlaybackError = SkipChain::make(this, m_player, m_stationManager, scheduler);
     m_isEnabled = m_settings->boolValue(SettingsKey::EnableMediaKeys);
     if (m_isEnabled)
         setupRemoteCommands();
@@ -81,9 +80,10 @@ void MediaKeyHandler::setupRemoteCommands()
         m_commandCenter->removeAllTargets(command);
     for (RemoteCommand command : RemoteCommandCenter::allCommands) {
         m_commandCenter->setEnabled(command, true);
-        m_commandCenter->addTarget(command, [self = QPointer<MediaKeyHandler>(this), command] {
-            return self ? self->handle(command) : RemoteCommandStatus::CommandFailed;
-        });
+        m_commandCenter->addTarget(
+            command, [self = QPointer<MediaKeyHandler>(this)](const RemoteRequest &request) {
+                return self ? self->handle(request) : RemoteAnswer{RemoteCommandStatus::CommandFailed, {}};
+            });
     }
     qCInfo(lcMediaKeys, "Remote command center configured");
 }
@@ -96,16 +96,16 @@ void MediaKeyHandler::disableRemoteCommands()
         m_commandCenter->setEnabled(command, false);
 }
 
-RemoteCommandStatus MediaKeyHandler::handle(RemoteCommand command)
+RemoteAnswer MediaKeyHandler::handle(const RemoteRequest &request)
 {
     if (!shouldProcessCommand())
-        return RemoteCommandStatus::CommandFailed;
-    perform(command);
-    return RemoteCommandStatus::Success;
+        return {RemoteCommandStatus::CommandFailed, {}};
+    return perform(request);
 }
 
-void MediaKeyHandler::perform(RemoteCommand command)
+RemoteAnswer MediaKeyHandler::perform(const RemoteRequest &request)
 {
+    const RemoteCommand command = request.command;
     const std::optional<RadioStation> current = m_player->currentStation();
     switch (command) {
     case RemoteCommand::Play:
@@ -136,5 +136,22 @@ void MediaKeyHandler::perform(RemoteCommand command)
             m_player->play(*target);
         break;
     }
+    case RemoteCommand::Stop:
+        qCInfo(lcMediaKeys, "Remote command: Stop");
+        if (current)
+            m_player->stop();
+        break;
+    case RemoteCommand::ChangeVolume:
+        qCDebug(lcMediaKeys, "Remote command: Volume %.2f", request.volume);
+        m_player->setVolume(request.volume);
+        break;
+    case RemoteCommand::OpenUri: {
+        qCInfo(lcMediaKeys, "Remote command: Open");
+        // Links only, never local files: any client on the bus may send this.
+        const QString refusal = m_sequence->open({request.uri}, QString(), false);
+        return {refusal.isEmpty() ? RemoteCommandStatus::Success : RemoteCommandStatus::CommandFailed,
+                refusal};
     }
+    }
+    return {};
 }

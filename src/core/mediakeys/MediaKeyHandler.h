@@ -1,6 +1,7 @@
-// Connects the desktop's remote commands to the player: registers the five commands (unless
-// "enableMediaKeys" is off), lets through at most one command per 0.3 s, walks the catalogue
-// for next and previous, and installs the player's skip-after-failure callback.
+// The one remote-control handler: connects every remote command (the five media keys, Stop, the
+// volume and opening a link) to the player, registers them unless "enableMediaKeys" is off, lets
+// through at most one command per 0.3 s, walks the catalogue for next and previous, and hands
+// links to the playback sequence.
 #pragma once
 
 #include "catalogue/RadioStation.h"
@@ -11,8 +12,8 @@
 #include <optional>
 
 class Clock;
+class PlaybackSequence;
 class RadioPlayer;
-class Scheduler;
 class SettingsStore;
 class StationManager;
 
@@ -23,8 +24,9 @@ public:
     static constexpr std::chrono::milliseconds commandDebounceInterval{300};
 
     // Everything passed in must outlive the handler.
-    MediaKeyHandler(RadioPlayer *player, StationManager *stationManager, RemoteCommandCenter *commandCenter,
-                    SettingsStore *settings, Scheduler *scheduler, Clock *clock, QObject *parent = nullptr);
+    MediaKeyHandler(RadioPlayer *player, StationManager *stationManager, PlaybackSequence *sequence,
+                    RemoteCommandCenter *commandCenter, SettingsStore *settings, Clock *clock,
+                    QObject *parent = nullptr);
     ~MediaKeyHandler() override;
 
     bool isEnabled() const { return m_isEnabled; }
@@ -40,11 +42,12 @@ public:
 private:
     void setupRemoteCommands();
     void disableRemoteCommands();
-    RemoteCommandStatus handle(RemoteCommand command);
-    void perform(RemoteCommand command);
+    RemoteAnswer handle(const RemoteRequest &request);
+    RemoteAnswer perform(const RemoteRequest &request);
 
     RadioPlayer *m_player;
     StationManager *m_stationManager;
+    PlaybackSequence *m_sequence;
     RemoteCommandCenter *m_commandCenter;
     SettingsStore *m_settings;
     Clock *m_clock;

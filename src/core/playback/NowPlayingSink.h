@@ -1,14 +1,18 @@
-// Where the player publishes its now-playing entry (the desktop's media controls).
+// Where the player publishes what is on the air (the desktop's media controls): one snapshot,
+// sent whole whenever a part of it changes, which is all such a view reads.
 #pragma once
 
 #include <QString>
-#include <optional>
 
 struct NowPlayingInfo {
-    QString title;            // the station's name
-    unsigned mediaType = 255; // any audio
-    bool isLiveStream = true;
-    double playbackRate = 0.0; // 1.0 while playing, else 0.0
+    enum class Status { Stopped, Playing, Paused };
+
+    // Stopped also when no station is chosen or its stream failed.
+    Status status = Status::Stopped;
+    double volume = 0.5;
+    QString stationName; // empty when no station is chosen
+    QString url;
+    QString streamTitle; // what the stream announces, clean; may be empty
 
     friend bool operator==(const NowPlayingInfo &, const NowPlayingInfo &) = default;
 };
@@ -17,6 +21,5 @@ class NowPlayingSink
 {
 public:
     virtual ~NowPlayingSink() = default;
-    // nullopt clears the entry.
-    virtual void publishNowPlaying(const std::optional<NowPlayingInfo> &info) = 0;
+    virtual void publishNowPlaying(const NowPlayingInfo &info) = 0;
 };

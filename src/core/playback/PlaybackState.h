@@ -1,5 +1,7 @@
-// The player's state as the views show it. Any two failed states are equal, whatever their error.
+// The player's state as the views show it. Any two failed states are equal, whatever their failure.
 #pragma once
+
+#include "playback/StreamFailure.h"
 
 #include <QMetaType>
 #include <QObject>
@@ -9,29 +11,28 @@ class PlaybackState
 {
     Q_GADGET
     Q_PROPERTY(Kind kind READ kind CONSTANT)
-    Q_PROPERTY(QString error READ error CONSTANT)
 public:
     enum Kind { Idle, Loading, Playing, Paused, Failed };
     Q_ENUM(Kind)
 
     PlaybackState(Kind kind = Idle) : m_kind(kind) {}
-    static PlaybackState failed(QString error)
+    static PlaybackState failed(StreamFailure failure)
     {
         PlaybackState state(Failed);
-        state.m_error = std::move(error);
+        state.m_failure = std::move(failure);
         return state;
     }
 
     Kind kind() const { return m_kind; }
-    // The platform's error text; empty unless failed.
-    const QString &error() const { return m_error; }
+    // Why the stream failed; meaningless unless failed.
+    const StreamFailure &failure() const { return m_failure; }
     QString name() const;
 
     friend bool operator==(const PlaybackState &a, const PlaybackState &b) { return a.m_kind == b.m_kind; }
 
 private:
     Kind m_kind;
-    QString m_error;
+    StreamFailure m_failure;
 };
 
 Q_DECLARE_METATYPE(PlaybackState)

@@ -3,9 +3,12 @@
 // the main thread and concern the latest fetch(); nothing is reported after cancel().
 #pragma once
 
+#include "playback/StreamFailure.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class PlaylistFetcher : public QObject
 {
@@ -27,6 +30,7 @@ public:
 Q_SIGNALS:
     // The body (up to maxBytes), the server's content type, and the URL it was finally read from.
     void fetched(const QByteArray &body, const QString &contentType, const QString &finalUrl);
-    // A plain reason ("host not found", "bad server response", "HTTP 404", ...).
-    void fetchFailed(const QString &error);
+    // Why it could not be read (host not found, bad response, an HTTP status, ...); nullopt when
+    // the URL is nothing to read over HTTP (no second opinion).
+    void fetchFailed(const std::optional<StreamFailure> &failure);
 };

@@ -22,13 +22,13 @@ Playlist parse(QByteArrayView bytes, PlaylistFormat hint, const QUrl &base)
         if (url.isValid() && url.isRelative() && base.isValid() && !item.location.isEmpty())
             url = base.resolved(url);
         const QString resolved = url.isValid() ? url.toString(QUrl::FullyEncoded) : QString();
-        const std::optional<QString> reason = url.isValid() && !item.location.isEmpty()
-                                                  ? StreamUrl::rejectionReason(resolved)
-                                                  : StreamUrl::InvalidUrl;
+        const std::optional<StreamFailure> reason = url.isValid() && !item.location.isEmpty()
+                                                        ? StreamUrl::rejectionReason(resolved)
+                                                        : StreamFailure(StreamFailure::Reason::InvalidUrl);
         if (reason)
             playlist.refused << NetworkText::clean(
                 QString((item.location.isEmpty() ? QStringLiteral("(empty)") : item.location) +
-                        QStringLiteral(": ") + *reason));
+                        QStringLiteral(": ") + reason->logText()));
         else
             playlist.entries << PlaylistEntry{resolved, NetworkText::clean(item.title)};
     }

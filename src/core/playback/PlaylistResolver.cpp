@@ -14,11 +14,11 @@ PlaylistResolver::PlaylistResolver(StreamBackend *backend, PlaylistFetcher *fetc
             Q_EMIT ready();
     });
     connect(m_backend, &StreamBackend::failed, this, &PlaylistResolver::onFailed);
-    connect(m_backend, &StreamBackend::failedWhilePlaying, this, [this](const QString &error) {
+    connect(m_backend, &StreamBackend::failedWhilePlaying, this, [this](const StreamFailure &failure) {
         if (!m_active)
             return;
         m_active = false;
-        Q_EMIT failedWhilePlaying(error);
+        Q_EMIT failedWhilePlaying(failure);
     });
     connect(m_backend, &StreamBackend::streamTitleChanged, this, [this](const QString &title) {
         if (m_active)
@@ -36,7 +36,7 @@ void PlaylistResolver::start(const QString &url)
     m_active = true;
     m_queue = {Candidate{url, 0}};
     m_attempts = 0;
-    m_lastError.clear();
+    m_lastFailure.reset();
     m_read.clear();
     tryNext();
 }
@@ -58,28 +58,28 @@ void PlaylistResolver::giveUp()
 {
     m_active = false;
     m_queue.clear();
-    Q_EMIT failed(m_lastError.isEmpty() ? QStringLiteral("playlist holds no network streams") : m_lastError);
+    Q_EMIT failed(m_lastFailure.value_or(StreamFailure(StreamFailure::Reason::NoPlayableEntry)));
 }
 
-void PlaylistResolver::onFailed(const QString &error)
+void PlaylistResolver::onFailed(const StreamFailure &failure)
 {
     if (!m_active || m_fetching)
         return;
-    if ((error == NotAnAudioStream || error == NoStreamFromServer) && m_read.contains(m_current.url)) {
-        m_lastError = QStringLiteral("playlist lists itself");
+    if (failure.mayBePlaylist() && m_read.contains(m_current.url)) {
+        m_lastFailure = StreamFailure(StreamFailure::Reason::PlaylistListsItself);
         tryNext();
         return;
     }
-    if (error == NotAnAudioStream || error == NoStreamFromServer) {
+    if (failure.mayBePlaylist()) {
         m_read.insert(m_current.url);
-        m_currentError = error;
+        m_currentFailure = failure;
         m_fetching = true;
         m_fetcher->fetch(m_current.url);
         return;
     }
     if (m_current.depth > 0)
-        qCWarning(lcPlayer, "Playlist entry failed: %s", qUtf8Printable(error));
-    m_lastError = error;
+        qCWarning(lcPlayer, "Playlist entry failed: %s", qUtf8Printable(failure.logText()));
+    m_lastFailure = failure;
     tryNext();
 }
 
@@ -90,7 +90,7 @@ void PlaylistResolver::onFetched(const QByteArray &body, const QString &contentT
     m_fetching = false;
     const Playlist playlist = PlaylistParser::parse(body, contentType, QUrl(finalUrl));
     if (playlist.format == Playlist::Format::NotAPlaylist || playlist.format == Playlist::Format::Hls) {
-        m_lastError = m_currentError;
+        m_lastFailure = m_currentFailure;
         tryNext();
         return;
     }
@@ -100,10 +100,10 @@ void PlaylistResolver::onFetched(const QByteArray &body, const QString &contentT
     for (const QString &refused : playlist.refused)
         qCWarning(lcPlayer, "Playlist entry refused: %s", qUtf8Printable(refused));
     if (m_current.depth >= maxDepth) {
-        m_lastError = QStringLiteral("playlists nested too deep");
+        m_lastFailure = StreamFailure(StreamFailure::Reason::PlaylistTooDeep);
     } else if (playlist.entries.isEmpty()) {
-        m_lastError = playlist.refused.isEmpty() ? QStringLiteral("empty playlist")
-                                                 : QStringLiteral("playlist holds no network streams");
+        m_lastFailure = StreamFailure(playlist.refused.isEmpty() ? StreamFailure::Reason::EmptyPlaylist
+                                                                 : StreamFailure::Reason::NoPlayableEntry);
     } else {
         // The entries go first, in their order; what was queued before comes after them.
         QList<Candidate> entries;
@@ -114,13 +114,13 @@ void PlaylistResolver::onFetched(const QByteArray &body, const QString &contentT
     tryNext();
 }
 
-void PlaylistResolver::onFetchFailed(const QString &error)
+void PlaylistResolver::onFetchFailed(const std::optional<StreamFailure> &failure)
 {
     if (!m_fetching)
         return;
     m_fetching = false;
-    // The second read names what the stream source could not ("host not found", ...).
-    m_lastError = error;
+    // The second read names what the stream source could not (host not found, ...).
+    m_lastFailure = failure;
     tryNext();
 }
 

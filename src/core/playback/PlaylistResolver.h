@@ -2,7 +2,7 @@
 // when that is no audio (or the source fails without saying why), it reads the URL once more as a
 // document: a playlist's entries are then tried in order, the next one when one fails, and only
 // when every entry has failed does the start fail. Anything else keeps the backend's verdict, or
-// takes the plainer reason the second read found ("host not found", "bad server response").
+// takes the plainer reason the second read found (host not found, a bad server response).
 // HLS is left to the backend. Owns neither the backend nor the fetcher; both must outlive it.
 #pragma once
 
@@ -43,9 +43,9 @@ private:
     };
 
     void tryNext();
-    void onFailed(const QString &error);
+    void onFailed(const StreamFailure &failure);
     void onFetched(const QByteArray &body, const QString &contentType, const QString &finalUrl);
-    void onFetchFailed(const QString &error);
+    void onFetchFailed(const std::optional<StreamFailure> &failure);
     void giveUp();
 
     StreamBackend *m_backend;
@@ -53,9 +53,9 @@ private:
     bool m_active = false;   // between start() and the stream's failure or clear()
     bool m_fetching = false; // a second read of m_current is on its way
     Candidate m_current;
-    QString m_currentError; // the backend's verdict on m_current, while it is read again
+    StreamFailure m_currentFailure; // the backend's verdict on m_current, while it is read again
     QList<Candidate> m_queue;
     QSet<QString> m_read; // URLs read as documents during this start: a playlist is read once
     int m_attempts = 0;
-    QString m_lastError;
+    std::optional<StreamFailure> m_lastFailure;
 };

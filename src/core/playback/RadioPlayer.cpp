@@ -32,17 +32,23 @@ RadioPlayer::RadioPlayer(StreamBackend *backend, SettingsStore *settings, Schedu
     // The backend reports only on the current stream, on the main thread.
     connect(m_backend, &StreamBackend::ready, this, [this] { handleItemStatus(ItemStatus::ReadyToPlay); });
     connect(m_backend, &StreamBackend::failed, this,
-            [this](const QString &error) { handleItemStatus(ItemStatus::Failed, error); });
+            [this](const StreamFailure &failure) { handleItemStatus(ItemStatus::Failed, failure); });
     connect(m_backend, &StreamBackend::failedWhilePlaying, this,
-            [this](const QString &error) { handlePlaybackError(error); });
+            [this](const StreamFailure &failure) { handlePlaybackError(failure); });
     connect(m_backend, &StreamBackend::streamTitleChanged, this, [this](const QString &title) {
         if (m_currentStation)
             setStreamTitle(title);
     });
+    // One snapshot for the media controls, whichever part changes.
+    for (auto signal : {&RadioPlayer::isPlayingChanged, &RadioPlayer::playbackStateChanged,
+                        &RadioPlayer::volumeChanged, &RadioPlayer::currentStationChanged})
+        connect(this, signal, this, &RadioPlayer::publishNowPlaying);
+    connect(this, &RadioPlayer::streamTitleChanged, this, &RadioPlayer::publishNowPlaying);
     if (sleepMonitor) {
         connect(sleepMonitor, &SleepMonitor::willSleep, this, &RadioPlayer::handleSleep);
         connect(sleepMonitor, &SleepMonitor::didWake, this, &RadioPlayer::handleWake);
     }
+    publishNowPlaying(); // the stored volume
 }
 
 RadioPlayer::~RadioPlayer()
@@ -70,8 +76,7 @@ void RadioPlayer::play(const RadioStation &station, Choice choice)
         if (choice == Choice::Automatic) {
             qCCritical(lcPlayer, "Station %s was recently marked as failed, skipping...",
                        qUtf8Printable(station.name));
-            if (onPlaybackError)
-                onPlaybackError(station);
+            Q_EMIT stationFailed(station, std::nullopt);
             return;
         }
         // A station the user picks is tried again: after a short outage every station may be
@@ -93,7 +98,6 @@ void RadioPlayer::restartCurrent()
     m_reconnectAttempts = 0;
     setErrorMessage(std::nullopt);
     startStream();
-    updateNowPlayingInfo();
 }
 
 void RadioPlayer::startStream()
@@ -132,7 +136,6 @@ void RadioPlayer::togglePlayPause()
             return;
         }
     }
-    updateNowPlayingInfo();
 }
 
 void RadioPlayer::pauseStream()
@@ -161,7 +164,6 @@ void RadioPlayer::pause()
     } else {
         return;
     }
-    updateNowPlayingInfo();
 }
 
 void RadioPlayer::stop()
@@ -180,7 +182,6 @@ void RadioPlayer::stop()
     setPlaybackState(PlaybackState::Idle);
     setErrorMessage(std::nullopt);
     setStreamTitle(QString());
-    setNowPlaying(std::nullopt);
     Q_EMIT pausedByUser();
 }
 
@@ -249,7 +250,7 @@ void RadioPlayer::setNowPlayingSink(NowPlayingSink *sink)
         m_nowPlayingSink->publishNowPlaying(m_nowPlaying);
 }
 
-void RadioPlayer::handleItemStatus(ItemStatus status, const std::optional<QString> &error)
+void RadioPlayer::handleItemStatus(ItemStatus status, const std::optional<StreamFailure> &failure)
 {
     switch (status) {
     case ItemStatus::Unknown:
@@ -272,18 +273,17 @@ void RadioPlayer::handleItemStatus(ItemStatus status, const std::optional<QStrin
         break;
     }
     case ItemStatus::Failed: {
-        if (!error || !m_currentStation)
+        if (!failure || !m_currentStation)
             return;
-        const QString text = NetworkText::clean(*error);
-        qCCritical(lcPlayer, "Player item failed: %s", qUtf8Printable(text));
+        qCCritical(lcPlayer, "Player item failed: %s", qUtf8Printable(failure->logText()));
         m_streamAlive = false;
         m_streamReady = false;
         if (isOffline())
-            waitForNetwork(text);
+            waitForNetwork(*failure);
         else if (m_reconnecting)
-            reconnectOrFail(text);
+            reconnectOrFail(*failure);
         else
-            fail(text, "Attempting to skip to next station due to playback failure");
+            fail(*failure, "Attempting to skip to next station due to playback failure");
         break;
     }
     case ItemStatus::Other:
@@ -292,34 +292,33 @@ void RadioPlayer::handleItemStatus(ItemStatus status, const std::optional<QStrin
     }
 }
 
-void RadioPlayer::handlePlaybackError(const std::optional<QString> &error)
+void RadioPlayer::handlePlaybackError(const std::optional<StreamFailure> &failure)
 {
-    if (!error)
+    if (!failure)
         return;
-    const QString text = NetworkText::clean(*error);
-    qCCritical(lcPlayer, "Playback error: %s", qUtf8Printable(text));
+    qCCritical(lcPlayer, "Playback error: %s", qUtf8Printable(failure->logText()));
     if (!m_currentStation)
         return;
     m_streamAlive = false;
     m_streamReady = false;
     if (isOffline())
-        waitForNetwork(text);
+        waitForNetwork(*failure);
     else
-        reconnectOrFail(text);
+        reconnectOrFail(*failure);
 }
 
-void RadioPlayer::reconnectOrFail(const QString &error)
+void RadioPlayer::reconnectOrFail(const StreamFailure &failure)
 {
     if (m_reconnectAttempts >= int(reconnectDelays.size())) {
         qCWarning(lcPlayer, "Could not reconnect to %s", qUtf8Printable(m_currentStation->name));
-        fail(error, "Attempting to skip to next station due to playback interruption");
+        fail(failure, "Attempting to skip to next station due to playback interruption");
         return;
     }
     const std::chrono::milliseconds delay = reconnectDelays[m_reconnectAttempts++];
     m_reconnecting = true;
     qCInfo(lcPlayer, "Stream broke off (%s); reconnecting to %s in %lld ms, attempt %d of %d",
-           qUtf8Printable(error), qUtf8Printable(m_currentStation->name), qlonglong(delay.count()),
-           m_reconnectAttempts, int(reconnectDelays.size()));
+           qUtf8Printable(failure.logText()), qUtf8Printable(m_currentStation->name),
+           qlonglong(delay.count()), m_reconnectAttempts, int(reconnectDelays.size()));
     setPlaybackState(PlaybackState::Loading);
     m_scheduler->schedule(delay, this, [this, connection = m_connection] {
         if (connection == m_connection && m_reconnecting && m_currentStation)
@@ -327,25 +326,23 @@ void RadioPlayer::reconnectOrFail(const QString &error)
     });
 }
 
-void RadioPlayer::fail(const QString &error, const char *why)
+void RadioPlayer::fail(const StreamFailure &failure, const char *why)
 {
     m_reconnecting = false;
-    setPlaybackState(PlaybackState::failed(error));
+    setPlaybackState(PlaybackState::failed(failure));
     setIsPlaying(false);
     m_failedStations.insert(m_currentStation->id());
-    skipAfterFailure(why, error);
+    skipAfterFailure(why, failure);
 }
 
-void RadioPlayer::skipAfterFailure(const char *why, const QString &error)
+void RadioPlayer::skipAfterFailure(const char *why, const StreamFailure &failure)
 {
     qCInfo(lcPlayer, "%s", why);
     const RadioStation station = *m_currentStation;
-    Q_EMIT stationFailed(station, error);
-    if (onPlaybackError)
-        onPlaybackError(station);
+    Q_EMIT stationFailed(station, failure);
 }
 
-void RadioPlayer::waitForNetwork(const QString &error)
+void RadioPlayer::waitForNetwork(const StreamFailure &failure)
 {
     // Walking the catalogue while offline would only mark every station; keep the chosen one
     // and start it again when the network is back.
@@ -353,7 +350,7 @@ void RadioPlayer::waitForNetwork(const QString &error)
               qUtf8Printable(m_currentStation->name));
     m_reconnecting = false;
     m_waitingForNetwork = true;
-    setPlaybackState(PlaybackState::failed(error));
+    setPlaybackState(PlaybackState::failed(failure));
     setIsPlaying(false);
     setErrorMessage(NoNetworkMessage);
 }
@@ -464,20 +461,19 @@ void RadioPlayer::setStreamTitle(const QString &title)
     Q_EMIT streamTitleChanged(m_streamTitle);
 }
 
-void RadioPlayer::updateNowPlayingInfo()
+void RadioPlayer::publishNowPlaying()
 {
-    if (!m_currentStation) {
-        setNowPlaying(std::nullopt);
-        return;
-    }
     NowPlayingInfo info;
-    info.title = m_currentStation->name;
-    info.playbackRate = m_isPlaying ? 1.0 : 0.0;
-    setNowPlaying(info);
-}
-
-void RadioPlayer::setNowPlaying(const std::optional<NowPlayingInfo> &info)
-{
+    if (m_currentStation) {
+        info.stationName = m_currentStation->name;
+        info.url = m_currentStation->url;
+        info.streamTitle = m_streamTitle;
+        if (m_playbackState.kind() != PlaybackState::Failed)
+            info.status = m_isPlaying ? NowPlayingInfo::Status::Playing : NowPlayingInfo::Status::Paused;
+    }
+    info.volume = m_volume;
+    if (info == m_nowPlaying)
+        return;
     m_nowPlaying = info;
     if (m_nowPlayingSink)
         m_nowPlayingSink->publishNowPlaying(info);

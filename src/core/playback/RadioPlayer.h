@@ -8,12 +8,12 @@
 #include "catalogue/RadioStation.h"
 #include "playback/NowPlayingSink.h"
 #include "playback/PlaybackState.h"
+#include "playback/StreamFailure.h"
 
 #include <QObject>
 #include <QSet>
 #include <array>
 #include <chrono>
-#include <functional>
 #include <optional>
 
 class NetworkMonitor;
@@ -45,7 +45,7 @@ public:
     static inline const QString NoNetworkMessage = QStringLiteral(QT_TR_NOOP("Geen netwerkverbinding"));
 
     // Who asked for a station: the user (panel, tray menu, media controls, command line), whose
-    // choice is tried even when it failed before, or the skip chain, which passes over failed
+    // choice is tried even when it failed before, or the playback sequence, which passes over failed
     // stations.
     enum class Choice { User, Automatic };
 
@@ -78,7 +78,7 @@ public:
     const std::optional<QString> &audioDeviceUID() const { return m_audioDeviceUID; }
     const QSet<QString> &failedStations() const { return m_failedStations; }
     bool wasPlayingBeforeSleep() const { return m_wasPlayingBeforeSleep; }
-    const std::optional<NowPlayingInfo> &nowPlayingInfo() const { return m_nowPlaying; }
+    const NowPlayingInfo &nowPlayingInfo() const { return m_nowPlaying; }
     const QString &streamTitle() const { return m_streamTitle; }
     // A stream exists for the current station (started and not failed since).
     bool hasStream() const { return m_streamAlive; }
@@ -96,6 +96,8 @@ public:
     void pause();
     // Applies at once; stored under "playerVolume" within a second.
     void setVolume(double volume);
+    // Stores a volume change that is still waiting for its second (at quit).
+    void saveVolume();
     // Scales what the backend plays at (0 to 1, for a fade) without touching the volume the user
     // set, which is what is shown and saved.
     void setFadeLevel(double level);
@@ -103,16 +105,14 @@ public:
     void setOutputDevice(const std::optional<QString> &uid);
     void setErrorMessage(const std::optional<QString> &message);
 
-    // Called with the station that failed or was skipped; decides what plays next.
-    std::function<void(const RadioStation &)> onPlaybackError;
-    // Receives every now-playing entry; may be set later, and is then brought up to date.
+    // Receives every now-playing snapshot; may be set later, and is then brought up to date.
     void setNowPlayingSink(NowPlayingSink *sink);
     // Without one (or while it does not know) failures skip as if the network were up.
     void setNetworkMonitor(NetworkMonitor *monitor);
 
-    void handleItemStatus(ItemStatus status, const std::optional<QString> &error = std::nullopt);
-    // A stream that had started broke off. Without an error there is nothing to act on.
-    void handlePlaybackError(const std::optional<QString> &error);
+    void handleItemStatus(ItemStatus status, const std::optional<StreamFailure> &failure = std::nullopt);
+    // A stream that had started broke off. Without a failure there is nothing to act on.
+    void handlePlaybackError(const std::optional<StreamFailure> &failure);
     void handleSleep();
     void handleWake();
 
@@ -127,30 +127,30 @@ Q_SIGNALS:
     void streamTitleChanged(const QString &title);
     // The user paused or stopped playback (not a failure, not system sleep, not pause()).
     void pausedByUser();
-    // `station` failed for `error` and is handed to the skip callback.
-    void stationFailed(const RadioStation &station, const QString &error);
+    // The one announcement that something else should play (PlaybackSequence decides what):
+    // `station` failed for `failure` (the drop recovery gave up, or it did not start), or, with
+    // nullopt, it was asked for automatically and passed over as marked failed before.
+    void stationFailed(const RadioStation &station, const std::optional<StreamFailure> &failure);
 
 private:
     void setCurrentStation(const std::optional<RadioStation> &station);
     void setIsPlaying(bool playing);
     void setPlaybackState(const PlaybackState &state);
-    void updateNowPlayingInfo();
-    void setNowPlaying(const std::optional<NowPlayingInfo> &info);
+    void publishNowPlaying();
     void setStreamTitle(const QString &title);
     // Starts the current station's stream afresh as the user's choice (play, resume after a
     // failure, the network coming back).
     void restartCurrent();
     void startStream();
     void pauseStream();
-    void fail(const QString &error, const char *why);
-    void skipAfterFailure(const char *why, const QString &error);
-    void reconnectOrFail(const QString &error);
-    void waitForNetwork(const QString &error);
+    void fail(const StreamFailure &failure, const char *why);
+    void skipAfterFailure(const char *why, const StreamFailure &failure);
+    void reconnectOrFail(const StreamFailure &failure);
+    void waitForNetwork(const StreamFailure &failure);
     void onReachabilityChanged();
     bool isOffline() const;
     // True when the volume changed.
     bool applyVolume(double volume);
-    void saveVolume();
 
     StreamBackend *m_backend;
     SettingsStore *m_settings;
@@ -167,7 +167,7 @@ private:
     std::optional<QString> m_audioDeviceUID;
     bool m_wasPlayingBeforeSleep = false;
     QSet<QString> m_failedStations;
-    std::optional<NowPlayingInfo> m_nowPlaying;
+    NowPlayingInfo m_nowPlaying;
     quint64 m_intentGeneration = 0;
     NetworkMonitor *m_network = nullptr;
     bool m_wasOffline = false;

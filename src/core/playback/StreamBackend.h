@@ -3,6 +3,8 @@
 // latest start(); nothing is reported after clear() until the next start().
 #pragma once
 
+#include "playback/StreamFailure.h"
+
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -13,12 +15,6 @@ class StreamBackend : public QObject
 public:
     using QObject::QObject;
     ~StreamBackend() override = default;
-
-    // Failure texts that ask for a second look at what the server sends: the content was no
-    // audio (it may be a playlist), or the source failed without saying why (a redirect to a
-    // host that does not exist, a broken response).
-    static inline const QString NotAnAudioStream = QStringLiteral("not an audio stream");
-    static inline const QString NoStreamFromServer = QStringLiteral("no stream from the server");
 
     // Opens `url` as a new stream and starts it; the previous stream is dropped.
     virtual void start(const QString &url) = 0;
@@ -35,10 +31,11 @@ public:
 Q_SIGNALS:
     // The stream is ready and audio is flowing.
     void ready();
-    // The stream could not be started; `error` is a readable reason (clean network text).
-    void failed(const QString &error);
+    // The stream could not be started. UnsupportedFormat and NoStream ask for a second look at
+    // what the server sends (StreamFailure::mayBePlaylist).
+    void failed(const StreamFailure &failure);
     // A stream that had started broke off (server gone, no more data, decode error).
-    void failedWhilePlaying(const QString &error);
+    void failedWhilePlaying(const StreamFailure &failure);
     // The stream's own title (ICY StreamTitle, HLS/ID3 title), when it announces one; clean
     // network text, never empty, de-duplicated.
     void streamTitleChanged(const QString &title);

@@ -29,15 +29,15 @@ bool isNetworkScheme(QStringView scheme)
     });
 }
 
-std::optional<QString> rejectionReason(const QString &url)
+std::optional<StreamFailure> rejectionReason(const QString &url)
 {
     const QUrl parsed(url, QUrl::StrictMode);
     if (!parsed.isValid() || parsed.scheme().isEmpty())
-        return InvalidUrl;
+        return StreamFailure(StreamFailure::Reason::InvalidUrl);
     if (!isNetworkScheme(parsed.scheme()))
-        return UnsupportedScheme;
+        return StreamFailure(StreamFailure::Reason::UnsupportedScheme);
     if (parsed.host().isEmpty())
-        return InvalidUrl;
+        return StreamFailure(StreamFailure::Reason::InvalidUrl);
     return std::nullopt;
 }
 

@@ -3,6 +3,8 @@
 // local files or devices.
 #pragma once
 
+#include "playback/StreamFailure.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -10,15 +12,12 @@
 
 namespace StreamUrl {
 
-inline const QString UnsupportedScheme = QStringLiteral("unsupported URL scheme");
-inline const QString InvalidUrl = QStringLiteral("invalid URL");
-
 // Every scheme isNetworkScheme() takes, in lower case.
 QStringList networkSchemes();
 // `scheme` in any case.
 bool isNetworkScheme(QStringView scheme);
 // Why `url` will not be opened (UnsupportedScheme, InvalidUrl), or nothing for an absolute URL
 // with a network scheme and a host.
-std::optional<QString> rejectionReason(const QString &url);
+std::optional<StreamFailure> rejectionReason(const QString &url);
 
 } // namespace StreamUrl

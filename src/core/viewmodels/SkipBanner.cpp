@@ -18,13 +18,14 @@ void SkipBanner::onStateChanged()
     m_lastKind = m_player->playbackState().kind();
 }
 
-void SkipBanner::onStationFailed(const RadioStation &station, const QString &error)
+void SkipBanner::onStationFailed(const RadioStation &station, const std::optional<StreamFailure> &failure)
 {
-    // All failed states are equal: only an entry from another state counts.
-    if (m_lastKind != PlaybackState::Failed || m_kindBefore == PlaybackState::Failed)
+    // All failed states are equal: only an entry from another state counts. A station passed
+    // over as marked did not fail now.
+    if (!failure || m_lastKind != PlaybackState::Failed || m_kindBefore == PlaybackState::Failed)
         return;
     m_title = tr("%1 overgeslagen").arg(station.name);
-    m_reason = StreamErrorText::describe(error);
+    m_reason = StreamErrorText::describe(*failure);
     Q_EMIT textChanged();
     setVisible(true);
     const quint64 generation = ++m_generation;

@@ -1,6 +1,6 @@
 // The station panel's notice that a failing station was skipped, naming the station and why in
 // plain words: shown each time the player enters the failed state and hands the station to the
-// skip chain (not while it waits for the network), hidden 2.0 s after the latest one. One per
+// playback sequence (not while it waits for the network), hidden 2.0 s after the latest one. One per
 // panel; it reads the player it is given, which must outlive it.
 #pragma once
 
@@ -35,7 +35,7 @@ Q_SIGNALS:
 
 private:
     void onStateChanged();
-    void onStationFailed(const RadioStation &station, const QString &error);
+    void onStationFailed(const RadioStation &station, const std::optional<StreamFailure> &failure);
     void setVisible(bool visible);
 
     RadioPlayer *m_player;

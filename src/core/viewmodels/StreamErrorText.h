@@ -1,10 +1,10 @@
-// The reasons a stream fails, as the player logs them ("connection refused", "HTTP 404", ...),
-// in the plain Dutch words the views show.
+// Why a stream failed, in the plain words the views show, in the user's language.
 #pragma once
+
+#include "playback/StreamFailure.h"
 
 #include <QString>
 
 namespace StreamErrorText {
-// A reason the player does not know is shown as it is (it is clean network text).
-QString describe(const QString &error);
+QString describe(const StreamFailure &failure);
 } // namespace StreamErrorText

@@ -30,7 +30,7 @@ TrayTooltip TrayTooltip::compute(const RadioPlayer &player)
     // The second line: what went wrong, else what is on the air.
     QString detail = player.errorMessageText();
     if (detail.isEmpty() && state.kind() == PlaybackState::Failed)
-        detail = StreamErrorText::describe(state.error());
+        detail = StreamErrorText::describe(state.failure());
     if (detail.isEmpty())
         detail = player.streamTitle();
     if (!detail.isEmpty())

@@ -210,7 +210,7 @@ struct DiagnosisContext {
     QPointer<GstStreamBackend> backend;
     quint64 generation;
     bool wasPlaying;
-    QString fallback;
+    StreamFailure fallback;
 };
 
 } // namespace
@@ -268,14 +268,14 @@ void GstStreamBackend::onPrepared()
         startPipeline();
 }
 
-std::optional<QString> GstStreamBackend::rejectionReason(const QString &url)
+std::optional<StreamFailure> GstStreamBackend::rejectionReason(const QString &url)
 {
     if (auto reason = StreamUrl::rejectionReason(url))
         return reason;
     const QString scheme = QUrl(url, QUrl::StrictMode).scheme().toLower();
     initGStreamer();
     if (!s_gstAvailable || !gst_uri_protocol_is_supported(GST_URI_SRC, scheme.toLatin1().constData()))
-        return StreamUrl::UnsupportedScheme;
+        return StreamFailure(StreamFailure::Reason::UnsupportedScheme);
     return std::nullopt;
 }
 
@@ -309,7 +309,8 @@ void GstStreamBackend::startPipeline()
 
     GstElement *pipeline = gst_element_factory_make("playbin", nullptr);
     if (!pipeline) {
-        reportFailureLater(QStringLiteral("GStreamer's playbin element is missing"));
+        reportFailureLater(StreamFailure(StreamFailure::Reason::Other,
+                                         QStringLiteral("GStreamer's playbin element is missing")));
         return;
     }
     s.pipeline = GST_ELEMENT(gst_object_ref_sink(pipeline));
@@ -475,7 +476,7 @@ void GstStreamBackend::handleMessage(GstMessage *message)
         break;
     case GST_MESSAGE_EOS:
         // A radio stream has no end: the server hung up.
-        reportFailure(QStringLiteral("stream ended"));
+        reportFailure(StreamFailure(StreamFailure::Reason::Ended));
         break;
     case GST_MESSAGE_STATE_CHANGED:
         if (GST_MESSAGE_SRC(message) == GST_OBJECT(s.pipeline)) {
@@ -557,10 +558,10 @@ void GstStreamBackend::handleError(GstMessage *message)
     if (details)
         gst_structure_get_uint(details, "http-status-code", &httpStatus);
 
-    QString text;
+    StreamFailure failure;
     bool diagnose = false;
     if (httpStatus >= 300) {
-        text = QStringLiteral("HTTP %1").arg(httpStatus);
+        failure = StreamFailure::http(int(httpStatus));
     } else if (error && (g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_TYPE_NOT_FOUND) ||
                          g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_WRONG_TYPE) ||
                          g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_CODEC_NOT_FOUND) ||
@@ -580,26 +581,27 @@ void GstStreamBackend::handleError(GstMessage *message)
         }
         // An audio codec without a decoder is a different problem from a web page.
         if (s.missingDecoder.startsWith(QLatin1String("audio/")))
-            text = QStringLiteral("no decoder for %1").arg(s.missingDecoder);
+            failure = StreamFailure(StreamFailure::Reason::NoDecoder, s.missingDecoder);
         else
-            text = NotAnAudioStream;
+            failure = StreamFailure(StreamFailure::Reason::UnsupportedFormat);
     } else {
         // A refused connection, an unknown host, a redirect to one or a response the source
         // cannot read all surface only as the generic "Internal data stream error" of the
         // source; the reason is in its debug log alone.
         diagnose = isNetworkSource(GST_MESSAGE_SRC(message));
-        text = diagnose ? NoStreamFromServer : gstText.isEmpty() ? QStringLiteral("stream error") : gstText;
+        failure = diagnose ? StreamFailure(StreamFailure::Reason::NoStream)
+                           : StreamFailure(StreamFailure::Reason::Other, gstText);
     }
     g_clear_error(&error);
     g_free(debug);
 
     if (diagnose)
-        diagnoseConnection(text);
+        diagnoseConnection(failure);
     else
-        reportFailure(text);
+        reportFailure(failure);
 }
 
-void GstStreamBackend::diagnoseConnection(const QString &fallback)
+void GstStreamBackend::diagnoseConnection(const StreamFailure &fallback)
 {
     Stream &s = *m_stream;
     const bool wasPlaying = s.phase == Stream::Phase::Playing;
@@ -641,18 +643,19 @@ void GstStreamBackend::onDiagnosed(GObject *source, GAsyncResult *result, gpoint
         g_object_unref(connection);
     }
 
-    QString text = context->fallback;
+    using Reason = StreamFailure::Reason;
+    StreamFailure failure = context->fallback;
     if (error) {
         if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CONNECTION_REFUSED))
-            text = QStringLiteral("connection refused");
+            failure = StreamFailure(Reason::Refused);
         else if (error->domain == G_RESOLVER_ERROR)
-            text = QStringLiteral("host not found");
+            failure = StreamFailure(Reason::HostNotFound);
         else if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_TIMED_OUT))
-            text = QStringLiteral("connection timed out");
+            failure = StreamFailure(Reason::Timeout);
         else if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_HOST_UNREACHABLE))
-            text = QStringLiteral("host unreachable");
+            failure = StreamFailure(Reason::HostUnreachable);
         else if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_NETWORK_UNREACHABLE))
-            text = QStringLiteral("network unreachable");
+            failure = StreamFailure(Reason::NetworkUnreachable);
         g_error_free(error);
     }
 
@@ -662,9 +665,9 @@ void GstStreamBackend::onDiagnosed(GObject *source, GAsyncResult *result, gpoint
         return;
     g_clear_object(&self->m_stream->diagnosis);
     if (context->wasPlaying)
-        Q_EMIT self->failedWhilePlaying(text);
+        Q_EMIT self->failedWhilePlaying(failure);
     else
-        Q_EMIT self->failed(text);
+        Q_EMIT self->failed(failure);
 }
 
 void GstStreamBackend::checkProgress()
@@ -687,8 +690,8 @@ void GstStreamBackend::checkProgress()
             return;
         }
         if (std::chrono::milliseconds(s.sinceStart.elapsed()) >= kStartTimeout)
-            reportFailure(QStringLiteral("no data for %1 s")
-                              .arg(std::chrono::duration_cast<std::chrono::seconds>(kStartTimeout).count()));
+            reportFailure(
+                StreamFailure::stalled(std::chrono::duration_cast<std::chrono::seconds>(kStartTimeout)));
         return;
     }
     if (s.paused)
@@ -696,8 +699,8 @@ void GstStreamBackend::checkProgress()
     const qint64 now = g_get_monotonic_time();
     const qint64 last = std::max(s.lastBuffer->load(std::memory_order_relaxed), s.quietSince);
     if (now - last >= std::chrono::duration_cast<std::chrono::microseconds>(kStallTimeout).count())
-        reportFailure(QStringLiteral("no data for %1 s")
-                          .arg(std::chrono::duration_cast<std::chrono::seconds>(kStallTimeout).count()));
+        reportFailure(
+            StreamFailure::stalled(std::chrono::duration_cast<std::chrono::seconds>(kStallTimeout)));
 }
 
 void GstStreamBackend::reportReady()
@@ -712,7 +715,7 @@ void GstStreamBackend::reportReady()
     Q_EMIT ready();
 }
 
-void GstStreamBackend::reportFailure(const QString &error)
+void GstStreamBackend::reportFailure(const StreamFailure &failure)
 {
     Stream &s = *m_stream;
     if (s.phase == Stream::Phase::Finished)
@@ -721,24 +724,24 @@ void GstStreamBackend::reportFailure(const QString &error)
     s.phase = Stream::Phase::Finished;
     dropPipeline(s);
     m_watchdog.stop();
-    qCDebug(lcPlayer).noquote() << "Stream failed:" << error;
+    qCDebug(lcPlayer).noquote() << "Stream failed:" << failure.logText();
     // Emitted last: a receiver may start the next stream right away.
     if (wasPlaying)
-        Q_EMIT failedWhilePlaying(error);
+        Q_EMIT failedWhilePlaying(failure);
     else
-        Q_EMIT failed(error);
+        Q_EMIT failed(failure);
 }
 
-void GstStreamBackend::reportFailureLater(const QString &error)
+void GstStreamBackend::reportFailureLater(const StreamFailure &failure)
 {
     // Never from inside start(): the caller is still setting up its own state.
     const quint64 generation = m_generation;
     QMetaObject::invokeMethod(
         this,
-        [this, generation, error] {
+        [this, generation, failure] {
             // reportFailure ignores it if the bus has already reported this stream's end.
             if (m_stream && m_stream->generation == generation)
-                reportFailure(error);
+                reportFailure(failure);
         },
         Qt::QueuedConnection);
 }

@@ -47,9 +47,9 @@ public:
     void setVolume(float volume) override;
     void setOutputDevice(const std::optional<QString> &deviceUid) override;
 
-    // Why `url` will not be opened ("unsupported URL scheme", "invalid URL"), or nothing for a
+    // Why `url` will not be opened (an unsupported scheme, an invalid URL), or nothing for a
     // network stream URL whose scheme GStreamer has a source for.
-    static std::optional<QString> rejectionReason(const QString &url);
+    static std::optional<StreamFailure> rejectionReason(const QString &url);
 
     // Loads GStreamer and the plugins of an HTTP stream on a thread of its own, so that a start
     // soon after (a station picked in the panel that just opened) does not wait for them. Once
@@ -70,9 +70,9 @@ private:
     void checkProgress();
     bool audioReachedServer(const Stream &stream) const;
     void reportReady();
-    void reportFailure(const QString &error);
-    void reportFailureLater(const QString &error);
-    void diagnoseConnection(const QString &fallback);
+    void reportFailure(const StreamFailure &failure);
+    void reportFailureLater(const StreamFailure &failure);
+    void diagnoseConnection(const StreamFailure &fallback);
     void dropPipeline(Stream &stream);
     void dropStream();
     void applyDevice();

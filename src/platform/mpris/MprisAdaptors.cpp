@@ -126,7 +126,7 @@ void MprisPlayerAdaptor::PlayPause(const QDBusMessage &message)
 }
 void MprisPlayerAdaptor::Stop(const QDBusMessage &message)
 {
-    m_service->stop(message);
+    m_service->dispatch(RemoteCommand::Stop, message);
 }
 void MprisPlayerAdaptor::Play(const QDBusMessage &message)
 {
@@ -209,6 +209,11 @@ void MprisPropertiesAdaptor::Set(const QString &interfaceName, const QString &pr
                               .arg(propertyName, QString::fromLatin1(property.typeName()),
                                    QString::fromLatin1(value.variant().typeName())),
                           kInvalidArgs);
+        return;
+    }
+    // The volume goes to the remote-command handler, which may refuse it.
+    if (qobject_cast<MprisPlayerAdaptor *>(adaptor) && propertyName == QLatin1String("Volume")) {
+        m_service->changeVolume(value.variant().toDouble(), message);
         return;
     }
     property.write(adaptor, value.variant());

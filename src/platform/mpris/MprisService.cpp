@@ -4,7 +4,6 @@
 #include "base/Logging.h"
 #include "base/MainThread.h"
 #include "mpris/MprisAdaptors.h"
-#include "playback/RadioPlayer.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -18,11 +17,11 @@ namespace {
 const QString kServicePrefix = QStringLiteral("org.mpris.MediaPlayer2.zeffira");
 const QString kRootInterface = QStringLiteral("org.mpris.MediaPlayer2");
 const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
-const QString kGnomeService = QStringLiteral("org.gnome.SettingsDaemon.MediaKeys");
-const QString kGnomePath = QStringLiteral("/org/gnome/SettingsDaemon/MediaKeys");
-const QString kGnomeInterface = QStringLiteral("org.gnome.SettingsDaemon.MediaKeys");
 const QString kNotTaken = QStringLiteral("org.mpris.MediaPlayer2.zeffira.Error.NotTaken");
 const QString kInvalidArgs = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
+const QString kNotSupported = QStringLiteral("org.freedesktop.DBus.Error.NotSupported");
+const QString kSwitchedOff = QStringLiteral("Media controls are switched off");
+const QString kTooSoon = QStringLiteral("Command not taken: it came too soon after the previous one");
 
 QVariantMap rootProperties(const MprisService &service)
 {
@@ -54,27 +53,15 @@ QVariantMap changedEntries(const QVariantMap &before, const QVariantMap &after)
 }
 } // namespace
 
-MprisService::MprisService(RadioPlayer *player, const QDBusConnection &bus, QObject *parent)
-    : QObject(parent), m_player(player), m_bus(bus)
+MprisService::MprisService(const QDBusConnection &bus, QObject *parent) : QObject(parent), m_bus(bus)
 {
     new MprisRootAdaptor(this);
     new MprisPlayerAdaptor(this);
     new MprisPropertiesAdaptor(this);
-    for (auto signal : {&RadioPlayer::isPlayingChanged, &RadioPlayer::playbackStateChanged,
-                        &RadioPlayer::volumeChanged, &RadioPlayer::currentStationChanged})
-        connect(m_player, signal, this, &MprisService::schedulePropertiesChanged);
-    connect(m_player, &RadioPlayer::streamTitleChanged, this, [this](const QString &title) {
-        m_streamTitle = title;
-        schedulePropertiesChanged();
-    });
 }
 
 MprisService::~MprisService()
 {
-    if (m_keysGrabbed)
-        m_bus.asyncCall(QDBusMessage::createMethodCall(kGnomeService, kGnomePath, kGnomeInterface,
-                                                       QStringLiteral("ReleaseMediaPlayerKeys"))
-                        << AppInfo::appId());
     if (!m_serviceName.isEmpty())
         m_bus.unregisterService(m_serviceName);
     m_bus.unregisterObject(ObjectPath);
@@ -103,11 +90,8 @@ bool MprisService::start()
             return false;
         }
     }
-    m_bus.connect(kGnomeService, kGnomePath, kGnomeInterface, QStringLiteral("MediaPlayerKeyPressed"), this,
-                  SLOT(onGnomeMediaKey(QString, QString)));
     m_lastRoot = rootProperties(*this);
     m_lastPlayer = playerProperties(*this);
-    updateKeyGrab();
     return true;
 }
 
@@ -121,25 +105,25 @@ void MprisService::removeAllTargets(RemoteCommand command)
 {
     m_targets.remove(command);
     schedulePropertiesChanged();
+    Q_EMIT controlsChanged();
 }
 
 void MprisService::setEnabled(RemoteCommand command, bool enabled)
 {
     m_enabled[command] = enabled;
     schedulePropertiesChanged();
+    Q_EMIT controlsChanged();
 }
 
 void MprisService::addTarget(RemoteCommand command, Handler handler)
 {
     m_targets[command].append(std::move(handler));
     schedulePropertiesChanged();
+    Q_EMIT controlsChanged();
 }
 
-void MprisService::publishNowPlaying(const std::optional<NowPlayingInfo> &info)
+void MprisService::publishNowPlaying(const NowPlayingInfo &info)
 {
-    // A new station's stream has not announced its title yet.
-    if (!info || !m_nowPlaying || info->title != m_nowPlaying->title)
-        m_streamTitle.clear();
     m_nowPlaying = info;
     schedulePropertiesChanged();
 }
@@ -158,51 +142,68 @@ bool MprisService::canControl() const
 
 QString MprisService::playbackStatus() const
 {
-    if (!m_player->currentStation() || m_player->playbackState().kind() == PlaybackState::Failed)
-        return QStringLiteral("Stopped");
-    return m_player->isPlaying() ? QStringLiteral("Playing") : QStringLiteral("Paused");
+    switch (m_nowPlaying.status) {
+    case NowPlayingInfo::Status::Playing:
+        return QStringLiteral("Playing");
+    case NowPlayingInfo::Status::Paused:
+        return QStringLiteral("Paused");
+    case NowPlayingInfo::Status::Stopped:
+        break;
+    }
+    return QStringLiteral("Stopped");
 }
 
 QVariantMap MprisService::metadata() const
 {
-    if (!m_nowPlaying)
+    if (m_nowPlaying.stationName.isEmpty())
         return {};
-    const QString url = m_player->currentStation() ? m_player->currentStation()->url : QString();
+    const QString &url = m_nowPlaying.url;
     QVariantMap map{
         {QStringLiteral("mpris:trackid"),
          QVariant::fromValue(QDBusObjectPath(
              QStringLiteral("/org/zeffira/station/%1").arg(qHash(url), 16, 16, QLatin1Char('0'))))},
-        {QStringLiteral("xesam:title"), m_nowPlaying->title},
+        {QStringLiteral("xesam:title"), m_nowPlaying.stationName},
     };
     if (!url.isEmpty())
         map.insert(QStringLiteral("xesam:url"), url);
-    if (!m_streamTitle.isEmpty())
-        map.insert(QStringLiteral("xesam:artist"), QStringList{m_streamTitle});
+    if (!m_nowPlaying.streamTitle.isEmpty())
+        map.insert(QStringLiteral("xesam:artist"), QStringList{m_nowPlaying.streamTitle});
     return map;
 }
 
 double MprisService::volume() const
 {
-    return m_player->volume();
+    return m_nowPlaying.volume;
 }
 
 void MprisService::setVolume(double volume)
 {
     if (std::isnan(volume))
         return;
-    m_player->setVolume(std::clamp(volume, 0.0, 1.0));
+    run({RemoteCommand::ChangeVolume, std::clamp(volume, 0.0, 1.0), {}});
 }
 
-RemoteCommandStatus MprisService::run(RemoteCommand command)
+void MprisService::changeVolume(double volume, const QDBusMessage &message)
 {
-    if (!isRegistered(command))
-        return RemoteCommandStatus::CommandFailed;
-    RemoteCommandStatus status = RemoteCommandStatus::Success;
+    if (std::isnan(volume))
+        return;
+    if (!isRegistered(RemoteCommand::ChangeVolume))
+        refuse(message, kSwitchedOff);
+    else if (run({RemoteCommand::ChangeVolume, std::clamp(volume, 0.0, 1.0), {}}).status !=
+             RemoteCommandStatus::Success)
+        refuse(message, kTooSoon);
+}
+
+RemoteAnswer MprisService::run(const RemoteRequest &request)
+{
+    if (!isRegistered(request.command))
+        return {RemoteCommandStatus::CommandFailed, {}};
+    RemoteAnswer answer;
     // Copy: a handler may change the registrations.
-    const QList<Handler> handlers = m_targets.value(command);
+    const QList<Handler> handlers = m_targets.value(request.command);
     for (const Handler &handler : handlers)
-        status = handler();
-    return status;
+        answer = handler(request);
+    return answer;
 }
 
 bool MprisService::takesNoArguments(const QDBusMessage &message)
@@ -222,34 +223,24 @@ void MprisService::dispatch(RemoteCommand command, const QDBusMessage &message)
     if (!takesNoArguments(message))
         return;
     if (!isRegistered(command)) {
-        refuse(message, QStringLiteral("Media controls are switched off"));
+        refuse(message, kSwitchedOff);
         return;
     }
-    if (run(command) != RemoteCommandStatus::Success)
-        refuse(message, QStringLiteral("Command not taken: it came too soon after the previous one"));
-}
-
-void MprisService::stop(const QDBusMessage &message)
-{
-    if (!takesNoArguments(message))
-        return;
-    if (!canControl()) {
-        refuse(message, QStringLiteral("Media controls are switched off"));
-        return;
-    }
-    if (m_player->currentStation())
-        m_player->stop();
+    if (run({command, 0.0, {}}).status != RemoteCommandStatus::Success)
+        refuse(message, kTooSoon);
 }
 
 void MprisService::openUri(const QString &uri, const QDBusMessage &message)
 {
-    if (!canControl()) {
-        refuse(message, QStringLiteral("Media controls are switched off"));
+    if (!isRegistered(RemoteCommand::OpenUri)) {
+        refuse(message, kSwitchedOff);
         return;
     }
-    const QString refusal = onOpenUri ? onOpenUri(uri) : QStringLiteral("Opening URIs is not supported");
-    if (!refusal.isEmpty())
-        refuse(message, refusal, QStringLiteral("org.freedesktop.DBus.Error.NotSupported"));
+    const RemoteAnswer answer = run({RemoteCommand::OpenUri, 0.0, uri});
+    if (!answer.refusal.isEmpty())
+        refuse(message, answer.refusal, kNotSupported);
+    else if (answer.status != RemoteCommandStatus::Success)
+        refuse(message, kTooSoon);
 }
 
 void MprisService::refuse(const QDBusMessage &message, const QString &why, const QString &errorName)
@@ -261,7 +252,6 @@ void MprisService::refuse(const QDBusMessage &message, const QString &why, const
 void MprisService::schedulePropertiesChanged()
 {
     MainThread::check(Q_FUNC_INFO);
-    updateKeyGrab();
     if (m_changePending || m_serviceName.isEmpty())
         return;
     // One PropertiesChanged per turn of the event loop, however many fields changed.
@@ -288,40 +278,4 @@ void MprisService::sendPropertiesChanged()
         signal << interface << changed << QStringList();
         m_bus.send(signal);
     }
-}
-
-void MprisService::updateKeyGrab()
-{
-    if (m_serviceName.isEmpty())
-        return;
-    const bool want = canControl();
-    if (want == m_keysGrabbed)
-        return;
-    m_keysGrabbed = want;
-    // Where GNOME's settings daemon runs, it gives the keys to the application that grabbed them.
-    // Elsewhere the call fails quietly and the desktop reaches us through MPRIS.
-    QDBusMessage call = QDBusMessage::createMethodCall(kGnomeService, kGnomePath, kGnomeInterface,
-                                                       want ? QStringLiteral("GrabMediaPlayerKeys")
-                                                            : QStringLiteral("ReleaseMediaPlayerKeys"));
-    call << AppInfo::appId();
-    if (want)
-        call << 0u;
-    call.setAutoStartService(false);
-    m_bus.asyncCall(call);
-}
-
-void MprisService::onGnomeMediaKey(const QString &application, const QString &key)
-{
-    if (application != AppInfo::appId())
-        return;
-    if (key == QLatin1String("Play"))
-        run(RemoteCommand::TogglePlayPause);
-    else if (key == QLatin1String("Pause"))
-        run(RemoteCommand::Pause);
-    else if (key == QLatin1String("Next"))
-        run(RemoteCommand::NextTrack);
-    else if (key == QLatin1String("Previous"))
-        run(RemoteCommand::PreviousTrack);
-    else if (key == QLatin1String("Stop") && m_player->currentStation())
-        m_player->stop();
 }

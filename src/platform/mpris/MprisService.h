@@ -1,6 +1,7 @@
-// The desktop's media controls over MPRIS 2 on the session bus: serves the five remote commands
-// (plus Stop) to clients such as media keys and panel widgets, and publishes the player's state,
-// volume and now-playing entry. Also grabs the keys from GNOME's settings daemon where it runs.
+// The desktop's media controls over MPRIS 2 on the session bus, a pure adapter: it shows the
+// now-playing snapshot the player publishes (state, volume, station, stream title) and hands
+// every call (the five media keys, Stop, Volume, OpenUri) to the remote-command handler
+// registered for it, which decides whether and how it is taken.
 #pragma once
 
 #include "mediakeys/RemoteCommandCenter.h"
@@ -13,7 +14,6 @@
 #include <functional>
 
 class QDBusMessage;
-class RadioPlayer;
 
 class MprisService final : public QObject, public RemoteCommandCenter, public NowPlayingSink
 {
@@ -21,7 +21,7 @@ class MprisService final : public QObject, public RemoteCommandCenter, public No
 public:
     static inline const QString ObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
 
-    MprisService(RadioPlayer *player, const QDBusConnection &bus, QObject *parent = nullptr);
+    explicit MprisService(const QDBusConnection &bus, QObject *parent = nullptr);
     ~MprisService() override;
 
     // Registers the object and takes the bus name; false (and a warning) when the bus is not there.
@@ -34,7 +34,7 @@ public:
     void setEnabled(RemoteCommand command, bool enabled) override;
     void addTarget(RemoteCommand command, Handler handler) override;
     // NowPlayingSink
-    void publishNowPlaying(const std::optional<NowPlayingInfo> &info) override;
+    void publishNowPlaying(const NowPlayingInfo &info) override;
 
     // What the D-Bus interfaces read and call.
     bool canRaise() const { return m_canRaise; }
@@ -44,43 +44,38 @@ public:
     QVariantMap metadata() const;
     double volume() const;
     void setVolume(double volume);
+    // A Set of Volume: refused with an error when the handler did not take it.
+    void changeVolume(double volume, const QDBusMessage &message);
     // Runs `command` and answers the caller with an error when it was not taken (InvalidArgs when
     // the call came with arguments).
     void dispatch(RemoteCommand command, const QDBusMessage &message);
-    void stop(const QDBusMessage &message);
-    // OpenUri: plays `uri` through onOpenUri, or answers with its refusal as an error.
+    // OpenUri: answers with the handler's refusal as an error.
     void openUri(const QString &uri, const QDBusMessage &message);
-    // Plays a URI; returns the refusal (for the caller), empty when taken. Unset: nothing opens.
-    std::function<QString(const QString &uri)> onOpenUri;
     // Answers the call with a D-Bus error instead of the normal reply.
     void refuse(const QDBusMessage &message, const QString &why, const QString &errorName = {});
 
+    // Hands `request` to its handler; failed when none is registered.
+    RemoteAnswer run(const RemoteRequest &request);
+
 Q_SIGNALS:
     void raiseRequested();
+    // Commands were registered or dropped (canControl() may have changed).
+    void controlsChanged();
     void quitRequested();
 
 private:
     void schedulePropertiesChanged();
     void sendPropertiesChanged();
-    void updateKeyGrab();
-    RemoteCommandStatus run(RemoteCommand command);
     // True for a call without arguments; otherwise refuses it with InvalidArgs.
     bool takesNoArguments(const QDBusMessage &message);
 
-private Q_SLOTS:
-    void onGnomeMediaKey(const QString &application, const QString &key);
-
-private:
-    RadioPlayer *m_player;
     QDBusConnection m_bus;
     QString m_serviceName;
     QHash<RemoteCommand, QList<Handler>> m_targets;
     QHash<RemoteCommand, bool> m_enabled;
-    std::optional<NowPlayingInfo> m_nowPlaying;
-    QString m_streamTitle;
+    NowPlayingInfo m_nowPlaying;
     bool m_canRaise = false;
     bool m_changePending = false;
-    bool m_keysGrabbed = false;
     QVariantMap m_lastRoot;
     QVariantMap m_lastPlayer;
 };

@@ -18,7 +18,7 @@ void DeferredPlaylistFetcher::fetch(const QString &url)
         m_fetcher->fetch(url);
     else
         QMetaObject::invokeMethod(
-            this, [this] { Q_EMIT fetchFailed(QString()); }, Qt::QueuedConnection);
+            this, [this] { Q_EMIT fetchFailed(std::nullopt); }, Qt::QueuedConnection);
 }
 
 void DeferredPlaylistFetcher::cancel()

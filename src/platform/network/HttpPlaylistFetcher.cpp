@@ -10,34 +10,35 @@
 
 namespace {
 
-QString describe(QNetworkReply::NetworkError error)
+StreamFailure::Reason reasonOf(QNetworkReply::NetworkError error)
 {
+    using Reason = StreamFailure::Reason;
     switch (error) {
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("connection refused");
+        return Reason::Refused;
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("host not found");
+        return Reason::HostNotFound;
     case QNetworkReply::TimeoutError:
-        return QStringLiteral("connection timed out");
+        return Reason::Timeout;
     case QNetworkReply::TooManyRedirectsError:
-        return QStringLiteral("too many redirects");
+        return Reason::TooManyRedirects;
     case QNetworkReply::InsecureRedirectError:
-        return QStringLiteral("redirect to an insecure address refused");
+        return Reason::InsecureRedirect;
     case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("secure connection failed");
+        return Reason::SecureConnectionFailed;
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
     case QNetworkReply::UnknownNetworkError:
-        return QStringLiteral("network unreachable");
+        return Reason::NetworkUnreachable;
     case QNetworkReply::ProxyConnectionRefusedError:
     case QNetworkReply::ProxyConnectionClosedError:
     case QNetworkReply::ProxyNotFoundError:
     case QNetworkReply::ProxyTimeoutError:
     case QNetworkReply::ProxyAuthenticationRequiredError:
-        return QStringLiteral("proxy failed");
+        return Reason::ProxyFailed;
     default:
         // Headers that never end, a header line of megabytes, a response that is not HTTP.
-        return QStringLiteral("bad server response");
+        return Reason::BadResponse;
     }
 }
 
@@ -72,7 +73,7 @@ void HttpPlaylistFetcher::fetch(const QString &url)
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
         // Nothing to read over HTTP: no second opinion.
         QMetaObject::invokeMethod(
-            this, [this] { Q_EMIT fetchFailed(QString()); }, Qt::QueuedConnection);
+            this, [this] { Q_EMIT fetchFailed(std::nullopt); }, Qt::QueuedConnection);
         return;
     }
     if (!m_network)
@@ -145,11 +146,11 @@ void HttpPlaylistFetcher::finish(bool complete)
     if (complete && status >= 200 && status < 300)
         Q_EMIT fetched(m_body, contentType, finalUrl);
     else if (m_timedOut)
-        Q_EMIT fetchFailed(QStringLiteral("connection timed out"));
+        Q_EMIT fetchFailed(StreamFailure(StreamFailure::Reason::Timeout));
     else if (transportError)
-        Q_EMIT fetchFailed(describe(error));
+        Q_EMIT fetchFailed(StreamFailure(reasonOf(error)));
     else if (status >= 300)
-        Q_EMIT fetchFailed(QStringLiteral("HTTP %1").arg(status));
+        Q_EMIT fetchFailed(StreamFailure::http(status));
     else
-        Q_EMIT fetchFailed(describe(QNetworkReply::ProtocolFailure));
+        Q_EMIT fetchFailed(StreamFailure(StreamFailure::Reason::BadResponse));
 }

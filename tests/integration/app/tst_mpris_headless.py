@@ -59,17 +59,22 @@ with Peers() as peers:
                             command + " to " + expected)
         checks.check("%s plays %s" % (command, expected), True)
 
-    ctl(peers, "volume", "0.25")
-    checks.check("volume is written", ctl(peers, "volume").stdout.strip().startswith("0.25"))
-    ctl(peers, "volume", "7")
-    checks.check("a volume above 1 is clamped", ctl(peers, "volume").stdout.strip().startswith("1.0"))
+    peers.command_until(["volume", "0.25"], lambda: ctl(peers, "volume").stdout.strip().startswith("0.25"), 5,
+                        "volume 0.25")
+    checks.check("volume is written", True)
+    peers.command_until(["volume", "7"], lambda: ctl(peers, "volume").stdout.strip().startswith("1.0"), 5,
+                        "volume 1.0")
+    checks.check("a volume above 1 is clamped", True)
 
     # Switched off from outside the process: every command is refused until it is back on.
     peers.write_settings({"enableMediaKeys": False})
     peers.wait_for_log("Media keys disabled")
-    refused = ctl(peers, "play-pause")
-    checks.check("refused while media keys are off", refused.returncode != 0 and DEBOUNCED not in refused.stderr,
-                 refused.stderr)
+    for command in (["play-pause"], ["stop"], ["volume", "0.5"], ["open", base + "/aac"]):
+        refused = ctl(peers, *command)
+        checks.check(command[0] + " refused while media keys are off",
+                     refused.returncode != 0 and DEBOUNCED not in refused.stderr, refused.stderr)
+    checks.check("nothing changed while off", ctl(peers, "status").stdout.strip() == "Playing" and
+                 ctl(peers, "volume").stdout.strip().startswith("1.0"))
     checks.check("cannot control while off", prop(peers, "org.mpris.MediaPlayer2.Player", "CanControl") == "false")
     peers.write_settings({"enableMediaKeys": True})
     peers.wait_for_log("Media keys enabled")

@@ -62,9 +62,10 @@ struct Reports {
     QString describe() const
     {
         if (!failed.isEmpty())
-            return QStringLiteral("failed: ") + failed.first().first().toString();
+            return QStringLiteral("failed: ") + failed.first().first().value<StreamFailure>().logText();
         if (!broken.isEmpty())
-            return QStringLiteral("failed while playing: ") + broken.first().first().toString();
+            return QStringLiteral("failed while playing: ") +
+                   broken.first().first().value<StreamFailure>().logText();
         return QStringLiteral("no report");
     }
     QSignalSpy ready;
@@ -183,7 +184,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, url);
         QFETCH(QString, reason);
-        QCOMPARE(GstStreamBackend::rejectionReason(url).value_or(QString()), reason);
+        const std::optional<StreamFailure> rejection = GstStreamBackend::rejectionReason(url);
+        QCOMPARE(rejection ? rejection->logText() : QString(), reason);
     }
 
     void playsDecodedAudio_data()
@@ -233,9 +235,10 @@ private Q_SLOTS:
         // GStreamer says no more than "Internal data stream error" about these; the player reads
         // them once more to name the cause (see the playlist tests).
         for (const char *path : {"/redirect-nowhere", "/endless-headers", "/huge-header"})
-            QTest::newRow(path) << m_server.url(QLatin1String(path)) << StreamBackend::NoStreamFromServer;
+            QTest::newRow(path) << m_server.url(QLatin1String(path))
+                                << StreamFailure(StreamFailure::Reason::NoStream).logText();
         QTest::newRow("a playlist") << m_server.url(QStringLiteral("/list.pls"))
-                                    << StreamBackend::NotAnAudioStream;
+                                    << StreamFailure(StreamFailure::Reason::UnsupportedFormat).logText();
     }
 
     void reportsStartFailures()
@@ -252,8 +255,8 @@ private Q_SLOTS:
         QVERIFY2(reports.failed.wait(ms(GstStreamBackend::kStartTimeout) + 15000),
                  qPrintable(reports.describe()));
         qInfo("%s: failed \"%s\" after %lld ms", qPrintable(url),
-              qPrintable(reports.failed.first().first().toString()), clock.elapsed());
-        QCOMPARE(reports.failed.first().first().toString(), error);
+              qPrintable(reports.failed.first().first().value<StreamFailure>().logText()), clock.elapsed());
+        QCOMPARE(reports.failed.first().first().value<StreamFailure>().logText(), error);
         QCOMPARE(reports.failed.count(), 1);
         QVERIFY(reports.ready.isEmpty());
         QVERIFY(reports.broken.isEmpty());
@@ -282,8 +285,8 @@ private Q_SLOTS:
                  qPrintable(reports.describe()));
         // The server breaks off 3 s after its first byte.
         qInfo("%s: failed while playing \"%s\" %lld ms after ready", qPrintable(path),
-              qPrintable(reports.broken.first().first().toString()), clock.elapsed());
-        QCOMPARE(reports.broken.first().first().toString(), error);
+              qPrintable(reports.broken.first().first().value<StreamFailure>().logText()), clock.elapsed());
+        QCOMPARE(reports.broken.first().first().value<StreamFailure>().logText(), error);
         QCOMPARE(reports.broken.count(), 1);
         QVERIFY(reports.failed.isEmpty());
     }

@@ -38,7 +38,8 @@ private Q_SLOTS:
         backend.setOutputDevice(QStringLiteral("alsa_output.usb-gone"));
         backend.start(m_server.url(path));
         QVERIFY2(ready.wait(20000),
-                 failed.isEmpty() ? "no report" : qPrintable(failed.first().first().toString()));
+                 failed.isEmpty() ? "no report"
+                                  : qPrintable(failed.first().first().value<StreamFailure>().logText()));
         QVERIFY(failed.isEmpty());
         QVERIFY(PulseFixture::level(m_pulse.record(QStringLiteral("a"), 1.0)).rms > 0.02);
         backend.clear();

@@ -50,7 +50,9 @@ private Q_SLOTS:
                                             << "playlist holds no network streams" << QString();
         QTest::newRow("every entry dead") << "/all-dead.m3u"
                                           << "HTTP 404" << QString();
-        QTest::newRow("web page") << "/html" << StreamBackend::NotAnAudioStream << QString();
+        QTest::newRow("web page") << "/html"
+                                  << StreamFailure(StreamFailure::Reason::UnsupportedFormat).logText()
+                                  << QString();
         QTest::newRow("redirect to a host that does not exist") << "/redirect-nowhere"
                                                                 << "host not found" << QString();
         QTest::newRow("endless headers") << "/endless-headers"
@@ -74,10 +76,10 @@ private Q_SLOTS:
         resolver.start(m_server.url(path));
         QTRY_VERIFY_WITH_TIMEOUT(ready.size() + failed.size() == 1, 40000);
         if (result != QLatin1String("audio")) {
-            QCOMPARE(failed.first().first().toString(), result);
+            QCOMPARE(failed.first().first().value<StreamFailure>().logText(), result);
             return;
         }
-        QVERIFY2(failed.isEmpty(), qPrintable(failed.value(0).value(0).toString()));
+        QVERIFY2(failed.isEmpty(), qPrintable(failed.value(0).value(0).value<StreamFailure>().logText()));
         QCOMPARE(resolver.currentUrl(), m_server.url(streamPath));
         const PulseFixture::Level level = PulseFixture::level(m_pulse.record(QStringLiteral("a"), 1.5));
         QVERIFY2(level.rms > 0.02, qPrintable(QStringLiteral("rms %1").arg(level.rms)));

@@ -44,19 +44,23 @@ private Q_SLOTS:
         m_client = QDBusConnection::connectToBus(m_bus->address(), QStringLiteral("client"));
         QVERIFY(m_serviceBus.isConnected() && m_client.isConnected());
         m_player = std::make_unique<RadioPlayer>(&m_backend, &m_settings, &m_scheduler);
-        m_service = std::make_unique<MprisService>(m_player.get(), m_serviceBus);
+        m_service = std::make_unique<MprisService>(m_serviceBus);
+        m_player->setNowPlayingSink(m_service.get());
         QVERIFY(m_service->start());
         for (RemoteCommand command : RemoteCommandCenter::allCommands) {
             m_service->setEnabled(command, true);
-            m_service->addTarget(command, [this] {
+            m_service->addTarget(command, [this](const RemoteRequest &request) {
                 ++m_taken;
-                return RemoteCommandStatus::Success;
+                if (request.command == RemoteCommand::ChangeVolume)
+                    m_player->setVolume(request.volume);
+                return RemoteAnswer{};
             });
         }
     }
 
     void cleanupTestCase()
     {
+        m_player->setNowPlayingSink(nullptr);
         m_service.reset();
         m_player.reset();
         QDBusConnection::disconnectFromBus(QStringLiteral("service"));

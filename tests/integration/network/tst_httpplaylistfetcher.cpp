@@ -70,7 +70,7 @@ private Q_SLOTS:
         // The fetcher's own deadline ends every fetch; this is only the test's safety net.
         QTRY_VERIFY_WITH_TIMEOUT(fetched.size() + failed.size() == 1, PlaylistFetcher::timeoutMs + 10000);
         if (result == QLatin1String("ok")) {
-            QVERIFY2(failed.isEmpty(), qPrintable(failed.value(0).value(0).toString()));
+            QVERIFY(failed.isEmpty());
             const QByteArray body = fetched.first().at(0).toByteArray();
             QVERIFY(body.startsWith(begins));
             QVERIFY(!body.isEmpty() && body.size() <= PlaylistFetcher::maxBytes);
@@ -80,7 +80,8 @@ private Q_SLOTS:
             QCOMPARE(fetched.first().at(2).toString(), m_server.url(finalPath));
         } else {
             QVERIFY(fetched.isEmpty());
-            QCOMPARE(failed.first().first().toString(), result);
+            const auto failure = failed.first().first().value<std::optional<StreamFailure>>();
+            QCOMPARE(failure ? failure->logText() : QString(), result); // nothing: not for HTTP
         }
         QTest::qWait(100);
         QCOMPARE(fetched.size() + failed.size(), 1);

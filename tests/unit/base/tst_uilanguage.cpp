@@ -45,7 +45,7 @@ private Q_SLOTS:
         QFETCH(QString, refused);
         QCOMPARE(Translations::install(QLocale(locale)), language);
         QCOMPARE(Translations::text("StationInput", StationInput::NameMissing), nameMissing);
-        QCOMPARE(StreamErrorText::describe(QStringLiteral("connection refused")), refused);
+        QCOMPARE(StreamErrorText::describe(StreamFailure(StreamFailure::Reason::Refused)), refused);
         // The constant itself stays the Dutch source that is compared and logged.
         QCOMPARE(RadioPlayer::NoNetworkMessage, QStringLiteral("Geen netwerkverbinding"));
     }

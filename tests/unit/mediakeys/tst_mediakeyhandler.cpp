@@ -3,6 +3,7 @@
 #include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
 #include "mediakeys/MediaKeyHandler.h"
+#include "playback/PlaybackSequence.h"
 #include "playback/RadioPlayer.h"
 #include "support/CatalogueFixture.h"
 #include "support/FakeRemoteCommandCenter.h"
@@ -37,8 +38,9 @@ class TestMediaKeyHandler : public QObject
                 settings.setValue(SettingsKey::EnableMediaKeys, false);
             store = std::make_unique<StationManager>(fx.folder(), fx.builtInPath());
             radio = std::make_unique<RadioPlayer>(&backend, &settings, &scheduler);
-            handler = std::make_unique<MediaKeyHandler>(radio.get(), store.get(), &center, &settings,
-                                                        &scheduler, &clock);
+            sequence = std::make_unique<PlaybackSequence>(radio.get(), store.get(), &scheduler);
+            handler = std::make_unique<MediaKeyHandler>(radio.get(), store.get(), sequence.get(), &center,
+                                                        &settings, &clock);
         }
         // Sends a command a whole second after the previous one, out of the debounce's reach.
         std::optional<RemoteCommandStatus> send(Cmd command)
@@ -59,6 +61,7 @@ class TestMediaKeyHandler : public QObject
         ManualScheduler scheduler{&clock};
         FakeRemoteCommandCenter center;
         std::unique_ptr<RadioPlayer> radio;
+        std::unique_ptr<PlaybackSequence> sequence;
         std::unique_ptr<MediaKeyHandler> handler;
     };
 
@@ -194,20 +197,55 @@ private Q_SLOTS:
                                                     "Remote command center configured"}));
     }
 
-    void installsTheSkipChainAndLetsGo()
+    // Stop, the volume and links from the media controls obey the switch and the debounce as the
+    // media keys do.
+    void everyCommandObeysTheSwitchAndTheDebounce_data()
+    {
+        QTest::addColumn<Cmd>("command");
+        QTest::newRow("stop") << Cmd::Stop;
+        QTest::newRow("volume") << Cmd::ChangeVolume;
+        QTest::newRow("open a link") << Cmd::OpenUri;
+    }
+
+    void everyCommandObeysTheSwitchAndTheDebounce()
+    {
+        QFETCH(Cmd, command);
+        Rig rig;
+        rig.radio->play(rig.store->categories().at(0).stations.at(1)); // s2
+        rig.backend.reportReady();
+        const QString link = QStringLiteral("http://elsewhere.example/live");
+        const RemoteRequest request{command, 0.2, link};
+        const auto took = [&] {
+            return command == Cmd::Stop           ? !rig.radio->currentStation()
+                   : command == Cmd::ChangeVolume ? rig.radio->volume() == 0.2
+                                                  : rig.radio->currentStationUrl() == link;
+        };
+
+        QCOMPARE(rig.send(Cmd::Play), RemoteCommandStatus::Success); // changes nothing: it plays
+        rig.clock.advance(100ms);
+        QCOMPARE(rig.center.request(request)->status, RemoteCommandStatus::CommandFailed);
+        QVERIFY(!took());
+
+        rig.settings.setValue(SettingsKey::EnableMediaKeys, false);
+        rig.clock.advance(1s);
+        QVERIFY(!rig.center.request(request)); // not even offered
+        QVERIFY(!took());
+
+        rig.settings.setValue(SettingsKey::EnableMediaKeys, true);
+        rig.clock.advance(1s);
+        QCOMPARE(rig.center.request(request)->status, RemoteCommandStatus::Success);
+        QVERIFY(took());
+    }
+
+    void letsGo()
     {
         Rig rig;
-        QVERIFY(rig.radio->onPlaybackError);
-        rig.radio->play(rig.store->categories().at(0).stations.at(0));
-        rig.backend.reportFailed(QStringLiteral("x"));
-        rig.scheduler.advance(500ms);
-        QCOMPARE(rig.playing(), QStringLiteral("s2"));
-
         // Commands registered by a handler that is gone are answered as failed.
         auto handlers = rig.center.targets;
         rig.handler.reset();
         QVERIFY(!rig.center.send(Cmd::Play));
-        QCOMPARE(handlers.value(Cmd::Play).constFirst()(), RemoteCommandStatus::CommandFailed);
+        QCOMPARE(handlers.value(Cmd::Play).constFirst()({Cmd::Play, 0.0, {}}).status,
+                 RemoteCommandStatus::CommandFailed);
     }
 };
 

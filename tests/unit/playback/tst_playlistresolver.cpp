@@ -4,12 +4,28 @@
 #include "support/FakePlaylistFetcher.h"
 #include "support/FakeStreamBackend.h"
 
+#include <QMetaEnum>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
 using Script = QMap<QString, QString>;
-const QString notAudio = StreamBackend::NotAnAudioStream;
+using Reason = StreamFailure::Reason;
+const QString notAudio = StreamFailure(Reason::UnsupportedFormat).logText();
+
+// The script's failures are written in the log's words.
+StreamFailure failureOf(const QString &logText)
+{
+    if (logText.startsWith(QLatin1String("HTTP ")))
+        return StreamFailure::http(logText.mid(5).toInt());
+    const QMetaEnum reasons = QMetaEnum::fromType<Reason>();
+    for (int i = 0; i < reasons.keyCount(); ++i) {
+        const StreamFailure failure(Reason(reasons.value(i)));
+        if (failure.logText() == logText)
+            return failure;
+    }
+    return StreamFailure(Reason::Other, logText);
+}
 
 QByteArray pls(const QStringList &urls)
 {
@@ -46,7 +62,7 @@ private Q_SLOTS:
         QTest::newRow("no audio and no playlist")
             << Script{{u, notAudio}} << Script{{u, "<html></html>"}} << QStringList{u} << notAudio;
         QTest::newRow("the second read names the cause")
-            << Script{{u, StreamBackend::NoStreamFromServer}} << Script{{u, "!host not found"}}
+            << Script{{u, StreamFailure(Reason::NoStream).logText()}} << Script{{u, "!host not found"}}
             << QStringList{u} << "host not found";
         QTest::newRow("three playlists deep")
             << Script{{u, notAudio}, {x("a"), notAudio}, {x("b"), notAudio}, {x("c"), "ready"}}
@@ -88,7 +104,8 @@ private Q_SLOTS:
         PlaylistResolver resolver(&backend, &fetcher);
         QStringList outcome;
         connect(&resolver, &StreamBackend::ready, this, [&] { outcome << QStringLiteral("ready"); });
-        connect(&resolver, &StreamBackend::failed, this, [&](const QString &e) { outcome << e; });
+        connect(&resolver, &StreamBackend::failed, this,
+                [&](const StreamFailure &failure) { outcome << failure.logText(); });
 
         resolver.start(started.first());
         // Answer every start and every read from the script until the resolver reports.
@@ -97,7 +114,7 @@ private Q_SLOTS:
             if (fetcher.pending) {
                 const QString document = documents.value(fetcher.fetches.constLast());
                 if (document.startsWith(QLatin1Char('!')))
-                    fetcher.reportFailed(document.mid(1));
+                    fetcher.reportFailed(failureOf(document.mid(1)));
                 else
                     fetcher.reportFetched(document.toUtf8());
                 continue;
@@ -109,7 +126,7 @@ private Q_SLOTS:
             if (answer == QLatin1String("ready"))
                 backend.reportReady();
             else
-                backend.reportFailed(answer);
+                backend.reportFailed(failureOf(answer));
         }
         QCOMPARE(outcome, QStringList{result});
         QStringList urls;
@@ -126,24 +143,24 @@ private Q_SLOTS:
         QSignalSpy failed(&resolver, &StreamBackend::failed);
         QSignalSpy broken(&resolver, &StreamBackend::failedWhilePlaying);
         resolver.start(QStringLiteral("http://u.example/"));
-        backend.reportFailed(notAudio);
+        backend.reportFailed(Reason::UnsupportedFormat);
         QVERIFY(fetcher.pending);
         resolver.clear();
         QCOMPARE(fetcher.cancels, 1);
         QCOMPARE(backend.calls.constLast(), QStringLiteral("clear"));
         fetcher.reportFetched(pls({QStringLiteral("http://a.example/")}));
-        backend.reportFailed(QStringLiteral("late"));
-        backend.reportFailedWhilePlaying(QStringLiteral("late"));
+        backend.reportFailed(Reason::Refused);
+        backend.reportFailedWhilePlaying(Reason::Ended);
         QCOMPARE(backend.calls.filter(QStringLiteral("start ")).size(), 1);
         QVERIFY(failed.isEmpty() && broken.isEmpty());
 
         // A stream that plays and breaks off is reported once, as it is.
         resolver.start(QStringLiteral("http://u.example/"));
         backend.reportReady();
-        backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
-        backend.reportFailedWhilePlaying(QStringLiteral("again"));
+        backend.reportFailedWhilePlaying(Reason::Ended);
+        backend.reportFailedWhilePlaying(Reason::Stalled);
         QCOMPARE(broken.size(), 1);
-        QCOMPARE(broken.first().first().toString(), QStringLiteral("stream ended"));
+        QCOMPARE(broken.first().first().value<StreamFailure>(), StreamFailure(Reason::Ended));
     }
 };
 

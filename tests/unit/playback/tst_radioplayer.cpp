@@ -32,7 +32,8 @@ class TestRadioPlayer : public QObject
                 settings.setValue(it.key(), it.value());
             radio = std::make_unique<RadioPlayer>(&backend, &settings, &scheduler);
             radio->setNowPlayingSink(&sink);
-            radio->onPlaybackError = [this](const RadioStation &s) { skipped.append(s); };
+            QObject::connect(radio.get(), &RadioPlayer::stationFailed,
+                             [this](const RadioStation &s) { skipped.append(s); });
         }
         FakeStreamBackend backend;
         SettingsStore settings{QString()};
@@ -54,7 +55,7 @@ private Q_SLOTS:
         QCOMPARE(rig.radio->currentStation(), std::optional<RadioStation>(a));
         QCOMPARE(rig.backend.calls, QStringList{"start http://a.example/live"});
         QCOMPARE(rig.sink.published.constLast(),
-                 (std::optional<NowPlayingInfo>(NowPlayingInfo{a.name, 255, true, 1.0})));
+                 (NowPlayingInfo{NowPlayingInfo::Status::Playing, 0.5, a.name, a.url, QString()}));
 
         rig.backend.reportReady();
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Playing);
@@ -73,9 +74,9 @@ private Q_SLOTS:
         rig.radio->play(a);
         LogCapture log;
         QSignalSpy stateChanged(rig.radio.get(), &RadioPlayer::playbackStateChanged);
-        rig.backend.reportFailed(QStringLiteral("HTTP 404"));
-        QCOMPARE(rig.radio->playbackState(), PlaybackState::failed(QString()));
-        QCOMPARE(rig.radio->playbackState().error(), QStringLiteral("HTTP 404"));
+        rig.backend.reportFailed(StreamFailure::http(404));
+        QCOMPARE(rig.radio->playbackState(), PlaybackState::failed({}));
+        QCOMPARE(rig.radio->playbackState().failure(), StreamFailure::http(404));
         QVERIFY(!rig.radio->isPlaying());
         QVERIFY(rig.radio->failedStations().contains(a.url));
         QCOMPARE(rig.skipped, QList<RadioStation>{a});
@@ -84,8 +85,8 @@ private Q_SLOTS:
                  (QStringList{"Player item failed: HTTP 404",
                               "Attempting to skip to next station due to playback failure"}));
         QCOMPARE(log.lines().constFirst().type, QtCriticalMsg);
-        // The entry is not updated on failure.
-        QCOMPARE(rig.sink.published.constLast()->playbackRate, 1.0);
+        // The media controls show a failed stream as stopped.
+        QCOMPARE(rig.sink.published.constLast().status, NowPlayingInfo::Status::Stopped);
 
         // The skip chain passes over a marked station: nothing changes but the hand-over.
         rig.radio->play(b);
@@ -115,7 +116,7 @@ private Q_SLOTS:
         rig.radio->play(a);
         rig.backend.reportReady();
         LogCapture log;
-        rig.backend.reportFailedWhilePlaying(QStringLiteral("no data for 5 s"));
+        rig.backend.reportFailedWhilePlaying(StreamFailure::stalled(std::chrono::seconds(5)));
         // Loading again while it reconnects: nothing marked, nothing skipped.
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Loading);
         QVERIFY(rig.radio->isPlaying());
@@ -132,11 +133,11 @@ private Q_SLOTS:
             rig.scheduler.advance(1ms);
             QCOMPARE(rig.started().size(), before + 1);
             QCOMPARE(rig.skipped.size(), 0);
-            rig.backend.reportFailed(QStringLiteral("connection refused"));
+            rig.backend.reportFailed(StreamFailure::Reason::Refused);
         }
         // Then the station has failed.
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Failed);
-        QCOMPARE(rig.radio->playbackState().error(), QStringLiteral("connection refused"));
+        QCOMPARE(rig.radio->playbackState().failure(), StreamFailure(StreamFailure::Reason::Refused));
         QVERIFY(!rig.radio->isPlaying());
         QVERIFY(rig.radio->failedStations().contains(a.url));
         QCOMPARE(rig.skipped, QList<RadioStation>{a});
@@ -161,7 +162,7 @@ private Q_SLOTS:
         // Ten hang-ups, each after the stream played a while: always the first, short wait.
         for (int i = 0; i < 10; ++i) {
             rig.scheduler.advance(RadioPlayer::stablePlay);
-            rig.backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
+            rig.backend.reportFailedWhilePlaying(StreamFailure::Reason::Ended);
             rig.scheduler.advance(RadioPlayer::reconnectDelays.front());
             rig.backend.reportReady();
             QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Playing);
@@ -172,17 +173,17 @@ private Q_SLOTS:
 
         // One that breaks off again at once does not start the back-off afresh.
         rig.scheduler.advance(RadioPlayer::stablePlay);
-        rig.backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
+        rig.backend.reportFailedWhilePlaying(StreamFailure::Reason::Ended);
         rig.scheduler.advance(500ms);
         rig.backend.reportReady();
-        rig.backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
+        rig.backend.reportFailedWhilePlaying(StreamFailure::Reason::Ended);
         rig.scheduler.advance(999ms);
         QCOMPARE(rig.started().size(), 12);
         rig.scheduler.advance(1ms);
         QCOMPARE(rig.started().size(), 13);
 
         // Stop, pause or another station end a pending reconnect.
-        rig.backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
+        rig.backend.reportFailedWhilePlaying(StreamFailure::Reason::Ended);
         rig.radio->togglePlayPause();
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Paused);
         rig.scheduler.advance(10s);
@@ -196,14 +197,14 @@ private Q_SLOTS:
         rig.radio->setNetworkMonitor(&network);
         rig.radio->play(b);
         QCOMPARE(network.activations, 1); // watching starts with the first stream
-        rig.backend.reportFailed(QStringLiteral("x"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         QVERIFY(rig.radio->failedStations().contains(b.url));
         rig.skipped.clear();
 
         network.set(Reachability::Offline);
         QSignalSpy failedSpy(rig.radio.get(), &RadioPlayer::stationFailed);
         rig.radio->play(a);
-        rig.backend.reportFailed(QStringLiteral("host not found"));
+        rig.backend.reportFailed(StreamFailure::Reason::HostNotFound);
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Failed);
         QCOMPARE(rig.radio->errorMessage(), std::optional<QString>(RadioPlayer::NoNetworkMessage));
         QCOMPARE(rig.radio->currentStation(), std::optional<RadioStation>(a));
@@ -222,7 +223,7 @@ private Q_SLOTS:
         // A stream that breaks off while offline waits too, without reconnect attempts.
         rig.backend.reportReady();
         network.set(Reachability::Offline);
-        rig.backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
+        rig.backend.reportFailedWhilePlaying(StreamFailure::Reason::Ended);
         QCOMPARE(rig.radio->errorMessage(), std::optional<QString>(RadioPlayer::NoNetworkMessage));
         rig.scheduler.advance(10s);
         QCOMPARE(rig.started().size(), 1);
@@ -234,7 +235,7 @@ private Q_SLOTS:
         // Unknown reachability skips as before.
         rig.radio->play(a);
         network.set(Reachability::Unknown);
-        rig.backend.reportFailed(QStringLiteral("x"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         QCOMPARE(rig.skipped, QList<RadioStation>{a});
     }
 
@@ -261,14 +262,15 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.radio->play(a);
-        rig.backend.reportFailed(QStringLiteral("x"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         rig.radio->play(b);
         rig.radio->setErrorMessage(QStringLiteral("oud"));
         rig.backend.reportReady();
         QVERIFY(rig.radio->failedStations().contains(a.url)); // only the current station's mark goes
         QVERIFY(!rig.radio->errorMessage());
         // A stream that is already running for a marked station and becomes ready unmarks it.
-        rig.radio->handleItemStatus(RadioPlayer::ItemStatus::Failed, QStringLiteral("y"));
+        rig.radio->handleItemStatus(RadioPlayer::ItemStatus::Failed,
+                                    StreamFailure(StreamFailure::Reason::Refused));
         QVERIFY(rig.radio->failedStations().contains(b.url));
         rig.backend.reportReady();
         QVERIFY(!rig.radio->failedStations().contains(b.url));
@@ -287,14 +289,14 @@ private Q_SLOTS:
         rig.radio->togglePlayPause();
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Paused);
         QVERIFY(!rig.radio->isPlaying());
-        QCOMPARE(rig.sink.published.constLast()->playbackRate, 0.0);
+        QCOMPARE(rig.sink.published.constLast().status, NowPlayingInfo::Status::Paused);
         rig.radio->togglePlayPause();
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Playing);
         QCOMPARE(rig.backend.calls, (QStringList{"start http://a.example/live", "pause", "resume"}));
 
         // After a failure there is no stream to resume: play starts the station again and
         // never reports playing without one.
-        rig.backend.reportFailed(QStringLiteral("gone"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         log.clear();
         rig.radio->togglePlayPause();
         QCOMPARE(log.texts(player), QStringList{"Resuming playback"});
@@ -312,19 +314,20 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.radio->play(a);
-        rig.backend.reportFailed(QStringLiteral("x"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         rig.radio->play(b);
         rig.radio->stop();
         QVERIFY(!rig.radio->currentStation());
         QVERIFY(!rig.radio->errorMessage());
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Idle);
-        QCOMPARE(rig.sink.published.constLast(), std::optional<NowPlayingInfo>());
+        QCOMPARE(rig.sink.published.constLast(), NowPlayingInfo{});
         QVERIFY(rig.radio->failedStations().contains(a.url));
         QCOMPARE(rig.backend.calls.mid(rig.backend.calls.size() - 2), (QStringList{"pause", "clear"}));
 
         // Reports after stop concern no station and are ignored.
-        rig.radio->handleItemStatus(RadioPlayer::ItemStatus::Failed, QStringLiteral("late"));
-        rig.radio->handlePlaybackError(QStringLiteral("late"));
+        rig.radio->handleItemStatus(RadioPlayer::ItemStatus::Failed,
+                                    StreamFailure(StreamFailure::Reason::Refused));
+        rig.radio->handlePlaybackError(StreamFailure(StreamFailure::Reason::Ended));
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Idle);
         QCOMPARE(rig.skipped.size(), 1);
     }

@@ -1,16 +1,18 @@
-// The walk over the catalogue after a failure: order, wrap-around, marked stations passed over
-// every half second, the end of the chain, and delayed plays that the user has overtaken.
+// What plays next: the walk over the catalogue after a failure (order, wrap-around, marked stations
+// passed over every half second, the end of the chain, delayed plays that the user has overtaken)
+// and streams played alone.
 #include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
 #include "catalogue/StationWalk.h"
+#include "playback/PlaybackSequence.h"
 #include "playback/RadioPlayer.h"
-#include "playback/SkipChain.h"
 #include "support/CatalogueFixture.h"
 #include "support/FakeStreamBackend.h"
 #include "support/LogCapture.h"
 #include "support/ManualScheduler.h"
 #include "support/TestText.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -40,7 +42,7 @@ class TestSkipChain : public QObject
             fx.writeCatalogue(catalogue);
             store = std::make_unique<StationManager>(fx.folder(), fx.builtInPath());
             radio = std::make_unique<RadioPlayer>(&backend, &settings, &scheduler);
-            radio->onPlaybackError = SkipChain::make(&owner, radio.get(), store.get(), &scheduler);
+            sequence = std::make_unique<PlaybackSequence>(radio.get(), store.get(), &scheduler);
         }
         QStringList started() const { return backend.calls.filter(QStringLiteral("start ")); }
         CatalogueFixture fx;
@@ -48,8 +50,8 @@ class TestSkipChain : public QObject
         FakeStreamBackend backend;
         SettingsStore settings{QString()};
         ManualScheduler scheduler;
-        QObject owner;
         std::unique_ptr<RadioPlayer> radio;
+        std::unique_ptr<PlaybackSequence> sequence;
     };
 
 private Q_SLOTS:
@@ -95,9 +97,11 @@ private Q_SLOTS:
         Rig rig(j(kCatalogue));
         rig.radio->play(st(QStringLiteral("s2")));
         LogCapture log;
-        rig.backend.reportFailed(QStringLiteral("refused"));
-        QCOMPARE(log.texts(QStringLiteral("media-keys")),
-                 QStringList{"Playback error detected, attempting to skip to next station"});
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
+        QCOMPARE(log.texts(QStringLiteral("player")),
+                 (QStringList{"Player item failed: connection refused",
+                              "Attempting to skip to next station due to playback failure",
+                              "Playback error detected, attempting to skip to next station"}));
         rig.scheduler.advance(499ms);
         QCOMPARE(rig.started().size(), 1);
         rig.scheduler.advance(1ms);
@@ -110,14 +114,14 @@ private Q_SLOTS:
         Rig rig(j(kCatalogue));
         for (const char *name : {"s3", "s1"}) { // mark two stations
             rig.radio->play(st(QString::fromLatin1(name)));
-            rig.backend.reportFailed(QStringLiteral("x"));
+            rig.backend.reportFailed(StreamFailure::Reason::Refused);
         }
         rig.scheduler.advance(10s); // let those chains run out
         rig.backend.calls.clear();
 
         // s4 fails: next is s1 (marked, skipped at once), then s2 one half second later.
         rig.radio->play(st(QStringLiteral("s4")));
-        rig.backend.reportFailed(QStringLiteral("x"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         rig.scheduler.advance(500ms);
         QCOMPARE(rig.started(), QStringList{"start http://s4.example/"});
         rig.scheduler.advance(500ms);
@@ -141,10 +145,10 @@ private Q_SLOTS:
         Rig rig(catalogue);
         LogCapture log;
         rig.radio->play(st(QStringLiteral("s1")));
-        rig.backend.reportFailed(QStringLiteral("x"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         QCOMPARE(rig.scheduler.pending(), 0);
         QCOMPARE(rig.radio->errorMessage(), std::optional<QString>(RadioPlayer::NoWorkingStationsMessage));
-        QVERIFY(log.contains(QStringLiteral("media-keys"), QtCriticalMsg,
+        QVERIFY(log.contains(QStringLiteral("player"), QtCriticalMsg,
                              QStringLiteral("No more stations available to try")));
     }
 
@@ -154,7 +158,7 @@ private Q_SLOTS:
         rig.radio->play(st(QStringLiteral("s1")));
         // Every station the chain starts fails, until none is left.
         for (int i = 0; i < 10; ++i) {
-            rig.backend.reportFailed(QStringLiteral("x"));
+            rig.backend.reportFailed(StreamFailure::Reason::Refused);
             if (rig.scheduler.pending() == 0)
                 break;
             rig.scheduler.advance(500ms);
@@ -173,9 +177,9 @@ private Q_SLOTS:
                   "{'name':'C2','stations':[{'name':'s1','url':'http://s1.example/"
                   "'},{'name':'s3','url':'http://s3.example/'}]}]"));
         rig.radio->play(st(QStringLiteral("s1")));
-        rig.backend.reportFailed(QStringLiteral("x"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         rig.scheduler.advance(500ms); // s2 starts
-        rig.backend.reportFailed(QStringLiteral("x"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         rig.scheduler.advance(10s);
         QCOMPARE(rig.scheduler.pending(), 0);
         QCOMPARE(rig.radio->errorMessage(), std::optional<QString>(RadioPlayer::NoWorkingStationsMessage));
@@ -185,7 +189,7 @@ private Q_SLOTS:
     {
         Rig rig(j("[{'name':'Leeg','stations':[]}]"));
         rig.radio->play(st(QStringLiteral("adhoc")));
-        rig.backend.reportFailed(QStringLiteral("x"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         QCOMPARE(rig.radio->errorMessage(), std::optional<QString>(RadioPlayer::NoWorkingStationsMessage));
     }
 
@@ -193,25 +197,42 @@ private Q_SLOTS:
     {
         Rig rig(j(kCatalogue));
         rig.radio->play(st(QStringLiteral("s1")));
-        rig.backend.reportFailed(QStringLiteral("x"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         rig.radio->stop();
         rig.scheduler.advance(1s);
         QCOMPARE(rig.started().size(), 1);
         QVERIFY(!rig.radio->currentStation());
 
         rig.radio->play(st(QStringLiteral("s3")));
-        rig.backend.reportFailed(QStringLiteral("x"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         rig.radio->play(st(QStringLiteral("s4"))); // the user picks another station meanwhile
         rig.scheduler.advance(1s);
         QCOMPARE(rig.radio->currentStation()->name, QStringLiteral("s4"));
         QCOMPARE(rig.started().size(), 3);
     }
 
+    void streamsPlayedAloneNeverLeadToTheCatalogue()
+    {
+        Rig rig(j(kCatalogue));
+        QSignalSpy gaveUp(rig.sequence.get(), &PlaybackSequence::aloneFailed);
+        const QStringList urls{QStringLiteral("http://x.example/"), QStringLiteral("http://s1.example/")};
+        rig.sequence->playAlone(urls);
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
+        QCOMPARE(rig.sequence->aloneUrl(), std::nullopt); // failed: nothing plays alone now
+        QTRY_COMPARE(rig.started().size(), 2);
+        QCOMPARE(rig.sequence->aloneUrl(), std::optional<QString>(urls.at(1)));
+        rig.backend.reportFailed(StreamFailure::http(404));
+        QCOMPARE(gaveUp.size(), 1);
+        QCOMPARE(gaveUp.first().at(1).value<StreamFailure>(), StreamFailure::http(404));
+        rig.scheduler.advance(10s);
+        QCOMPARE(rig.started(), (QStringList{"start http://x.example/", "start http://s1.example/"}));
+    }
+
     void goneObjectsEndTheChainQuietly()
     {
         Rig rig(j(kCatalogue));
         rig.radio->play(st(QStringLiteral("s1")));
-        rig.backend.reportFailed(QStringLiteral("x"));
+        rig.backend.reportFailed(StreamFailure::Reason::Refused);
         rig.radio.reset(); // the pending play must not touch a destroyed player
         rig.scheduler.advance(1s);
         QCOMPARE(rig.started().size(), 1);

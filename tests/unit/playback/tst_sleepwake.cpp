@@ -134,9 +134,10 @@ private Q_SLOTS:
     {
         Rig rig;
         QList<RadioStation> skipped;
-        rig.radio.onPlaybackError = [&](const RadioStation &s) { skipped.append(s); };
+        QObject::connect(&rig.radio, &RadioPlayer::stationFailed,
+                         [&](const RadioStation &s) { skipped.append(s); });
         rig.radio.play(a);
-        rig.backend.reportFailed(QStringLiteral("network down")); // marked
+        rig.backend.reportFailed(StreamFailure::Reason::Refused); // marked
         rig.radio.togglePlayPause();                              // the user starts it again
         skipped.clear();
         rig.monitor.sleep();

@@ -227,7 +227,7 @@ private Q_SLOTS:
             else if (step == QLatin1String("stop"))
                 rig.player->stop();
             else if (step == QLatin1String("fail"))
-                rig.backend.reportFailed(QStringLiteral("HTTP 404"));
+                rig.backend.reportFailed(StreamFailure::http(404));
         }
         QStringList marked;
         for (int i = 0; i < rig.model->rowCount(); ++i) {

@@ -24,7 +24,7 @@ struct Rig {
             return;
         player.play(two);
         if (state == QLatin1String("failed") || state == QLatin1String("exhausted"))
-            backend.reportFailed(QStringLiteral("HTTP 404"));
+            backend.reportFailed(StreamFailure::http(404));
         else if (state != QLatin1String("loading"))
             backend.reportReady();
         if (state == QLatin1String("titled"))
