@@ -115,7 +115,7 @@ with Peers() as peers:
 
     # A dead URL that is not in the catalogue: the error and status 1, no other station tried.
     start = time.monotonic()
-    proc = peers.start_zeffira("--headless", "--play", "http://127.0.0.1:1/dead")
+    proc = peers.start_zeffira("--headless", "--play", "http://127.0.0.1:1/dead", exit_status=1)
     code = proc.wait(timeout=30)
     print("a dead --play URL ended after %.2f s" % (time.monotonic() - start))
     log = peers.log()
