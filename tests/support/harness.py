@@ -245,16 +245,25 @@ class Peers:
         wait_for(taken, timeout, "the player to take " + " ".join(command))
         return wait_for(done, max(0.0, deadline - time.monotonic()), what)
 
-    def record(self, sink, seconds=1.5):
-        """Peak amplitude of what reaches `sink` during `seconds` (s16 samples)."""
-        proc = subprocess.Popen(["parec", "-d", sink + ".monitor", "--format=s16le", "--rate=44100",
-                                 "--channels=2", "--latency-msec=50"], env=self.env, stdout=subprocess.PIPE)
-        time.sleep(seconds)
-        proc.terminate()
-        data = proc.communicate(timeout=5)[0]
+    def recording(self, sink, seconds, channels=2):
+        """The s16 samples (44.1 kHz) that reach `sink` during `seconds`, all of them: parec
+        writes straight into a file, as a pipe nobody reads until the end would hold it back
+        after its first 64 KiB and the rest would be lost."""
         import array
-        samples = array.array("h", data[: len(data) // 2 * 2])
-        return max((abs(s) for s in samples), default=0)
+        path = os.path.join(self.dir, "recording.raw")
+        with open(path, "wb") as out:
+            proc = subprocess.Popen(["parec", "-d", sink + ".monitor", "--format=s16le", "--rate=44100",
+                                     "--channels=%d" % channels, "--latency-msec=50"], env=self.env, stdout=out)
+            time.sleep(seconds)
+            proc.terminate()
+            proc.wait(timeout=5)
+        with open(path, "rb") as f:
+            data = f.read()
+        return array.array("h", data[: len(data) // 2 * 2])
+
+    def record(self, sink, seconds=1.5):
+        """Peak amplitude of what reaches `sink` during `seconds`."""
+        return max((abs(s) for s in self.recording(sink, seconds)), default=0)
 
     def _end_apps(self):
         """Ends the programs still running, the first peers to go; what went wrong with them."""
