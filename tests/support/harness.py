@@ -4,6 +4,7 @@ by the test. Everything listens on 127.0.0.1 or on Unix sockets inside the folde
 
 import json
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -25,6 +26,11 @@ def require(*programs):
 DEBOUNCED = "it came too soon after the previous one"
 
 
+# What the program's log never holds: a warning of the QML engine (it names the file and line), a
+# script error or a binding loop. A view that logs one misbehaves whatever the checks see.
+QML_WARNING = re.compile(r"\.qml:\d+|\bTypeError\b|\bReferenceError\b|Binding loop|is not defined")
+
+
 def wait_for(predicate, timeout, what):
     """The first true value of `predicate`, asked at least once and then until `timeout`."""
     deadline = time.monotonic() + timeout
@@ -43,6 +49,7 @@ class Peers:
     def __init__(self):
         self.dir = tempfile.mkdtemp(prefix="zeffira-test-")
         self.procs = []
+        self.apps = []  # (process, log, the exit status it must end with, its arguments)
         self.env = dict(os.environ)
         for name in ("home", "run", "data", "config"):
             os.makedirs(os.path.join(self.dir, name), mode=0o700)
@@ -199,13 +206,17 @@ class Peers:
             json.dump(values, f)
         os.replace(tmp, path)  # as another program would: atomically
 
-    def start_zeffira(self, *args):
+    def start_zeffira(self, *args, exit_status=0):
+        """Starts the program; each start has a log of its own. stop() ends it with SIGTERM if it
+        still runs and fails the test when it ended otherwise than with `exit_status` (a crash,
+        an abort, an unexpected status) or when its log holds a QML warning."""
         binary = os.environ.get("ZEFFIRA_BINARY")
         if not binary:
             sys.exit("ZEFFIRA_BINARY is not set")
-        self.log_path = os.path.join(self.dir, "zeffira.log")
+        self.log_path = os.path.join(self.dir, "zeffira-%d.log" % (len(self.apps) + 1))
         self.zeffira = self._spawn([binary] + list(args), stdout=subprocess.DEVNULL,
                                    stderr=open(self.log_path, "w"))
+        self.apps.append((self.zeffira, self.log_path, exit_status, " ".join(args)))
         return self.zeffira
 
     def log(self):
@@ -234,18 +245,51 @@ class Peers:
         wait_for(taken, timeout, "the player to take " + " ".join(command))
         return wait_for(done, max(0.0, deadline - time.monotonic()), what)
 
-    def record(self, sink, seconds=1.5):
-        """Peak amplitude of what reaches `sink` during `seconds` (s16 samples)."""
-        proc = subprocess.Popen(["parec", "-d", sink + ".monitor", "--format=s16le", "--rate=44100",
-                                 "--channels=2", "--latency-msec=50"], env=self.env, stdout=subprocess.PIPE)
-        time.sleep(seconds)
-        proc.terminate()
-        data = proc.communicate(timeout=5)[0]
+    def recording(self, sink, seconds, channels=2):
+        """The s16 samples (44.1 kHz) that reach `sink` during `seconds`, all of them: parec
+        writes straight into a file, as a pipe nobody reads until the end would hold it back
+        after its first 64 KiB and the rest would be lost."""
         import array
-        samples = array.array("h", data[: len(data) // 2 * 2])
-        return max((abs(s) for s in samples), default=0)
+        path = os.path.join(self.dir, "recording.raw")
+        with open(path, "wb") as out:
+            proc = subprocess.Popen(["parec", "-d", sink + ".monitor", "--format=s16le", "--rate=44100",
+                                     "--channels=%d" % channels, "--latency-msec=50"], env=self.env, stdout=out)
+            time.sleep(seconds)
+            proc.terminate()
+            proc.wait(timeout=5)
+        with open(path, "rb") as f:
+            data = f.read()
+        return array.array("h", data[: len(data) // 2 * 2])
+
+    def record(self, sink, seconds=1.5):
+        """Peak amplitude of what reaches `sink` during `seconds`."""
+        return max((abs(s) for s in self.recording(sink, seconds)), default=0)
+
+    def _end_apps(self):
+        """Ends the programs still running, the first peers to go; what went wrong with them."""
+        problems = []
+        for proc, _, _, _ in self.apps:
+            if proc.poll() is None:
+                proc.send_signal(signal.SIGTERM)
+        for proc, log_path, expected, args in self.apps:
+            name = "zeffira " + args if args else "zeffira"
+            try:
+                status = proc.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+                status = proc.wait()
+                problems.append("%s did not end on SIGTERM" % name)
+            if status != expected:
+                how = "signal %s" % signal.Signals(-status).name if status < 0 else "status %d" % status
+                problems.append("%s ended with %s, expected status %d" % (name, how, expected))
+            with open(log_path, encoding="utf-8", errors="replace") as f:
+                warnings = [line for line in f if QML_WARNING.search(line)]
+            if warnings:
+                problems.append("%s logged QML warnings:\n%s" % (name, "".join(warnings[:10])))
+        return problems
 
     def stop(self):
+        problems = self._end_apps()
         for proc in reversed(self.procs):
             if proc.poll() is None:
                 proc.send_signal(signal.SIGTERM)
@@ -256,6 +300,10 @@ class Peers:
                 proc.kill()
                 proc.wait()
         shutil.rmtree(self.dir, ignore_errors=True)
+        if problems:
+            for problem in problems:
+                print("FAIL: " + problem)
+            raise AssertionError("the program: " + "; ".join(p.splitlines()[0] for p in problems))
 
 
 class Checks:

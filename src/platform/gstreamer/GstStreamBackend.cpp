@@ -17,6 +17,7 @@
 #include <atomic>
 #include <cmath>
 #include <mutex>
+#include <string>
 
 namespace {
 
@@ -34,6 +35,19 @@ constexpr int kWatchdogIntervalMs = 250;
 // How long the connection check behind a bare "Internal data stream error" may take before
 // GStreamer's own text is reported instead.
 constexpr int kDiagnosisTimeoutMs = 3000;
+
+// Decoded audio held in front of the sink. The decoder runs this far ahead of what is heard, so
+// a hang-up is seen as soon as the server's last data has been read rather than once it has been
+// played, and the next connection has the buffered audio's length to join in behind it. A
+// station's opening burst (a few seconds) fits.
+constexpr guint64 kDecodedAheadNs = 10 * GST_SECOND;
+// A connection that lasted this long is opened again as soon as the server hangs up, and joins
+// the audio still buffered without a gap; one that ended sooner is reported ("stream ended"),
+// and the player's back-off takes over. A server that accepts and hangs up at once is never
+// reconnected to in a tight loop.
+constexpr qint64 kRejoinAfterUs = 2'000'000;
+// The message playbin's bus carries when a hang-up was rejoined.
+constexpr const char *kRejoinedMessage = "zeffira-rejoined";
 
 // PulseAudio resolves this name to the current default sink; a running stream cannot be
 // moved to "no device", only to a named one.
@@ -157,6 +171,30 @@ void onElementSetup(GstElement *, GstElement *element, gpointer)
         g_object_set(element, "use-buffering", FALSE, nullptr);
 }
 
+// What the about-to-finish handler needs, on the streaming threads only; owned by the handler.
+struct Rejoin {
+    std::string uri;
+    std::atomic<qint64> connectedAt; // monotonic µs when the current connection was asked for
+};
+
+// playbin has read the current connection to its end: the server hung up (a radio stream has
+// no end). Setting the URI again here makes it connect anew while the audio decoded ahead still
+// plays, and play the new connection gaplessly behind it.
+void onAboutToFinish(GstElement *playbin, gpointer data)
+{
+    takeOver(data);
+    auto *rejoin = static_cast<Rejoin *>(data);
+    const qint64 now = g_get_monotonic_time();
+    if (now - rejoin->connectedAt.load() >= kRejoinAfterUs) {
+        rejoin->connectedAt.store(now);
+        g_object_set(playbin, "uri", rejoin->uri.c_str(), nullptr);
+        gst_element_post_message(
+            playbin,
+            gst_message_new_application(GST_OBJECT(playbin), gst_structure_new_empty(kRejoinedMessage)));
+    }
+    handOver(data); // to the next streaming thread, or the one that drops the handler
+}
+
 GstPadProbeReturn onSinkBuffer(GstPad *, GstPadProbeInfo *, gpointer data)
 {
     takeOver(data);
@@ -178,6 +216,7 @@ struct GstStreamBackend::Stream {
     QString url;
     GstElement *pipeline = nullptr; // owned
     GstElement *sink = nullptr;     // owned by the pipeline
+    GstElement *volume = nullptr;   // owned by the pipeline; between the decoded audio and the sink
     bool sinkIsPulse = false;
     std::optional<QString> sinkDevice; // what the sink was last told
     guint busWatch = 0;
@@ -319,11 +358,22 @@ void GstStreamBackend::startPipeline()
         g_object_set(s.sink, "device", wantedDevice()->toUtf8().constData(), nullptr);
         s.sinkDevice = wantedDevice();
     }
-    // Audio only; the volume is applied in software so it works on every sink.
+    // Audio only. playbin's own volume stays at 1: ours comes after the decoded audio held
+    // ahead, so that a change is heard at once; in software, so it works on every sink.
     g_object_set(s.pipeline, "uri", url.toUtf8().constData(), "flags", kPlayFlagAudio | kPlayFlagSoftVolume,
-                 "volume", s.pausePending ? 0.0 : double(m_volume), "audio-sink", s.sink, nullptr);
+                 "audio-sink", makeOutput(s), nullptr);
+    g_object_set(s.volume, "volume", s.pausePending ? 0.0 : double(m_volume), nullptr);
 
     g_signal_connect(s.pipeline, "element-setup", G_CALLBACK(onElementSetup), nullptr);
+    auto *rejoin = new Rejoin{url.toStdString(), g_get_monotonic_time()};
+    handOver(rejoin);
+    g_signal_connect_data(
+        s.pipeline, "about-to-finish", G_CALLBACK(onAboutToFinish), rejoin,
+        [](gpointer data, GClosure *) {
+            takeOver(data);
+            delete static_cast<Rejoin *>(data);
+        },
+        GConnectFlags(0));
     if (GstPad *pad = gst_element_get_static_pad(s.sink, "sink")) {
         auto *clock = new BufferClock(s.lastBuffer);
         handOver(clock);
@@ -346,6 +396,22 @@ void GstStreamBackend::startPipeline()
     // the bus; one that posts nothing is caught by the start timeout.
     m_worker->setState(s.pipeline, GST_STATE_PLAYING);
     m_watchdog.start();
+}
+
+GstElement *GstStreamBackend::makeOutput(Stream &s)
+{
+    // queue (the decoded audio held ahead) ! volume ! the sink
+    GstElement *output = gst_bin_new(nullptr);
+    GstElement *ahead = gst_element_factory_make("queue", nullptr);
+    s.volume = gst_element_factory_make("volume", nullptr);
+    g_object_set(ahead, "max-size-time", kDecodedAheadNs, "max-size-buffers", 0u, "max-size-bytes", 0u,
+                 nullptr);
+    gst_bin_add_many(GST_BIN(output), ahead, s.volume, s.sink, nullptr);
+    gst_element_link_many(ahead, s.volume, s.sink, nullptr);
+    GstPad *pad = gst_element_get_static_pad(ahead, "sink");
+    gst_element_add_pad(output, gst_ghost_pad_new("sink", pad));
+    gst_object_unref(pad);
+    return output;
 }
 
 GstElement *GstStreamBackend::makeAudioSink()
@@ -375,8 +441,8 @@ void GstStreamBackend::pause()
     // that long, and the watchdog pauses it then.
     if (!audioReachedServer(s)) {
         s.pausePending = true;
-        if (s.pipeline)
-            g_object_set(s.pipeline, "volume", 0.0, nullptr);
+        if (s.volume)
+            g_object_set(s.volume, "volume", 0.0, nullptr);
         return;
     }
     s.paused = true;
@@ -391,8 +457,8 @@ void GstStreamBackend::resume()
     Stream &s = *m_stream;
     if (s.pausePending) {
         s.pausePending = false;
-        if (s.pipeline)
-            g_object_set(s.pipeline, "volume", double(m_volume), nullptr);
+        if (s.volume)
+            g_object_set(s.volume, "volume", double(m_volume), nullptr);
         return;
     }
     if (!s.paused)
@@ -421,8 +487,8 @@ void GstStreamBackend::setVolume(float volume)
     if (std::isnan(volume))
         return;
     m_volume = std::clamp(volume, 0.0f, 1.0f);
-    if (m_stream && m_stream->pipeline && !m_stream->pausePending)
-        g_object_set(m_stream->pipeline, "volume", double(m_volume), nullptr);
+    if (m_stream && m_stream->volume && !m_stream->pausePending)
+        g_object_set(m_stream->volume, "volume", double(m_volume), nullptr);
 }
 
 void GstStreamBackend::setOutputDevice(const std::optional<QString> &deviceUid)
@@ -475,8 +541,13 @@ void GstStreamBackend::handleMessage(GstMessage *message)
         handleError(message);
         break;
     case GST_MESSAGE_EOS:
-        // A radio stream has no end: the server hung up.
+        // A radio stream has no end: the server hung up, and too soon after the last connection
+        // for a rejoin (see onAboutToFinish).
         reportFailure(StreamFailure(StreamFailure::Reason::Ended));
+        break;
+    case GST_MESSAGE_APPLICATION:
+        if (gst_message_has_name(message, kRejoinedMessage))
+            qCInfo(lcPlayer, "The server hung up; reconnecting behind the buffered audio");
         break;
     case GST_MESSAGE_STATE_CHANGED:
         if (GST_MESSAGE_SRC(message) == GST_OBJECT(s.pipeline)) {
@@ -681,7 +752,7 @@ void GstStreamBackend::checkProgress()
         s.pausePending = false;
         s.paused = true;
         m_worker->setState(s.pipeline, GST_STATE_PAUSED);
-        g_object_set(s.pipeline, "volume", double(m_volume), nullptr);
+        g_object_set(s.volume, "volume", double(m_volume), nullptr);
         return;
     }
     if (s.phase == Stream::Phase::Loading) {
@@ -759,6 +830,7 @@ void GstStreamBackend::dropPipeline(Stream &s)
         m_worker->dispose(s.pipeline);
         s.pipeline = nullptr;
         s.sink = nullptr;
+        s.volume = nullptr;
     }
 }
 

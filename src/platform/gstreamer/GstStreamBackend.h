@@ -79,6 +79,8 @@ private:
     // The device to use: m_device, unless it turned out not to be there.
     std::optional<QString> wantedDevice() const;
     GstElement *makeAudioSink();
+    // The bin playbin plays into: the decoded audio held ahead, the volume and `s`'s sink.
+    GstElement *makeOutput(Stream &s);
 
     std::unique_ptr<Stream> m_stream;
     // Increases with every start() and clear(); a report is delivered only when it was

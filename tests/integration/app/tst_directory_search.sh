@@ -21,6 +21,7 @@ check() { # name, command...
 search() { # servers, text: runs the search, leaves out/err/status
     ZEFFIRA_DIRECTORY_URL=$1 "$bin" --search "$2" >"$tmp/out" 2>"$tmp/err"
     status=$?
+    if [ $status -ge 128 ]; then echo "FAIL: zeffira --search $2 ended by signal $((status - 128))"; failures=$((failures + 1)); fi
 }
 
 search "$base/good" jazz

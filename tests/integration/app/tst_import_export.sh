@@ -16,13 +16,19 @@ check() { # name, command...
     local name=$1; shift
     if "$@"; then echo "PASS: $name"; passes=$((passes + 1)); else echo "FAIL: $name"; failures=$((failures + 1)); fi
 }
+zeffira() { # the program with these arguments, its status passed on; ended by a signal, it fails
+    "$bin" "$@"
+    local status=$?
+    if [ $status -ge 128 ]; then echo "FAIL: zeffira $* ended by signal $((status - 128))"; failures=$((failures + 1)); fi
+    return $status
+}
 
-"$bin" --list-stations >"$tmp/before" 2>/dev/null
+zeffira --list-stations >"$tmp/before" 2>/dev/null
 cp "$catalogue" "$tmp/catalogue-before.json"
 first_url=$(python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))[0]["stations"][0]["url"])' "$catalogue")
 printf '#EXTM3U\n#EXTINF:-1,Nieuw een\nhttps://new.example/1\n#EXTINF:-1,Al bekend\n%s\nnot a url\n#EXTINF:-1,Nieuw twee\nhttp://new.example/2\n' \
     "$first_url" >"$tmp/Mijn lijst.m3u"
-"$bin" --import "$tmp/Mijn lijst.m3u" >"$tmp/out" 2>"$tmp/err"
+zeffira --import "$tmp/Mijn lijst.m3u" >"$tmp/out" 2>"$tmp/err"
 check "import exits 0" test $? -eq 0
 check "import says what it did" grep -q "Stations geïmporteerd: 2 in Mijn lijst; overgeslagen: 1 al in de catalogus en 1 met een ongeldige URL." "$tmp/out"
 check "the invalid URL is reported with its line" grep -q "Mijn lijst.m3u:6: geen URL: not a url" "$tmp/err"
@@ -36,18 +42,19 @@ assert after[-1] == {"name": "Mijn lijst", "stations": [
 PY
 check "existing stations unchanged, new ones in a category named after the file" test $ok -eq 0
 
-"$bin" --import "$tmp/missing.m3u" >/dev/null 2>"$tmp/err"
+zeffira --import "$tmp/missing.m3u" >/dev/null 2>"$tmp/err"
 check "a missing file exits 1" sh -c "[ $? -eq 1 ] && grep -q 'niet lezen' '$tmp/err'"
-"$bin" --export "$tmp/list.txt" >/dev/null 2>&1
+zeffira --export "$tmp/list.txt" >/dev/null 2>&1
 check "an unknown extension exits 1" test $? -eq 1
 
 for ext in m3u pls xspf json; do
-    "$bin" --export "$tmp/all.$ext" >"$tmp/out" 2>&1
-    check "export .$ext exits 0 and says so" grep -q "^Stations geëxporteerd: [0-9]*, in [0-9]* categorie(ën), naar" "$tmp/out"
-    XDG_DATA_HOME=$tmp/fresh-$ext "$bin" --list-stations >/dev/null 2>&1
+    zeffira --export "$tmp/all.$ext" >"$tmp/out" 2>&1
+    check "export .$ext exits 0" test $? -eq 0
+    check "export .$ext says so" grep -q "^Stations geëxporteerd: [0-9]*, in [0-9]* categorie(ën), naar" "$tmp/out"
+    XDG_DATA_HOME=$tmp/fresh-$ext zeffira --list-stations >/dev/null 2>&1
     # An empty catalogue to import into (a fresh one starts from the built-in list).
     echo '[{"name":"leeg","stations":[]}]' >"$tmp/fresh-$ext/Zeffira/stations.json"
-    XDG_DATA_HOME=$tmp/fresh-$ext "$bin" --import "$tmp/all.$ext" >/dev/null 2>&1
+    XDG_DATA_HOME=$tmp/fresh-$ext zeffira --import "$tmp/all.$ext" >/dev/null 2>&1
     python3 - "$catalogue" "$tmp/fresh-$ext/Zeffira/stations.json" <<'PY' && ok=0 || ok=1
 import json, sys
 original, copy = (json.load(open(p)) for p in sys.argv[1:])
@@ -55,7 +62,7 @@ assert copy[1:] == [c for c in original if c["stations"]], "round trip differs"
 PY
     check "round trip through .$ext gives the same categories and stations" test $ok -eq 0
 done
-"$bin" --export "$tmp/one.m3u" --category "Mijn lijst" >"$tmp/out" 2>&1
+zeffira --export "$tmp/one.m3u" --category "Mijn lijst" >"$tmp/out" 2>&1
 check "export of one category" sh -c "grep -q 'Stations geëxporteerd: 2, in 1 categorie(ën)' '$tmp/out' && [ \$(grep -c '^http' '$tmp/one.m3u') -eq 2 ]"
 
 # Hostile and unusual files, one row each: file | exit status | what the output says | a pattern

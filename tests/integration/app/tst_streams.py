@@ -25,21 +25,16 @@ def skipped(peers):
 
 
 def longest_silence(peers, sink, seconds):
-    """The longest stretch, in seconds, in which `sink` played nothing audible."""
-    import array
-    import subprocess
-    proc = subprocess.Popen(["parec", "-d", sink + ".monitor", "--format=s16le", "--rate=44100", "--channels=1",
-                             "--latency-msec=50"], env=peers.env, stdout=subprocess.PIPE)
-    time.sleep(seconds)
-    proc.terminate()
-    samples = array.array("h", proc.communicate(timeout=5)[0])
+    """The longest stretch, in seconds, in which `sink` played nothing audible, and the length of
+    the recording."""
+    samples = peers.recording(sink, seconds, channels=1)
     longest = run = 0
     block = 441  # 10 ms
     for i in range(0, len(samples), block):
         quiet = max((abs(x) for x in samples[i:i + block]), default=0) < 200
         run = run + 1 if quiet else 0
         longest = max(longest, run)
-    return longest * block / 44100.0
+    return longest * block / 44100.0, len(samples) / 44100.0
 
 
 def last_state(peers):
@@ -55,7 +50,7 @@ with Peers() as peers:
     peers.write_catalogue([{"name": "Lokaal", "stations": [
         {"name": "Lijst", "url": base + "/list.m3u"},
         {"name": "Titels", "url": base + "/icy-hostile"},
-        {"name": "Ophanger", "url": base + "/hangup"},
+        {"name": "Ophanger", "url": base + "/hangup?burst=2"},
         {"name": "Wankel", "url": flaky}]}])
 
     # A playlist link: its entry plays, the catalogue keeps the link.
@@ -83,19 +78,21 @@ with Peers() as peers:
     checks.check("no forged log line", not re.search(r"^player: State: failed", log, re.M))
     checks.check("the title is logged on one line", "Stream title: Line player: State: failed [2Jend\n" in log)
 
-    # A server that hangs up 4 s after each connection: ridden out on the same station.
+    # A server that sends a 2 s burst and hangs up 4 s after each connection: the player connects
+    # again at once and plays the new connection behind the buffered audio, so that the hang-ups
+    # are not heard (a gap up to 0.1 s is a recording's jitter, not a hang-up).
+    REJOINED = "The server hung up; reconnecting behind the buffered audio"
     peers.command_until(["next"], lambda: ctl(peers, "metadata", "xesam:title") == "Ophanger", 10, "Ophanger")
-    start = time.monotonic()
-    peers.wait_for_log("Reconnected to Ophanger", timeout=30)
-    wait_for(lambda: peers.log().count("Reconnected to Ophanger") >= 3, 40, "three reconnects")
-    reconnects = peers.log().count("Reconnected to Ophanger")
-    print("hang-ups ridden out: %d in %.1f s" % (reconnects, time.monotonic() - start))
-    checks.check("hang-ups are ridden out without skipping", not skipped(peers))
-    checks.check("still the same station", ctl(peers, "metadata", "xesam:title") == "Ophanger")
-    wait_for(lambda: last_state(peers) == "playing - Ophanger", 10, "playing again")
-    checks.check("audio continues after the hang-ups", peers.record("a", 2.0) > AUDIBLE)
-    # A figure for the report, not a bound: how long a hang-up is heard as silence.
-    print("longest silence over 10 s of hang-ups: %.2f s" % longest_silence(peers, "a", 10.0))
+    wait_for(lambda: last_state(peers) == "playing - Ophanger", 15, "Ophanger playing")
+    before = peers.log().count(REJOINED)
+    silence, recorded = longest_silence(peers, "a", 12.0)
+    rejoins = peers.log().count(REJOINED) - before
+    print("longest silence over %.1f s with %d hang-up(s): %.2f s" % (recorded, rejoins, silence))
+    # A hang-up every 4 s: at least two in 8 s of sound.
+    checks.check("hang-ups during the recording", rejoins >= 2 and recorded >= 8.0, (rejoins, recorded))
+    checks.check("a hang-up is not heard", silence <= 0.1, "%.2f s of silence" % silence)
+    checks.check("hang-ups are ridden out on the same station",
+                 not skipped(peers) and ctl(peers, "metadata", "xesam:title") == "Ophanger")
 
     # A server that restarts: hangs up and refuses connections for 3 s, then serves again.
     peers.command_until(["next"], lambda: ctl(peers, "metadata", "xesam:title") == "Wankel", 10, "Wankel")
@@ -115,7 +112,7 @@ with Peers() as peers:
 
     # A dead URL that is not in the catalogue: the error and status 1, no other station tried.
     start = time.monotonic()
-    proc = peers.start_zeffira("--headless", "--play", "http://127.0.0.1:1/dead")
+    proc = peers.start_zeffira("--headless", "--play", "http://127.0.0.1:1/dead", exit_status=1)
     code = proc.wait(timeout=30)
     print("a dead --play URL ended after %.2f s" % (time.monotonic() - start))
     log = peers.log()

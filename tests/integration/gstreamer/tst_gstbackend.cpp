@@ -266,8 +266,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("error");
-        QTest::newRow("server closes") << "/drop"
-                                       << "stream ended";
+        // Sooner than a hang-up is worth connecting again for (see rejoinsAServerThatHangsUp).
+        QTest::newRow("server closes at once") << "/drop?after=0.5"
+                                               << "stream ended";
         QTest::newRow("server falls silent") << "/freeze" << noDataFor(GstStreamBackend::kStallTimeout);
     }
 
@@ -283,12 +284,35 @@ private Q_SLOTS:
         clock.start();
         QVERIFY2(reports.broken.wait(ms(GstStreamBackend::kStallTimeout) + 20000),
                  qPrintable(reports.describe()));
-        // The server breaks off 3 s after its first byte.
         qInfo("%s: failed while playing \"%s\" %lld ms after ready", qPrintable(path),
               qPrintable(reports.broken.first().first().value<StreamFailure>().logText()), clock.elapsed());
         QCOMPARE(reports.broken.first().first().value<StreamFailure>().logText(), error);
         QCOMPARE(reports.broken.count(), 1);
         QVERIFY(reports.failed.isEmpty());
+    }
+
+    void rejoinsAServerThatHangsUp()
+    {
+        // The station sends a 2 s burst and hangs up 4 s after each connection: the backend
+        // connects again as soon as it has read the last byte, and plays on without a report. A
+        // pause while the new connection joins holds.
+        GstStreamBackend backend;
+        backend.setOutputDevice(kSinkA);
+        Reports reports(backend);
+        const QString path = QStringLiteral("/hangup");
+        const int before = m_server.requestCount(path);
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(path + QStringLiteral("?burst=2"))),
+                 qPrintable(reports.describe()));
+        QTRY_VERIFY_WITH_TIMEOUT(m_server.requestCount(path) - before >= 2, 20000);
+        backend.pause();
+        QVERIFY2(settled(kSinkA, false), "still audible after pause()");
+        const auto paused = PulseFixture::level(m_pulse.record(kSinkA, 1.5));
+        QVERIFY2(silent(paused), qPrintable(describe("paused while reconnecting", paused)));
+        backend.resume();
+        QTRY_VERIFY_WITH_TIMEOUT(m_server.requestCount(path) - before >= 3, 20000);
+        const auto level = PulseFixture::level(m_pulse.record(kSinkA, 1.0));
+        QVERIFY2(audible(level), qPrintable(describe("after two hang-ups", level)));
+        QVERIFY2(reports.failed.isEmpty() && reports.broken.isEmpty(), qPrintable(reports.describe()));
     }
 
     void laterStartSupersedesEarlier_data()
