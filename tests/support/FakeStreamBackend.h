@@ -26,6 +26,7 @@ public:
     void reportFailed(const QString &error) { Q_EMIT failed(error); }
     void reportFailedWhilePlaying(const QString &error) { Q_EMIT failedWhilePlaying(error); }
     void reportTitle(const QString &title) { Q_EMIT streamTitleChanged(title); }
+    void reportPaused() { Q_EMIT paused(); }
 
     QStringList calls;
     float volume = -1;
