@@ -490,6 +490,13 @@ the session&apos;s journal (journalctl --user).
     </message>
 </context>
 <context>
+    <name>LogindSleepMonitor</name>
+    <message>
+        <source>Pauzeert de radio voor de slaapstand</source>
+        <translation>Pauses the radio before the system sleeps</translation>
+    </message>
+</context>
+<context>
     <name>MoveStationConfirmationSheet</name>
     <message>
         <source>Station verplaatsen?</source>

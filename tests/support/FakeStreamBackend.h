@@ -31,6 +31,7 @@ public:
         Q_EMIT failedWhilePlaying(StreamFailure(reason));
     }
     void reportTitle(const QString &title) { Q_EMIT streamTitleChanged(title); }
+    void reportPaused() { Q_EMIT paused(); }
 
     QStringList calls;
     float volume = -1;

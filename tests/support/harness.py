@@ -94,14 +94,48 @@ class Peers:
                             "--address=unix:path=" + socket], stdout=subprocess.PIPE, text=True)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = proc.stdout.readline().strip()
 
-    def start_network_manager(self, state=70):
-        """A private bus standing in for the system bus, with python3-dbusmock's NetworkManager
-        on it in NMState `state` (70 connected, 20 disconnected)."""
+    def start_system_bus(self):
+        """A private bus standing in for the system bus (once; the mocks share it)."""
         require("dbus-daemon", "dbus-send")
         socket = os.path.join(self.dir, "system-bus")
+        if os.path.exists(socket):
+            return
         proc = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1",
                             "--address=unix:path=" + socket], stdout=subprocess.PIPE, text=True)
         self.env["DBUS_SYSTEM_BUS_ADDRESS"] = proc.stdout.readline().strip()
+
+    def start_logind(self):
+        """python3-dbusmock's logind on the private system bus: sleep inhibitors and
+        PrepareForSleep, sent with logind_sleep()."""
+        self.start_system_bus()
+        self._spawn(["/usr/bin/python3", "-m", "dbusmock", "--system", "--template", "logind"],
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: self.logind_inhibitors() is not None, 15, "the logind mock")
+
+    def logind_inhibitors(self):
+        """The (what, who, why, mode) of each inhibitor logind holds, or None without an answer."""
+        result = self.run(["dbus-send", "--system", "--print-reply", "--dest=org.freedesktop.login1",
+                           "/org/freedesktop/login1", "org.freedesktop.login1.Manager.ListInhibitors"])
+        if result.returncode != 0:
+            return None
+        import re
+        strings = re.findall(r'string "([^"]*)"', result.stdout)
+        return [tuple(strings[i:i + 4]) for i in range(0, len(strings), 4)]
+
+    def logind_sleep(self, sleeping):
+        """logind announces that the system goes to sleep (True) or woke up (False)."""
+        require("gdbus")
+        result = self.run(["gdbus", "call", "--system", "--dest", "org.freedesktop.login1", "--object-path",
+                           "/org/freedesktop/login1", "--method", "org.freedesktop.DBus.Mock.EmitSignal",
+                           "org.freedesktop.login1.Manager", "PrepareForSleep", "b",
+                           "[<%s>]" % ("true" if sleeping else "false")])
+        if result.returncode != 0:
+            raise AssertionError("logind mock: " + result.stderr)
+
+    def start_network_manager(self, state=70):
+        """python3-dbusmock's NetworkManager on the private system bus in NMState `state` (70
+        connected, 20 disconnected)."""
+        self.start_system_bus()
         self._spawn(["/usr/bin/python3", "-m", "dbusmock", "--system", "--template", "networkmanager"],
                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for(lambda: self.run(["dbus-send", "--system", "--print-reply", "--dest=org.freedesktop.NetworkManager",
@@ -187,6 +221,15 @@ class Peers:
         if not port:
             raise AssertionError("the stream server did not start (is ffmpeg installed?)")
         self.stream_base = "http://127.0.0.1:%s" % port
+        # The paths asked for, in order (read on, so that the server never blocks on its output).
+        self.stream_requests = []
+
+        def collect():
+            for line in proc.stdout:
+                if line.startswith("request "):
+                    self.stream_requests.append(line[len("request "):].strip())
+        import threading
+        threading.Thread(target=collect, daemon=True).start()
         return self.stream_base
 
     def write_catalogue(self, categories):

@@ -24,6 +24,10 @@ PlaylistResolver::PlaylistResolver(StreamBackend *backend, PlaylistFetcher *fetc
         if (m_active)
             Q_EMIT streamTitleChanged(title);
     });
+    connect(m_backend, &StreamBackend::paused, this, [this] {
+        if (m_active)
+            Q_EMIT paused();
+    });
     connect(m_fetcher, &PlaylistFetcher::fetched, this, &PlaylistResolver::onFetched);
     connect(m_fetcher, &PlaylistFetcher::fetchFailed, this, &PlaylistResolver::onFetchFailed);
 }

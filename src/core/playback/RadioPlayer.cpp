@@ -25,16 +25,22 @@ constexpr auto kVolumeSaveDelay = 1000ms;
 
 RadioPlayer::RadioPlayer(StreamBackend *backend, SettingsStore *settings, Scheduler *scheduler,
                          SleepMonitor *sleepMonitor, QObject *parent)
-    : QObject(parent), m_backend(backend), m_settings(settings), m_scheduler(scheduler)
+    : QObject(parent), m_backend(backend), m_settings(settings), m_scheduler(scheduler),
+      m_sleepMonitor(sleepMonitor)
 {
     applyVolume(m_settings->doubleValue(SettingsKey::PlayerVolume));
 
     // The backend reports only on the current stream, on the main thread.
     connect(m_backend, &StreamBackend::ready, this, [this] { handleItemStatus(ItemStatus::ReadyToPlay); });
-    connect(m_backend, &StreamBackend::failed, this,
-            [this](const StreamFailure &failure) { handleItemStatus(ItemStatus::Failed, failure); });
-    connect(m_backend, &StreamBackend::failedWhilePlaying, this,
-            [this](const StreamFailure &failure) { handlePlaybackError(failure); });
+    connect(m_backend, &StreamBackend::failed, this, [this](const StreamFailure &failure) {
+        releaseSleep();
+        handleItemStatus(ItemStatus::Failed, failure);
+    });
+    connect(m_backend, &StreamBackend::failedWhilePlaying, this, [this](const StreamFailure &failure) {
+        releaseSleep();
+        handlePlaybackError(failure);
+    });
+    connect(m_backend, &StreamBackend::paused, this, &RadioPlayer::releaseSleep);
     connect(m_backend, &StreamBackend::streamTitleChanged, this, [this](const QString &title) {
         if (m_currentStation)
             setStreamTitle(title);
@@ -386,6 +392,12 @@ void RadioPlayer::handleSleep()
 {
     m_wasPlayingBeforeSleep = m_isPlaying;
     if (m_isPlaying && m_settings->boolValue(SettingsKey::PauseOnSleep)) {
+        // The backend pauses on a thread of its own (and not at all during a stream's first
+        // second): the system waits until it reports the pause, which may come inside pause().
+        if (m_sleepMonitor && m_streamAlive && !m_reconnecting && !m_holdingSleep) {
+            m_holdingSleep = true;
+            m_sleepMonitor->holdSleep();
+        }
         m_backend->pause();
         if (m_reconnecting) {
             // No reconnect while asleep; nothing is loading any more.
@@ -396,8 +408,17 @@ void RadioPlayer::handleSleep()
     }
 }
 
+void RadioPlayer::releaseSleep()
+{
+    if (!m_holdingSleep)
+        return;
+    m_holdingSleep = false;
+    m_sleepMonitor->releaseSleep();
+}
+
 void RadioPlayer::handleWake()
 {
+    m_holdingSleep = false;
     const QJsonValue pauseOnSleep = m_settings->value(SettingsKey::PauseOnSleep);
     if (pauseOnSleep.isBool() && !pauseOnSleep.toBool())
         return;

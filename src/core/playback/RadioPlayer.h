@@ -115,6 +115,8 @@ public:
     void handlePlaybackError(const std::optional<StreamFailure> &failure);
     void handleSleep();
     void handleWake();
+    // Lets the system sleep once the pause asked for at sleep is done (or cannot happen).
+    void releaseSleep();
 
 Q_SIGNALS:
     void currentStationChanged();
@@ -155,6 +157,8 @@ private:
     StreamBackend *m_backend;
     SettingsStore *m_settings;
     Scheduler *m_scheduler;
+    SleepMonitor *m_sleepMonitor;
+    bool m_holdingSleep = false; // a hold on m_sleepMonitor until the backend has paused
     NowPlayingSink *m_nowPlayingSink = nullptr;
 
     std::optional<RadioStation> m_currentStation;

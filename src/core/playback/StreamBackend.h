@@ -39,4 +39,6 @@ Q_SIGNALS:
     // The stream's own title (ICY StreamTitle, HLS/ID3 title), when it announces one; clean
     // network text, never empty, de-duplicated.
     void streamTitleChanged(const QString &title);
+    // A pause() has taken effect: the stream is held and no longer plays to the sound server.
+    void paused();
 };

@@ -561,6 +561,9 @@ void GstStreamBackend::handleMessage(GstMessage *message)
                 if (s.lastBuffer->load(std::memory_order_relaxed) > 0)
                     reportReady();
             }
+            // The sink has stopped taking audio (pulsesink corked its stream): a pause is done.
+            if (newState == GST_STATE_PAUSED && s.paused)
+                Q_EMIT paused();
         }
         break;
     case GST_MESSAGE_BUFFERING:

@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusVariant>
 
 namespace {
 const QString kService = QStringLiteral("org.freedesktop.login1");
@@ -35,6 +36,12 @@ LogindSleepMonitor::LogindSleepMonitor(QObject *parent)
 LogindSleepMonitor::LogindSleepMonitor(const QDBusConnection &bus, QObject *parent)
     : SleepMonitor(parent), m_bus(bus)
 {
+    m_holdLimit.setSingleShot(true);
+    m_holdLimit.setInterval(kDefaultDelay);
+    m_holdLimit.callOnTimeout(this, [this] {
+        qCWarning(lcSystem, "The system goes to sleep before the radio has paused");
+        releaseLock();
+    });
 }
 
 LogindSleepMonitor::~LogindSleepMonitor() = default;
@@ -60,6 +67,25 @@ void LogindSleepMonitor::start()
     }
     setStatus(Status::Starting);
     requestLock();
+    readMaxDelay();
+}
+
+void LogindSleepMonitor::readMaxDelay()
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    call << kManager << QStringLiteral("InhibitDelayMaxUSec");
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *self) {
+        self->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *self;
+        bool ok = false;
+        const qulonglong usec = reply.isError() ? 0 : reply.value().variant().toULongLong(&ok);
+        // Without an answer, logind's default: a lock held longer than logind waits holds nothing.
+        if (ok && usec > 0)
+            m_holdLimit.setInterval(
+                std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::microseconds(usec)));
+    });
 }
 
 void LogindSleepMonitor::onPrepareForSleep(bool sleeping)
@@ -68,14 +94,27 @@ void LogindSleepMonitor::onPrepareForSleep(bool sleeping)
         return;
     m_sleeping = sleeping;
     if (sleeping) {
-        // The player pauses synchronously inside this emit, so the lock has done its job
-        // once it returns; holding it longer only delays the sleep.
+        // The player asks for its pause inside this emit and holds the sleep until the pipeline
+        // has carried it out; holding the lock longer only delays the sleep.
         Q_EMIT willSleep();
-        releaseLock();
+        if (isSleepHeld() && holdsLock())
+            m_holdLimit.start();
+        else
+            releaseLock();
     } else {
+        m_holdLimit.stop();
+        dropHolds();
         Q_EMIT didWake();
         requestLock();
     }
+}
+
+void LogindSleepMonitor::sleepReleased()
+{
+    if (!m_sleeping)
+        return;
+    m_holdLimit.stop();
+    releaseLock();
 }
 
 void LogindSleepMonitor::requestLock()
@@ -89,8 +128,8 @@ void LogindSleepMonitor::requestLock()
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kManager, QStringLiteral("Inhibit"));
-    call << QStringLiteral("sleep") << QStringLiteral("Zeffira")
-         << QStringLiteral("Pauzeert de radio voor de slaapstand") << QStringLiteral("delay");
+    call << QStringLiteral("sleep") << QStringLiteral("Zeffira") << tr("Pauzeert de radio voor de slaapstand")
+         << QStringLiteral("delay");
     m_lockRequested = true;
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, &LogindSleepMonitor::onLockReply);

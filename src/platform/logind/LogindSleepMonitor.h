@@ -1,12 +1,16 @@
 // Reports system sleep and wake from logind on the system bus. While running it holds a
-// "delay" inhibitor lock, so the system waits until willSleep() has been handled; it gives
-// the lock back right after that and takes a new one after wake.
+// "delay" inhibitor lock, so the system waits until willSleep() has been handled and every hold
+// taken in it released (the player's pause carried out), at most logind's own delay
+// (InhibitDelayMaxUSec); it takes a new lock after wake.
 #pragma once
 
 #include "playback/SleepMonitor.h"
 
 #include <QDBusConnection>
 #include <QDBusUnixFileDescriptor>
+#include <QTimer>
+
+#include <chrono>
 
 class QDBusPendingCallWatcher;
 
@@ -28,6 +32,9 @@ public:
     explicit LogindSleepMonitor(const QDBusConnection &bus, QObject *parent = nullptr);
     ~LogindSleepMonitor() override;
 
+    // How long a hold keeps the lock when logind does not say how long it waits (its default).
+    static constexpr std::chrono::milliseconds kDefaultDelay{5000};
+
     // Subscribes to logind's sleep signal and asks for the lock. Never blocks on logind;
     // connect to willSleep()/didWake() before calling this.
     void start();
@@ -35,6 +42,8 @@ public:
     Status status() const { return m_status; }
     bool isAvailable() const { return m_status == Status::Active; }
     bool holdsLock() const { return m_lock.isValid(); }
+    // The longest a hold keeps the system from sleeping: logind's delay, once it has said.
+    std::chrono::milliseconds holdLimit() const { return m_holdLimit.intervalAsDuration(); }
 
 Q_SIGNALS:
     void statusChanged(LogindSleepMonitor::Status status);
@@ -43,7 +52,11 @@ Q_SIGNALS:
 private Q_SLOTS:
     void onPrepareForSleep(bool sleeping);
 
+protected:
+    void sleepReleased() override;
+
 private:
+    void readMaxDelay();
     void requestLock();
     void onLockReply(QDBusPendingCallWatcher *watcher);
     void releaseLock();
@@ -56,4 +69,6 @@ private:
     bool m_subscribed = false;
     bool m_lockRequested = false;
     bool m_sleeping = false;
+    // Runs for logind's delay from the sleep signal on: sleep goes ahead then whatever holds it.
+    QTimer m_holdLimit;
 };

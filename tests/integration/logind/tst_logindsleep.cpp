@@ -87,6 +87,7 @@ private Q_SLOTS:
     void withoutLogindRunsWithoutSleepHandling();
     void takesTheDelayLockAtStart();
     void sleepReleasesTheLockAfterWillSleepAndWakeTakesItAgain();
+    void aHoldKeepsTheLockUntilReleasedAtMostLogindsDelay();
     void ignoresSleepSignalsFromOtherSenders();
     void dropsALockGrantedAfterSleepBegan();
     void refusedLockStillReportsSleepAndWake();
@@ -257,6 +258,45 @@ void TstLogindSleep::sleepReleasesTheLockAfterWillSleepAndWakeTakesItAgain()
         QCOMPARE(inhibitors().size(), 1);
         QCOMPARE(willSleepCount, round);
     }
+}
+
+void TstLogindSleep::aHoldKeepsTheLockUntilReleasedAtMostLogindsDelay()
+{
+    startLogind();
+    QDBusMessage delay = QDBusMessage::createMethodCall(kLogind, kPath, kMock, QStringLiteral("AddProperty"));
+    delay << kManager << QStringLiteral("InhibitDelayMaxUSec")
+          << QVariant::fromValue(QDBusVariant(QVariant::fromValue(qulonglong(1000000))));
+    const QDBusMessage added = control().call(delay);
+    QVERIFY2(added.type() == QDBusMessage::ReplyMessage, qPrintable(added.errorMessage()));
+
+    LogCapture log;
+    LogindSleepMonitor monitor;
+    int willSleepCount = 0;
+    connect(&monitor, &SleepMonitor::willSleep, this, [&] {
+        ++willSleepCount;
+        monitor.holdSleep();
+    });
+    monitor.start();
+    QTRY_VERIFY_WITH_TIMEOUT(monitor.holdsLock(), kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(monitor.holdLimit(), std::chrono::milliseconds(1000), kWaitMs);
+
+    // Released by the one that held it: the lock goes then, not before.
+    emitFromLogind(true);
+    QTRY_COMPARE_WITH_TIMEOUT(willSleepCount, 1, kWaitMs);
+    QVERIFY(monitor.holdsLock());
+    QCOMPARE(inhibitors().size(), 1);
+    monitor.releaseSleep();
+    QVERIFY(!monitor.holdsLock());
+    QTRY_COMPARE_WITH_TIMEOUT(inhibitors().size(), 0, kWaitMs);
+
+    // Never released: logind's delay ends the hold.
+    emitFromLogind(false);
+    QTRY_VERIFY_WITH_TIMEOUT(monitor.holdsLock(), kWaitMs);
+    emitFromLogind(true);
+    QTRY_COMPARE_WITH_TIMEOUT(willSleepCount, 2, kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(inhibitors().size(), 0, kWaitMs);
+    QVERIFY(log.contains(QStringLiteral("system"), QtWarningMsg,
+                         QStringLiteral("The system goes to sleep before the radio has paused")));
 }
 
 void TstLogindSleep::ignoresSleepSignalsFromOtherSenders()

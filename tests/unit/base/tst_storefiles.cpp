@@ -1,5 +1,5 @@
 // The two stores' files on disk, side by side: a symlinked file, leftovers of a save that was cut
-// off, and a second writer on the same files.
+// off, and a second writer on the same files, in this process and in others.
 #include "base/SettingsStore.h"
 #include "catalogue/CatalogueCodec.h"
 #include "catalogue/StationManager.h"
@@ -166,8 +166,12 @@ private Q_SLOTS:
         QCOMPARE(readAll(file), AnyStore::content(kind, {QStringLiteral("a")}));
     }
 
-    void twoWritersInLockstepLoseNothing_data() { addKinds(); }
-    void twoWritersInLockstepLoseNothing()
+    // Two stores on one file in one process, where the lock keeps nothing apart (it is the same
+    // process's): each edit starts from the file as the other left it, and the file watch tells the
+    // other. The lock between processes is twoProcessesLoseNothing's (and the real program's
+    // tst_catalogue_lock's).
+    void twoStoresInOneProcessSeeEachOthersEdits_data() { addKinds(); }
+    void twoStoresInOneProcessSeeEachOthersEdits()
     {
         QFETCH(QString, kind);
         CatalogueFixture fx;

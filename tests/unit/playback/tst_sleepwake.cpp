@@ -77,6 +77,10 @@ private Q_SLOTS:
 
         rig.monitor.sleep();
         QCOMPARE(rig.backend.calls, callsAfterSleep);
+        // The system waits for the backend to carry out the pause, and no longer.
+        QCOMPARE(rig.monitor.isSleepHeld(), !callsAfterSleep.isEmpty());
+        rig.backend.reportPaused();
+        QVERIFY(!rig.monitor.isSleepHeld());
         QVERIFY(rig.radio.wasPlayingBeforeSleep());
         QCOMPARE(rig.radio.isPlaying(), callsAfterSleep.isEmpty());
         QCOMPARE(rig.radio.playbackState().kind(), PlaybackState::Playing); // untouched by sleep
@@ -146,6 +150,18 @@ private Q_SLOTS:
         rig.scheduler.advance(1500ms);
         QVERIFY(rig.backend.calls.isEmpty()); // not started again
         QCOMPARE(skipped, QList<RadioStation>{a});
+    }
+
+    // A stream that breaks off instead of pausing lets the system sleep too.
+    void aStreamThatFailsReleasesTheSleep()
+    {
+        Rig rig;
+        rig.radio.play(a);
+        rig.backend.reportReady();
+        rig.monitor.sleep();
+        QVERIFY(rig.monitor.isSleepHeld());
+        rig.backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
+        QVERIFY(!rig.monitor.isSleepHeld());
     }
 };
 

@@ -78,8 +78,16 @@ AbstractButton {
     Menu {
         id: deviceMenu
         objectName: "deviceMenu"
-        // Keys go to the menu as soon as it opens.
+        // Keys go to the menu as soon as it opens, and back to where they went before once it
+        // closes: left to itself, the focus stays on the closed menu and the panel hears no key.
         focus: true
+        property Item focusBefore: null
+        onAboutToShow: focusBefore = control.Window.activeFocusItem
+        onClosed: {
+            if (focusBefore)
+                focusBefore.forceActiveFocus()
+            focusBefore = null
+        }
 
         Instantiator {
             model: devices.options

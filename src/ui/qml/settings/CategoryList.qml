@@ -68,7 +68,11 @@ ListView {
         isSelected: list.selectedCategory === name
         isCurrent: ListView.isCurrentItem && list.activeFocus
         dropHandler: function() { return list.stationDrop.handleDrop(name) }
-        onClicked: list.selectRequested(name)
+        // The keys follow the click (F2 renames, Delete deletes it), as in the station list.
+        onClicked: {
+            list.selectRequested(name)
+            list.forceActiveFocus()
+        }
         onContextMenuRequested: (x, y) => list.menuRequested(name, hasStations, null)
     }
 }
