@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="en" sourcelanguage="nl">
+<TS version="2.1" language="en" sourcelanguage="nl_NL">
 <context>
     <name>AboutView</name>
     <message>
@@ -111,10 +111,6 @@
         <translation>No stations found for &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>%1 station(s) uit het antwoord weggelaten: de URL is geen http- of https-stream.</source>
-        <translation>Left out %1 station(s) of the answer: the URL is not an http or https stream.</translation>
-    </message>
-    <message>
         <source>geen server van de zendergids antwoordde (%1).</source>
         <translation>no station directory server answered (%1).</translation>
     </message>
@@ -123,26 +119,42 @@
         <translation>the station directory&apos;s answer is not a station list (%1).</translation>
     </message>
     <message>
-        <source>Stations geïmporteerd: %1</source>
-        <translation>Stations imported: %1</translation>
-    </message>
-    <message>
         <source>in %1</source>
         <translation>into %1</translation>
-    </message>
-    <message>
-        <source>overgeslagen: %1 al in de catalogus en %2 met een ongeldige URL.</source>
-        <translation>skipped: %1 already in the catalogue and %2 with an invalid URL.</translation>
-    </message>
-    <message>
-        <source>Stations geëxporteerd: %1, in %2 categorie(ën), naar %3.</source>
-        <translation>Stations exported: %1, in %2 categories, to %3.</translation>
     </message>
     <message numerus="yes">
         <source>en nog %n met een ongeldige URL</source>
         <translation>
             <numerusform>and %n more with an invalid URL</numerusform>
             <numerusform>and %n more with an invalid URL</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stations uit het antwoord weggelaten omdat de URL geen http- of https-stream is: %n.</source>
+        <translation>
+            <numerusform>Left out %n station of the answer: its URL is not an http or https stream.</numerusform>
+            <numerusform>Left out %n stations of the answer: their URLs are not http or https streams.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stations geïmporteerd: %n</source>
+        <translation>
+            <numerusform>%n station imported</numerusform>
+            <numerusform>%n stations imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>overgeslagen: %n al in de catalogus en %1 met een ongeldige URL.</source>
+        <translation>
+            <numerusform>skipped: %n already in the catalogue and %1 with an invalid URL.</numerusform>
+            <numerusform>skipped: %n already in the catalogue and %1 with an invalid URL.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stations geëxporteerd: %n (categorieën: %1), naar %2.</source>
+        <translation>
+            <numerusform>%n station exported to %2 (categories: %1).</numerusform>
+            <numerusform>%n stations exported to %2 (categories: %1).</numerusform>
         </translation>
     </message>
 </context>
@@ -169,10 +181,6 @@
         <translation>cannot read %1: it is not a regular file but a folder, FIFO or device</translation>
     </message>
     <message>
-        <source>kan %1 niet lezen: het lezen duurde langer dan %2 seconden</source>
-        <translation>cannot read %1: reading took longer than %2 seconds</translation>
-    </message>
-    <message>
         <source>%1 is te groot: een stationslijst mag hoogstens %2 zijn, want de catalogus wordt bij elke start helemaal gelezen</source>
         <translation>%1 is too large: a station list may be at most %2, as the catalogue is read whole at every start</translation>
     </message>
@@ -191,16 +199,22 @@
             <numerusform>%1: no stations found; skipped for an invalid URL: %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>kan %1 niet lezen: het lezen duurde langer dan %n seconden</source>
+        <translation>
+            <numerusform>cannot read %1: reading took longer than %n second</numerusform>
+            <numerusform>cannot read %1: reading took longer than %n seconds</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CategoryDropRow</name>
-    <message>
-        <source>%1 station</source>
-        <translation>%1 station</translation>
-    </message>
-    <message>
-        <source>%1 stations</source>
-        <translation>%1 stations</translation>
+    <message numerus="yes">
+        <source>stations: %n</source>
+        <translation>
+            <numerusform>%n station</numerusform>
+            <numerusform>%n stations</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -377,10 +391,6 @@ the session&apos;s journal (journalctl --user).
 <context>
     <name>DirectoryAnswer</name>
     <message>
-        <source>antwoord te groot (%1 bytes)</source>
-        <translation>answer too large (%1 bytes)</translation>
-    </message>
-    <message>
         <source>een HTML- of XML-pagina</source>
         <translation>an HTML or XML page</translation>
     </message>
@@ -403,6 +413,13 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>zender %1: &quot;bitrate&quot; is geen getal</source>
         <translation>station %1: &quot;bitrate&quot; is not a number</translation>
+    </message>
+    <message numerus="yes">
+        <source>antwoord te groot (%n bytes)</source>
+        <translation>
+            <numerusform>answer too large (%n byte)</numerusform>
+            <numerusform>answer too large (%n bytes)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -674,16 +691,22 @@ the session&apos;s journal (journalctl --user).
 <context>
     <name>SleepTimer</name>
     <message>
-        <source>%1 min</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
         <source>Slaaptimer: %1</source>
         <translation>Sleep timer: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -696,25 +719,12 @@ the session&apos;s journal (journalctl --user).
         <source>Uit</source>
         <translation>Off</translation>
     </message>
-    <message>
-        <source>15 minuten</source>
-        <translation>15 minutes</translation>
-    </message>
-    <message>
-        <source>30 minuten</source>
-        <translation>30 minutes</translation>
-    </message>
-    <message>
-        <source>45 minuten</source>
-        <translation>45 minutes</translation>
-    </message>
-    <message>
-        <source>60 minuten</source>
-        <translation>60 minutes</translation>
-    </message>
-    <message>
-        <source>90 minuten</source>
-        <translation>90 minutes</translation>
+    <message numerus="yes">
+        <source>%n minuten</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1134,12 +1144,15 @@ the session&apos;s journal (journalctl --user).
         <translation>Sleep timer</translation>
     </message>
     <message>
-        <source>%1 minuten</source>
-        <translation>%1 minutes</translation>
-    </message>
-    <message>
         <source>Uit</source>
         <translation>Off</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuten</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -27,10 +27,10 @@ int search(QCoreApplication &loop, const QString &text)
                     << "\n";
             if (refused > 0)
                 err << "zeffira: "
-                    << QCoreApplication::translate(
-                           "CatalogueCommands", "%1 station(s) uit het antwoord weggelaten: de URL is geen "
-                                                "http- of https-stream.")
-                           .arg(refused)
+                    << QCoreApplication::translate("CatalogueCommands",
+                                                   "Stations uit het antwoord weggelaten omdat de URL geen "
+                                                   "http- of https-stream is: %n.",
+                                                   nullptr, refused)
                     << "\n";
             loop.exit(0);
         });
@@ -85,15 +85,16 @@ int importFile(const QString &path, const QString &category)
         listRefusals(err, path, report.refused);
         return 1;
     }
-    out << QCoreApplication::translate("CatalogueCommands", "Stations geïmporteerd: %1").arg(report.added);
+    out << QCoreApplication::translate("CatalogueCommands", "Stations geïmporteerd: %n", nullptr,
+                                       report.added);
     if (!report.categories.isEmpty())
         out << " "
             << QCoreApplication::translate("CatalogueCommands", "in %1")
                    .arg(report.categories.join(QStringLiteral(", ")));
     out << "; "
         << QCoreApplication::translate("CatalogueCommands",
-                                       "overgeslagen: %1 al in de catalogus en %2 met een ongeldige URL.")
-               .arg(report.duplicates)
+                                       "overgeslagen: %n al in de catalogus en %1 met een ongeldige URL.",
+                                       nullptr, report.duplicates)
                .arg(report.refused.size())
         << "\n";
     out.flush();
@@ -109,10 +110,10 @@ int exportFile(const QString &path, const QString &category)
         QTextStream(stderr) << "zeffira: " << outcome.error << "\n";
         return 1;
     }
+    // One count per text can follow the plural rules: the categories are a count after a label.
     QTextStream(stdout) << QCoreApplication::translate(
-                               "CatalogueCommands",
-                               "Stations geëxporteerd: %1, in %2 categorie(ën), naar %3.")
-                               .arg(outcome.stations)
+                               "CatalogueCommands", "Stations geëxporteerd: %n (categorieën: %1), naar %2.",
+                               nullptr, outcome.stations)
                                .arg(outcome.categories)
                                .arg(path)
                         << "\n";

@@ -43,8 +43,9 @@ QString loadProblem(const QString &path, const PlaylistFile::Loaded &file)
             .arg(path);
     case Problem::TooSlow:
         return QCoreApplication::translate("CatalogueTransfer",
-                                           "kan %1 niet lezen: het lezen duurde langer dan %2 seconden")
-            .arg(path, QString::number(kReadTime.count()));
+                                           "kan %1 niet lezen: het lezen duurde langer dan %n seconden",
+                                           nullptr, int(kReadTime.count()))
+            .arg(path);
     case Problem::TooLarge:
         if (file.size < 0) // it grew while being read
             return QCoreApplication::translate(

@@ -44,8 +44,8 @@ std::optional<Result> parse(const QByteArray &body, QString *error)
         return std::nullopt;
     };
     if (body.size() > maxBytes)
-        return fail(
-            QCoreApplication::translate("DirectoryAnswer", "antwoord te groot (%1 bytes)").arg(body.size()));
+        return fail(QCoreApplication::translate("DirectoryAnswer", "antwoord te groot (%n bytes)", nullptr,
+                                                int(body.size())));
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
     if (parseError.error != QJsonParseError::NoError) {

@@ -44,8 +44,8 @@ QString SleepTimer::remainingText() const
         return {};
     const qint64 seconds = (remaining() + 999ms) / 1s;
     if (seconds >= 60)
-        return tr("%1 min").arg((seconds + 59) / 60);
-    return tr("%1 s").arg(seconds);
+        return tr("%n min", nullptr, int((seconds + 59) / 60));
+    return tr("%n s", nullptr, int(seconds));
 }
 
 QString SleepTimer::statusText() const

@@ -26,7 +26,7 @@ TrayMenuEntry sleepTimerMenu(const SleepTimer &timer)
     int id = TrayMenu::FirstSleepTimerChoice;
     for (const int minutes : SleepTimer::choices) {
         TrayMenuEntry item =
-            entry(id++, QCoreApplication::translate("TrayMenu", "%1 minuten").arg(minutes), QString());
+            entry(id++, QCoreApplication::translate("TrayMenu", "%n minuten", nullptr, minutes), QString());
         item.toggle = TrayMenuEntry::Toggle::Radio;
         item.checked = timer.chosenMinutes() == minutes;
         submenu.children << item;

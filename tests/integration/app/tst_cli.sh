@@ -68,14 +68,16 @@ done
 zeffira --list-stations --sleep-timer 5 >/dev/null 2>&1
 check "--sleep-timer with --list-stations exits 2" test $? -eq 2
 check "--help documents fractional minutes" sh -c "grep -A3 -- --sleep-timer '$tmp/help' | grep -q 0.5"
-# The locale picks the language of --help: English where asked for first, Dutch (the source)
-# for Dutch, for the C locale and for languages without a translation.
+# The locale picks the language of --help: English, German or French where asked for first,
+# Dutch (the source) for Dutch, for the C locale and for languages without a translation.
 while read -r expected env_vars; do
     # shellcheck disable=SC2086
     env -u LC_ALL -u LC_MESSAGES -u LANGUAGE $env_vars "$bin" --help >"$tmp/help" 2>&1
     case $expected in
         en) words="Show this help and exit." ;;
         nl) words="Toon deze hulp en stop." ;;
+        de) words="Diese Hilfe anzeigen und beenden." ;;
+        fr) words="Afficher cette aide et quitter." ;;
     esac
     check "--help in $expected under $env_vars" grep -qF "$words" "$tmp/help"
 done <<'CASES'
@@ -84,9 +86,13 @@ nl LANG=C
 nl LANG=nl_NL.UTF-8
 en LANG=en_US.UTF-8
 en LANG=nl_NL.UTF-8 LC_ALL=en_GB.UTF-8
-nl LANG=de_DE.UTF-8
-en LANG=de_DE.UTF-8 LANGUAGE=de:en
-nl LANG=en_US.UTF-8 LANGUAGE=fr:nl:en
+de LANG=de_DE.UTF-8
+fr LANG=fr_FR.UTF-8
+fr LANG=de_DE.UTF-8 LC_MESSAGES=fr_FR.UTF-8
+nl LANG=it_IT.UTF-8
+en LANG=it_IT.UTF-8 LANGUAGE=it:en
+de LANG=en_US.UTF-8 LANGUAGE=it:de:en
+nl LANG=en_US.UTF-8 LANGUAGE=it:nl:fr
 CASES
 env -u LC_ALL -u LANGUAGE LANG=en_US.UTF-8 "$bin" --play x >/dev/null 2>"$tmp/err5"
 check "a usage error in English under en_US" grep -qxF -- "--play needs --headless." "$tmp/err5"

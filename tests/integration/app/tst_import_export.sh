@@ -50,7 +50,7 @@ check "an unknown extension exits 1" test $? -eq 1
 for ext in m3u pls xspf json; do
     zeffira --export "$tmp/all.$ext" >"$tmp/out" 2>&1
     check "export .$ext exits 0" test $? -eq 0
-    check "export .$ext says so" grep -q "^Stations geëxporteerd: [0-9]*, in [0-9]* categorie(ën), naar" "$tmp/out"
+    check "export .$ext says so" grep -q "^Stations geëxporteerd: [0-9]* (categorieën: [0-9]*), naar" "$tmp/out"
     XDG_DATA_HOME=$tmp/fresh-$ext zeffira --list-stations >/dev/null 2>&1
     # An empty catalogue to import into (a fresh one starts from the built-in list).
     echo '[{"name":"leeg","stations":[]}]' >"$tmp/fresh-$ext/Zeffira/stations.json"
@@ -63,7 +63,7 @@ PY
     check "round trip through .$ext gives the same categories and stations" test $ok -eq 0
 done
 zeffira --export "$tmp/one.m3u" --category "Mijn lijst" >"$tmp/out" 2>&1
-check "export of one category" sh -c "grep -q 'Stations geëxporteerd: 2, in 1 categorie(ën)' '$tmp/out' && [ \$(grep -c '^http' '$tmp/one.m3u') -eq 2 ]"
+check "export of one category" sh -c "grep -q 'Stations geëxporteerd: 2 (categorieën: 1)' '$tmp/out' && [ \$(grep -c '^http' '$tmp/one.m3u') -eq 2 ]"
 
 # Hostile and unusual files, one row each: file | exit status | what the output says | a pattern
 # (grep -E) neither the output nor the catalogue may hold.

@@ -53,11 +53,11 @@ MenuRowButton {
         // Keys go to the menu as soon as it opens.
         focus: true
 
-        Choice { objectName: "sleep15"; minutes: 15; text: qsTr("15 minuten") }
-        Choice { objectName: "sleep30"; minutes: 30; text: qsTr("30 minuten") }
-        Choice { objectName: "sleep45"; minutes: 45; text: qsTr("45 minuten") }
-        Choice { objectName: "sleep60"; minutes: 60; text: qsTr("60 minuten") }
-        Choice { objectName: "sleep90"; minutes: 90; text: qsTr("90 minuten") }
+        Choice { objectName: "sleep15"; minutes: 15; text: qsTr("%n minuten", "", 15) }
+        Choice { objectName: "sleep30"; minutes: 30; text: qsTr("%n minuten", "", 30) }
+        Choice { objectName: "sleep45"; minutes: 45; text: qsTr("%n minuten", "", 45) }
+        Choice { objectName: "sleep60"; minutes: 60; text: qsTr("%n minuten", "", 60) }
+        Choice { objectName: "sleep90"; minutes: 90; text: qsTr("%n minuten", "", 90) }
         Choice { objectName: "sleepOff"; minutes: 0; text: qsTr("Uit") }
     }
 }

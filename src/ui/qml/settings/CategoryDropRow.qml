@@ -89,8 +89,7 @@ Item {
     }
 
     Accessible.role: Accessible.ListItem
-    Accessible.name: root.categoryName + ", "
-                     + (root.stationCount === 1 ? qsTr("%1 station") : qsTr("%1 stations")).arg(root.stationCount)
+    Accessible.name: root.categoryName + ", " + qsTr("stations: %n", "", root.stationCount)
     Accessible.selected: root.isSelected
 
     MouseArea {

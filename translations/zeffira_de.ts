@@ -1,0 +1,1211 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="nl_NL">
+<context>
+    <name>AboutView</name>
+    <message>
+        <source>Eenvoudige internetradio voor Linux</source>
+        <translation>Einfaches Internetradio für Linux</translation>
+    </message>
+    <message>
+        <source>BETA VERSIE</source>
+        <translation>BETAVERSION</translation>
+    </message>
+    <message>
+        <source>© 2025 De makers van Zeffira</source>
+        <translation>© 2025 Die Macher von Zeffira</translation>
+    </message>
+    <message>
+        <source>Licentie: GNU GPL versie 3 of later</source>
+        <translation>Lizenz: GNU GPL Version 3 oder später</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Datenschutz</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>Over Zeffira</source>
+        <translation>Über Zeffira</translation>
+    </message>
+</context>
+<context>
+    <name>AddStationSheet</name>
+    <message>
+        <source>Nieuw radiostation</source>
+        <translation>Neuer Radiosender</translation>
+    </message>
+    <message>
+        <source>Zoek in de zendergids</source>
+        <translation>Im Senderverzeichnis suchen</translation>
+    </message>
+    <message>
+        <source>Zoek in de zendergids...</source>
+        <translation>Im Senderverzeichnis suchen...</translation>
+    </message>
+    <message>
+        <source>Zoekresultaten</source>
+        <translation>Suchergebnisse</translation>
+    </message>
+    <message>
+        <source>Typ een naam om zenders uit de zendergids te zoeken.</source>
+        <translation>Geben Sie einen Namen ein, um im Senderverzeichnis zu suchen.</translation>
+    </message>
+    <message>
+        <source>Naam</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Stream URL</source>
+        <translation>Stream-URL</translation>
+    </message>
+    <message>
+        <source>Categorie</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Voeg toe</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AlertSheet</name>
+    <message>
+        <source>Annuleer</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppActions</name>
+    <message>
+        <source>Versie %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Versie %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCommands</name>
+    <message>
+        <source>Geen stations gevonden voor &quot;%1&quot;.</source>
+        <translation>Keine Sender für „%1“ gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stations uit het antwoord weggelaten omdat de URL geen http- of https-stream is: %n.</source>
+        <translation>
+            <numerusform>%n Sender aus der Antwort ausgelassen: Seine URL ist kein http- oder https-Stream.</numerusform>
+            <numerusform>%n Sender aus der Antwort ausgelassen: Ihre URLs sind keine http- oder https-Streams.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>geen server van de zendergids antwoordde (%1).</source>
+        <translation>kein Server des Senderverzeichnisses hat geantwortet (%1).</translation>
+    </message>
+    <message>
+        <source>het antwoord van de zendergids is geen zenderlijst (%1).</source>
+        <translation>die Antwort des Senderverzeichnisses ist keine Senderliste (%1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>en nog %n met een ongeldige URL</source>
+        <translation>
+            <numerusform>und %n weiterer mit ungültiger URL</numerusform>
+            <numerusform>und %n weitere mit ungültiger URL</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stations geïmporteerd: %n</source>
+        <translation>
+            <numerusform>%n Sender importiert</numerusform>
+            <numerusform>%n Sender importiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>nach %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>overgeslagen: %n al in de catalogus en %1 met een ongeldige URL.</source>
+        <translation>
+            <numerusform>übersprungen: %n bereits im Katalog und %1 mit ungültiger URL.</numerusform>
+            <numerusform>übersprungen: %n bereits im Katalog und %1 mit ungültiger URL.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stations geëxporteerd: %n (categorieën: %1), naar %2.</source>
+        <translation>
+            <numerusform>%n Sender nach %2 exportiert (Kategorien: %1).</numerusform>
+            <numerusform>%n Sender nach %2 exportiert (Kategorien: %1).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueTransfer</name>
+    <message>
+        <source>%1: onbekend formaat (de naam moet eindigen op .m3u, .m3u8, .pls, .xspf of .json)</source>
+        <translation>%1: unbekanntes Format (der Name muss auf .m3u, .m3u8, .pls, .xspf oder .json enden)</translation>
+    </message>
+    <message>
+        <source>kan %1 niet lezen: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>kan %1 niet lezen: het is geen gewoon bestand, maar een map, FIFO of apparaat</source>
+        <translation>%1 kann nicht gelesen werden: Es ist keine gewöhnliche Datei, sondern ein Ordner, FIFO oder Gerät</translation>
+    </message>
+    <message numerus="yes">
+        <source>kan %1 niet lezen: het lezen duurde langer dan %n seconden</source>
+        <translation>
+            <numerusform>%1 kann nicht gelesen werden: Das Lesen dauerte länger als %n Sekunde</numerusform>
+            <numerusform>%1 kann nicht gelesen werden: Das Lesen dauerte länger als %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is te groot: een stationslijst mag hoogstens %2 zijn, want de catalogus wordt bij elke start helemaal gelezen</source>
+        <translation>%1 ist zu groß: Eine Senderliste darf höchstens %2 groß sein, da der Katalog bei jedem Start ganz gelesen wird</translation>
+    </message>
+    <message>
+        <source>%1 is te groot: %2; een stationslijst mag hoogstens %3 zijn, want de catalogus wordt bij elke start helemaal gelezen</source>
+        <translation>%1 ist zu groß: %2; eine Senderliste darf höchstens %3 groß sein, da der Katalog bei jedem Start ganz gelesen wird</translation>
+    </message>
+    <message>
+        <source>%1: geen stations gevonden</source>
+        <translation>%1: keine Sender gefunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: geen stations gevonden; overgeslagen wegens een ongeldige URL: %n</source>
+        <translation>
+            <numerusform>%1: keine Sender gefunden; wegen ungültiger URL übersprungen: %n</numerusform>
+            <numerusform>%1: keine Sender gefunden; wegen ungültiger URL übersprungen: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is de catalogus zelf</source>
+        <translation>%1 ist der Katalog selbst</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryDropRow</name>
+    <message numerus="yes">
+        <source>stations: %n</source>
+        <translation>
+            <numerusform>%n Sender</numerusform>
+            <numerusform>%n Sender</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CategoryList</name>
+    <message>
+        <source>Categorieën</source>
+        <translation>Kategorien</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryListModel</name>
+    <message>
+        <source>Vul een naam in.</source>
+        <translation>Geben Sie einen Namen ein.</translation>
+    </message>
+    <message>
+        <source>Er is al een categorie &apos;%1&apos;.</source>
+        <translation>Es gibt bereits eine Kategorie „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryStationList</name>
+    <message>
+        <source>Stations van %1</source>
+        <translation>Sender in %1</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryStationRow</name>
+    <message>
+        <source>Verwijder</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Verwijder %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Bestanden:</source>
+        <translation>Dateien:</translation>
+    </message>
+    <message>
+        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      de zenderlijst
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      de instellingen
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      starten bij inloggen, als dat aan staat
+  %2/stations.xml
+      de ingebouwde zenderlijst voor de eerste start
+Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
+het journaal van de sessie (journalctl --user).
+</source>
+        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      die Senderliste
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      die Einstellungen
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      Start bei der Anmeldung, wenn eingeschaltet
+  %2/stations.xml
+      die eingebaute Senderliste für den ersten Start
+Das Protokoll geht an die Standardfehlerausgabe; vom Desktop aus gestartet an
+das Journal der Sitzung (journalctl --user).
+</translation>
+    </message>
+    <message>
+        <source>Zeffira: internetradio in het systeemvak.</source>
+        <translation>Zeffira: Internetradio im Infobereich.</translation>
+    </message>
+    <message>
+        <source>Toon deze hulp en stop.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Toon de versie en stop.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Toon de stationscatalogus en stop.</source>
+        <translation>Den Senderkatalog ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>Speel zonder venster en zonder pictogram in het systeemvak.</source>
+        <translation>Ohne Fenster und ohne Symbol im Infobereich abspielen.</translation>
+    </message>
+    <message>
+        <source>Met --headless: speel dit station (een naam uit de catalogus of een stream-URL).</source>
+        <translation>Mit --headless: diesen Sender abspielen (ein Name aus dem Katalog oder eine Stream-URL).</translation>
+    </message>
+    <message>
+        <source>naam-of-url</source>
+        <translation>name-oder-url</translation>
+    </message>
+    <message>
+        <source>Pauzeer na dit aantal minuten (tot 1440; breuken zoals 0.5 mogen en tellen in hele seconden), met uitfaden in de laatste 30 seconden. Met --headless stopt het programma daarna; in het systeemvak is het de slaaptimer van het menu.</source>
+        <translation>Nach so vielen Minuten pausieren (bis 1440; Bruchteile wie 0.5 sind erlaubt und zählen in ganzen Sekunden), mit Ausblenden in den letzten 30 Sekunden. Mit --headless beendet sich das Programm danach; im Infobereich ist es der Schlaftimer des Menüs.</translation>
+    </message>
+    <message>
+        <source>minuten</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Zoek in de openbare zendergids naar stations waarvan de naam deze tekst bevat, toon ze en stop.</source>
+        <translation>Im öffentlichen Senderverzeichnis nach Sendern suchen, deren Name diesen Text enthält, sie ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>tekst</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Voeg de stations uit dit bestand (.m3u, .m3u8, .pls, .xspf of .json) toe aan de catalogus en stop.</source>
+        <translation>Die Sender aus dieser Datei (.m3u, .m3u8, .pls, .xspf oder .json) zum Katalog hinzufügen und beenden.</translation>
+    </message>
+    <message>
+        <source>bestand</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Schrijf de catalogus naar dit bestand (.m3u, .m3u8, .pls, .xspf of .json) en stop.</source>
+        <translation>Den Katalog in diese Datei (.m3u, .m3u8, .pls, .xspf oder .json) schreiben und beenden.</translation>
+    </message>
+    <message>
+        <source>Met --import: zet elk station in deze categorie (standaard: de categorieën uit het bestand, anders een naar het bestand genoemde). Met --export: schrijf alleen deze categorie.</source>
+        <translation>Mit --import: jeden Sender in diese Kategorie stellen (Standard: die Kategorien aus der Datei, sonst eine nach der Datei benannte). Mit --export: nur diese Kategorie schreiben.</translation>
+    </message>
+    <message>
+        <source>naam</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Internetstreams of afspeellijsten om te spelen: een adres (http://...) of een afspeellijstbestand (.pls, .m3u, .asx, .xspf). Speelt Zeffira al, dan speelt het daar; zonder adres komt het venster van Zeffira naar voren.</source>
+        <translation>Internetstreams oder Wiedergabelisten zum Abspielen: eine Adresse (http://...) oder eine Wiedergabelistendatei (.pls, .m3u, .asx, .xspf). Läuft Zeffira bereits, spielt es dort; ohne Adresse kommt das Fenster von Zeffira nach vorn.</translation>
+    </message>
+    <message>
+        <source>[url|bestand...]</source>
+        <translation>[url|datei...]</translation>
+    </message>
+    <message>
+        <source>Probeer &apos;zeffira --help&apos;.</source>
+        <translation>Versuchen Sie „zeffira --help“.</translation>
+    </message>
+    <message>
+        <source>Onverwacht argument: %1</source>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>--play werkt alleen met --headless.</source>
+        <translation>--play geht nur mit --headless.</translation>
+    </message>
+    <message>
+        <source>--list-stations, --search, --import, --export en --headless gaan één tegelijk.</source>
+        <translation>--list-stations, --search, --import, --export und --headless gehen nur einzeln.</translation>
+    </message>
+    <message>
+        <source>--category werkt alleen met --import of --export.</source>
+        <translation>--category geht nur mit --import oder --export.</translation>
+    </message>
+    <message>
+        <source>--search heeft een tekst nodig om naar te zoeken.</source>
+        <translation>--search braucht einen Text, nach dem gesucht wird.</translation>
+    </message>
+    <message>
+        <source>--sleep-timer neemt een aantal minuten groter dan 0 en hoogstens 1440, niet &quot;%1&quot;.</source>
+        <translation>--sleep-timer erwartet eine Anzahl Minuten größer als 0 und höchstens 1440, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
+        <translation>--sleep-timer geht nicht zusammen mit --list-stations, --search, --import oder --export.</translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryAnswer</name>
+    <message numerus="yes">
+        <source>antwoord te groot (%n bytes)</source>
+        <translation>
+            <numerusform>Antwort zu groß (%n Byte)</numerusform>
+            <numerusform>Antwort zu groß (%n Bytes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>een HTML- of XML-pagina</source>
+        <translation>eine HTML- oder XML-Seite</translation>
+    </message>
+    <message>
+        <source>geen JSON: %1</source>
+        <translation>kein JSON: %1</translation>
+    </message>
+    <message>
+        <source>geen lijst van zenders</source>
+        <translation>keine Liste von Sendern</translation>
+    </message>
+    <message>
+        <source>zender %1 is geen object</source>
+        <translation>Sender %1 ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>zender %1: &quot;%2&quot; is geen tekst</source>
+        <translation>Sender %1: &quot;%2&quot; ist kein Text</translation>
+    </message>
+    <message>
+        <source>zender %1: &quot;bitrate&quot; is geen getal</source>
+        <translation>Sender %1: &quot;bitrate&quot; ist keine Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>DirectorySearch</name>
+    <message>
+        <source>Zoeken in de zendergids...</source>
+        <translation>Suche im Senderverzeichnis...</translation>
+    </message>
+    <message>
+        <source>Geen zenders gevonden.</source>
+        <translation>Keine Sender gefunden.</translation>
+    </message>
+    <message>
+        <source>De zendergids is niet bereikbaar. Probeer het later opnieuw.</source>
+        <translation>Das Senderverzeichnis ist nicht erreichbar. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>De zendergids gaf een onbruikbaar antwoord. Er is niets toegevoegd.</source>
+        <translation>Das Senderverzeichnis gab eine unbrauchbare Antwort. Es wurde nichts hinzugefügt.</translation>
+    </message>
+</context>
+<context>
+    <name>EditStationSheet</name>
+    <message>
+        <source>Station wijzigen</source>
+        <translation>Sender bearbeiten</translation>
+    </message>
+    <message>
+        <source>Naam</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Stream URL</source>
+        <translation>Stream-URL</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Bewaar</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSettingsModel</name>
+    <message>
+        <source>Fout: %1. Installeer de app via &apos;make install&apos;.</source>
+        <translation>Fehler: %1. Installieren Sie die App mit „make install“.</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSettingsTab</name>
+    <message>
+        <source>Toon stationsnaam in menubalk</source>
+        <translation>Sendernamen in der Menüleiste anzeigen</translation>
+    </message>
+    <message>
+        <source>Melding bij elk nieuw nummer</source>
+        <translation>Benachrichtigung bei jedem neuen Titel</translation>
+    </message>
+    <message>
+        <source>Start automatisch bij opstarten</source>
+        <translation>Beim Anmelden automatisch starten</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Uitvoerapparaat</source>
+        <translation>Ausgabegerät</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Automatisch pauzeren bij standby</source>
+        <translation>Im Standby automatisch pausieren</translation>
+    </message>
+    <message>
+        <source>Na standby</source>
+        <translation>Nach dem Standby</translation>
+    </message>
+</context>
+<context>
+    <name>MoveStationConfirmationSheet</name>
+    <message>
+        <source>Station verplaatsen?</source>
+        <translation>Sender verschieben?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; wordt verplaatst naar &apos;%2&apos;.</source>
+        <translation>„%1“ wird nach „%2“ verschoben.</translation>
+    </message>
+    <message>
+        <source>Vraag dit niet opnieuw</source>
+        <translation>Nicht mehr fragen</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Verplaats</source>
+        <translation>Verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>NewCategorySheet</name>
+    <message>
+        <source>Nieuwe categorie</source>
+        <translation>Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>Categorienaam</source>
+        <translation>Kategoriename</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Maak aan</source>
+        <translation>Erstellen</translation>
+    </message>
+</context>
+<context>
+    <name>NowPlayingRow</name>
+    <message>
+        <source>Pauzeer</source>
+        <translation>Pausieren</translation>
+    </message>
+    <message>
+        <source>Hervat</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>OpenRequest</name>
+    <message>
+        <source>%1 is geen afspeellijst: Zeffira speelt internetradio, geen audiobestanden.</source>
+        <translation>%1 ist keine Wiedergabeliste: Zeffira spielt Internetradio, keine Audiodateien.</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet openen.</source>
+        <translation>%1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>%1 bevat geen internetstreams.</source>
+        <translation>%1 enthält keine Internetstreams.</translation>
+    </message>
+    <message>
+        <source>Zeffira speelt alleen internetradio; %1 is geen internetstream.</source>
+        <translation>Zeffira spielt nur Internetradio; %1 ist kein Internetstream.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputDeviceButton</name>
+    <message>
+        <source>Uitvoerapparaat</source>
+        <translation>Ausgabegerät</translation>
+    </message>
+</context>
+<context>
+    <name>OutputDeviceModel</name>
+    <message>
+        <source>Systeemstandaard</source>
+        <translation>Systemstandard</translation>
+    </message>
+</context>
+<context>
+    <name>PanelFooter</name>
+    <message>
+        <source>Instellingen...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Over Zeffira</source>
+        <translation>Über Zeffira</translation>
+    </message>
+    <message>
+        <source>Sluit af</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>RadioPlayer</name>
+    <message>
+        <source>Geen werkende stations beschikbaar</source>
+        <translation>Kein Sender funktioniert</translation>
+    </message>
+    <message>
+        <source>Geen netwerkverbinding</source>
+        <translation>Keine Netzwerkverbindung</translation>
+    </message>
+</context>
+<context>
+    <name>RenameCategorySheet</name>
+    <message>
+        <source>Categorie hernoemen</source>
+        <translation>Kategorie umbenennen</translation>
+    </message>
+    <message>
+        <source>Categorienaam</source>
+        <translation>Kategoriename</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Hernoem</source>
+        <translation>Umbenennen</translation>
+    </message>
+</context>
+<context>
+    <name>SearchRow</name>
+    <message>
+        <source>Zoek station...</source>
+        <translation>Sender suchen...</translation>
+    </message>
+    <message>
+        <source>Zoek station</source>
+        <translation>Sender suchen</translation>
+    </message>
+    <message>
+        <source>Wis zoekopdracht</source>
+        <translation>Suche leeren</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Algemeen</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Sender</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Instellingen</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>SkipBanner</name>
+    <message>
+        <source>%1 overgeslagen</source>
+        <translation>%1 übersprungen</translation>
+    </message>
+</context>
+<context>
+    <name>SleepTimer</name>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n Min.</numerusform>
+            <numerusform>%n Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Slaaptimer: %1</source>
+        <translation>Schlaftimer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SleepTimerRow</name>
+    <message>
+        <source>Slaaptimer</source>
+        <translation>Schlaftimer</translation>
+    </message>
+    <message>
+        <source>Uit</source>
+        <translation>Aus</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuten</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StandbyModes</name>
+    <message>
+        <source>Stream hervatten</source>
+        <translation>Stream fortsetzen</translation>
+    </message>
+    <message>
+        <source>Stream opnieuw starten</source>
+        <translation>Stream neu starten</translation>
+    </message>
+    <message>
+        <source>Niet automatisch starten</source>
+        <translation>Nicht automatisch starten</translation>
+    </message>
+</context>
+<context>
+    <name>StationFile</name>
+    <message>
+        <source>geen URL</source>
+        <translation>keine URL</translation>
+    </message>
+    <message>
+        <source>geen http- of https-URL</source>
+        <translation>keine http- oder https-URL</translation>
+    </message>
+    <message>
+        <source>geen servernaam</source>
+        <translation>kein Servername</translation>
+    </message>
+    <message>
+        <source>een HLS-stream (regel %1), geen stationslijst</source>
+        <translation>ein HLS-Stream (Zeile %1), keine Senderliste</translation>
+    </message>
+    <message>
+        <source>geen %1-bestand (geen %2)</source>
+        <translation>keine %1-Datei (%2 fehlt)</translation>
+    </message>
+    <message>
+        <source>geen %1-bestand: %2 (regel %3)</source>
+        <translation>keine %1-Datei: %2 (Zeile %3)</translation>
+    </message>
+    <message>
+        <source>geen Zeffira-stationslijst: %1</source>
+        <translation>keine Zeffira-Senderliste: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StationInput</name>
+    <message>
+        <source>Deze URL hoort al bij &apos;%1&apos; in &apos;%2&apos;.</source>
+        <translation>Diese URL gehört bereits zu „%1“ in „%2“.</translation>
+    </message>
+    <message>
+        <source>Ongeldige URL</source>
+        <translation>Ungültige URL</translation>
+    </message>
+    <message>
+        <source>Voer een geldige stream URL in.</source>
+        <translation>Geben Sie eine gültige Stream-URL ein.</translation>
+    </message>
+    <message>
+        <source>Vul een naam in.</source>
+        <translation>Geben Sie einen Namen ein.</translation>
+    </message>
+    <message>
+        <source>Vul een stream URL in.</source>
+        <translation>Geben Sie eine Stream-URL ein.</translation>
+    </message>
+    <message>
+        <source>Dit is geen geldige URL.</source>
+        <translation>Das ist keine gültige URL.</translation>
+    </message>
+    <message>
+        <source>De URL moet met http:// of https:// beginnen.</source>
+        <translation>Die URL muss mit http:// oder https:// beginnen.</translation>
+    </message>
+    <message>
+        <source>De URL mist een servernaam.</source>
+        <translation>Der URL fehlt ein Servername.</translation>
+    </message>
+</context>
+<context>
+    <name>StationList</name>
+    <message>
+        <source>Stations</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Geen stations gevonden</source>
+        <translation>Keine Sender gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>StationMenu</name>
+    <message>
+        <source>Wijzig...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Verplaats naar...</source>
+        <translation>Verschieben nach...</translation>
+    </message>
+    <message>
+        <source>Verwijder</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>StationTransfer</name>
+    <message>
+        <source>Stationslijsten (*.m3u *.m3u8 *.pls *.xspf *.json)</source>
+        <translation>Senderlisten (*.m3u *.m3u8 *.pls *.xspf *.json)</translation>
+    </message>
+    <message>
+        <source>M3U (*.m3u *.m3u8)</source>
+        <translation>M3U (*.m3u *.m3u8)</translation>
+    </message>
+    <message>
+        <source>PLS (*.pls)</source>
+        <translation>PLS (*.pls)</translation>
+    </message>
+    <message>
+        <source>XSPF (*.xspf)</source>
+        <translation>XSPF (*.xspf)</translation>
+    </message>
+    <message>
+        <source>Zeffira JSON (*.json)</source>
+        <translation>Zeffira-JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>regel %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>en nog %n</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Het bestand kon niet worden gelezen als stationslijst.</source>
+        <translation>Die Datei konnte nicht als Senderliste gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Er zijn geen stations toegevoegd.</source>
+        <translation>Es wurden keine Sender hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stations toegevoegd: %n, in %1.</source>
+        <translation>
+            <numerusform>%n Sender hinzugefügt, in %1.</numerusform>
+            <numerusform>%n Sender hinzugefügt, in %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overgeslagen omdat ze al in de lijst staan: %n.</source>
+        <translation>
+            <numerusform>Übersprungen, weil bereits in der Liste: %n.</numerusform>
+            <numerusform>Übersprungen, weil bereits in der Liste: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overgeslagen wegens een ongeldige URL: %n.</source>
+        <translation>
+            <numerusform>Wegen ungültiger URL übersprungen: %n.</numerusform>
+            <numerusform>Wegen ungültiger URL übersprungen: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importeren mislukt</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Import voltooid</source>
+        <translation>Import abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Exporteren mislukt</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Export voltooid</source>
+        <translation>Export abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stations opgeslagen: %n, in %1.</source>
+        <translation>
+            <numerusform>%n Sender gespeichert, in %1.</numerusform>
+            <numerusform>%n Sender gespeichert, in %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StationTransferButtons</name>
+    <message>
+        <source>Importeer...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>Exporteer...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Alle stations...</source>
+        <translation>Alle Sender...</translation>
+    </message>
+    <message>
+        <source>Alleen &apos;%1&apos;...</source>
+        <translation>Nur „%1“...</translation>
+    </message>
+    <message>
+        <source>Alleen de gekozen categorie...</source>
+        <translation>Nur die gewählte Kategorie...</translation>
+    </message>
+    <message>
+        <source>Stations importeren</source>
+        <translation>Sender importieren</translation>
+    </message>
+    <message>
+        <source>Alle stations exporteren</source>
+        <translation>Alle Sender exportieren</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; exporteren</source>
+        <translation>„%1“ exportieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>StationsSettingsTab</name>
+    <message>
+        <source>Nog geen stations in deze categorie</source>
+        <translation>Noch keine Sender in dieser Kategorie</translation>
+    </message>
+    <message>
+        <source>Sleep een station naar deze categorie of kies &apos;Voeg station toe&apos;.</source>
+        <translation>Ziehen Sie einen Sender in diese Kategorie oder wählen Sie „Sender hinzufügen“.</translation>
+    </message>
+    <message>
+        <source>Selecteer een categorie</source>
+        <translation>Wählen Sie eine Kategorie</translation>
+    </message>
+    <message>
+        <source>Nieuwe categorie</source>
+        <translation>Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>Voeg station toe</source>
+        <translation>Sender hinzufügen</translation>
+    </message>
+    <message>
+        <source>Hernoem...</source>
+        <translation>Umbenennen...</translation>
+    </message>
+    <message>
+        <source>Categorie bevat stations</source>
+        <translation>Kategorie enthält Sender</translation>
+    </message>
+    <message>
+        <source>Verwijder categorie</source>
+        <translation>Kategorie löschen</translation>
+    </message>
+    <message>
+        <source>Station verwijderen?</source>
+        <translation>Sender löschen?</translation>
+    </message>
+    <message>
+        <source>Weet je zeker dat je &apos;%1&apos; wilt verwijderen?</source>
+        <translation>Möchten Sie „%1“ wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Verwijder</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Categorie verwijderen?</source>
+        <translation>Kategorie löschen?</translation>
+    </message>
+    <message>
+        <source>Weet je zeker dat je de categorie &apos;%1&apos; wilt verwijderen?</source>
+        <translation>Möchten Sie die Kategorie „%1“ wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>StreamErrorText</name>
+    <message>
+        <source>verbinding geweigerd</source>
+        <translation>Verbindung verweigert</translation>
+    </message>
+    <message>
+        <source>server niet gevonden</source>
+        <translation>Server nicht gefunden</translation>
+    </message>
+    <message>
+        <source>server onbereikbaar</source>
+        <translation>Server nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>netwerk onbereikbaar</source>
+        <translation>Netzwerk nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>server reageert niet</source>
+        <translation>Server antwortet nicht</translation>
+    </message>
+    <message>
+        <source>geen audiostream</source>
+        <translation>kein Audiostream</translation>
+    </message>
+    <message>
+        <source>ongeldig antwoord van de server</source>
+        <translation>ungültige Antwort des Servers</translation>
+    </message>
+    <message>
+        <source>stream afgebroken</source>
+        <translation>Stream abgebrochen</translation>
+    </message>
+    <message>
+        <source>adres wordt niet ondersteund</source>
+        <translation>Adresse wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>ongeldig adres</source>
+        <translation>ungültige Adresse</translation>
+    </message>
+    <message>
+        <source>te veel doorverwijzingen</source>
+        <translation>zu viele Weiterleitungen</translation>
+    </message>
+    <message>
+        <source>onveilige doorverwijzing geweigerd</source>
+        <translation>unsichere Weiterleitung abgelehnt</translation>
+    </message>
+    <message>
+        <source>beveiligde verbinding mislukt</source>
+        <translation>sichere Verbindung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>proxy werkt niet</source>
+        <translation>Proxy funktioniert nicht</translation>
+    </message>
+    <message>
+        <source>afspeellijst zonder streams</source>
+        <translation>Wiedergabeliste ohne Streams</translation>
+    </message>
+    <message>
+        <source>afspeellijst klopt niet</source>
+        <translation>Wiedergabeliste fehlerhaft</translation>
+    </message>
+    <message>
+        <source>niet gevonden</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>geen toegang</source>
+        <translation>kein Zugriff</translation>
+    </message>
+    <message>
+        <source>serverfout</source>
+        <translation>Serverfehler</translation>
+    </message>
+    <message>
+        <source>geweigerd</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1 (HTTP %2)</source>
+        <translation>%1 (HTTP %2)</translation>
+    </message>
+    <message>
+        <source>geen geluid ontvangen</source>
+        <translation>kein Ton empfangen</translation>
+    </message>
+    <message>
+        <source>geen decoder voor %1</source>
+        <translation>kein Decoder für %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrayMenu</name>
+    <message>
+        <source>Slaaptimer</source>
+        <translation>Schlaftimer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minuten</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uit</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Paneel openen</source>
+        <translation>Panel öffnen</translation>
+    </message>
+    <message>
+        <source>Pauzeer</source>
+        <translation>Pausieren</translation>
+    </message>
+    <message>
+        <source>Hervat</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Instellingen...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Over Zeffira</source>
+        <translation>Über Zeffira</translation>
+    </message>
+    <message>
+        <source>Sluit af</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>TrayTooltip</name>
+    <message>
+        <source>Geen station gekozen</source>
+        <translation>Kein Sender gewählt</translation>
+    </message>
+    <message>
+        <source> (laden...)</source>
+        <translation> (lädt...)</translation>
+    </message>
+    <message>
+        <source> (mislukt)</source>
+        <translation> (fehlgeschlagen)</translation>
+    </message>
+    <message>
+        <source> (gepauzeerd)</source>
+        <translation> (pausiert)</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeRow</name>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+</context>
+<context>
+    <name>ZeffiraApp</name>
+    <message>
+        <source>geen enkel station kon spelen; er is niets meer te proberen.</source>
+        <translation>kein Sender konnte abgespielt werden; es gibt nichts mehr zu versuchen.</translation>
+    </message>
+    <message>
+        <source>kon %1 niet afspelen: geen netwerkverbinding</source>
+        <translation>%1 konnte nicht abgespielt werden: keine Netzwerkverbindung</translation>
+    </message>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;, en het is geen stream-URL.</source>
+        <translation>es gibt keinen Sender namens „%1“, und es ist keine Stream-URL.</translation>
+    </message>
+    <message>
+        <source>kon %1 niet afspelen: %2</source>
+        <translation>%1 konnte nicht abgespielt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>kan de sessiebus niet bereiken (%1); het pictogram in het systeemvak en de mediatoetsen hebben die nodig.</source>
+        <translation>der Sitzungsbus ist nicht erreichbar (%1); das Symbol im Infobereich und die Medientasten brauchen ihn.</translation>
+    </message>
+    <message>
+        <source>kon het pictogram in het systeemvak niet tonen.</source>
+        <translation>das Symbol im Infobereich konnte nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>geen grafische sessie (DISPLAY en WAYLAND_DISPLAY zijn niet gezet); speelt zonder pictogram in het systeemvak, bedienbaar via MPRIS.</source>
+        <translation>keine grafische Sitzung (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); läuft ohne Symbol im Infobereich, steuerbar über MPRIS.</translation>
+    </message>
+</context>
+</TS>
