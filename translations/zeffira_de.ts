@@ -507,6 +507,13 @@ das Journal der Sitzung (journalctl --user).
     </message>
 </context>
 <context>
+    <name>LogindSleepMonitor</name>
+    <message>
+        <source>Pauzeert de radio voor de slaapstand</source>
+        <translation>Pausiert das Radio vor dem Ruhezustand</translation>
+    </message>
+</context>
+<context>
     <name>MoveStationConfirmationSheet</name>
     <message>
         <source>Station verplaatsen?</source>

@@ -507,6 +507,13 @@ le journal de la session (journalctl --user).
     </message>
 </context>
 <context>
+    <name>LogindSleepMonitor</name>
+    <message>
+        <source>Pauzeert de radio voor de slaapstand</source>
+        <translation>Met la radio en pause avant la mise en veille</translation>
+    </message>
+</context>
+<context>
     <name>MoveStationConfirmationSheet</name>
     <message>
         <source>Station verplaatsen?</source>

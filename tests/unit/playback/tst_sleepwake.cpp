@@ -160,7 +160,7 @@ private Q_SLOTS:
         rig.backend.reportReady();
         rig.monitor.sleep();
         QVERIFY(rig.monitor.isSleepHeld());
-        rig.backend.reportFailedWhilePlaying(QStringLiteral("stream ended"));
+        rig.backend.reportFailedWhilePlaying(StreamFailure::Reason::Ended);
         QVERIFY(!rig.monitor.isSleepHeld());
     }
 };
