@@ -43,6 +43,17 @@ def wait_for(predicate, timeout, what):
         time.sleep(0.05)
 
 
+def menu_ids(layout, found=None):
+    """A dbusmenu layout (GetLayout's second value) as {label without mnemonic escapes: item id}."""
+    found = {} if found is None else found
+    item_id, props, children = layout
+    if "label" in props:
+        found[str(props["label"]).replace("__", "_")] = int(item_id)
+    for child in children:
+        menu_ids(child, found)
+    return found
+
+
 class Peers:
     """Starts what a test asks for; stop() (or the with-block) ends all of it."""
 

@@ -16,20 +16,11 @@ except ImportError:  # Debian's interpreter carries python3-dbus
     sys.exit("missing test component: python3-dbus")
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
-from harness import Checks, Peers, require, wait_for  # noqa: E402
+from harness import Checks, Peers, menu_ids, require, wait_for  # noqa: E402
 
 require("Xvfb", "openbox", "xdotool")
 checks = Checks()
 SNI = "org.kde.StatusNotifierItem"
-
-
-def menu_entries(layout, found):
-    item_id, props, children = layout
-    if "label" in props:
-        found[str(props["label"])] = int(item_id)
-    for child in children:
-        menu_entries(child, found)
-    return found
 
 
 def by_panel(peers, bus, item, menu):
@@ -40,7 +31,7 @@ def by_panel(peers, bus, item, menu):
 
 
 def by_tray_menu(peers, bus, item, menu):
-    menu.Event(menu_entries(menu.GetLayout(0, -1, [])[1], {})["Sluit af"], "clicked",
+    menu.Event(menu_ids(menu.GetLayout(0, -1, [])[1])["Sluit af"], "clicked",
                dbus.Int32(0, variant_level=1), dbus.UInt32(0))
 
 
@@ -74,7 +65,7 @@ with Peers() as peers:
         item = bus.get_object(name, "/StatusNotifierItem")
         menu = dbus.Interface(bus.get_object(name, str(dbus.Interface(item, "org.freedesktop.DBus.Properties")
                                                         .Get(SNI, "Menu"))), "com.canonical.dbusmenu")
-        menu.Event(menu_entries(menu.GetLayout(0, -1, [])[1], {})["Toon MP3"], "clicked",
+        menu.Event(menu_ids(menu.GetLayout(0, -1, [])[1])["Toon MP3"], "clicked",
                    dbus.Int32(0, variant_level=1), dbus.UInt32(0))
         peers.wait_for_log("Player item ready to play")
         dbus.Interface(item, SNI).Scroll(-240, "vertical")  # two notches down: 0.5 -> 0.4

@@ -17,7 +17,7 @@ except ImportError:  # Debian's interpreter carries python3-dbus
     sys.exit("missing test component: python3-dbus")
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
-from harness import Checks, Peers, require, wait_for  # noqa: E402
+from harness import Checks, Peers, menu_ids, require, wait_for  # noqa: E402
 
 require("playerctl", "Xvfb", "parec")
 checks = Checks()
@@ -30,15 +30,6 @@ NM_CONNECTED, NM_DISCONNECTED = 70, 20
 def sni_name(bus):
     names = [str(n) for n in bus.list_names() if str(n).startswith(SNI + "-")]
     return names[0] if names else None
-
-
-def walk(layout, found):
-    item_id, props, children = layout
-    if "label" in props:
-        found[str(props["label"]).replace("__", "_")] = int(item_id)
-    for child in children:
-        walk(child, found)
-    return found
 
 
 def last_state(peers):
@@ -69,7 +60,7 @@ with Peers() as peers:
     item = bus.get_object(name, "/StatusNotifierItem")
     props = dbus.Interface(item, "org.freedesktop.DBus.Properties")
     menu = dbus.Interface(bus.get_object(name, str(props.Get(SNI, "Menu"))), "com.canonical.dbusmenu")
-    entries = walk(menu.GetLayout(0, -1, [])[1], {})
+    entries = menu_ids(menu.GetLayout(0, -1, [])[1])
 
     def click(label, wait=True):
         menu.Event(entries[label], "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0), ignore_reply=not wait)
@@ -146,7 +137,7 @@ with Peers() as peers:
     tip = tooltip()
     checks.check("the tooltip carries the title", tip in ("Titels<br/>First Title", "Titels<br/>Second Title"), tip)
 
-    entries = walk(menu.GetLayout(0, -1, [])[1], {})
+    entries = menu_ids(menu.GetLayout(0, -1, [])[1])
     click("Sluit af")
     checks.check("ends with exit code 0", peers.zeffira.wait(timeout=10) == 0)
 
