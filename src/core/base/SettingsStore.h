@@ -22,6 +22,8 @@ inline const QString PlayerVolume = QStringLiteral("playerVolume");
 inline const QString SelectedAudioDeviceUID = QStringLiteral("selectedAudioDeviceUID");
 inline const QString EnableMediaKeys = QStringLiteral("enableMediaKeys");
 inline const QString NotifyOnNewTitle = QStringLiteral("notifyOnNewTitle");
+// A map by station URL to the user's offset from the general volume in dB.
+inline const QString StationVolumes = QStringLiteral("stationVolumes");
 } // namespace SettingsKey
 
 class SettingsStore : public QObject

@@ -26,9 +26,11 @@ constexpr auto kVolumeSaveDelay = 1000ms;
 RadioPlayer::RadioPlayer(StreamBackend *backend, SettingsStore *settings, Scheduler *scheduler,
                          SleepMonitor *sleepMonitor, QObject *parent)
     : QObject(parent), m_backend(backend), m_settings(settings), m_scheduler(scheduler),
-      m_sleepMonitor(sleepMonitor)
+      m_sleepMonitor(sleepMonitor),
+      m_stationVolumes(settings, SettingsKey::StationVolumes, minStationGainDb, maxStationGainDb)
 {
     applyVolume(m_settings->doubleValue(SettingsKey::PlayerVolume));
+    m_generalVolume = m_volume;
 
     // The backend reports only on the current stream, on the main thread.
     connect(m_backend, &StreamBackend::ready, this, [this] { handleItemStatus(ItemStatus::ReadyToPlay); });
@@ -91,6 +93,7 @@ void RadioPlayer::play(const RadioStation &station, Choice choice)
     }
     const bool sameStation = m_currentStation && m_currentStation->id() == station.id();
     setCurrentStation(station);
+    startStationVolume();
     if (!sameStation)
         setStreamTitle(QString());
     restartCurrent();
@@ -185,6 +188,7 @@ void RadioPlayer::stop()
     m_backend->clear();
     setCurrentStation(std::nullopt);
     setIsPlaying(false);
+    startStationVolume();
     setPlaybackState(PlaybackState::Idle);
     setErrorMessage(std::nullopt);
     setStreamTitle(QString());
@@ -193,7 +197,26 @@ void RadioPlayer::stop()
 
 void RadioPlayer::setVolume(double volume)
 {
-    if (!applyVolume(volume) || m_volumeSavePending)
+    if (!applyVolume(volume))
+        return;
+    // A change while a station plays is meant for that station (they differ by 10 dB and more);
+    // the general volume below it stays for the others. Without a general volume to measure
+    // from, the change can only be the general one; a mute is not a station's level.
+    if (m_currentStation && m_isPlaying && m_generalVolume > 0.0) {
+        if (m_volume <= 0.0)
+            return;
+        m_stationOffsetDb =
+            std::clamp(m_stationGainDb + 20.0 * std::log10(std::max(m_volume, 1e-6) / m_generalVolume),
+                       minStationGainDb, maxStationGainDb);
+        m_pendingStationGain = std::make_pair(m_currentStation->url, m_stationOffsetDb);
+    } else {
+        m_generalVolume = m_volume;
+        m_generalVolumeChanged = true;
+        // The station's latest offset now stands on the new general volume.
+        m_stationGainDb = m_stationOffsetDb;
+        applyToBackend();
+    }
+    if (m_volumeSavePending)
         return;
     m_volumeSavePending = true;
     m_scheduler->schedule(kVolumeSaveDelay, this, [this] { saveVolume(); });
@@ -209,10 +232,28 @@ bool RadioPlayer::applyVolume(double volume)
     volume = std::clamp(volume, 0.0, 1.0);
     const bool changed = volume != m_volume;
     m_volume = volume;
-    m_backend->setVolume(float(volume * m_fadeLevel));
+    applyToBackend();
     if (changed)
         Q_EMIT volumeChanged();
     return changed;
+}
+
+void RadioPlayer::applyToBackend()
+{
+    const double gain = std::pow(10.0, m_stationGainDb / 20.0);
+    m_backend->setVolume(float(std::min(m_volume * gain, 1.0) * m_fadeLevel));
+}
+
+void RadioPlayer::startStationVolume()
+{
+    saveVolume(); // a pending offset belongs to the station that played
+    m_stationGainDb = m_currentStation ? m_stationVolumes.gainDb(m_currentStation->url) : 0.0;
+    m_stationOffsetDb = m_stationGainDb;
+    if (m_volume != m_generalVolume) {
+        m_volume = m_generalVolume;
+        Q_EMIT volumeChanged();
+    }
+    applyToBackend();
 }
 
 void RadioPlayer::setFadeLevel(double level)
@@ -220,14 +261,17 @@ void RadioPlayer::setFadeLevel(double level)
     if (std::isnan(level))
         return;
     m_fadeLevel = std::clamp(level, 0.0, 1.0);
-    m_backend->setVolume(float(m_volume * m_fadeLevel));
+    applyToBackend();
 }
 
 void RadioPlayer::saveVolume()
 {
     if (!std::exchange(m_volumeSavePending, false))
         return;
-    m_settings->setValue(SettingsKey::PlayerVolume, m_volume);
+    if (std::exchange(m_generalVolumeChanged, false))
+        m_settings->setValue(SettingsKey::PlayerVolume, m_generalVolume);
+    if (const auto pending = std::exchange(m_pendingStationGain, std::nullopt))
+        m_stationVolumes.setGainDb(pending->first, pending->second);
 }
 
 void RadioPlayer::setOutputDevice(const std::optional<QString> &uid)

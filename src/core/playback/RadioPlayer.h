@@ -8,6 +8,7 @@
 #include "catalogue/RadioStation.h"
 #include "playback/NowPlayingSink.h"
 #include "playback/PlaybackState.h"
+#include "playback/StationVolumes.h"
 #include "playback/StreamFailure.h"
 
 #include <QObject>
@@ -94,10 +95,19 @@ public:
     // to the media controls, which also keeps a wake or the network coming back from starting
     // the stream again. Does nothing to a player that is stopped or already paused.
     void pause();
-    // Applies at once; stored under "playerVolume" within a second.
+    // The user's volume: applies at once. While a station plays it is that station's: its offset
+    // from the general volume is stored (under "stationVolumes", by URL) and applied the next
+    // time it plays, while `volume` starts every play at the general volume again. Otherwise
+    // it is the general volume ("playerVolume"). Either is stored within a second.
     void setVolume(double volume);
     // Stores a volume change that is still waiting for its second (at quit).
     void saveVolume();
+    double generalVolume() const { return m_generalVolume; }
+    // The current station's offset from the general volume, in dB, as it was when it started.
+    double stationGainDb() const { return m_stationGainDb; }
+    // The range of a station's offset.
+    static constexpr double minStationGainDb = -40.0;
+    static constexpr double maxStationGainDb = 20.0;
     // Scales what the backend plays at (0 to 1, for a fade) without touching the volume the user
     // set, which is what is shown and saved.
     void setFadeLevel(double level);
@@ -153,6 +163,10 @@ private:
     bool isOffline() const;
     // True when the volume changed.
     bool applyVolume(double volume);
+    // What the backend plays at: the volume, the station's offset and the fade.
+    void applyToBackend();
+    // At a station's start: the volume returns to the general one, the station's offset applies.
+    void startStationVolume();
 
     StreamBackend *m_backend;
     SettingsStore *m_settings;
@@ -163,9 +177,15 @@ private:
 
     std::optional<RadioStation> m_currentStation;
     bool m_isPlaying = false;
-    double m_volume = 0.5;
+    double m_volume = 0.5;          // shown and set by the user
+    double m_generalVolume = 0.5;   // what every play starts at
+    double m_stationGainDb = 0.0;   // the current station's stored offset when it started
+    double m_stationOffsetDb = 0.0; // ... and with the user's changes since
     double m_fadeLevel = 1.0;
+    StationVolumes m_stationVolumes;
     bool m_volumeSavePending = false;
+    bool m_generalVolumeChanged = false;
+    std::optional<std::pair<QString, double>> m_pendingStationGain; // URL, dB
     std::optional<QString> m_errorMessage;
     PlaybackState m_playbackState;
     std::optional<QString> m_audioDeviceUID;

@@ -1,7 +1,8 @@
 """End to end: every way of quitting the tray application ends it the same way. For each route
 (the panel's Ctrl+Q, the tray menu's Quit, MPRIS Quit, SIGTERM, and the session's hang-up at
 logout) the program plays a station at a volume changed from the tray, is asked to quit, exits
-with code 0, stops the stream on its way out, and leaves the volume in its settings file."""
+with code 0, stops the stream on its way out, and leaves the station's volume in its settings
+file (a change while a station plays is that station's offset from the general volume)."""
 
 import json
 import os
@@ -72,11 +73,12 @@ with Peers() as peers:
         quit_by(peers, bus, item, menu)
         code = peers.zeffira.wait(timeout=15)
         with open(peers.settings_path()) as f:
-            volume = json.load(f).get("playerVolume")
+            offset = json.load(f).get("stationVolumes", {}).get(base + "/mp3")
         stopped = "Stopping playback" in peers.log()
-        checks.check("%s: exit code 0, stream stopped, volume saved" % route,
-                     code == 0 and stopped and volume is not None and abs(volume - 0.4) < 1e-9,
-                     (code, stopped, volume))
+        # 0.5 -> 0.4 is 20 log10(0.8) = -1.94 dB
+        checks.check("%s: exit code 0, stream stopped, station's volume saved" % route,
+                     code == 0 and stopped and offset is not None and abs(offset + 1.94) < 0.01,
+                     (code, stopped, offset))
         wait_for(lambda: not any(str(n).startswith(SNI + "-") for n in bus.list_names()), 10,
                  "the tray item to leave the bus")
 

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
+#include <functional>
 
 using namespace std::chrono_literals;
 using Reachability = NetworkMonitor::Reachability;
@@ -379,6 +380,56 @@ private Q_SLOTS:
         QCOMPARE(rig.settings.value(QStringLiteral("playerVolume")), QJsonValue(0.7));
         QCOMPARE(written.size(), 2);
         QCOMPARE(RadioPlayer(&rig.backend, &rig.settings, &rig.scheduler).volume(), 0.7);
+    }
+
+    // Each step: what the user does, then the volume shown (the slider, MPRIS), what the backend
+    // plays at, and the offset stored for station a a second later.
+    void stationVolume()
+    {
+        Rig rig;
+        const auto storedOffset = [&rig] {
+            rig.scheduler.advance(std::chrono::milliseconds(1000));
+            return rig.settings.value(QStringLiteral("stationVolumes")).toObject().value(a.url).toDouble();
+        };
+        struct Step {
+            const char *what;
+            std::function<void()> act;
+            double shown;
+            float played;
+            double offsetA;
+        };
+        const QList<Step> steps{
+            {"a too loud: turned down while it plays",
+             [&] {
+                 rig.radio->play(a);
+                 rig.radio->setVolume(0.25);
+             },
+             0.25, 0.25f, -6.02},
+            {"b plays at the general volume", [&] { rig.radio->play(b); }, 0.5, 0.5f, -6.02},
+            {"a again: general volume shown, its offset heard", [&] { rig.radio->play(a); }, 0.5, 0.25f,
+             -6.02},
+            {"a turned down further", [&] { rig.radio->setVolume(0.25); }, 0.25, 0.125f, -12.04},
+            {"paused: the change is the general one",
+             [&] {
+                 rig.radio->togglePlayPause();
+                 rig.radio->setVolume(0.8);
+             },
+             0.8, 0.2f, -12.04},
+            {"stopped, then a plays",
+             [&] {
+                 rig.radio->stop();
+                 rig.radio->play(a);
+             },
+             0.8, 0.2f, -12.04},
+        };
+        for (const Step &step : steps) {
+            step.act();
+            QVERIFY2(qFuzzyCompare(rig.radio->volume(), step.shown), step.what);
+            QVERIFY2(std::abs(rig.backend.volume - step.played) < 1e-3f, step.what);
+            QVERIFY2(std::abs(storedOffset() - step.offsetA) < 0.01, step.what);
+        }
+        QCOMPARE(rig.settings.value(QStringLiteral("playerVolume")), QJsonValue(0.8));
+        QVERIFY(!rig.settings.value(QStringLiteral("stationVolumes")).toObject().contains(b.url));
     }
 
     void outputDevice()
