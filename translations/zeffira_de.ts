@@ -505,6 +505,10 @@ das Journal der Sitzung (journalctl --user).
         <source>Na standby</source>
         <translation>Nach dem Standby</translation>
     </message>
+    <message>
+        <source>Gelijk volume</source>
+        <translation>Gleiche Lautstärke</translation>
+    </message>
 </context>
 <context>
     <name>LogindSleepMonitor</name>

@@ -505,6 +505,10 @@ the session&apos;s journal (journalctl --user).
         <source>Na standby</source>
         <translation>After standby</translation>
     </message>
+    <message>
+        <source>Gelijk volume</source>
+        <translation>Even loudness</translation>
+    </message>
 </context>
 <context>
     <name>LogindSleepMonitor</name>

@@ -505,6 +505,10 @@ le journal de la session (journalctl --user).
         <source>Na standby</source>
         <translation>Après la veille</translation>
     </message>
+    <message>
+        <source>Gelijk volume</source>
+        <translation>Volume égalisé</translation>
+    </message>
 </context>
 <context>
     <name>LogindSleepMonitor</name>

@@ -18,6 +18,7 @@
 #include "network/DeferredPlaylistFetcher.h"
 #include "network/DeferredStationDirectory.h"
 #include "notifications/FreedesktopNotifier.h"
+#include "playback/LoudnessControl.h"
 #include "playback/OpenRequest.h"
 #include "playback/OutputRouting.h"
 #include "playback/PlaybackSequence.h"
@@ -47,6 +48,8 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
       m_sleepMonitor(std::make_unique<LogindSleepMonitor>()),
       m_player(std::make_unique<RadioPlayer>(m_resolver.get(), m_settings.get(), m_scheduler.get(),
                                              m_sleepMonitor.get())),
+      m_loudness(std::make_unique<LoudnessControl>(m_backend.get(), m_player.get(), m_settings.get(),
+                                                   m_clock.get())),
       m_sequence(
           std::make_unique<PlaybackSequence>(m_player.get(), m_stationManager.get(), m_scheduler.get())),
       m_bootClock(std::make_unique<BootClock>()),

@@ -30,6 +30,7 @@ class MediaKeyHandler;
 class MprisService;
 class PulseAudioDeviceSource;
 class QtScheduler;
+class LoudnessControl;
 class RadioPlayer;
 class SettingsStore;
 class SleepTimer;
@@ -95,6 +96,7 @@ private:
     std::unique_ptr<DeferredNetworkMonitor> m_network;
     std::unique_ptr<LogindSleepMonitor> m_sleepMonitor;
     std::unique_ptr<RadioPlayer> m_player;
+    std::unique_ptr<LoudnessControl> m_loudness;
     std::unique_ptr<PlaybackSequence> m_sequence;
     std::unique_ptr<BootClock> m_bootClock;
     std::unique_ptr<SleepTimer> m_sleepTimer;

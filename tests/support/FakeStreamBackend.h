@@ -22,7 +22,11 @@ public:
         calls << QStringLiteral("device ") + uid.value_or(QStringLiteral("<default>"));
     }
 
+    void setLevelling(bool on) override { levelling = on; }
+    void setLevellingGain(double db) override { levellingGain = db; }
+
     void reportReady() { Q_EMIT ready(); }
+    void reportLevel(double rmsDb, double peakDb) { Q_EMIT levelMeasured(rmsDb, peakDb); }
     void reportFailed(const StreamFailure &failure) { Q_EMIT failed(failure); }
     void reportFailed(StreamFailure::Reason reason) { Q_EMIT failed(StreamFailure(reason)); }
     void reportFailedWhilePlaying(const StreamFailure &failure) { Q_EMIT failedWhilePlaying(failure); }
@@ -35,5 +39,7 @@ public:
 
     QStringList calls;
     float volume = -1;
+    bool levelling = false;
+    double levellingGain = 0.0;
     std::optional<QString> device;
 };

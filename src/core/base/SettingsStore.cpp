@@ -58,6 +58,7 @@ QJsonValue SettingsStore::defaultValue(const QString &key)
         {SettingsKey::PlayerVolume, 0.5},
         {SettingsKey::EnableMediaKeys, true},
         {SettingsKey::NotifyOnNewTitle, false},
+        {SettingsKey::LoudnessLeveling, true},
     };
     return defaults.value(key);
 }

@@ -22,8 +22,11 @@ inline const QString PlayerVolume = QStringLiteral("playerVolume");
 inline const QString SelectedAudioDeviceUID = QStringLiteral("selectedAudioDeviceUID");
 inline const QString EnableMediaKeys = QStringLiteral("enableMediaKeys");
 inline const QString NotifyOnNewTitle = QStringLiteral("notifyOnNewTitle");
-// A map by station URL to the user's offset from the general volume in dB.
+// Maps by station URL to a gain in dB: the user's offset from the general volume, and the
+// gain the loudness leveller learned.
 inline const QString StationVolumes = QStringLiteral("stationVolumes");
+inline const QString StationLoudness = QStringLiteral("stationLoudness");
+inline const QString LoudnessLeveling = QStringLiteral("loudnessLeveling");
 } // namespace SettingsKey
 
 class SettingsStore : public QObject
@@ -36,7 +39,8 @@ public:
     ~SettingsStore() override;
 
     static QString defaultFilePath();
-    // The default of a known key; Undefined for "selectedAudioDeviceUID" and unknown keys.
+    // The default of a known key; Undefined for "selectedAudioDeviceUID", the station maps and
+    // unknown keys.
     static QJsonValue defaultValue(const QString &key);
 
     QString filePath() const { return m_filePath; }

@@ -27,6 +27,12 @@ public:
     // A sound-server device name (PulseAudio sink name); nullopt is the system default.
     // Applies to the running stream at once and to later ones.
     virtual void setOutputDevice(const std::optional<QString> &deviceUid) = 0;
+    // Loudness levelling: when on, streams started from then on report their level
+    // (levelMeasured) and play through a gain and a limiter; off, they play as they always did.
+    // A backend that cannot measure ignores both.
+    virtual void setLevelling(bool on) { Q_UNUSED(on); }
+    // The levelling gain in dB, applied at once and to later streams.
+    virtual void setLevellingGain(double db) { Q_UNUSED(db); }
 
 Q_SIGNALS:
     // The stream is ready and audio is flowing.
@@ -39,6 +45,9 @@ Q_SIGNALS:
     // The stream's own title (ICY StreamTitle, HLS/ID3 title), when it announces one; clean
     // network text, never empty, de-duplicated.
     void streamTitleChanged(const QString &title);
+    // The stream's level before the levelling gain, a few times a second while levelling is on:
+    // RMS and peak in dBFS over all channels.
+    void levelMeasured(double rmsDb, double peakDb);
     // A pause() has taken effect: the stream is held and no longer plays to the sound server.
     void paused();
 };

@@ -47,6 +47,16 @@ void GeneralSettingsModel::setNotifyOnNewTitle(bool notify)
     m_settings->setValue(SettingsKey::NotifyOnNewTitle, notify);
 }
 
+bool GeneralSettingsModel::loudnessLeveling() const
+{
+    return m_settings->boolValue(SettingsKey::LoudnessLeveling);
+}
+
+void GeneralSettingsModel::setLoudnessLeveling(bool on)
+{
+    m_settings->setValue(SettingsKey::LoudnessLeveling, on);
+}
+
 QString GeneralSettingsModel::standbyMode() const
 {
     return m_settings->stringValue(SettingsKey::StandbyMode);
@@ -77,6 +87,8 @@ void GeneralSettingsModel::settingChanged(const QString &key)
         Q_EMIT standbyModeChanged();
     else if (key == SettingsKey::NotifyOnNewTitle)
         Q_EMIT notifyOnNewTitleChanged();
+    else if (key == SettingsKey::LoudnessLeveling)
+        Q_EMIT loudnessLevelingChanged();
 }
 
 void GeneralSettingsModel::setLaunchAtLogin(bool enabled)

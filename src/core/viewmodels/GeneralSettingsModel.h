@@ -17,6 +17,9 @@ class GeneralSettingsModel : public QObject
     Q_PROPERTY(bool pauseOnSleep READ pauseOnSleep WRITE setPauseOnSleep NOTIFY pauseOnSleepChanged)
     Q_PROPERTY(
         bool notifyOnNewTitle READ notifyOnNewTitle WRITE setNotifyOnNewTitle NOTIFY notifyOnNewTitleChanged)
+    // "Gelijk volume": every station levelled to one loudness.
+    Q_PROPERTY(
+        bool loudnessLeveling READ loudnessLeveling WRITE setLoudnessLeveling NOTIFY loudnessLevelingChanged)
     // The raw text ("resume", "restart", "none") as stored.
     Q_PROPERTY(QString standbyMode READ standbyMode WRITE setStandbyMode NOTIFY standbyModeChanged)
     // One map {label, value} per standby mode, in the enumeration's order.
@@ -35,6 +38,8 @@ public:
     void setPauseOnSleep(bool pause);
     bool notifyOnNewTitle() const;
     void setNotifyOnNewTitle(bool notify);
+    bool loudnessLeveling() const;
+    void setLoudnessLeveling(bool on);
     QString standbyMode() const;
     void setStandbyMode(const QString &rawValue);
     QVariantList standbyModeOptions() const;
@@ -55,6 +60,7 @@ Q_SIGNALS:
     void showStationInMenuBarChanged();
     void pauseOnSleepChanged();
     void notifyOnNewTitleChanged();
+    void loudnessLevelingChanged();
     void standbyModeChanged();
     void launchAtLoginChanged();
     void loginErrorChanged();

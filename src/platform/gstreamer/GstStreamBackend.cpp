@@ -49,6 +49,12 @@ constexpr qint64 kRejoinAfterUs = 2'000'000;
 // The message playbin's bus carries when a hang-up was rejoined.
 constexpr const char *kRejoinedMessage = "zeffira-rejoined";
 
+// The limiter after the levelling gain: a hard knee at -1 dBFS with ratio 0 holds every sample
+// at or below it. The gain leaves the peak below it, so it acts only on a sudden louder peak.
+constexpr double kLimiterThreshold = 0.891; // -1 dBFS
+// Level measurements per second while levelling.
+constexpr guint64 kLevelIntervalNs = 100 * GST_MSECOND;
+
 // PulseAudio resolves this name to the current default sink; a running stream cannot be
 // moved to "no device", only to a named one.
 constexpr const char *kDefaultSinkName = "@DEFAULT_SINK@";
@@ -108,8 +114,9 @@ void initGStreamer()
 // stations send. Loading a plugin maps its libraries and sets up its types; done ahead, it is
 // off the path between the server's first byte and the first sound.
 constexpr const char *kPreparedElements[] = {
-    "playbin",      "souphttpsrc",   "typefind", "queue2",         "decodebin",      "icydemux", "pulsesink",
-    "audioconvert", "audioresample", "volume",   "mpegaudioparse", "mpg123audiodec", "faad",
+    "playbin",        "souphttpsrc",    "typefind",     "queue2",        "decodebin",
+    "icydemux",       "pulsesink",      "audioconvert", "audioresample", "volume",
+    "mpegaudioparse", "mpg123audiodec", "faad",         "level",         "audiodynamic",
 };
 // Typefinding a stream tries the finders of these plugins.
 constexpr const char *kPreparedPlugins[] = {"typefindfunctions", "subparse"};
@@ -218,6 +225,7 @@ struct GstStreamBackend::Stream {
     GstElement *sink = nullptr;     // owned by the pipeline
     GstElement *volume = nullptr;   // owned by the pipeline; between the decoded audio and the sink
     bool sinkIsPulse = false;
+    bool levelling = false;            // built with the level meter, the gain and the limiter
     std::optional<QString> sinkDevice; // what the sink was last told
     guint busWatch = 0;
     Phase phase = Phase::Loading;
@@ -362,7 +370,7 @@ void GstStreamBackend::startPipeline()
     // ahead, so that a change is heard at once; in software, so it works on every sink.
     g_object_set(s.pipeline, "uri", url.toUtf8().constData(), "flags", kPlayFlagAudio | kPlayFlagSoftVolume,
                  "audio-sink", makeOutput(s), nullptr);
-    g_object_set(s.volume, "volume", s.pausePending ? 0.0 : double(m_volume), nullptr);
+    g_object_set(s.volume, "volume", s.pausePending ? 0.0 : outputVolume(), nullptr);
 
     g_signal_connect(s.pipeline, "element-setup", G_CALLBACK(onElementSetup), nullptr);
     auto *rejoin = new Rejoin{url.toStdString(), g_get_monotonic_time()};
@@ -400,18 +408,92 @@ void GstStreamBackend::startPipeline()
 
 GstElement *GstStreamBackend::makeOutput(Stream &s)
 {
-    // queue (the decoded audio held ahead) ! volume ! the sink
+    // queue (the decoded audio held ahead) ! volume ! the sink; with levelling,
+    // queue ! audioconvert ! F32 ! level ! volume ! audiodynamic (limiter) ! the sink
     GstElement *output = gst_bin_new(nullptr);
     GstElement *ahead = gst_element_factory_make("queue", nullptr);
     s.volume = gst_element_factory_make("volume", nullptr);
     g_object_set(ahead, "max-size-time", kDecodedAheadNs, "max-size-buffers", 0u, "max-size-bytes", 0u,
                  nullptr);
-    gst_bin_add_many(GST_BIN(output), ahead, s.volume, s.sink, nullptr);
-    gst_element_link_many(ahead, s.volume, s.sink, nullptr);
+    GstElement *convert = m_levelling ? gst_element_factory_make("audioconvert", nullptr) : nullptr;
+    GstElement *meter = m_levelling ? gst_element_factory_make("level", nullptr) : nullptr;
+    GstElement *limiter = m_levelling ? gst_element_factory_make("audiodynamic", nullptr) : nullptr;
+    s.levelling = convert && meter && limiter;
+    if (s.levelling) {
+        // Floating point between the meter and the limiter: the gain cannot clip before it.
+        GstElement *format = gst_element_factory_make("capsfilter", nullptr);
+        GstCaps *caps = gst_caps_from_string("audio/x-raw,format=F32LE");
+        g_object_set(format, "caps", caps, nullptr);
+        gst_caps_unref(caps);
+        g_object_set(meter, "interval", kLevelIntervalNs, "post-messages", TRUE, nullptr);
+        gst_util_set_object_arg(G_OBJECT(limiter), "characteristics", "hard-knee");
+        gst_util_set_object_arg(G_OBJECT(limiter), "mode", "compressor");
+        g_object_set(limiter, "threshold", float(kLimiterThreshold), "ratio", 0.0f, nullptr);
+        gst_bin_add_many(GST_BIN(output), ahead, convert, format, meter, s.volume, limiter, s.sink, nullptr);
+        gst_element_link_many(ahead, convert, format, meter, s.volume, limiter, s.sink, nullptr);
+    } else {
+        if (m_levelling) {
+            qCWarning(lcPlayer) << "GStreamer's level, audioconvert or audiodynamic element is missing; "
+                                   "playing without levelling";
+            for (GstElement *element : {convert, meter, limiter})
+                if (element)
+                    gst_object_unref(gst_object_ref_sink(element));
+        }
+        gst_bin_add_many(GST_BIN(output), ahead, s.volume, s.sink, nullptr);
+        gst_element_link_many(ahead, s.volume, s.sink, nullptr);
+    }
     GstPad *pad = gst_element_get_static_pad(ahead, "sink");
     gst_element_add_pad(output, gst_ghost_pad_new("sink", pad));
     gst_object_unref(pad);
     return output;
+}
+
+double GstStreamBackend::outputVolume() const
+{
+    const bool levelled = m_stream && m_stream->levelling;
+    return double(m_volume) * (levelled ? std::pow(10.0, m_levellingGainDb / 20.0) : 1.0);
+}
+
+void GstStreamBackend::setLevelling(bool on)
+{
+    MainThread::check(Q_FUNC_INFO);
+    m_levelling = on;
+}
+
+void GstStreamBackend::setLevellingGain(double db)
+{
+    MainThread::check(Q_FUNC_INFO);
+    if (!std::isfinite(db))
+        return;
+    m_levellingGainDb = db;
+    if (m_stream && m_stream->volume && m_stream->levelling && !m_stream->pausePending)
+        g_object_set(m_stream->volume, "volume", outputVolume(), nullptr);
+}
+
+void GstStreamBackend::reportLevel(GstMessage *message)
+{
+    const GstStructure *structure = gst_message_get_structure(message);
+    const GValue *rms = gst_structure_get_value(structure, "rms");
+    const GValue *peak = gst_structure_get_value(structure, "peak");
+    if (!rms || !peak)
+        return;
+    // level hands its per-channel values over as a GValueArray, deprecated in GLib but still
+    // what the element posts.
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    const auto *rmsValues = static_cast<const GValueArray *>(g_value_get_boxed(rms));
+    const auto *peakValues = static_cast<const GValueArray *>(g_value_get_boxed(peak));
+    if (!rmsValues || !peakValues || rmsValues->n_values == 0)
+        return;
+    double power = 0.0;
+    double loudestPeak = -HUGE_VAL;
+    for (guint i = 0; i < rmsValues->n_values; ++i)
+        power += std::pow(
+            10.0, g_value_get_double(g_value_array_get_nth(const_cast<GValueArray *>(rmsValues), i)) / 10.0);
+    for (guint i = 0; i < peakValues->n_values; ++i)
+        loudestPeak = std::max(
+            loudestPeak, g_value_get_double(g_value_array_get_nth(const_cast<GValueArray *>(peakValues), i)));
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    Q_EMIT levelMeasured(10.0 * std::log10(power / double(rmsValues->n_values)), loudestPeak);
 }
 
 GstElement *GstStreamBackend::makeAudioSink()
@@ -458,7 +540,7 @@ void GstStreamBackend::resume()
     if (s.pausePending) {
         s.pausePending = false;
         if (s.volume)
-            g_object_set(s.volume, "volume", double(m_volume), nullptr);
+            g_object_set(s.volume, "volume", outputVolume(), nullptr);
         return;
     }
     if (!s.paused)
@@ -488,7 +570,7 @@ void GstStreamBackend::setVolume(float volume)
         return;
     m_volume = std::clamp(volume, 0.0f, 1.0f);
     if (m_stream && m_stream->volume && !m_stream->pausePending)
-        g_object_set(m_stream->volume, "volume", double(m_volume), nullptr);
+        g_object_set(m_stream->volume, "volume", outputVolume(), nullptr);
 }
 
 void GstStreamBackend::setOutputDevice(const std::optional<QString> &deviceUid)
@@ -583,6 +665,10 @@ void GstStreamBackend::handleMessage(GstMessage *message)
         break;
     case GST_MESSAGE_ELEMENT: {
         const GstStructure *structure = gst_message_get_structure(message);
+        if (structure && s.levelling && gst_structure_has_name(structure, "level")) {
+            reportLevel(message);
+            break;
+        }
         if (structure && gst_structure_has_name(structure, "missing-plugin")) {
             GstCaps *caps = nullptr;
             if (gst_structure_get(structure, "detail", GST_TYPE_CAPS, &caps, nullptr) && caps) {
@@ -755,7 +841,7 @@ void GstStreamBackend::checkProgress()
         s.pausePending = false;
         s.paused = true;
         m_worker->setState(s.pipeline, GST_STATE_PAUSED);
-        g_object_set(s.volume, "volume", double(m_volume), nullptr);
+        g_object_set(s.volume, "volume", outputVolume(), nullptr);
         return;
     }
     if (s.phase == Stream::Phase::Loading) {

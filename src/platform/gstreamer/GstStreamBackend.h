@@ -46,6 +46,8 @@ public:
     void clear() override;
     void setVolume(float volume) override;
     void setOutputDevice(const std::optional<QString> &deviceUid) override;
+    void setLevelling(bool on) override;
+    void setLevellingGain(double db) override;
 
     // Why `url` will not be opened (an unsupported scheme, an invalid URL), or nothing for a
     // network stream URL whose scheme GStreamer has a source for.
@@ -79,14 +81,20 @@ private:
     // The device to use: m_device, unless it turned out not to be there.
     std::optional<QString> wantedDevice() const;
     GstElement *makeAudioSink();
-    // The bin playbin plays into: the decoded audio held ahead, the volume and `s`'s sink.
+    // The bin playbin plays into: the decoded audio held ahead, the volume and `s`'s sink;
+    // with levelling, the level meter before the volume and a limiter after it.
     GstElement *makeOutput(Stream &s);
+    // What the volume element is set to: the volume, with the levelling gain where it applies.
+    double outputVolume() const;
+    void reportLevel(GstMessage *message);
 
     std::unique_ptr<Stream> m_stream;
     // Increases with every start() and clear(); a report is delivered only when it was
     // produced for the current generation.
     quint64 m_generation = 0;
     float m_volume = 1.0f;
+    bool m_levelling = false;
+    double m_levellingGainDb = 0.0;
     std::optional<QString> m_device;
     // A chosen device whose sink could not take the stream; the default is used until another
     // choice is made.

@@ -80,6 +80,8 @@ private Q_SLOTS:
                                       << SettingsKey::StandbyMode << QJsonValue(QStringLiteral("none"));
         QTest::newRow("song notifications")
             << "notifyOnNewTitle" << QVariant(true) << SettingsKey::NotifyOnNewTitle << QJsonValue(true);
+        QTest::newRow("even loudness (on by default)")
+            << "loudnessLeveling" << QVariant(false) << SettingsKey::LoudnessLeveling << QJsonValue(false);
     }
 
     void writesEachSettingAndNotifies()

@@ -154,6 +154,19 @@ ScrollView {
                     }
                 }
             }
+            FormDivider {}
+            FormRow {
+                label: qsTr("Gelijk volume")
+                Switch {
+                    objectName: "loudnessLevelingSwitch"
+                    Accessible.name: qsTr("Gelijk volume")
+                    checked: GeneralSettings.loudnessLeveling
+                    onToggled: {
+                        GeneralSettings.loudnessLeveling = checked
+                        checked = Qt.binding(() => GeneralSettings.loudnessLeveling)
+                    }
+                }
+            }
         }
 
         SectionHeader { text: qsTr("Standby") }
