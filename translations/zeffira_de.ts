@@ -387,6 +387,58 @@ das Journal der Sitzung (journalctl --user).
         <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
         <translation>--sleep-timer geht nicht zusammen mit --list-stations, --search, --import oder --export.</translation>
     </message>
+    <message>
+        <source>Speelt Zeffira al: pauzeer of hervat (zonder station: speel het eerste).</source>
+        <translation>Wenn Zeffira läuft: pausieren oder fortsetzen (ohne Sender: den ersten spielen).</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: stop.</source>
+        <translation>Wenn Zeffira läuft: stoppen.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: speel het volgende station.</source>
+        <translation>Wenn Zeffira läuft: den nächsten Sender spielen.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: speel het vorige station.</source>
+        <translation>Wenn Zeffira läuft: den vorigen Sender spielen.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: speel dit station uit de catalogus.</source>
+        <translation>Wenn Zeffira läuft: diesen Sender aus dem Katalog spielen.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: zet het volume (0 tot 100).</source>
+        <translation>Wenn Zeffira läuft: die Lautstärke setzen (0 bis 100).</translation>
+    </message>
+    <message>
+        <source>0-100</source>
+        <translation>0-100</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: toon station, toestand, titel, volume en slaaptimer.</source>
+        <translation>Wenn Zeffira läuft: Sender, Zustand, Titel, Lautstärke und Schlaftimer zeigen.</translation>
+    </message>
+    <message>
+        <source>Met --status: als één JSON-object.</source>
+        <translation>Mit --status: als ein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>--play-pause, --stop, --next, --previous, --station, --volume en --status gaan één tegelijk en alleen.</source>
+        <translation>--play-pause, --stop, --next, --previous, --station, --volume und --status gehen nur einzeln und allein.</translation>
+    </message>
+    <message>
+        <source>--json werkt alleen met --status.</source>
+        <translation>--json geht nur mit --status.</translation>
+    </message>
+    <message>
+        <source>--station heeft een naam nodig.</source>
+        <translation>--station braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>--volume neemt een geheel getal van 0 tot 100, niet &quot;%1&quot;.</source>
+        <translation>--volume nimmt eine ganze Zahl von 0 bis 100, nicht „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -634,6 +686,61 @@ das Journal der Sitzung (journalctl --user).
     </message>
 </context>
 <context>
+    <name>RemoteCommands</name>
+    <message>
+        <source>gestopt</source>
+        <translation>gestoppt</translation>
+    </message>
+    <message>
+        <source>laden</source>
+        <translation>lädt</translation>
+    </message>
+    <message>
+        <source>speelt</source>
+        <translation>spielt</translation>
+    </message>
+    <message>
+        <source>gepauzeerd</source>
+        <translation>pausiert</translation>
+    </message>
+    <message>
+        <source>mislukt</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>Sender:</translation>
+    </message>
+    <message>
+        <source>Toestand:</source>
+        <translation>Zustand:</translation>
+    </message>
+    <message>
+        <source>Titel:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Slaaptimer:</source>
+        <translation>Schlaftimer:</translation>
+    </message>
+    <message>
+        <source>uit</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>kan de sessiebus niet bereiken (%1).</source>
+        <translation>kann den Sitzungsbus nicht erreichen (%1).</translation>
+    </message>
+    <message>
+        <source>Zeffira draait niet; start het eerst (zeffira).</source>
+        <translation>Zeffira läuft nicht; starten Sie es zuerst (zeffira).</translation>
+    </message>
+</context>
+<context>
     <name>RenameCategorySheet</name>
     <message>
         <source>Categorie hernoemen</source>
@@ -650,6 +757,21 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Hernoem</source>
         <translation>Umbenennen</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptControl</name>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;.</source>
+        <translation>es gibt keinen Sender namens „%1“.</translation>
+    </message>
+    <message>
+        <source>het volume gaat van 0 tot 100.</source>
+        <translation>die Lautstärke geht von 0 bis 100.</translation>
+    </message>
+    <message>
+        <source>onbekende opdracht: %1</source>
+        <translation>unbekannter Befehl: %1</translation>
     </message>
 </context>
 <context>

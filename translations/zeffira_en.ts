@@ -387,6 +387,58 @@ the session&apos;s journal (journalctl --user).
         <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
         <translation>--sleep-timer does not go with --list-stations, --search, --import or --export.</translation>
     </message>
+    <message>
+        <source>Speelt Zeffira al: pauzeer of hervat (zonder station: speel het eerste).</source>
+        <translation>With Zeffira running: pause or resume (without a station: play the first).</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: stop.</source>
+        <translation>With Zeffira running: stop.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: speel het volgende station.</source>
+        <translation>With Zeffira running: play the next station.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: speel het vorige station.</source>
+        <translation>With Zeffira running: play the previous station.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: speel dit station uit de catalogus.</source>
+        <translation>With Zeffira running: play this station from the catalogue.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: zet het volume (0 tot 100).</source>
+        <translation>With Zeffira running: set the volume (0 to 100).</translation>
+    </message>
+    <message>
+        <source>0-100</source>
+        <translation>0-100</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: toon station, toestand, titel, volume en slaaptimer.</source>
+        <translation>With Zeffira running: show station, state, title, volume and sleep timer.</translation>
+    </message>
+    <message>
+        <source>Met --status: als één JSON-object.</source>
+        <translation>With --status: as one JSON object.</translation>
+    </message>
+    <message>
+        <source>--play-pause, --stop, --next, --previous, --station, --volume en --status gaan één tegelijk en alleen.</source>
+        <translation>--play-pause, --stop, --next, --previous, --station, --volume and --status go one at a time and alone.</translation>
+    </message>
+    <message>
+        <source>--json werkt alleen met --status.</source>
+        <translation>--json only works with --status.</translation>
+    </message>
+    <message>
+        <source>--station heeft een naam nodig.</source>
+        <translation>--station needs a name.</translation>
+    </message>
+    <message>
+        <source>--volume neemt een geheel getal van 0 tot 100, niet &quot;%1&quot;.</source>
+        <translation>--volume takes a whole number from 0 to 100, not &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -634,6 +686,61 @@ the session&apos;s journal (journalctl --user).
     </message>
 </context>
 <context>
+    <name>RemoteCommands</name>
+    <message>
+        <source>gestopt</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>laden</source>
+        <translation>loading</translation>
+    </message>
+    <message>
+        <source>speelt</source>
+        <translation>playing</translation>
+    </message>
+    <message>
+        <source>gepauzeerd</source>
+        <translation>paused</translation>
+    </message>
+    <message>
+        <source>mislukt</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>Station:</translation>
+    </message>
+    <message>
+        <source>Toestand:</source>
+        <translation>State:</translation>
+    </message>
+    <message>
+        <source>Titel:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>Slaaptimer:</source>
+        <translation>Sleep timer:</translation>
+    </message>
+    <message>
+        <source>uit</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>kan de sessiebus niet bereiken (%1).</source>
+        <translation>cannot reach the session bus (%1).</translation>
+    </message>
+    <message>
+        <source>Zeffira draait niet; start het eerst (zeffira).</source>
+        <translation>Zeffira is not running; start it first (zeffira).</translation>
+    </message>
+</context>
+<context>
     <name>RenameCategorySheet</name>
     <message>
         <source>Categorie hernoemen</source>
@@ -650,6 +757,21 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>Hernoem</source>
         <translation>Rename</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptControl</name>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;.</source>
+        <translation>there is no station named &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>het volume gaat van 0 tot 100.</source>
+        <translation>the volume goes from 0 to 100.</translation>
+    </message>
+    <message>
+        <source>onbekende opdracht: %1</source>
+        <translation>unknown command: %1</translation>
     </message>
 </context>
 <context>

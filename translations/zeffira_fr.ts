@@ -387,6 +387,58 @@ le journal de la session (journalctl --user).
         <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
         <translation>--sleep-timer ne s’utilise pas avec --list-stations, --search, --import ou --export.</translation>
     </message>
+    <message>
+        <source>Speelt Zeffira al: pauzeer of hervat (zonder station: speel het eerste).</source>
+        <translation>Si Zeffira tourne : mettre en pause ou reprendre (sans station : jouer la première).</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: stop.</source>
+        <translation>Si Zeffira tourne : arrêter.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: speel het volgende station.</source>
+        <translation>Si Zeffira tourne : jouer la station suivante.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: speel het vorige station.</source>
+        <translation>Si Zeffira tourne : jouer la station précédente.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: speel dit station uit de catalogus.</source>
+        <translation>Si Zeffira tourne : jouer cette station du catalogue.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: zet het volume (0 tot 100).</source>
+        <translation>Si Zeffira tourne : régler le volume (0 à 100).</translation>
+    </message>
+    <message>
+        <source>0-100</source>
+        <translation>0-100</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: toon station, toestand, titel, volume en slaaptimer.</source>
+        <translation>Si Zeffira tourne : afficher station, état, titre, volume et minuterie de mise en veille.</translation>
+    </message>
+    <message>
+        <source>Met --status: als één JSON-object.</source>
+        <translation>Avec --status : en un seul objet JSON.</translation>
+    </message>
+    <message>
+        <source>--play-pause, --stop, --next, --previous, --station, --volume en --status gaan één tegelijk en alleen.</source>
+        <translation>--play-pause, --stop, --next, --previous, --station, --volume et --status s’utilisent un à la fois et seuls.</translation>
+    </message>
+    <message>
+        <source>--json werkt alleen met --status.</source>
+        <translation>--json ne fonctionne qu’avec --status.</translation>
+    </message>
+    <message>
+        <source>--station heeft een naam nodig.</source>
+        <translation>--station a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>--volume neemt een geheel getal van 0 tot 100, niet &quot;%1&quot;.</source>
+        <translation>--volume prend un nombre entier de 0 à 100, pas « %1 ».</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -634,6 +686,61 @@ le journal de la session (journalctl --user).
     </message>
 </context>
 <context>
+    <name>RemoteCommands</name>
+    <message>
+        <source>gestopt</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>laden</source>
+        <translation>chargement</translation>
+    </message>
+    <message>
+        <source>speelt</source>
+        <translation>en lecture</translation>
+    </message>
+    <message>
+        <source>gepauzeerd</source>
+        <translation>en pause</translation>
+    </message>
+    <message>
+        <source>mislukt</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>Station :</translation>
+    </message>
+    <message>
+        <source>Toestand:</source>
+        <translation>État :</translation>
+    </message>
+    <message>
+        <source>Titel:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume :</translation>
+    </message>
+    <message>
+        <source>Slaaptimer:</source>
+        <translation>Minuterie :</translation>
+    </message>
+    <message>
+        <source>uit</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>kan de sessiebus niet bereiken (%1).</source>
+        <translation>impossible de joindre le bus de session (%1).</translation>
+    </message>
+    <message>
+        <source>Zeffira draait niet; start het eerst (zeffira).</source>
+        <translation>Zeffira ne tourne pas ; lancez-le d’abord (zeffira).</translation>
+    </message>
+</context>
+<context>
     <name>RenameCategorySheet</name>
     <message>
         <source>Categorie hernoemen</source>
@@ -650,6 +757,21 @@ le journal de la session (journalctl --user).
     <message>
         <source>Hernoem</source>
         <translation>Renommer</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptControl</name>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;.</source>
+        <translation>il n’y a pas de station nommée « %1 ».</translation>
+    </message>
+    <message>
+        <source>het volume gaat van 0 tot 100.</source>
+        <translation>le volume va de 0 à 100.</translation>
+    </message>
+    <message>
+        <source>onbekende opdracht: %1</source>
+        <translation>commande inconnue : %1</translation>
     </message>
 </context>
 <context>

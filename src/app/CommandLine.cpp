@@ -94,11 +94,40 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                     "categorieën uit het bestand, anders een naar het bestand genoemde). "
                                     "Met --export: schrijf alleen deze categorie."),
         QCoreApplication::translate("CommandLine", "naam"));
+    // The running player, driven from scripts.
+    const QCommandLineOption playPause(
+        QStringLiteral("play-pause"),
+        QCoreApplication::translate("CommandLine", "Speelt Zeffira al: pauzeer of hervat (zonder station: "
+                                                   "speel het eerste)."));
+    const QCommandLineOption stop(QStringLiteral("stop"),
+                                  QCoreApplication::translate("CommandLine", "Speelt Zeffira al: stop."));
+    const QCommandLineOption next(
+        QStringLiteral("next"),
+        QCoreApplication::translate("CommandLine", "Speelt Zeffira al: speel het volgende station."));
+    const QCommandLineOption previous(
+        QStringLiteral("previous"),
+        QCoreApplication::translate("CommandLine", "Speelt Zeffira al: speel het vorige station."));
+    const QCommandLineOption station(
+        QStringLiteral("station"),
+        QCoreApplication::translate("CommandLine", "Speelt Zeffira al: speel dit station uit de catalogus."),
+        QCoreApplication::translate("CommandLine", "naam"));
+    const QCommandLineOption volume(
+        QStringLiteral("volume"),
+        QCoreApplication::translate("CommandLine", "Speelt Zeffira al: zet het volume (0 tot 100)."),
+        QCoreApplication::translate("CommandLine", "0-100"));
+    const QCommandLineOption status(
+        QStringLiteral("status"),
+        QCoreApplication::translate(
+            "CommandLine", "Speelt Zeffira al: toon station, toestand, titel, volume en slaaptimer."));
+    const QCommandLineOption json(
+        QStringLiteral("json"),
+        QCoreApplication::translate("CommandLine", "Met --status: als één JSON-object."));
     // What the D-Bus service file starts; not for people.
     QCommandLineOption busActivated(QStringLiteral("gapplication-service"));
     busActivated.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, version, list, headless, play, sleepTimer, search, importFile, exportFile,
-                       category, busActivated});
+                       category, playPause, stop, next, previous, station, volume, status, json,
+                       busActivated});
     parser.addPositionalArgument(
         QStringLiteral("url"),
         QCoreApplication::translate(
@@ -204,7 +233,53 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             return result;
         }
     }
-    if (parser.isSet(list))
+    const QList<std::pair<const QCommandLineOption *, QString>> remoteActions = {
+        {&playPause, QStringLiteral("play-pause")},
+        {&stop, QStringLiteral("stop")},
+        {&next, QStringLiteral("next")},
+        {&previous, QStringLiteral("previous")},
+        {&station, QStringLiteral("station")},
+        {&volume, QStringLiteral("volume")},
+        {&status, QStringLiteral("status")}};
+    int remoteCount = 0;
+    for (const auto &[option, action] : remoteActions) {
+        if (parser.isSet(*option)) {
+            ++remoteCount;
+            result.remoteAction = action;
+        }
+    }
+    const auto usageError = [&](const QString &text) {
+        err << text << "\n";
+        result.mode = Mode::Exit;
+        result.exitCode = 2;
+        return result;
+    };
+    if (remoteCount > 1 || (remoteCount == 1 && (commands > 0 || parser.isSet(sleepTimer) ||
+                                                 !parser.positionalArguments().isEmpty())))
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "--play-pause, --stop, --next, --previous, --station, --volume en --status gaan "
+                           "één tegelijk en alleen."));
+    if (parser.isSet(json) && !parser.isSet(status))
+        return usageError(QCoreApplication::translate("CommandLine", "--json werkt alleen met --status."));
+    if (parser.isSet(station)) {
+        if (parser.value(station).trimmed().isEmpty())
+            return usageError(QCoreApplication::translate("CommandLine", "--station heeft een naam nodig."));
+        result.remoteArgument = parser.value(station);
+    }
+    if (parser.isSet(volume)) {
+        bool ok = false;
+        const int level = parser.value(volume).trimmed().toInt(&ok);
+        if (!ok || level < 0 || level > 100)
+            return usageError(QCoreApplication::translate("CommandLine",
+                                                          "--volume neemt een geheel getal van 0 tot 100, "
+                                                          "niet \"%1\".")
+                                  .arg(parser.value(volume)));
+        result.remoteArgument = level;
+    }
+    result.json = parser.isSet(json);
+    if (remoteCount == 1)
+        result.mode = Mode::Remote;
+    else if (parser.isSet(list))
         result.mode = Mode::ListStations;
     else if (parser.isSet(search))
         result.mode = Mode::Search;

@@ -3,11 +3,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <chrono>
 #include <optional>
 
 struct CommandLine {
-    enum class Mode { Tray, Headless, ListStations, Search, Import, Export, Exit };
+    enum class Mode { Tray, Headless, ListStations, Search, Import, Export, Remote, Exit };
 
     Mode mode = Mode::Tray;
     QString playTarget; // --play: a station name or a URL
@@ -17,6 +18,11 @@ struct CommandLine {
     QString searchText; // --search
     QString file;       // --import, --export
     QString category;   // --category: where --import puts the stations, what --export writes
+    // Mode::Remote: the running player's action ("play-pause", "station", ...; "status" asks
+    // for its state) and the action's argument, if any.
+    QString remoteAction;
+    QVariant remoteArgument;
+    bool json = false; // --status --json
     // Links and local playlist files to play (the desktop entry's %U), as given.
     QStringList openArguments;
     // Started by the session bus for the desktop, which says next what it wants (Activate or

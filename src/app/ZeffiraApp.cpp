@@ -13,6 +13,7 @@
 #include "gstreamer/GstStreamBackend.h"
 #include "logind/LogindSleepMonitor.h"
 #include "mediakeys/MediaKeyHandler.h"
+#include "mediakeys/ScriptControl.h"
 #include "mpris/MprisService.h"
 #include "network/DeferredNetworkMonitor.h"
 #include "network/DeferredPlaylistFetcher.h"
@@ -73,6 +74,8 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
     m_mediaKeyHandler =
         std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_sequence.get(),
                                           m_mpris.get(), m_settings.get(), m_clock.get());
+    m_scriptControl = std::make_unique<ScriptControl>(m_player.get(), m_stationManager.get(),
+                                                      m_mediaKeyHandler.get(), m_sleepTimer.get());
     connect(m_mpris.get(), &MprisService::quitRequested, this, [this] { quit(); });
     // Every end of the event loop: quit(), and Qt's own quit when the session ends.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &ZeffiraApp::shutdown);
@@ -112,6 +115,7 @@ ZeffiraApp::~ZeffiraApp()
     // player before the backend and the monitor it listens to.
     m_shell.reset();
     m_generalSettings.reset();
+    m_scriptControl.reset();
     m_titleNotifications.reset();
     m_mediaKeyHandler.reset();
     m_gnomeKeys.reset();
@@ -173,15 +177,10 @@ bool ZeffiraApp::startDesktop(DesktopApplicationService *service, bool showWindo
         service->onOpen = [this](const QStringList &uris, const QString &token) {
             return m_shell->open(uris, token);
         };
-        service->onAction = [this](const QString &action) {
-            if (action == QLatin1String("play-pause") && m_player->hasStation())
-                m_player->togglePlayPause();
-            else if (action == QLatin1String("stop") && m_player->hasStation())
-                m_player->stop();
-            else if (action != QLatin1String("stop"))
-                return false;
-            return true;
+        service->onAction = [this](const QString &action, const QVariant &parameter) {
+            return m_scriptControl->perform(action, parameter);
         };
+        service->onStatus = [this] { return m_scriptControl->status(); };
     }
     return m_shell->start(showWindowWithoutTray);
 }

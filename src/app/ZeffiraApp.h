@@ -32,6 +32,7 @@ class PulseAudioDeviceSource;
 class QtScheduler;
 class LoudnessControl;
 class RadioPlayer;
+class ScriptControl;
 class SettingsStore;
 class SleepTimer;
 class StationManager;
@@ -108,6 +109,7 @@ private:
     std::unique_ptr<FreedesktopNotifier> m_notifier;
     std::unique_ptr<TitleNotifications> m_titleNotifications;
     std::unique_ptr<DeferredStationDirectory> m_directory;
+    std::unique_ptr<ScriptControl> m_scriptControl;
     // The desktop face, made by startDesktop().
     std::unique_ptr<AppActions> m_actions;
     std::unique_ptr<LoginItem> m_loginItem;

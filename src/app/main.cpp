@@ -1,5 +1,6 @@
 #include "CatalogueCommands.h"
 #include "CommandLine.h"
+#include "RemoteCommands.h"
 #include "UnixSignals.h"
 #include "ZeffiraApp.h"
 #include "base/AppInfo.h"
@@ -180,6 +181,8 @@ int main(int argc, char *argv[])
         return CatalogueCommands::exportFile(command.file, command.category);
     case CommandLine::Mode::Headless:
         return runHeadless(loop, command);
+    case CommandLine::Mode::Remote:
+        return RemoteCommands::run(command);
     default:
         QTextStream(stderr) << "zeffira: "
                             << QCoreApplication::translate(

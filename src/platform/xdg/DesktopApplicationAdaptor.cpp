@@ -18,8 +18,8 @@ void DesktopApplicationAdaptor::Open(const QStringList &uris, const QVariantMap 
     m_service->open(uris, platformData, message);
 }
 
-void DesktopApplicationAdaptor::ActivateAction(const QString &action, const QVariantList &,
-                                               const QVariantMap &platformData, const QDBusMessage &message)
+void DesktopApplicationAdaptor::ActivateAction(const QString &action, const QVariantList &parameter,
+                                               const QVariantMap &, const QDBusMessage &message)
 {
-    m_service->activateAction(action, platformData, message);
+    m_service->activateAction(action, parameter, message);
 }

@@ -2,13 +2,25 @@
 
 #include "base/Logging.h"
 #include "xdg/DesktopApplicationAdaptor.h"
+#include "xdg/PlayerControlAdaptor.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
+#include <QDBusVariant>
 
 namespace {
 const QString kInterface = QStringLiteral("org.freedesktop.Application");
+
+// A call that never starts the program through its D-Bus service file: a remote command
+// finds the running player or reports that none runs.
+QDBusMessage callRunning(const QString &appId, const QString &interface, const QString &method)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(appId, DesktopApplicationService::objectPath(appId),
+                                                       interface, method);
+    call.setAutoStartService(false);
+    return call;
+}
 } // namespace
 
 DesktopApplicationService::DesktopApplicationService(const QString &appId, const QDBusConnection &bus,
@@ -16,6 +28,7 @@ DesktopApplicationService::DesktopApplicationService(const QString &appId, const
     : QObject(parent), m_appId(appId), m_bus(bus)
 {
     new DesktopApplicationAdaptor(this);
+    new PlayerControlAdaptor(this);
 }
 
 DesktopApplicationService::~DesktopApplicationService()
@@ -91,6 +104,34 @@ QString DesktopApplicationService::forward(const QString &appId, const QStringLi
     return reply.type() == QDBusMessage::ErrorMessage ? reply.errorMessage() : QString();
 }
 
+bool DesktopApplicationService::isRunning(const QString &appId, const QDBusConnection &bus)
+{
+    return bus.isConnected() && bus.interface() && bus.interface()->isServiceRegistered(appId).value();
+}
+
+QString DesktopApplicationService::sendAction(const QString &appId, const QString &action,
+                                              const QVariant &parameter, const QDBusConnection &bus)
+{
+    QDBusMessage call = callRunning(appId, kInterface, QStringLiteral("ActivateAction"));
+    QVariantList parameters;
+    if (parameter.isValid())
+        parameters << QVariant::fromValue(QDBusVariant(parameter));
+    call << action << QVariant::fromValue(parameters) << launchPlatformData();
+    const QDBusMessage reply = bus.call(call);
+    return reply.type() == QDBusMessage::ErrorMessage ? reply.errorMessage() : QString();
+}
+
+QString DesktopApplicationService::queryStatus(const QString &appId, const QDBusConnection &bus,
+                                               QVariantMap *status)
+{
+    const QDBusReply<QVariantMap> reply =
+        bus.call(callRunning(appId, PlayerControlAdaptor::interfaceName(), QStringLiteral("Status")));
+    if (!reply.isValid())
+        return reply.error().message();
+    *status = reply.value();
+    return {};
+}
+
 void DesktopApplicationService::activate(const QVariantMap &platformData)
 {
     if (onActivate)
@@ -105,12 +146,22 @@ void DesktopApplicationService::open(const QStringList &uris, const QVariantMap 
         refuse(message, QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"), refusal);
 }
 
-void DesktopApplicationService::activateAction(const QString &action, const QVariantMap &,
+void DesktopApplicationService::activateAction(const QString &action, const QVariantList &parameter,
                                                const QDBusMessage &message)
 {
-    if (!onAction || !onAction(action))
-        refuse(message, QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"),
-               QStringLiteral("No such action: %1").arg(action.left(64)));
+    // The parameter is a list of at most one value, each in a variant of its own.
+    QVariant value = parameter.isEmpty() ? QVariant() : parameter.constFirst();
+    if (value.canConvert<QDBusVariant>())
+        value = value.value<QDBusVariant>().variant();
+    const QString refusal =
+        onAction ? onAction(action, value) : QStringLiteral("No such action: %1").arg(action.left(64));
+    if (!refusal.isEmpty())
+        refuse(message, QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"), refusal);
+}
+
+QVariantMap DesktopApplicationService::status() const
+{
+    return onStatus ? onStatus() : QVariantMap();
 }
 
 void DesktopApplicationService::refuse(const QDBusMessage &message, const QString &errorName,

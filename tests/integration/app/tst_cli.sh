@@ -51,6 +51,9 @@ check "--help names no placeholder" bash -c "! grep -q '<executable_name>' '$tmp
 for file in Zeffira/stations.json Zeffira/settings.json zeffira/stations.xml; do
     check "--help lists $file" grep -q "$file" "$tmp/help"
 done
+for option in play-pause stop next previous "station <naam>" "volume <0-100>" status json; do
+    check "--help lists --$option" grep -q -- "--$option " "$tmp/help"
+done
 zeffira --headless http://127.0.0.1:9/x >/dev/null 2>&1
 check "a link with --headless is a usage error (--play takes it)" test $? -eq 2
 zeffira --version >"$tmp/version"

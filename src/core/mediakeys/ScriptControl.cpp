@@ -1,0 +1,92 @@
+#include "mediakeys/ScriptControl.h"
+
+#include "base/Logging.h"
+#include "catalogue/StationManager.h"
+#include "catalogue/StationWalk.h"
+#include "mediakeys/MediaKeyHandler.h"
+#include "playback/RadioPlayer.h"
+#include "playback/SleepTimer.h"
+
+#include <cmath>
+
+using namespace std::chrono_literals;
+
+namespace {
+const QString kPlayPause = QStringLiteral("play-pause");
+const QString kStop = QStringLiteral("stop");
+const QString kNext = QStringLiteral("next");
+const QString kPrevious = QStringLiteral("previous");
+const QString kStation = QStringLiteral("station");
+const QString kVolume = QStringLiteral("volume");
+} // namespace
+
+ScriptControl::ScriptControl(RadioPlayer *player, StationManager *stations, MediaKeyHandler *mediaKeys,
+                             SleepTimer *sleepTimer, QObject *parent)
+    : QObject(parent), m_player(player), m_stations(stations), m_mediaKeys(mediaKeys),
+      m_sleepTimer(sleepTimer)
+{
+}
+
+bool ScriptControl::isAction(const QString &action)
+{
+    for (const QString &known : {kPlayPause, kStop, kNext, kPrevious, kStation, kVolume})
+        if (action == known)
+            return true;
+    return false;
+}
+
+QString ScriptControl::perform(const QString &action, const QVariant &argument)
+{
+    qCInfo(lcMediaKeys, "Script command: %s", qUtf8Printable(action.left(64)));
+    if (action == kPlayPause) {
+        m_mediaKeys->playOrStartFirst();
+    } else if (action == kStop) {
+        if (m_player->hasStation())
+            m_player->stop();
+    } else if (action == kNext || action == kPrevious) {
+        const std::optional<RadioStation> current = m_player->currentStation();
+        if (!current) {
+            m_mediaKeys->playOrStartFirst();
+        } else if (const auto target =
+                       action == kNext ? StationWalk::nextStation(m_stations->categories(), *current)
+                                       : StationWalk::previousStation(m_stations->categories(), *current)) {
+            m_player->play(*target);
+        }
+    } else if (action == kStation) {
+        const QString name = argument.toString();
+        // The exact name first; a script may also name the station as it is written, in
+        // another case.
+        for (const Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+            for (const RadioStation &station : StationWalk::allStations(m_stations->categories())) {
+                if (station.name.compare(name, sensitivity) == 0) {
+                    m_player->play(station);
+                    return {};
+                }
+            }
+        }
+        return tr("er is geen station met de naam \"%1\".").arg(name.left(200));
+    } else if (action == kVolume) {
+        bool ok = false;
+        const int volume = argument.toInt(&ok);
+        if (!ok || volume < 0 || volume > 100)
+            return tr("het volume gaat van 0 tot 100.");
+        m_player->setVolume(volume / 100.0);
+    } else {
+        return tr("onbekende opdracht: %1").arg(action.left(64));
+    }
+    return {};
+}
+
+QVariantMap ScriptControl::status() const
+{
+    QVariantMap status{
+        {QStringLiteral("station"), m_player->currentStationName()},
+        {QStringLiteral("url"), m_player->currentStationUrl()},
+        {QStringLiteral("state"), m_player->playbackState().name()},
+        {QStringLiteral("title"), m_player->streamTitle()},
+        {QStringLiteral("volume"), int(std::lround(m_player->volume() * 100))},
+    };
+    if (m_sleepTimer->isActive())
+        status.insert(QStringLiteral("sleepTimer"), int((m_sleepTimer->remaining() + 999ms) / 1s));
+    return status;
+}

@@ -1,0 +1,38 @@
+// What scripts ask of the running player (the command line's remote options, over the session
+// bus): commands by name and a snapshot of the state. Unlike the media keys these are neither
+// debounced nor switched off with them: a script means every command it sends, in order.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+class MediaKeyHandler;
+class RadioPlayer;
+class SleepTimer;
+class StationManager;
+
+class ScriptControl : public QObject
+{
+    Q_OBJECT
+public:
+    // Everything passed in must outlive this object.
+    ScriptControl(RadioPlayer *player, StationManager *stations, MediaKeyHandler *mediaKeys,
+                  SleepTimer *sleepTimer, QObject *parent = nullptr);
+
+    // True for the actions perform() knows.
+    static bool isAction(const QString &action);
+    // Carries out `action` ("play-pause", "stop", "next", "previous", "station" with a name,
+    // "volume" with 0 to 100). The refusal in the user's words; empty when taken.
+    QString perform(const QString &action, const QVariant &argument);
+    // station, url, state (idle, loading, playing, paused, failed), title, volume (0 to 100),
+    // and sleepTimer (seconds left) only while the sleep timer runs.
+    QVariantMap status() const;
+
+private:
+    RadioPlayer *m_player;
+    StationManager *m_stations;
+    MediaKeyHandler *m_mediaKeys;
+    SleepTimer *m_sleepTimer;
+};
