@@ -387,6 +387,26 @@ le journal de la session (journalctl --user).
         <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
         <translation>--sleep-timer ne s’utilise pas avec --list-stations, --search, --import ou --export.</translation>
     </message>
+    <message>
+        <source>Met --headless en --play: neem het station op in dit bestand, in de eigen codering van de stream (het groeit als bestand.part en krijgt zijn naam als de opname klaar is; een bestaand bestand blijft staan). Een map krijgt een bestand met de naam van het station en de tijd.</source>
+        <translation>Avec --headless et --play : enregistrer la station dans ce fichier, dans l’encodage propre du flux (il grandit sous le nom fichier.part et prend son nom quand l’enregistrement est terminé ; un fichier existant reste intact). Un dossier reçoit un fichier au nom de la station et de l’heure.</translation>
+    </message>
+    <message>
+        <source>Met --record: stop de opname en het programma na dit aantal minuten (tot 1440; breuken zoals 0.5 mogen).</source>
+        <translation>Avec --record : arrêter l’enregistrement et le programme après ce nombre de minutes (jusqu’à 1440 ; les fractions comme 0.5 sont permises).</translation>
+    </message>
+    <message>
+        <source>--record werkt alleen met --headless en --play.</source>
+        <translation>--record ne fonctionne qu’avec --headless et --play.</translation>
+    </message>
+    <message>
+        <source>--duration neemt een aantal minuten groter dan 0 en hoogstens 1440, niet &quot;%1&quot;.</source>
+        <translation>--duration prend un nombre de minutes supérieur à 0 et au plus 1440, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--duration werkt alleen met --record.</source>
+        <translation>--duration ne fonctionne qu’avec --record.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -1110,6 +1130,25 @@ le journal de la session (journalctl --user).
     </message>
 </context>
 <context>
+    <name>StreamRecorder</name>
+    <message>
+        <source>%1 bestaat al; kies een andere naam.</source>
+        <translation>%1 existe déjà ; choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>de map van %1 bestaat niet.</source>
+        <translation>le dossier de %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>kan niet schrijven in %1</source>
+        <translation>impossible d’écrire dans %1</translation>
+    </message>
+</context>
+<context>
     <name>TrayMenu</name>
     <message>
         <source>Slaaptimer</source>
@@ -1213,6 +1252,14 @@ le journal de la session (journalctl --user).
     <message>
         <source>geen grafische sessie (DISPLAY en WAYLAND_DISPLAY zijn niet gezet); speelt zonder pictogram in het systeemvak, bedienbaar via MPRIS.</source>
         <translation>pas de session graphique (ni DISPLAY ni WAYLAND_DISPLAY n’est défini)&#xa0;; fonctionne sans icône dans la zone de notification, contrôlable par MPRIS.</translation>
+    </message>
+    <message>
+        <source>Opgenomen: %1</source>
+        <translation>Enregistré : %1</translation>
+    </message>
+    <message>
+        <source>de opname brak af: %1</source>
+        <translation>l’enregistrement s’est interrompu : %1</translation>
     </message>
 </context>
 </TS>
