@@ -439,6 +439,26 @@ das Journal der Sitzung (journalctl --user).
         <source>--volume neemt een geheel getal van 0 tot 100, niet &quot;%1&quot;.</source>
         <translation>--volume nimmt eine ganze Zahl von 0 bis 100, nicht „%1“.</translation>
     </message>
+    <message>
+        <source>Met --headless en --play: neem het station op in dit bestand, in de eigen codering van de stream (het groeit als bestand.part en krijgt zijn naam als de opname klaar is; een bestaand bestand blijft staan). Een map krijgt een bestand met de naam van het station en de tijd.</source>
+        <translation>Mit --headless und --play: den Sender in dieser Datei aufnehmen, in der eigenen Kodierung des Streams (sie wächst als Datei.part und bekommt ihren Namen, wenn die Aufnahme fertig ist; eine vorhandene Datei bleibt unberührt). Ein Ordner bekommt eine Datei mit dem Namen des Senders und der Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>Met --record: stop de opname en het programma na dit aantal minuten (tot 1440; breuken zoals 0.5 mogen).</source>
+        <translation>Mit --record: Aufnahme und Programm nach so vielen Minuten beenden (bis 1440; Brüche wie 0.5 sind erlaubt).</translation>
+    </message>
+    <message>
+        <source>--record werkt alleen met --headless en --play.</source>
+        <translation>--record funktioniert nur mit --headless und --play.</translation>
+    </message>
+    <message>
+        <source>--duration neemt een aantal minuten groter dan 0 en hoogstens 1440, niet &quot;%1&quot;.</source>
+        <translation>--duration nimmt eine Anzahl Minuten größer als 0 und höchstens 1440, nicht &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--duration werkt alleen met --record.</source>
+        <translation>--duration funktioniert nur mit --record.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -1339,6 +1359,33 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>geen grafische sessie (DISPLAY en WAYLAND_DISPLAY zijn niet gezet); speelt zonder pictogram in het systeemvak, bedienbaar via MPRIS.</source>
         <translation>keine grafische Sitzung (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); läuft ohne Symbol im Infobereich, steuerbar über MPRIS.</translation>
+    </message>
+    <message>
+        <source>Opgenomen: %1</source>
+        <translation>Aufgenommen: %1</translation>
+    </message>
+    <message>
+        <source>de opname brak af: %1</source>
+        <translation>die Aufnahme brach ab: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StreamRecorder</name>
+    <message>
+        <source>%1 bestaat al; kies een andere naam.</source>
+        <translation>%1 existiert bereits; wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>de map van %1 bestaat niet.</source>
+        <translation>der Ordner von %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven: %2</source>
+        <translation>kann %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>kan niet schrijven in %1</source>
+        <translation>kann nicht in %1 schreiben</translation>
     </message>
 </context>
 </TS>

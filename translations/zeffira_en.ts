@@ -439,6 +439,26 @@ the session&apos;s journal (journalctl --user).
         <source>--volume neemt een geheel getal van 0 tot 100, niet &quot;%1&quot;.</source>
         <translation>--volume takes a whole number from 0 to 100, not &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>Met --headless en --play: neem het station op in dit bestand, in de eigen codering van de stream (het groeit als bestand.part en krijgt zijn naam als de opname klaar is; een bestaand bestand blijft staan). Een map krijgt een bestand met de naam van het station en de tijd.</source>
+        <translation>With --headless and --play: record the station to this file, in the stream&apos;s own encoding (it grows as file.part and gets its name when the recording is complete; an existing file is left alone). A folder gets a file named after the station and the time.</translation>
+    </message>
+    <message>
+        <source>Met --record: stop de opname en het programma na dit aantal minuten (tot 1440; breuken zoals 0.5 mogen).</source>
+        <translation>With --record: stop the recording and the program after this many minutes (up to 1440; fractions such as 0.5 are allowed).</translation>
+    </message>
+    <message>
+        <source>--record werkt alleen met --headless en --play.</source>
+        <translation>--record only works with --headless and --play.</translation>
+    </message>
+    <message>
+        <source>--duration neemt een aantal minuten groter dan 0 en hoogstens 1440, niet &quot;%1&quot;.</source>
+        <translation>--duration takes a number of minutes greater than 0 and at most 1440, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--duration werkt alleen met --record.</source>
+        <translation>--duration only works with --record.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -1339,6 +1359,33 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>geen grafische sessie (DISPLAY en WAYLAND_DISPLAY zijn niet gezet); speelt zonder pictogram in het systeemvak, bedienbaar via MPRIS.</source>
         <translation>no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); running without the tray icon, controllable through MPRIS.</translation>
+    </message>
+    <message>
+        <source>Opgenomen: %1</source>
+        <translation>Recorded: %1</translation>
+    </message>
+    <message>
+        <source>de opname brak af: %1</source>
+        <translation>the recording broke off: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StreamRecorder</name>
+    <message>
+        <source>%1 bestaat al; kies een andere naam.</source>
+        <translation>%1 already exists; choose another name.</translation>
+    </message>
+    <message>
+        <source>de map van %1 bestaat niet.</source>
+        <translation>the folder of %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>kan niet schrijven in %1</source>
+        <translation>cannot write in %1</translation>
     </message>
 </context>
 </TS>

@@ -389,27 +389,27 @@ le journal de la session (journalctl --user).
     </message>
     <message>
         <source>Speelt Zeffira al: pauzeer of hervat (zonder station: speel het eerste).</source>
-        <translation>Si Zeffira tourne : mettre en pause ou reprendre (sans station : jouer la première).</translation>
+        <translation>Si Zeffira tourne&#xa0;: mettre en pause ou reprendre (sans station&#xa0;: jouer la première).</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: stop.</source>
-        <translation>Si Zeffira tourne : arrêter.</translation>
+        <translation>Si Zeffira tourne&#xa0;: arrêter.</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: speel het volgende station.</source>
-        <translation>Si Zeffira tourne : jouer la station suivante.</translation>
+        <translation>Si Zeffira tourne&#xa0;: jouer la station suivante.</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: speel het vorige station.</source>
-        <translation>Si Zeffira tourne : jouer la station précédente.</translation>
+        <translation>Si Zeffira tourne&#xa0;: jouer la station précédente.</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: speel dit station uit de catalogus.</source>
-        <translation>Si Zeffira tourne : jouer cette station du catalogue.</translation>
+        <translation>Si Zeffira tourne&#xa0;: jouer cette station du catalogue.</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: zet het volume (0 tot 100).</source>
-        <translation>Si Zeffira tourne : régler le volume (0 à 100).</translation>
+        <translation>Si Zeffira tourne&#xa0;: régler le volume (0 à 100).</translation>
     </message>
     <message>
         <source>0-100</source>
@@ -417,11 +417,11 @@ le journal de la session (journalctl --user).
     </message>
     <message>
         <source>Speelt Zeffira al: toon station, toestand, titel, volume en slaaptimer.</source>
-        <translation>Si Zeffira tourne : afficher station, état, titre, volume et minuterie de mise en veille.</translation>
+        <translation>Si Zeffira tourne&#xa0;: afficher station, état, titre, volume et minuterie de mise en veille.</translation>
     </message>
     <message>
         <source>Met --status: als één JSON-object.</source>
-        <translation>Avec --status : en un seul objet JSON.</translation>
+        <translation>Avec --status&#xa0;: en un seul objet JSON.</translation>
     </message>
     <message>
         <source>--play-pause, --stop, --next, --previous, --station, --volume en --status gaan één tegelijk en alleen.</source>
@@ -437,7 +437,27 @@ le journal de la session (journalctl --user).
     </message>
     <message>
         <source>--volume neemt een geheel getal van 0 tot 100, niet &quot;%1&quot;.</source>
-        <translation>--volume prend un nombre entier de 0 à 100, pas « %1 ».</translation>
+        <translation>--volume prend un nombre entier de 0 à 100, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Met --headless en --play: neem het station op in dit bestand, in de eigen codering van de stream (het groeit als bestand.part en krijgt zijn naam als de opname klaar is; een bestaand bestand blijft staan). Een map krijgt een bestand met de naam van het station en de tijd.</source>
+        <translation>Avec --headless et --play&#xa0;: enregistrer la station dans ce fichier, dans l’encodage propre du flux (il grandit sous le nom fichier.part et prend son nom quand l’enregistrement est terminé&#xa0;; un fichier existant reste intact). Un dossier reçoit un fichier au nom de la station et de l’heure.</translation>
+    </message>
+    <message>
+        <source>Met --record: stop de opname en het programma na dit aantal minuten (tot 1440; breuken zoals 0.5 mogen).</source>
+        <translation>Avec --record&#xa0;: arrêter l’enregistrement et le programme après ce nombre de minutes (jusqu’à 1440&#xa0;; les fractions comme 0.5 sont permises).</translation>
+    </message>
+    <message>
+        <source>--record werkt alleen met --headless en --play.</source>
+        <translation>--record ne fonctionne qu’avec --headless et --play.</translation>
+    </message>
+    <message>
+        <source>--duration neemt een aantal minuten groter dan 0 en hoogstens 1440, niet &quot;%1&quot;.</source>
+        <translation>--duration prend un nombre de minutes supérieur à 0 et au plus 1440, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--duration werkt alleen met --record.</source>
+        <translation>--duration ne fonctionne qu’avec --record.</translation>
     </message>
 </context>
 <context>
@@ -709,23 +729,23 @@ le journal de la session (journalctl --user).
     </message>
     <message>
         <source>Station:</source>
-        <translation>Station :</translation>
+        <translation>Station&#xa0;:</translation>
     </message>
     <message>
         <source>Toestand:</source>
-        <translation>État :</translation>
+        <translation>État&#xa0;:</translation>
     </message>
     <message>
         <source>Titel:</source>
-        <translation>Titre :</translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Volume:</source>
-        <translation>Volume :</translation>
+        <translation>Volume&#xa0;:</translation>
     </message>
     <message>
         <source>Slaaptimer:</source>
-        <translation>Minuterie :</translation>
+        <translation>Minuterie&#xa0;:</translation>
     </message>
     <message>
         <source>uit</source>
@@ -737,7 +757,7 @@ le journal de la session (journalctl --user).
     </message>
     <message>
         <source>Zeffira draait niet; start het eerst (zeffira).</source>
-        <translation>Zeffira ne tourne pas ; lancez-le d’abord (zeffira).</translation>
+        <translation>Zeffira ne tourne pas&#xa0;; lancez-le d’abord (zeffira).</translation>
     </message>
 </context>
 <context>
@@ -763,7 +783,7 @@ le journal de la session (journalctl --user).
     <name>ScriptControl</name>
     <message>
         <source>er is geen station met de naam &quot;%1&quot;.</source>
-        <translation>il n’y a pas de station nommée « %1 ».</translation>
+        <translation>il n’y a pas de station nommée «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>het volume gaat van 0 tot 100.</source>
@@ -771,7 +791,7 @@ le journal de la session (journalctl --user).
     </message>
     <message>
         <source>onbekende opdracht: %1</source>
-        <translation>commande inconnue : %1</translation>
+        <translation>commande inconnue&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1339,6 +1359,33 @@ le journal de la session (journalctl --user).
     <message>
         <source>geen grafische sessie (DISPLAY en WAYLAND_DISPLAY zijn niet gezet); speelt zonder pictogram in het systeemvak, bedienbaar via MPRIS.</source>
         <translation>pas de session graphique (ni DISPLAY ni WAYLAND_DISPLAY n’est défini)&#xa0;; fonctionne sans icône dans la zone de notification, contrôlable par MPRIS.</translation>
+    </message>
+    <message>
+        <source>Opgenomen: %1</source>
+        <translation>Enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>de opname brak af: %1</source>
+        <translation>l’enregistrement s’est interrompu&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StreamRecorder</name>
+    <message>
+        <source>%1 bestaat al; kies een andere naam.</source>
+        <translation>%1 existe déjà&#xa0;; choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>de map van %1 bestaat niet.</source>
+        <translation>le dossier de %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven: %2</source>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>kan niet schrijven in %1</source>
+        <translation>impossible d’écrire dans %1</translation>
     </message>
 </context>
 </TS>

@@ -69,6 +69,20 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                     "--headless stopt het programma daarna; in het systeemvak is het de "
                                     "slaaptimer van het menu."),
         QCoreApplication::translate("CommandLine", "minuten"));
+    const QCommandLineOption record(
+        QStringLiteral("record"),
+        QCoreApplication::translate(
+            "CommandLine", "Met --headless en --play: neem het station op in dit bestand, in de "
+                           "eigen codering van de stream (het groeit als bestand.part en krijgt zijn "
+                           "naam als de opname klaar is; een bestaand bestand blijft staan). Een map "
+                           "krijgt een bestand met de naam van het station en de tijd."),
+        QCoreApplication::translate("CommandLine", "bestand"));
+    const QCommandLineOption duration(
+        QStringLiteral("duration"),
+        QCoreApplication::translate("CommandLine",
+                                    "Met --record: stop de opname en het programma na dit aantal minuten "
+                                    "(tot 1440; breuken zoals 0.5 mogen)."),
+        QCoreApplication::translate("CommandLine", "minuten"));
     const QCommandLineOption search(
         QStringLiteral("search"),
         QCoreApplication::translate("CommandLine", "Zoek in de openbare zendergids naar stations "
@@ -125,8 +139,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     // What the D-Bus service file starts; not for people.
     QCommandLineOption busActivated(QStringLiteral("gapplication-service"));
     busActivated.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help, version, list, headless, play, sleepTimer, search, importFile, exportFile,
-                       category, playPause, stop, next, previous, station, volume, status, json,
+    parser.addOptions({help, version, list, headless, play, sleepTimer, record, duration, search, importFile,
+                       exportFile, category, playPause, stop, next, previous, station, volume, status, json,
                        busActivated});
     parser.addPositionalArgument(
         QStringLiteral("url"),
@@ -184,6 +198,28 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
+    }
+    if (parser.isSet(record) && (!parser.isSet(headless) || !parser.isSet(play))) {
+        err << QCoreApplication::translate("CommandLine", "--record werkt alleen met --headless en --play.")
+            << "\n";
+        result.mode = Mode::Exit;
+        result.exitCode = 2;
+        return result;
+    }
+    if (parser.isSet(duration)) {
+        result.recordDuration = parseSleepMinutes(parser.value(duration));
+        if (!parser.isSet(record) || !result.recordDuration) {
+            err << (parser.isSet(record)
+                        ? QCoreApplication::translate("CommandLine",
+                                                      "--duration neemt een aantal minuten groter dan 0 en "
+                                                      "hoogstens 1440, niet \"%1\".")
+                              .arg(parser.value(duration))
+                        : QCoreApplication::translate("CommandLine", "--duration werkt alleen met --record."))
+                << "\n";
+            result.mode = Mode::Exit;
+            result.exitCode = 2;
+            return result;
+        }
     }
     const int commands = int(parser.isSet(list)) + int(parser.isSet(search)) + int(parser.isSet(importFile)) +
                          int(parser.isSet(exportFile)) + int(parser.isSet(headless));
@@ -290,6 +326,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     else if (parser.isSet(headless))
         result.mode = Mode::Headless;
     result.playTarget = parser.value(play);
+    result.recordTarget = parser.value(record);
     result.searchText = parser.value(search).trimmed();
     result.file = parser.isSet(importFile) ? parser.value(importFile) : parser.value(exportFile);
     result.category = parser.value(category);

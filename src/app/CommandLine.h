@@ -15,6 +15,10 @@ struct CommandLine {
     // --sleep-timer: pause after this long (whole seconds; the option takes minutes, fractions
     // allowed).
     std::optional<std::chrono::milliseconds> sleepTimer;
+    // --record: the file (or folder) a headless player records the station to; --duration: for
+    // how long (whole seconds; the option takes minutes, fractions allowed), else until it ends.
+    QString recordTarget;
+    std::optional<std::chrono::milliseconds> recordDuration;
     QString searchText; // --search
     QString file;       // --import, --export
     QString category;   // --category: where --import puts the stations, what --export writes

@@ -11,6 +11,7 @@
 #include "devices/AudioDeviceManager.h"
 #include "gnome/GnomeMediaKeys.h"
 #include "gstreamer/GstStreamBackend.h"
+#include "gstreamer/GstStreamTap.h"
 #include "logind/LogindSleepMonitor.h"
 #include "mediakeys/MediaKeyHandler.h"
 #include "mediakeys/ScriptControl.h"
@@ -26,6 +27,7 @@
 #include "playback/PlaylistResolver.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
+#include "playback/StreamRecorder.h"
 #include "playback/TitleNotifications.h"
 #include "pulseaudio/PulseAudioDeviceSource.h"
 #include "sni/TrayItemFactory.h"
@@ -59,7 +61,8 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
       m_deviceSource(std::make_unique<PulseAudioDeviceSource>()),
       m_audioDeviceManager(std::make_unique<AudioDeviceManager>(m_deviceSource.get(), m_settings.get())),
       m_mpris(std::make_unique<MprisService>(QDBusConnection::sessionBus())),
-      m_directory(std::make_unique<DeferredStationDirectory>())
+      m_directory(std::make_unique<DeferredStationDirectory>()), m_tap(std::make_unique<GstStreamTap>()),
+      m_recorder(std::make_unique<StreamRecorder>(m_tap.get(), m_scheduler.get()))
 {
     m_sleepMonitor->start();
     m_player->setNetworkMonitor(m_network.get());
@@ -123,6 +126,8 @@ ZeffiraApp::~ZeffiraApp()
     m_mpris.reset();
     m_audioDeviceManager.reset();
     m_sleepTimer.reset();
+    m_recorder.reset();
+    m_tap.reset();
     m_player.reset();
 }
 
@@ -185,6 +190,27 @@ bool ZeffiraApp::startDesktop(DesktopApplicationService *service, bool showWindo
     return m_shell->start(showWindowWithoutTray);
 }
 
+QString ZeffiraApp::recordWhenPlaying(const QString &target,
+                                      std::optional<std::chrono::milliseconds> duration)
+{
+    const QString refusal = StreamRecorder::refusal(target);
+    if (!refusal.isEmpty())
+        return refusal;
+    auto *waiting = new QObject(this);
+    const auto begin = [this, waiting, target, duration] {
+        if (m_player->playbackState().kind() != PlaybackState::Playing || m_resolver->currentUrl().isEmpty())
+            return;
+        waiting->deleteLater();
+        const QString error =
+            m_recorder->start(m_resolver->currentUrl(), target, m_player->currentStationName(), duration);
+        if (!error.isEmpty())
+            Q_EMIT gaveUp(error);
+    };
+    connect(m_player.get(), &RadioPlayer::playbackStateChanged, waiting, begin);
+    begin();
+    return {};
+}
+
 void ZeffiraApp::quit(int exitCode)
 {
     QCoreApplication::exit(exitCode);
@@ -192,6 +218,8 @@ void ZeffiraApp::quit(int exitCode)
 
 void ZeffiraApp::shutdown()
 {
+    // The recording gets its final name before anything else goes.
+    m_recorder->stop();
     if (m_player->currentStation())
         m_player->stop();
     m_player->saveVolume();

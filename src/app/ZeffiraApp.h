@@ -8,7 +8,9 @@
 #pragma once
 
 #include <QObject>
+#include <chrono>
 #include <memory>
+#include <optional>
 
 class AppActions;
 class AudioDeviceManager;
@@ -19,6 +21,7 @@ class FreedesktopNotifier;
 class GeneralSettingsModel;
 class GnomeMediaKeys;
 class GstStreamBackend;
+class GstStreamTap;
 class DeferredNetworkMonitor;
 class DeferredPlaylistFetcher;
 class DeferredStationDirectory;
@@ -36,6 +39,7 @@ class ScriptControl;
 class SettingsStore;
 class SleepTimer;
 class StationManager;
+class StreamRecorder;
 class SteadyClock;
 class TitleNotifications;
 class TrayItem;
@@ -55,6 +59,7 @@ public:
     MprisService *mpris() const { return m_mpris.get(); }
     MediaKeyHandler *mediaKeyHandler() const { return m_mediaKeyHandler.get(); }
     SleepTimer *sleepTimer() const { return m_sleepTimer.get(); }
+    StreamRecorder *recorder() const { return m_recorder.get(); }
     // The public station directory; its network library loads with the first search.
     DeferredStationDirectory *directory() const { return m_directory.get(); }
     DesktopNotifier *notifier() const;
@@ -69,6 +74,10 @@ public:
     // alone, each one's successor tried when it fails. Returns the refusals (translated, one a
     // line), empty when everything was taken; nothing plays when nothing was.
     QString open(const QStringList &arguments, const QString &workingDir, bool localFiles);
+    // Records the station as soon as it plays (its stream, not a playlist link) to `target` (see
+    // StreamRecorder::start), for `duration` or until the program ends. Returns why it cannot
+    // (translated), empty when it will.
+    QString recordWhenPlaying(const QString &target, std::optional<std::chrono::milliseconds> duration);
     // Shows the desktop face (the tray item, its menu, the windows on first use) and answers the
     // single-instance service's requests (`service` may be null, and must outlive the app); false
     // when no tray could be shown. Where nothing shows tray items, the panel becomes an ordinary
@@ -110,6 +119,8 @@ private:
     std::unique_ptr<TitleNotifications> m_titleNotifications;
     std::unique_ptr<DeferredStationDirectory> m_directory;
     std::unique_ptr<ScriptControl> m_scriptControl;
+    std::unique_ptr<GstStreamTap> m_tap;
+    std::unique_ptr<StreamRecorder> m_recorder;
     // The desktop face, made by startDesktop().
     std::unique_ptr<AppActions> m_actions;
     std::unique_ptr<LoginItem> m_loginItem;

@@ -8,6 +8,7 @@
 #include "catalogue/StationManager.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
+#include "playback/StreamRecorder.h"
 #include "xdg/DesktopApplicationService.h"
 
 #include <QApplication>
@@ -57,6 +58,28 @@ int runHeadless(QCoreApplication &loop, const CommandLine &command)
 {
     ZeffiraApp app;
     const bool playing = !command.playTarget.isEmpty() || !command.openArguments.isEmpty();
+    if (!command.recordTarget.isEmpty()) {
+        const QString refusal = app.recordWhenPlaying(command.recordTarget, command.recordDuration);
+        if (!refusal.isEmpty()) {
+            QTextStream(stderr) << "zeffira: " << refusal << "\n";
+            return 2;
+        }
+        // A headless recorder whose recording is over has nothing left to do.
+        QObject::connect(app.recorder(), &StreamRecorder::finished, &app,
+                         [&](const QString &path, const std::optional<StreamFailure> &failure) {
+                             if (!path.isEmpty())
+                                 QTextStream(stdout)
+                                     << QCoreApplication::translate("main", "Opgenomen: %1").arg(path)
+                                     << "\n";
+                             if (failure)
+                                 QTextStream(stderr)
+                                     << "zeffira: "
+                                     << QCoreApplication::translate("main", "de opname brak af: %1")
+                                            .arg(failure->logText())
+                                     << "\n";
+                             app.quit(failure ? 1 : 0);
+                         });
+    }
     if (!command.openArguments.isEmpty()) {
         // Without a display, links given as for the desktop play as with --headless --play.
         const QString refusal = app.open(command.openArguments, QDir::currentPath(), true);

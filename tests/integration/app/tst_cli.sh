@@ -70,6 +70,12 @@ for bad in 0 -5 abc 1441 nan inf 0.001 "" "1,5"; do
 done
 zeffira --list-stations --sleep-timer 5 >/dev/null 2>&1
 check "--sleep-timer with --list-stations exits 2" test $? -eq 2
+# --record belongs to a headless player of one station; --duration to --record, in the same minutes.
+for args in "--record $tmp/r.mp3" "--headless --record $tmp/r.mp3" "--headless --play x --duration 1" \
+            "--headless --play x --record $tmp/r.mp3 --duration 0"; do
+    zeffira $args >/dev/null 2>"$tmp/err5"
+    check "'$args' exits 2 and says why" sh -c "test $? -eq 2 && grep -q -- '--' '$tmp/err5'"
+done
 check "--help documents fractional minutes" sh -c "grep -A3 -- --sleep-timer '$tmp/help' | grep -q 0.5"
 # The locale picks the language of --help: English, German or French where asked for first,
 # Dutch (the source) for Dutch, for the C locale and for languages without a translation.

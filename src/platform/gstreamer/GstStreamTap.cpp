@@ -1,0 +1,212 @@
+#include "gstreamer/GstStreamTap.h"
+
+#include "base/NetworkText.h"
+#include "gstreamer/GstPipelineWorker.h"
+
+#include <gst/app/gstappsink.h>
+#include <gst/gst.h>
+
+namespace {
+// Where uridecodebin stops: the encoded audio as the server sends it. Anything else (a video,
+// an HTML page) is decoded further and refused by the appsink's caps.
+constexpr const char *kEncodedAudio =
+    "audio/mpeg; application/ogg; audio/ogg; audio/x-flac; audio/aac; audio/x-opus";
+
+QString text(const gchar *value)
+{
+    return value ? NetworkText::fromBytes(QByteArrayView(value, qsizetype(strlen(value)))) : QString();
+}
+
+GstFlowReturn onNewSample(GstAppSink *sink, gpointer data)
+{
+    auto relay = *static_cast<std::shared_ptr<GstStreamTap::Relay> *>(data);
+    GstSample *sample = gst_app_sink_pull_sample(sink);
+    if (!sample)
+        return GST_FLOW_EOS;
+    QString mediaType;
+    int mpegVersion = 0;
+    if (GstCaps *caps = gst_sample_get_caps(sample); caps && gst_caps_get_size(caps) > 0) {
+        const GstStructure *structure = gst_caps_get_structure(caps, 0);
+        mediaType = QString::fromUtf8(gst_structure_get_name(structure));
+        gst_structure_get_int(structure, "mpegversion", &mpegVersion);
+    }
+    QByteArray bytes;
+    if (GstBuffer *buffer = gst_sample_get_buffer(sample)) {
+        GstMapInfo map;
+        if (gst_buffer_map(buffer, &map, GST_MAP_READ)) {
+            bytes = QByteArray(reinterpret_cast<const char *>(map.data), qsizetype(map.size));
+            gst_buffer_unmap(buffer, &map);
+        }
+    }
+    gst_sample_unref(sample);
+    const std::lock_guard lock(relay->mutex);
+    if (GstStreamTap *tap = relay->tap) {
+        const quint64 generation = relay->generation;
+        // Queued to the main thread; Qt drops it if the tap is gone by then.
+        QMetaObject::invokeMethod(
+            tap,
+            [tap, generation, bytes, mediaType, mpegVersion] {
+                tap->deliver(generation, bytes, mediaType, mpegVersion);
+            },
+            Qt::QueuedConnection);
+    }
+    return GST_FLOW_OK;
+}
+
+struct WatchContext {
+    GstStreamTap *tap;
+    quint64 generation;
+};
+} // namespace
+
+GstStreamTap::GstStreamTap(QObject *parent) : StreamTap(parent) {}
+
+GstStreamTap::~GstStreamTap()
+{
+    drop();
+    m_worker.reset();
+}
+
+void GstStreamTap::start(const QString &url)
+{
+    drop();
+    const quint64 generation = ++m_generation;
+    m_lastTitle.clear();
+    GError *error = nullptr;
+    if (!gst_init_check(nullptr, nullptr, &error)) {
+        const QString message = error ? text(error->message) : QString();
+        g_clear_error(&error);
+        fail(StreamFailure(StreamFailure::Reason::Other, message));
+        return;
+    }
+    if (!m_worker)
+        m_worker = std::make_unique<GstPipelineWorker>();
+    GstElement *pipeline = gst_pipeline_new("tap");
+    GstElement *source = gst_element_factory_make("uridecodebin", "source");
+    GstElement *sink = gst_element_factory_make("appsink", "sink");
+    if (!pipeline || !source || !sink) {
+        for (GstElement *element : {pipeline, source, sink}) {
+            if (element)
+                gst_object_unref(gst_object_ref_sink(element));
+        }
+        fail(StreamFailure(StreamFailure::Reason::NoDecoder, QStringLiteral("uridecodebin, appsink")));
+        return;
+    }
+    GstCaps *caps = gst_caps_from_string(kEncodedAudio);
+    g_object_set(source, "uri", url.toUtf8().constData(), "caps", caps, nullptr);
+    // No clock: the bytes are taken as fast as they arrive. A few buffers held at most: the
+    // tap never keeps more than a moment of the stream in memory.
+    g_object_set(sink, "caps", caps, "sync", FALSE, "max-buffers", 64u, nullptr);
+    gst_caps_unref(caps);
+    gst_bin_add_many(GST_BIN(pipeline), source, sink, nullptr);
+    g_signal_connect(source, "pad-added", G_CALLBACK(+[](GstElement *, GstPad *pad, gpointer data) {
+                         GstPad *sinkPad = gst_element_get_static_pad(GST_ELEMENT(data), "sink");
+                         if (!gst_pad_is_linked(sinkPad))
+                             gst_pad_link(pad, sinkPad);
+                         gst_object_unref(sinkPad);
+                     }),
+                     sink);
+
+    m_relay = std::make_shared<Relay>();
+    m_relay->tap = this;
+    m_relay->generation = generation;
+    GstAppSinkCallbacks callbacks{};
+    callbacks.new_sample = onNewSample;
+    gst_app_sink_set_callbacks(GST_APP_SINK(sink), &callbacks, new std::shared_ptr<Relay>(m_relay),
+                               [](gpointer data) { delete static_cast<std::shared_ptr<Relay> *>(data); });
+
+    GstBus *bus = gst_element_get_bus(pipeline);
+    m_busWatch = gst_bus_add_watch_full(bus, G_PRIORITY_DEFAULT, &GstStreamTap::onBusMessage,
+                                        new WatchContext{this, generation},
+                                        [](gpointer data) { delete static_cast<WatchContext *>(data); });
+    gst_object_unref(bus);
+    m_pipeline = pipeline;
+    m_worker->setState(m_pipeline, GST_STATE_PLAYING);
+}
+
+void GstStreamTap::stop()
+{
+    ++m_generation;
+    drop();
+}
+
+void GstStreamTap::drop()
+{
+    if (m_relay) {
+        const std::lock_guard lock(m_relay->mutex);
+        m_relay->tap = nullptr;
+    }
+    m_relay.reset();
+    if (m_busWatch) {
+        g_source_remove(m_busWatch);
+        m_busWatch = 0;
+    }
+    if (m_pipeline) {
+        GstBus *bus = gst_element_get_bus(m_pipeline);
+        gst_bus_set_flushing(bus, TRUE);
+        gst_object_unref(bus);
+        m_worker->dispose(m_pipeline);
+        m_pipeline = nullptr;
+    }
+}
+
+void GstStreamTap::deliver(quint64 generation, const QByteArray &bytes, const QString &mediaType,
+                           int mpegVersion)
+{
+    if (generation == m_generation && !bytes.isEmpty())
+        Q_EMIT received(bytes, mediaType, mpegVersion);
+}
+
+void GstStreamTap::fail(const StreamFailure &failure)
+{
+    drop();
+    ++m_generation;
+    Q_EMIT failed(failure);
+}
+
+gboolean GstStreamTap::onBusMessage(GstBus *, GstMessage *message, gpointer data)
+{
+    const auto *context = static_cast<WatchContext *>(data);
+    if (context->generation == context->tap->m_generation)
+        context->tap->handleMessage(message);
+    return TRUE;
+}
+
+void GstStreamTap::handleMessage(GstMessage *message)
+{
+    switch (GST_MESSAGE_TYPE(message)) {
+    case GST_MESSAGE_ERROR: {
+        GError *error = nullptr;
+        gst_message_parse_error(message, &error, nullptr);
+        const QString detail = error ? text(error->message) : QString();
+        g_clear_error(&error);
+        int status = 0;
+        if (const GstStructure *details = nullptr;
+            gst_message_parse_error_details(message, &details), details)
+            gst_structure_get_int(details, "http-status-code", &status);
+        fail(status >= 400 ? StreamFailure::http(status)
+                           : StreamFailure(StreamFailure::Reason::Other, detail));
+        break;
+    }
+    case GST_MESSAGE_EOS:
+        fail(StreamFailure(StreamFailure::Reason::Ended));
+        break;
+    case GST_MESSAGE_TAG: {
+        GstTagList *tags = nullptr;
+        gst_message_parse_tag(message, &tags);
+        gchar *title = nullptr;
+        if (gst_tag_list_get_string(tags, GST_TAG_TITLE, &title)) {
+            const QString clean = text(title);
+            if (!clean.isEmpty() && clean != m_lastTitle) {
+                m_lastTitle = clean;
+                Q_EMIT titleChanged(clean);
+            }
+        }
+        g_free(title);
+        gst_tag_list_unref(tags);
+        break;
+    }
+    default:
+        break;
+    }
+}
