@@ -28,6 +28,8 @@ QString filesHelp()
            QCoreApplication::translate(
                "CommandLine", "  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)\n"
                               "      de zenderlijst\n"
+                              "  $XDG_DATA_HOME/Zeffira/history.sqlite\n"
+                              "      de gehoorde nummers (SQLite)\n"
                               "  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)\n"
                               "      de instellingen\n"
                               "  $XDG_CONFIG_HOME/autostart/%1.desktop\n"
@@ -94,11 +96,22 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                     "categorieën uit het bestand, anders een naar het bestand genoemde). "
                                     "Met --export: schrijf alleen deze categorie."),
         QCoreApplication::translate("CommandLine", "naam"));
+    const QCommandLineOption history(
+        QStringLiteral("history"),
+        QCoreApplication::translate("CommandLine",
+                                    "Toon de gehoorde nummers, oudste eerst (tijd, station, artiest en "
+                                    "titel, gescheiden door tabs) en stop."));
+    const QCommandLineOption since(
+        QStringLiteral("since"),
+        QCoreApplication::translate("CommandLine", "Met --history: alleen vanaf deze dag (JJJJ-MM-DD)."),
+        QCoreApplication::translate("CommandLine", "datum"));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QCoreApplication::translate("CommandLine", "Met --history: toon JSON."));
     // What the D-Bus service file starts; not for people.
     QCommandLineOption busActivated(QStringLiteral("gapplication-service"));
     busActivated.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, version, list, headless, play, sleepTimer, search, importFile, exportFile,
-                       category, busActivated});
+                       category, history, since, json, busActivated});
     parser.addPositionalArgument(
         QStringLiteral("url"),
         QCoreApplication::translate(
@@ -119,7 +132,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     }
     if (!parser.positionalArguments().isEmpty() &&
         (parser.isSet(headless) || parser.isSet(list) || parser.isSet(search) || parser.isSet(importFile) ||
-         parser.isSet(exportFile))) {
+         parser.isSet(exportFile) || parser.isSet(history))) {
         err << QCoreApplication::translate("CommandLine", "Onverwacht argument: %1")
                    .arg(parser.positionalArguments().constFirst())
             << "\n"
@@ -157,11 +170,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return result;
     }
     const int commands = int(parser.isSet(list)) + int(parser.isSet(search)) + int(parser.isSet(importFile)) +
-                         int(parser.isSet(exportFile)) + int(parser.isSet(headless));
+                         int(parser.isSet(exportFile)) + int(parser.isSet(headless)) +
+                         int(parser.isSet(history));
     if (commands > 1) {
-        err << QCoreApplication::translate(
-                   "CommandLine",
-                   "--list-stations, --search, --import, --export en --headless gaan één tegelijk.")
+        err << QCoreApplication::translate("CommandLine", "--list-stations, --search, --import, --export, "
+                                                          "--history en --headless gaan één tegelijk.")
             << "\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
@@ -173,6 +186,25 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
+    }
+    if ((parser.isSet(since) || parser.isSet(json)) && !parser.isSet(history)) {
+        err << QCoreApplication::translate("CommandLine", "--since en --json werken alleen met --history.")
+            << "\n";
+        result.mode = Mode::Exit;
+        result.exitCode = 2;
+        return result;
+    }
+    if (parser.isSet(since)) {
+        result.historySince = QDate::fromString(parser.value(since), QStringLiteral("yyyy-MM-dd"));
+        if (!result.historySince.isValid()) {
+            err << QCoreApplication::translate("CommandLine",
+                                               "--since neemt een datum als 2025-03-31, niet \"%1\".")
+                       .arg(parser.value(since))
+                << "\n";
+            result.mode = Mode::Exit;
+            result.exitCode = 2;
+            return result;
+        }
     }
     if (parser.isSet(search) && parser.value(search).trimmed().isEmpty()) {
         err << QCoreApplication::translate("CommandLine", "--search heeft een tekst nodig om naar te zoeken.")
@@ -194,10 +226,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             return result;
         }
         if (parser.isSet(list) || parser.isSet(search) || parser.isSet(importFile) ||
-            parser.isSet(exportFile)) {
-            err << QCoreApplication::translate(
-                       "CommandLine",
-                       "--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.")
+            parser.isSet(exportFile) || parser.isSet(history)) {
+            err << QCoreApplication::translate("CommandLine",
+                                               "--sleep-timer gaat niet samen met --list-stations, "
+                                               "--search, --import, --export of --history.")
                 << "\n";
             result.mode = Mode::Exit;
             result.exitCode = 2;
@@ -214,6 +246,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.mode = Mode::Export;
     else if (parser.isSet(headless))
         result.mode = Mode::Headless;
+    else if (parser.isSet(history))
+        result.mode = Mode::History;
+    result.json = parser.isSet(json);
     result.playTarget = parser.value(play);
     result.searchText = parser.value(search).trimmed();
     result.file = parser.isSet(importFile) ? parser.value(importFile) : parser.value(exportFile);

@@ -1,13 +1,14 @@
 // What the command line asks for. Parsing lives here so that main() stays a dispatcher.
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <chrono>
 #include <optional>
 
 struct CommandLine {
-    enum class Mode { Tray, Headless, ListStations, Search, Import, Export, Exit };
+    enum class Mode { Tray, Headless, ListStations, Search, Import, Export, History, Exit };
 
     Mode mode = Mode::Tray;
     QString playTarget; // --play: a station name or a URL
@@ -17,6 +18,8 @@ struct CommandLine {
     QString searchText; // --search
     QString file;       // --import, --export
     QString category;   // --category: where --import puts the stations, what --export writes
+    QDate historySince; // --since: the first day --history prints (local time); invalid for all
+    bool json = false;  // --json: --history prints JSON
     // Links and local playlist files to play (the desktop entry's %U), as given.
     QStringList openArguments;
     // Started by the session bus for the desktop, which says next what it wants (Activate or

@@ -22,6 +22,8 @@ class GstStreamBackend;
 class DeferredNetworkMonitor;
 class DeferredPlaylistFetcher;
 class DeferredStationDirectory;
+class DeferredHistoryStore;
+class HistoryRecorder;
 class PlaybackSequence;
 class PlaylistResolver;
 class LoginItem;
@@ -105,6 +107,8 @@ private:
     std::unique_ptr<MediaKeyHandler> m_mediaKeyHandler;
     std::unique_ptr<FreedesktopNotifier> m_notifier;
     std::unique_ptr<TitleNotifications> m_titleNotifications;
+    std::unique_ptr<DeferredHistoryStore> m_history;
+    std::unique_ptr<HistoryRecorder> m_historyRecorder;
     std::unique_ptr<DeferredStationDirectory> m_directory;
     // The desktop face, made by startDesktop().
     std::unique_ptr<AppActions> m_actions;

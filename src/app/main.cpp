@@ -1,5 +1,6 @@
 #include "CatalogueCommands.h"
 #include "CommandLine.h"
+#include "HistoryCommand.h"
 #include "UnixSignals.h"
 #include "ZeffiraApp.h"
 #include "base/AppInfo.h"
@@ -178,6 +179,8 @@ int main(int argc, char *argv[])
         return CatalogueCommands::importFile(command.file, command.category);
     case CommandLine::Mode::Export:
         return CatalogueCommands::exportFile(command.file, command.category);
+    case CommandLine::Mode::History:
+        return HistoryCommand::print(command.historySince, command.json);
     case CommandLine::Mode::Headless:
         return runHeadless(loop, command);
     default:

@@ -1,4 +1,5 @@
 #include "base/SettingsStore.h"
+#include "history/HistoryStore.h"
 
 #include "base/Logging.h"
 #include "base/MainThread.h"
@@ -58,6 +59,7 @@ QJsonValue SettingsStore::defaultValue(const QString &key)
         {SettingsKey::PlayerVolume, 0.5},
         {SettingsKey::EnableMediaKeys, true},
         {SettingsKey::NotifyOnNewTitle, false},
+        {SettingsKey::HistoryRetentionDays, 365},
     };
     return defaults.value(key);
 }
