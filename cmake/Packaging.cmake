@@ -14,6 +14,8 @@ set(ZEFFIRA_DEBIAN_RUNTIME_DEPENDS
   qml6-module-qtqml qml6-module-qtqml-models qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   # the SVG image and icon-engine plugins (every icon is an SVG), the Wayland platform plugin
   libqt6svg6 qt6-wayland
+  # the SQLite driver of QtSql, for the history of heard songs
+  libqt6sql6-sqlite
   # playbin, HTTP and ICY, MP3, Vorbis and FLAC decoders, pulsesink
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 # Codecs for stations beyond the built-in list (AAC, HLS and the rest); wanted, not required.

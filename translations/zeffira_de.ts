@@ -260,30 +260,6 @@
         <translation>Dateien:</translation>
     </message>
     <message>
-        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
-      de zenderlijst
-  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
-      de instellingen
-  $XDG_CONFIG_HOME/autostart/%1.desktop
-      starten bij inloggen, als dat aan staat
-  %2/stations.xml
-      de ingebouwde zenderlijst voor de eerste start
-Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
-het journaal van de sessie (journalctl --user).
-</source>
-        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
-      die Senderliste
-  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
-      die Einstellungen
-  $XDG_CONFIG_HOME/autostart/%1.desktop
-      Start bei der Anmeldung, wenn eingeschaltet
-  %2/stations.xml
-      die eingebaute Senderliste für den ersten Start
-Das Protokoll geht an die Standardfehlerausgabe; vom Desktop aus gestartet an
-das Journal der Sitzung (journalctl --user).
-</translation>
-    </message>
-    <message>
         <source>Zeffira: internetradio in het systeemvak.</source>
         <translation>Zeffira: Internetradio im Infobereich.</translation>
     </message>
@@ -368,10 +344,6 @@ das Journal der Sitzung (journalctl --user).
         <translation>--play geht nur mit --headless.</translation>
     </message>
     <message>
-        <source>--list-stations, --search, --import, --export en --headless gaan één tegelijk.</source>
-        <translation>--list-stations, --search, --import, --export und --headless gehen nur einzeln.</translation>
-    </message>
-    <message>
         <source>--category werkt alleen met --import of --export.</source>
         <translation>--category geht nur mit --import oder --export.</translation>
     </message>
@@ -384,8 +356,64 @@ das Journal der Sitzung (journalctl --user).
         <translation>--sleep-timer erwartet eine Anzahl Minuten größer als 0 und höchstens 1440, nicht „%1“.</translation>
     </message>
     <message>
-        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
-        <translation>--sleep-timer geht nicht zusammen mit --list-stations, --search, --import oder --export.</translation>
+        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      de zenderlijst
+  $XDG_DATA_HOME/Zeffira/history.sqlite
+      de gehoorde nummers (SQLite)
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      de instellingen
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      starten bij inloggen, als dat aan staat
+  %2/stations.xml
+      de ingebouwde zenderlijst voor de eerste start
+Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
+het journaal van de sessie (journalctl --user).
+</source>
+        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      die Senderliste
+  $XDG_DATA_HOME/Zeffira/history.sqlite
+      die gehörten Titel (SQLite)
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      die Einstellungen
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      Start bei der Anmeldung, wenn eingeschaltet
+  %2/stations.xml
+      die eingebaute Senderliste für den ersten Start
+Das Protokoll geht an die Standardfehlerausgabe; vom Desktop aus gestartet an
+das Journal der Sitzung (journalctl --user).
+</translation>
+    </message>
+    <message>
+        <source>Toon de gehoorde nummers, oudste eerst (tijd, station, artiest en titel, gescheiden door tabs) en stop.</source>
+        <translation>Die gehörten Titel anzeigen, die ältesten zuerst (Zeit, Sender, Interpret und Titel, durch Tabulatoren getrennt), und beenden.</translation>
+    </message>
+    <message>
+        <source>Met --history: alleen vanaf deze dag (JJJJ-MM-DD).</source>
+        <translation>Mit --history: nur ab diesem Tag (JJJJ-MM-TT).</translation>
+    </message>
+    <message>
+        <source>datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Met --history: toon JSON.</source>
+        <translation>Mit --history: JSON ausgeben.</translation>
+    </message>
+    <message>
+        <source>--list-stations, --search, --import, --export, --history en --headless gaan één tegelijk.</source>
+        <translation>--list-stations, --search, --import, --export, --history und --headless gehen nur einzeln.</translation>
+    </message>
+    <message>
+        <source>--since en --json werken alleen met --history.</source>
+        <translation>--since und --json gehen nur mit --history.</translation>
+    </message>
+    <message>
+        <source>--since neemt een datum als 2025-03-31, niet &quot;%1&quot;.</source>
+        <translation>--since nimmt ein Datum wie 2025-03-31, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import, --export of --history.</source>
+        <translation>--sleep-timer geht nicht zusammen mit --list-stations, --search, --import, --export oder --history.</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: pauzeer of hervat (zonder station: speel het eerste).</source>
@@ -580,6 +608,13 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Gelijk volume</source>
         <translation>Gleiche Lautstärke</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>kan de geschiedenis niet lezen: %1</source>
+        <translation>kann den Verlauf nicht lesen: %1</translation>
     </message>
 </context>
 <context>

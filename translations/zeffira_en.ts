@@ -300,30 +300,6 @@
         <translation>Files:</translation>
     </message>
     <message>
-        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
-      de zenderlijst
-  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
-      de instellingen
-  $XDG_CONFIG_HOME/autostart/%1.desktop
-      starten bij inloggen, als dat aan staat
-  %2/stations.xml
-      de ingebouwde zenderlijst voor de eerste start
-Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
-het journaal van de sessie (journalctl --user).
-</source>
-        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
-      the station list
-  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
-      the settings
-  $XDG_CONFIG_HOME/autostart/%1.desktop
-      start at login, when switched on
-  %2/stations.xml
-      the built-in station list for the first start
-The log goes to standard error; when started from the desktop, to
-the session&apos;s journal (journalctl --user).
-</translation>
-    </message>
-    <message>
         <source>Pauzeer na dit aantal minuten (tot 1440; breuken zoals 0.5 mogen en tellen in hele seconden), met uitfaden in de laatste 30 seconden. Met --headless stopt het programma daarna; in het systeemvak is het de slaaptimer van het menu.</source>
         <translation>Pause after this many minutes (up to 1440; fractions such as 0.5 are allowed and count in whole seconds), fading out over the last 30 seconds. With --headless the program then exits; in the tray it is the tray menu&apos;s sleep timer.</translation>
     </message>
@@ -368,10 +344,6 @@ the session&apos;s journal (journalctl --user).
         <translation>[url|file...]</translation>
     </message>
     <message>
-        <source>--list-stations, --search, --import, --export en --headless gaan één tegelijk.</source>
-        <translation>--list-stations, --search, --import, --export and --headless go one at a time.</translation>
-    </message>
-    <message>
         <source>--category werkt alleen met --import of --export.</source>
         <translation>--category needs --import or --export.</translation>
     </message>
@@ -384,8 +356,64 @@ the session&apos;s journal (journalctl --user).
         <translation>--sleep-timer takes a number of minutes greater than 0 and at most 1440, not &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
-        <translation>--sleep-timer does not go with --list-stations, --search, --import or --export.</translation>
+        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      de zenderlijst
+  $XDG_DATA_HOME/Zeffira/history.sqlite
+      de gehoorde nummers (SQLite)
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      de instellingen
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      starten bij inloggen, als dat aan staat
+  %2/stations.xml
+      de ingebouwde zenderlijst voor de eerste start
+Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
+het journaal van de sessie (journalctl --user).
+</source>
+        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      the station list
+  $XDG_DATA_HOME/Zeffira/history.sqlite
+      the songs heard (SQLite)
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      the settings
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      start at login, when switched on
+  %2/stations.xml
+      the built-in station list for the first start
+The log goes to standard error; when started from the desktop, to
+the session&apos;s journal (journalctl --user).
+</translation>
+    </message>
+    <message>
+        <source>Toon de gehoorde nummers, oudste eerst (tijd, station, artiest en titel, gescheiden door tabs) en stop.</source>
+        <translation>Show the songs heard, oldest first (time, station, artist and title, separated by tabs) and exit.</translation>
+    </message>
+    <message>
+        <source>Met --history: alleen vanaf deze dag (JJJJ-MM-DD).</source>
+        <translation>With --history: only from this day on (YYYY-MM-DD).</translation>
+    </message>
+    <message>
+        <source>datum</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>Met --history: toon JSON.</source>
+        <translation>With --history: print JSON.</translation>
+    </message>
+    <message>
+        <source>--list-stations, --search, --import, --export, --history en --headless gaan één tegelijk.</source>
+        <translation>--list-stations, --search, --import, --export, --history and --headless go one at a time.</translation>
+    </message>
+    <message>
+        <source>--since en --json werken alleen met --history.</source>
+        <translation>--since and --json need --history.</translation>
+    </message>
+    <message>
+        <source>--since neemt een datum als 2025-03-31, niet &quot;%1&quot;.</source>
+        <translation>--since takes a date such as 2025-03-31, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import, --export of --history.</source>
+        <translation>--sleep-timer does not go with --list-stations, --search, --import, --export or --history.</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: pauzeer of hervat (zonder station: speel het eerste).</source>
@@ -580,6 +608,13 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>Gelijk volume</source>
         <translation>Even loudness</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>kan de geschiedenis niet lezen: %1</source>
+        <translation>cannot read the history: %1</translation>
     </message>
 </context>
 <context>

@@ -260,30 +260,6 @@
         <translation>Fichiers&#xa0;:</translation>
     </message>
     <message>
-        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
-      de zenderlijst
-  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
-      de instellingen
-  $XDG_CONFIG_HOME/autostart/%1.desktop
-      starten bij inloggen, als dat aan staat
-  %2/stations.xml
-      de ingebouwde zenderlijst voor de eerste start
-Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
-het journaal van de sessie (journalctl --user).
-</source>
-        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
-      la liste des stations
-  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
-      les paramètres
-  $XDG_CONFIG_HOME/autostart/%1.desktop
-      démarrage à la connexion, s’il est activé
-  %2/stations.xml
-      la liste de stations intégrée, pour le premier démarrage
-Le journal va sur la sortie d’erreur standard&#xa0;; lancé depuis le bureau, dans
-le journal de la session (journalctl --user).
-</translation>
-    </message>
-    <message>
         <source>Zeffira: internetradio in het systeemvak.</source>
         <translation>Zeffira&#xa0;: la radio Internet dans la zone de notification.</translation>
     </message>
@@ -368,10 +344,6 @@ le journal de la session (journalctl --user).
         <translation>--play ne fonctionne qu’avec --headless.</translation>
     </message>
     <message>
-        <source>--list-stations, --search, --import, --export en --headless gaan één tegelijk.</source>
-        <translation>--list-stations, --search, --import, --export et --headless s’utilisent un seul à la fois.</translation>
-    </message>
-    <message>
         <source>--category werkt alleen met --import of --export.</source>
         <translation>--category ne fonctionne qu’avec --import ou --export.</translation>
     </message>
@@ -384,8 +356,64 @@ le journal de la session (journalctl --user).
         <translation>--sleep-timer attend un nombre de minutes supérieur à 0 et d’au plus 1440, pas «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
-        <translation>--sleep-timer ne s’utilise pas avec --list-stations, --search, --import ou --export.</translation>
+        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      de zenderlijst
+  $XDG_DATA_HOME/Zeffira/history.sqlite
+      de gehoorde nummers (SQLite)
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      de instellingen
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      starten bij inloggen, als dat aan staat
+  %2/stations.xml
+      de ingebouwde zenderlijst voor de eerste start
+Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
+het journaal van de sessie (journalctl --user).
+</source>
+        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      la liste des stations
+  $XDG_DATA_HOME/Zeffira/history.sqlite
+      les morceaux entendus (SQLite)
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      les paramètres
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      démarrage à la connexion, s’il est activé
+  %2/stations.xml
+      la liste de stations intégrée, pour le premier démarrage
+Le journal va sur la sortie d’erreur standard&#xa0;; lancé depuis le bureau, dans
+le journal de la session (journalctl --user).
+</translation>
+    </message>
+    <message>
+        <source>Toon de gehoorde nummers, oudste eerst (tijd, station, artiest en titel, gescheiden door tabs) en stop.</source>
+        <translation>Afficher les morceaux entendus, les plus anciens d’abord (heure, station, artiste et titre, séparés par des tabulations), et quitter.</translation>
+    </message>
+    <message>
+        <source>Met --history: alleen vanaf deze dag (JJJJ-MM-DD).</source>
+        <translation>Avec --history&#xa0;: seulement à partir de ce jour (AAAA-MM-JJ).</translation>
+    </message>
+    <message>
+        <source>datum</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>Met --history: toon JSON.</source>
+        <translation>Avec --history&#xa0;: afficher du JSON.</translation>
+    </message>
+    <message>
+        <source>--list-stations, --search, --import, --export, --history en --headless gaan één tegelijk.</source>
+        <translation>--list-stations, --search, --import, --export, --history et --headless s’utilisent un seul à la fois.</translation>
+    </message>
+    <message>
+        <source>--since en --json werken alleen met --history.</source>
+        <translation>--since et --json ne s’utilisent qu’avec --history.</translation>
+    </message>
+    <message>
+        <source>--since neemt een datum als 2025-03-31, niet &quot;%1&quot;.</source>
+        <translation>--since prend une date comme 2025-03-31, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import, --export of --history.</source>
+        <translation>--sleep-timer ne s’utilise pas avec --list-stations, --search, --import, --export ou --history.</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: pauzeer of hervat (zonder station: speel het eerste).</source>
@@ -580,6 +608,13 @@ le journal de la session (journalctl --user).
     <message>
         <source>Gelijk volume</source>
         <translation>Volume égalisé</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>kan de geschiedenis niet lezen: %1</source>
+        <translation>impossible de lire l’historique&#xa0;: %1</translation>
     </message>
 </context>
 <context>

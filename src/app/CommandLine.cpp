@@ -28,6 +28,8 @@ QString filesHelp()
            QCoreApplication::translate(
                "CommandLine", "  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)\n"
                               "      de zenderlijst\n"
+                              "  $XDG_DATA_HOME/Zeffira/history.sqlite\n"
+                              "      de gehoorde nummers (SQLite)\n"
                               "  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)\n"
                               "      de instellingen\n"
                               "  $XDG_CONFIG_HOME/autostart/%1.desktop\n"
@@ -135,13 +137,22 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             "CommandLine", "Speelt Zeffira al: toon station, toestand, titel, volume en slaaptimer."));
     const QCommandLineOption json(
         QStringLiteral("json"),
-        QCoreApplication::translate("CommandLine", "Met --status: als één JSON-object."));
+        QCoreApplication::translate("CommandLine", "Met --status of --history: toon JSON."));
+    const QCommandLineOption history(
+        QStringLiteral("history"),
+        QCoreApplication::translate("CommandLine",
+                                    "Toon de gehoorde nummers, oudste eerst (tijd, station, artiest en "
+                                    "titel, gescheiden door tabs) en stop."));
+    const QCommandLineOption since(
+        QStringLiteral("since"),
+        QCoreApplication::translate("CommandLine", "Met --history: alleen vanaf deze dag (JJJJ-MM-DD)."),
+        QCoreApplication::translate("CommandLine", "datum"));
     // What the D-Bus service file starts; not for people.
     QCommandLineOption busActivated(QStringLiteral("gapplication-service"));
     busActivated.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, version, list, headless, play, sleepTimer, record, duration, search, importFile,
-                       exportFile, category, playPause, stop, next, previous, station, volume, status, json,
-                       busActivated});
+                       exportFile, category, history, since, playPause, stop, next, previous, station, volume,
+                       status, json, busActivated});
     parser.addPositionalArgument(
         QStringLiteral("url"),
         QCoreApplication::translate(
@@ -162,7 +173,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     }
     if (!parser.positionalArguments().isEmpty() &&
         (parser.isSet(headless) || parser.isSet(list) || parser.isSet(search) || parser.isSet(importFile) ||
-         parser.isSet(exportFile))) {
+         parser.isSet(exportFile) || parser.isSet(history))) {
         err << QCoreApplication::translate("CommandLine", "Onverwacht argument: %1")
                    .arg(parser.positionalArguments().constFirst())
             << "\n"
@@ -222,11 +233,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         }
     }
     const int commands = int(parser.isSet(list)) + int(parser.isSet(search)) + int(parser.isSet(importFile)) +
-                         int(parser.isSet(exportFile)) + int(parser.isSet(headless));
+                         int(parser.isSet(exportFile)) + int(parser.isSet(headless)) +
+                         int(parser.isSet(history));
     if (commands > 1) {
-        err << QCoreApplication::translate(
-                   "CommandLine",
-                   "--list-stations, --search, --import, --export en --headless gaan één tegelijk.")
+        err << QCoreApplication::translate("CommandLine", "--list-stations, --search, --import, --export, "
+                                                          "--history en --headless gaan één tegelijk.")
             << "\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
@@ -238,6 +249,25 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;
+    }
+    if (parser.isSet(since) && !parser.isSet(history)) {
+        err << QCoreApplication::translate("CommandLine", "--since werkt alleen met --history.")
+            << "\n";
+        result.mode = Mode::Exit;
+        result.exitCode = 2;
+        return result;
+    }
+    if (parser.isSet(since)) {
+        result.historySince = QDate::fromString(parser.value(since), QStringLiteral("yyyy-MM-dd"));
+        if (!result.historySince.isValid()) {
+            err << QCoreApplication::translate("CommandLine",
+                                               "--since neemt een datum als 2025-03-31, niet \"%1\".")
+                       .arg(parser.value(since))
+                << "\n";
+            result.mode = Mode::Exit;
+            result.exitCode = 2;
+            return result;
+        }
     }
     if (parser.isSet(search) && parser.value(search).trimmed().isEmpty()) {
         err << QCoreApplication::translate("CommandLine", "--search heeft een tekst nodig om naar te zoeken.")
@@ -259,10 +289,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             return result;
         }
         if (parser.isSet(list) || parser.isSet(search) || parser.isSet(importFile) ||
-            parser.isSet(exportFile)) {
-            err << QCoreApplication::translate(
-                       "CommandLine",
-                       "--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.")
+            parser.isSet(exportFile) || parser.isSet(history)) {
+            err << QCoreApplication::translate("CommandLine",
+                                               "--sleep-timer gaat niet samen met --list-stations, "
+                                               "--search, --import, --export of --history.")
                 << "\n";
             result.mode = Mode::Exit;
             result.exitCode = 2;
@@ -295,8 +325,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return usageError(QCoreApplication::translate(
             "CommandLine", "--play-pause, --stop, --next, --previous, --station, --volume en --status gaan "
                            "één tegelijk en alleen."));
-    if (parser.isSet(json) && !parser.isSet(status))
-        return usageError(QCoreApplication::translate("CommandLine", "--json werkt alleen met --status."));
+    if (parser.isSet(json) && !parser.isSet(status) && !parser.isSet(history))
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--json werkt alleen met --status of --history."));
     if (parser.isSet(station)) {
         if (parser.value(station).trimmed().isEmpty())
             return usageError(QCoreApplication::translate("CommandLine", "--station heeft een naam nodig."));
@@ -325,6 +356,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.mode = Mode::Export;
     else if (parser.isSet(headless))
         result.mode = Mode::Headless;
+    else if (parser.isSet(history))
+        result.mode = Mode::History;
     result.playTarget = parser.value(play);
     result.recordTarget = parser.value(record);
     result.searchText = parser.value(search).trimmed();

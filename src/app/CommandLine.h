@@ -1,6 +1,7 @@
 // What the command line asks for. Parsing lives here so that main() stays a dispatcher.
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -8,7 +9,7 @@
 #include <optional>
 
 struct CommandLine {
-    enum class Mode { Tray, Headless, ListStations, Search, Import, Export, Remote, Exit };
+    enum class Mode { Tray, Headless, ListStations, Search, Import, Export, History, Remote, Exit };
 
     Mode mode = Mode::Tray;
     QString playTarget; // --play: a station name or a URL
@@ -26,7 +27,8 @@ struct CommandLine {
     // for its state) and the action's argument, if any.
     QString remoteAction;
     QVariant remoteArgument;
-    bool json = false; // --status --json
+    QDate historySince; // --since: the first day --history prints (local time); invalid for all
+    bool json = false; // --json: --status and --history print JSON
     // Links and local playlist files to play (the desktop entry's %U), as given.
     QStringList openArguments;
     // Started by the session bus for the desktop, which says next what it wants (Activate or

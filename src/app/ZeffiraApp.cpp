@@ -12,6 +12,7 @@
 #include "gnome/GnomeMediaKeys.h"
 #include "gstreamer/GstStreamBackend.h"
 #include "gstreamer/GstStreamTap.h"
+#include "history/HistoryRecorder.h"
 #include "logind/LogindSleepMonitor.h"
 #include "mediakeys/MediaKeyHandler.h"
 #include "mediakeys/ScriptControl.h"
@@ -31,6 +32,8 @@
 #include "playback/TitleNotifications.h"
 #include "pulseaudio/PulseAudioDeviceSource.h"
 #include "sni/TrayItemFactory.h"
+#include "sqlite/DeferredHistoryStore.h"
+#include "sqlite/HistoryLibrary.h"
 #include "viewmodels/AppActions.h"
 #include "viewmodels/GeneralSettingsModel.h"
 #include "viewmodels/StreamErrorText.h"
@@ -85,6 +88,9 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
     m_notifier = std::make_unique<FreedesktopNotifier>(QDBusConnection::sessionBus());
     m_titleNotifications =
         std::make_unique<TitleNotifications>(m_player.get(), m_settings.get(), m_notifier.get());
+    // The file opens with the first song heard: an idle tray loads no QtSql.
+    m_history = std::make_unique<DeferredHistoryStore>(HistoryLibrary::defaultFilePath(), m_settings.get());
+    m_historyRecorder = std::make_unique<HistoryRecorder>(m_player.get(), m_history.get());
 
     connect(m_player.get(), &RadioPlayer::playbackStateChanged, this, [this] {
         const PlaybackState state = m_player->playbackState();
@@ -120,6 +126,7 @@ ZeffiraApp::~ZeffiraApp()
     m_generalSettings.reset();
     m_scriptControl.reset();
     m_titleNotifications.reset();
+    m_historyRecorder.reset();
     m_mediaKeyHandler.reset();
     m_gnomeKeys.reset();
     m_player->setNowPlayingSink(nullptr);

@@ -25,6 +25,8 @@ class GstStreamTap;
 class DeferredNetworkMonitor;
 class DeferredPlaylistFetcher;
 class DeferredStationDirectory;
+class DeferredHistoryStore;
+class HistoryRecorder;
 class PlaybackSequence;
 class PlaylistResolver;
 class LoginItem;
@@ -117,6 +119,8 @@ private:
     std::unique_ptr<MediaKeyHandler> m_mediaKeyHandler;
     std::unique_ptr<FreedesktopNotifier> m_notifier;
     std::unique_ptr<TitleNotifications> m_titleNotifications;
+    std::unique_ptr<DeferredHistoryStore> m_history;
+    std::unique_ptr<HistoryRecorder> m_historyRecorder;
     std::unique_ptr<DeferredStationDirectory> m_directory;
     std::unique_ptr<ScriptControl> m_scriptControl;
     std::unique_ptr<GstStreamTap> m_tap;

@@ -1,6 +1,7 @@
 #include "CatalogueCommands.h"
 #include "CommandLine.h"
 #include "RemoteCommands.h"
+#include "HistoryCommand.h"
 #include "UnixSignals.h"
 #include "ZeffiraApp.h"
 #include "base/AppInfo.h"
@@ -202,6 +203,8 @@ int main(int argc, char *argv[])
         return CatalogueCommands::importFile(command.file, command.category);
     case CommandLine::Mode::Export:
         return CatalogueCommands::exportFile(command.file, command.category);
+    case CommandLine::Mode::History:
+        return HistoryCommand::print(command.historySince, command.json);
     case CommandLine::Mode::Headless:
         return runHeadless(loop, command);
     case CommandLine::Mode::Remote:

@@ -1,4 +1,5 @@
 #include "base/SettingsStore.h"
+#include "history/HistoryStore.h"
 
 #include "base/Logging.h"
 #include "base/MainThread.h"
@@ -59,6 +60,7 @@ QJsonValue SettingsStore::defaultValue(const QString &key)
         {SettingsKey::EnableMediaKeys, true},
         {SettingsKey::NotifyOnNewTitle, false},
         {SettingsKey::LoudnessLeveling, true},
+        {SettingsKey::HistoryRetentionDays, 365},
     };
     return defaults.value(key);
 }

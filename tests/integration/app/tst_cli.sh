@@ -59,6 +59,17 @@ check "a link with --headless is a usage error (--play takes it)" test $? -eq 2
 zeffira --version >"$tmp/version"
 check "--version exits 0" test $? -eq 0
 check "--version prints the version" grep -Eq '^zeffira [0-9]+\.[0-9]+\.[0-9]+' "$tmp/version"
+# --history reads what was heard; before anything was, it prints nothing and makes no file.
+zeffira --history >"$tmp/history" 2>&1
+check "--history without a history exits 0 and prints nothing" test $? -eq 0 -a ! -s "$tmp/history"
+check "--history makes no file" test ! -e "$XDG_DATA_HOME/Zeffira/history.sqlite"
+check "--history --json without a history prints []" test "$(zeffira --history --json | tr -d ' \n')" = "[]"
+for args in "--history --since 2025-13-01" "--history --since yesterday" "--json" "--since 2025-01-01" \
+            "--history --list-stations" "--history somewhere.pls"; do
+    # shellcheck disable=SC2086
+    zeffira $args >/dev/null 2>"$tmp/err5"
+    check "'$args' is a usage error" test $? -eq 2 -a -s "$tmp/err5"
+done
 zeffira --no-such-option >/dev/null 2>&1
 check "unknown option exits 2" test $? -eq 2
 
