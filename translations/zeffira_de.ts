@@ -83,6 +83,29 @@
     </message>
 </context>
 <context>
+    <name>AlarmClock</name>
+    <message>
+        <source>Wekker: %1</source>
+        <translation>Wecker: %1</translation>
+    </message>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;.</source>
+        <translation>es gibt keinen Sender namens „%1“.</translation>
+    </message>
+    <message>
+        <source>die tijd is al voorbij.</source>
+        <translation>diese Zeit ist bereits vorbei.</translation>
+    </message>
+    <message>
+        <source>Wekker gemist</source>
+        <translation>Wecker verpasst</translation>
+    </message>
+    <message>
+        <source>De wekker van %1 is niet afgegaan: de computer sliep.</source>
+        <translation>Der Wecker um %1 hat nicht geklingelt: Der Computer schlief.</translation>
+    </message>
+</context>
+<context>
     <name>AlertSheet</name>
     <message>
         <source>Annuleer</source>
@@ -439,6 +462,22 @@ das Journal der Sitzung (journalctl --user).
         <source>--volume neemt een geheel getal van 0 tot 100, niet &quot;%1&quot;.</source>
         <translation>--volume nimmt eine ganze Zahl von 0 bis 100, nicht „%1“.</translation>
     </message>
+    <message>
+        <source>Zet een eenmalige wekker in het spelende Zeffira, om UU:MM of over +MINUTEN (breuken zoals +0.5 mogen), met --station voor het station. Met --headless --play: wacht tot dan en speel dan.</source>
+        <translation>Einen einmaligen Wecker im laufenden Zeffira stellen, um HH:MM oder in +MINUTEN (Brüche wie +0.5 erlaubt), mit --station für den Sender. Mit --headless --play: bis dahin warten und dann spielen.</translation>
+    </message>
+    <message>
+        <source>UU:MM|+minuten</source>
+        <translation>HH:MM|+Minuten</translation>
+    </message>
+    <message>
+        <source>--alarm neemt een tijd als 07:30 of een aantal minuten als +5 (hoogstens +1440), niet &quot;%1&quot;.</source>
+        <translation>--alarm nimmt eine Uhrzeit wie 07:30 oder Minuten wie +5 (höchstens +1440), nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--alarm gaat alleen samen met --station, of met --headless en --play.</source>
+        <translation>--alarm geht nur mit --station oder mit --headless und --play.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -734,6 +773,10 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Zeffira draait niet; start het eerst (zeffira).</source>
         <translation>Zeffira läuft nicht; starten Sie es zuerst (zeffira).</translation>
+    </message>
+    <message>
+        <source>Wekker:</source>
+        <translation>Wecker:</translation>
     </message>
 </context>
 <context>

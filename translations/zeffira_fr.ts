@@ -83,6 +83,29 @@
     </message>
 </context>
 <context>
+    <name>AlarmClock</name>
+    <message>
+        <source>Wekker: %1</source>
+        <translation>Réveil&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;.</source>
+        <translation>il n’y a pas de station nommée «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>die tijd is al voorbij.</source>
+        <translation>cette heure est déjà passée.</translation>
+    </message>
+    <message>
+        <source>Wekker gemist</source>
+        <translation>Réveil manqué</translation>
+    </message>
+    <message>
+        <source>De wekker van %1 is niet afgegaan: de computer sliep.</source>
+        <translation>Le réveil de %1 n’a pas sonné&#xa0;: l’ordinateur était en veille.</translation>
+    </message>
+</context>
+<context>
     <name>AlertSheet</name>
     <message>
         <source>Annuleer</source>
@@ -389,27 +412,27 @@ le journal de la session (journalctl --user).
     </message>
     <message>
         <source>Speelt Zeffira al: pauzeer of hervat (zonder station: speel het eerste).</source>
-        <translation>Si Zeffira tourne : mettre en pause ou reprendre (sans station : jouer la première).</translation>
+        <translation>Si Zeffira tourne&#xa0;: mettre en pause ou reprendre (sans station&#xa0;: jouer la première).</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: stop.</source>
-        <translation>Si Zeffira tourne : arrêter.</translation>
+        <translation>Si Zeffira tourne&#xa0;: arrêter.</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: speel het volgende station.</source>
-        <translation>Si Zeffira tourne : jouer la station suivante.</translation>
+        <translation>Si Zeffira tourne&#xa0;: jouer la station suivante.</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: speel het vorige station.</source>
-        <translation>Si Zeffira tourne : jouer la station précédente.</translation>
+        <translation>Si Zeffira tourne&#xa0;: jouer la station précédente.</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: speel dit station uit de catalogus.</source>
-        <translation>Si Zeffira tourne : jouer cette station du catalogue.</translation>
+        <translation>Si Zeffira tourne&#xa0;: jouer cette station du catalogue.</translation>
     </message>
     <message>
         <source>Speelt Zeffira al: zet het volume (0 tot 100).</source>
-        <translation>Si Zeffira tourne : régler le volume (0 à 100).</translation>
+        <translation>Si Zeffira tourne&#xa0;: régler le volume (0 à 100).</translation>
     </message>
     <message>
         <source>0-100</source>
@@ -417,11 +440,11 @@ le journal de la session (journalctl --user).
     </message>
     <message>
         <source>Speelt Zeffira al: toon station, toestand, titel, volume en slaaptimer.</source>
-        <translation>Si Zeffira tourne : afficher station, état, titre, volume et minuterie de mise en veille.</translation>
+        <translation>Si Zeffira tourne&#xa0;: afficher station, état, titre, volume et minuterie de mise en veille.</translation>
     </message>
     <message>
         <source>Met --status: als één JSON-object.</source>
-        <translation>Avec --status : en un seul objet JSON.</translation>
+        <translation>Avec --status&#xa0;: en un seul objet JSON.</translation>
     </message>
     <message>
         <source>--play-pause, --stop, --next, --previous, --station, --volume en --status gaan één tegelijk en alleen.</source>
@@ -437,7 +460,23 @@ le journal de la session (journalctl --user).
     </message>
     <message>
         <source>--volume neemt een geheel getal van 0 tot 100, niet &quot;%1&quot;.</source>
-        <translation>--volume prend un nombre entier de 0 à 100, pas « %1 ».</translation>
+        <translation>--volume prend un nombre entier de 0 à 100, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Zet een eenmalige wekker in het spelende Zeffira, om UU:MM of over +MINUTEN (breuken zoals +0.5 mogen), met --station voor het station. Met --headless --play: wacht tot dan en speel dan.</source>
+        <translation>Régler un réveil unique dans Zeffira en cours, à HH:MM ou dans +MINUTES (fractions comme +0.5 permises), avec --station pour la station. Avec --headless --play : attendre jusque-là puis jouer.</translation>
+    </message>
+    <message>
+        <source>UU:MM|+minuten</source>
+        <translation>HH:MM|+minutes</translation>
+    </message>
+    <message>
+        <source>--alarm neemt een tijd als 07:30 of een aantal minuten als +5 (hoogstens +1440), niet &quot;%1&quot;.</source>
+        <translation>--alarm prend une heure comme 07:30 ou un nombre de minutes comme +5 (au plus +1440), pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--alarm gaat alleen samen met --station, of met --headless en --play.</source>
+        <translation>--alarm ne va qu’avec --station, ou avec --headless et --play.</translation>
     </message>
 </context>
 <context>
@@ -705,23 +744,23 @@ le journal de la session (journalctl --user).
     </message>
     <message>
         <source>Station:</source>
-        <translation>Station :</translation>
+        <translation>Station&#xa0;:</translation>
     </message>
     <message>
         <source>Toestand:</source>
-        <translation>État :</translation>
+        <translation>État&#xa0;:</translation>
     </message>
     <message>
         <source>Titel:</source>
-        <translation>Titre :</translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Volume:</source>
-        <translation>Volume :</translation>
+        <translation>Volume&#xa0;:</translation>
     </message>
     <message>
         <source>Slaaptimer:</source>
-        <translation>Minuterie :</translation>
+        <translation>Minuterie&#xa0;:</translation>
     </message>
     <message>
         <source>uit</source>
@@ -733,7 +772,11 @@ le journal de la session (journalctl --user).
     </message>
     <message>
         <source>Zeffira draait niet; start het eerst (zeffira).</source>
-        <translation>Zeffira ne tourne pas ; lancez-le d’abord (zeffira).</translation>
+        <translation>Zeffira ne tourne pas&#xa0;; lancez-le d’abord (zeffira).</translation>
+    </message>
+    <message>
+        <source>Wekker:</source>
+        <translation>Réveil :</translation>
     </message>
 </context>
 <context>
@@ -759,7 +802,7 @@ le journal de la session (journalctl --user).
     <name>ScriptControl</name>
     <message>
         <source>er is geen station met de naam &quot;%1&quot;.</source>
-        <translation>il n’y a pas de station nommée « %1 ».</translation>
+        <translation>il n’y a pas de station nommée «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>het volume gaat van 0 tot 100.</source>
@@ -767,7 +810,7 @@ le journal de la session (journalctl --user).
     </message>
     <message>
         <source>onbekende opdracht: %1</source>
-        <translation>commande inconnue : %1</translation>
+        <translation>commande inconnue&#xa0;: %1</translation>
     </message>
 </context>
 <context>

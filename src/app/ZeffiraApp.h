@@ -10,6 +10,7 @@
 #include <QObject>
 #include <memory>
 
+class AlarmClock;
 class AppActions;
 class AudioDeviceManager;
 class BootClock;
@@ -35,6 +36,7 @@ class ScriptControl;
 class SettingsStore;
 class SleepTimer;
 class StationManager;
+class SystemWallClock;
 class SteadyClock;
 class TitleNotifications;
 class TrayItem;
@@ -54,6 +56,7 @@ public:
     MprisService *mpris() const { return m_mpris.get(); }
     MediaKeyHandler *mediaKeyHandler() const { return m_mediaKeyHandler.get(); }
     SleepTimer *sleepTimer() const { return m_sleepTimer.get(); }
+    AlarmClock *alarmClock() const { return m_alarmClock.get(); }
     // The public station directory; its network library loads with the first search.
     DeferredStationDirectory *directory() const { return m_directory.get(); }
     DesktopNotifier *notifier() const;
@@ -107,6 +110,8 @@ private:
     std::unique_ptr<FreedesktopNotifier> m_notifier;
     std::unique_ptr<TitleNotifications> m_titleNotifications;
     std::unique_ptr<DeferredStationDirectory> m_directory;
+    std::unique_ptr<SystemWallClock> m_wallClock;
+    std::unique_ptr<AlarmClock> m_alarmClock;
     std::unique_ptr<ScriptControl> m_scriptControl;
     // The desktop face, made by startDesktop().
     std::unique_ptr<AppActions> m_actions;

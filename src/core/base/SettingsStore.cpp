@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -58,6 +59,7 @@ QJsonValue SettingsStore::defaultValue(const QString &key)
         {SettingsKey::PlayerVolume, 0.5},
         {SettingsKey::EnableMediaKeys, true},
         {SettingsKey::NotifyOnNewTitle, false},
+        {SettingsKey::Alarms, QJsonArray()},
     };
     return defaults.value(key);
 }

@@ -22,6 +22,8 @@ inline const QString PlayerVolume = QStringLiteral("playerVolume");
 inline const QString SelectedAudioDeviceUID = QStringLiteral("selectedAudioDeviceUID");
 inline const QString EnableMediaKeys = QStringLiteral("enableMediaKeys");
 inline const QString NotifyOnNewTitle = QStringLiteral("notifyOnNewTitle");
+// The alarms, a list of objects (alarm/Alarm's JSON form).
+inline const QString Alarms = QStringLiteral("alarms");
 } // namespace SettingsKey
 
 class SettingsStore : public QObject
