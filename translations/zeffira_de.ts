@@ -487,6 +487,54 @@ das Journal der Sitzung (journalctl --user).
         <source>--duration werkt alleen met --record.</source>
         <translation>--duration funktioniert nur mit --record.</translation>
     </message>
+    <message>
+        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      de zenderlijst
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      de instellingen
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      starten bij inloggen, als dat aan staat
+  %2/stations.xml
+      de ingebouwde zenderlijst voor de eerste start
+Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
+het journaal van de sessie (journalctl --user).
+</source>
+        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      die Senderliste
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      die Einstellungen
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      Start bei der Anmeldung, wenn eingeschaltet
+  %2/stations.xml
+      die eingebaute Senderliste für den ersten Start
+Das Protokoll geht an die Standardfehlerausgabe; vom Desktop aus gestartet an
+das Journal der Sitzung (journalctl --user).
+</translation>
+    </message>
+    <message>
+        <source>--list-stations, --search, --import, --export en --headless gaan één tegelijk.</source>
+        <translation>--list-stations, --search, --import, --export und --headless gehen nur einzeln.</translation>
+    </message>
+    <message>
+        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
+        <translation>--sleep-timer geht nicht zusammen mit --list-stations, --search, --import oder --export.</translation>
+    </message>
+    <message>
+        <source>Zet een eenmalige wekker in het spelende Zeffira, om UU:MM of over +MINUTEN (breuken zoals +0.5 mogen), met --station voor het station. Met --headless --play: wacht tot dan en speel dan.</source>
+        <translation>Einen einmaligen Wecker im laufenden Zeffira stellen, um HH:MM oder in +MINUTEN (Brüche wie +0.5 erlaubt), mit --station für den Sender. Mit --headless --play: bis dahin warten und dann spielen.</translation>
+    </message>
+    <message>
+        <source>UU:MM|+minuten</source>
+        <translation>HH:MM|+Minuten</translation>
+    </message>
+    <message>
+        <source>--alarm neemt een tijd als 07:30 of een aantal minuten als +5 (hoogstens +1440), niet &quot;%1&quot;.</source>
+        <translation>--alarm nimmt eine Uhrzeit wie 07:30 oder Minuten wie +5 (höchstens +1440), nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--alarm gaat alleen samen met --station, of met --headless en --play.</source>
+        <translation>--alarm geht nur mit --station oder mit --headless und --play.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -793,6 +841,10 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Zeffira draait niet; start het eerst (zeffira).</source>
         <translation>Zeffira läuft nicht; starten Sie es zuerst (zeffira).</translation>
+    </message>
+    <message>
+        <source>Wekker:</source>
+        <translation>Wecker:</translation>
     </message>
 </context>
 <context>
@@ -1421,6 +1473,29 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>kan niet schrijven in %1</source>
         <translation>kann nicht in %1 schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmClock</name>
+    <message>
+        <source>Wekker: %1</source>
+        <translation>Wecker: %1</translation>
+    </message>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;.</source>
+        <translation>es gibt keinen Sender namens „%1“.</translation>
+    </message>
+    <message>
+        <source>die tijd is al voorbij.</source>
+        <translation>diese Zeit ist bereits vorbei.</translation>
+    </message>
+    <message>
+        <source>Wekker gemist</source>
+        <translation>Wecker verpasst</translation>
+    </message>
+    <message>
+        <source>De wekker van %1 is niet afgegaan: de computer sliep.</source>
+        <translation>Der Wecker um %1 hat nicht geklingelt: Der Computer schlief.</translation>
     </message>
 </context>
 </TS>

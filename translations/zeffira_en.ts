@@ -487,6 +487,54 @@ the session&apos;s journal (journalctl --user).
         <source>--duration werkt alleen met --record.</source>
         <translation>--duration only works with --record.</translation>
     </message>
+    <message>
+        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      de zenderlijst
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      de instellingen
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      starten bij inloggen, als dat aan staat
+  %2/stations.xml
+      de ingebouwde zenderlijst voor de eerste start
+Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
+het journaal van de sessie (journalctl --user).
+</source>
+        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      the station list
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      the settings
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      start at login, when switched on
+  %2/stations.xml
+      the built-in station list for the first start
+The log goes to standard error; when started from the desktop, to
+the session&apos;s journal (journalctl --user).
+</translation>
+    </message>
+    <message>
+        <source>--list-stations, --search, --import, --export en --headless gaan één tegelijk.</source>
+        <translation>--list-stations, --search, --import, --export and --headless go one at a time.</translation>
+    </message>
+    <message>
+        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
+        <translation>--sleep-timer does not go with --list-stations, --search, --import or --export.</translation>
+    </message>
+    <message>
+        <source>Zet een eenmalige wekker in het spelende Zeffira, om UU:MM of over +MINUTEN (breuken zoals +0.5 mogen), met --station voor het station. Met --headless --play: wacht tot dan en speel dan.</source>
+        <translation>Set a one-off alarm in the running Zeffira, at HH:MM or in +MINUTES (fractions such as +0.5 allowed), with --station for the station. With --headless --play: wait until then and play then.</translation>
+    </message>
+    <message>
+        <source>UU:MM|+minuten</source>
+        <translation>HH:MM|+minutes</translation>
+    </message>
+    <message>
+        <source>--alarm neemt een tijd als 07:30 of een aantal minuten als +5 (hoogstens +1440), niet &quot;%1&quot;.</source>
+        <translation>--alarm takes a time such as 07:30 or a number of minutes such as +5 (at most +1440), not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--alarm gaat alleen samen met --station, of met --headless en --play.</source>
+        <translation>--alarm only goes with --station, or with --headless and --play.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -793,6 +841,10 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>Zeffira draait niet; start het eerst (zeffira).</source>
         <translation>Zeffira is not running; start it first (zeffira).</translation>
+    </message>
+    <message>
+        <source>Wekker:</source>
+        <translation>Alarm:</translation>
     </message>
 </context>
 <context>
@@ -1421,6 +1473,29 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>kan niet schrijven in %1</source>
         <translation>cannot write in %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmClock</name>
+    <message>
+        <source>Wekker: %1</source>
+        <translation>Alarm: %1</translation>
+    </message>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;.</source>
+        <translation>there is no station named &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>die tijd is al voorbij.</source>
+        <translation>that time has already passed.</translation>
+    </message>
+    <message>
+        <source>Wekker gemist</source>
+        <translation>Alarm missed</translation>
+    </message>
+    <message>
+        <source>De wekker van %1 is niet afgegaan: de computer sliep.</source>
+        <translation>The %1 alarm did not go off: the computer was asleep.</translation>
     </message>
 </context>
 </TS>

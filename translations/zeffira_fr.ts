@@ -487,6 +487,54 @@ le journal de la session (journalctl --user).
         <source>--duration werkt alleen met --record.</source>
         <translation>--duration ne fonctionne qu’avec --record.</translation>
     </message>
+    <message>
+        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      de zenderlijst
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      de instellingen
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      starten bij inloggen, als dat aan staat
+  %2/stations.xml
+      de ingebouwde zenderlijst voor de eerste start
+Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
+het journaal van de sessie (journalctl --user).
+</source>
+        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
+      la liste des stations
+  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
+      les paramètres
+  $XDG_CONFIG_HOME/autostart/%1.desktop
+      démarrage à la connexion, s’il est activé
+  %2/stations.xml
+      la liste de stations intégrée, pour le premier démarrage
+Le journal va sur la sortie d’erreur standard&#xa0;; lancé depuis le bureau, dans
+le journal de la session (journalctl --user).
+</translation>
+    </message>
+    <message>
+        <source>--list-stations, --search, --import, --export en --headless gaan één tegelijk.</source>
+        <translation>--list-stations, --search, --import, --export et --headless s’utilisent un seul à la fois.</translation>
+    </message>
+    <message>
+        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
+        <translation>--sleep-timer ne s’utilise pas avec --list-stations, --search, --import ou --export.</translation>
+    </message>
+    <message>
+        <source>Zet een eenmalige wekker in het spelende Zeffira, om UU:MM of over +MINUTEN (breuken zoals +0.5 mogen), met --station voor het station. Met --headless --play: wacht tot dan en speel dan.</source>
+        <translation>Régler un réveil unique dans Zeffira en cours, à HH:MM ou dans +MINUTES (fractions comme +0.5 permises), avec --station pour la station. Avec --headless --play&#xa0;: attendre jusque-là puis jouer.</translation>
+    </message>
+    <message>
+        <source>UU:MM|+minuten</source>
+        <translation>HH:MM|+minutes</translation>
+    </message>
+    <message>
+        <source>--alarm neemt een tijd als 07:30 of een aantal minuten als +5 (hoogstens +1440), niet &quot;%1&quot;.</source>
+        <translation>--alarm prend une heure comme 07:30 ou un nombre de minutes comme +5 (au plus +1440), pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--alarm gaat alleen samen met --station, of met --headless en --play.</source>
+        <translation>--alarm ne va qu’avec --station, ou avec --headless et --play.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -793,6 +841,10 @@ le journal de la session (journalctl --user).
     <message>
         <source>Zeffira draait niet; start het eerst (zeffira).</source>
         <translation>Zeffira ne tourne pas&#xa0;; lancez-le d’abord (zeffira).</translation>
+    </message>
+    <message>
+        <source>Wekker:</source>
+        <translation>Réveil&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1421,6 +1473,29 @@ le journal de la session (journalctl --user).
     <message>
         <source>kan niet schrijven in %1</source>
         <translation>impossible d’écrire dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmClock</name>
+    <message>
+        <source>Wekker: %1</source>
+        <translation>Réveil&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;.</source>
+        <translation>il n’y a pas de station nommée «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>die tijd is al voorbij.</source>
+        <translation>cette heure est déjà passée.</translation>
+    </message>
+    <message>
+        <source>Wekker gemist</source>
+        <translation>Réveil manqué</translation>
+    </message>
+    <message>
+        <source>De wekker van %1 is niet afgegaan: de computer sliep.</source>
+        <translation>Le réveil de %1 n’a pas sonné&#xa0;: l’ordinateur était en veille.</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "alarm/AlarmSchedule.h"
 #include "base/AppInfo.h"
 
 #include <QCommandLineParser>
@@ -18,6 +19,23 @@ std::optional<std::chrono::milliseconds> CommandLine::parseSleepMinutes(const QS
     if (seconds < 1)
         return std::nullopt;
     return std::chrono::seconds(seconds);
+}
+
+std::optional<QDateTime> CommandLine::parseAlarmTime(const QString &text, const QDateTime &now)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.startsWith(QLatin1Char('+'))) {
+        const auto wait = parseSleepMinutes(trimmed.mid(1));
+        if (!wait)
+            return std::nullopt;
+        return now.addMSecs(wait->count());
+    }
+    Alarm alarm;
+    alarm.time = QTime::fromString(trimmed, QStringLiteral("H:mm"));
+    if (!alarm.time.isValid())
+        return std::nullopt;
+    alarm.days = {1, 2, 3, 4, 5, 6, 7};
+    return AlarmSchedule().nextDue(alarm, now);
 }
 
 namespace {
@@ -147,12 +165,19 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         QStringLiteral("since"),
         QCoreApplication::translate("CommandLine", "Met --history: alleen vanaf deze dag (JJJJ-MM-DD)."),
         QCoreApplication::translate("CommandLine", "datum"));
+    const QCommandLineOption alarm(
+        QStringLiteral("alarm"),
+        QCoreApplication::translate(
+            "CommandLine", "Zet een eenmalige wekker in het spelende Zeffira, om UU:MM of over +MINUTEN "
+                           "(breuken zoals +0.5 mogen), met --station voor het station. Met --headless "
+                           "--play: wacht tot dan en speel dan."),
+        QCoreApplication::translate("CommandLine", "UU:MM|+minuten"));
     // What the D-Bus service file starts; not for people.
     QCommandLineOption busActivated(QStringLiteral("gapplication-service"));
     busActivated.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, version, list, headless, play, sleepTimer, record, duration, search, importFile,
                        exportFile, category, history, since, playPause, stop, next, previous, station, volume,
-                       status, json, busActivated});
+                       status, json, alarm, busActivated});
     parser.addPositionalArgument(
         QStringLiteral("url"),
         QCoreApplication::translate(
@@ -309,7 +334,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         {&status, QStringLiteral("status")}};
     int remoteCount = 0;
     for (const auto &[option, action] : remoteActions) {
-        if (parser.isSet(*option)) {
+        // With --alarm, --station names the alarm's station.
+        if (parser.isSet(*option) && !(option == &station && parser.isSet(alarm))) {
             ++remoteCount;
             result.remoteAction = action;
         }
@@ -325,10 +351,29 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return usageError(QCoreApplication::translate(
             "CommandLine", "--play-pause, --stop, --next, --previous, --station, --volume en --status gaan "
                            "één tegelijk en alleen."));
+    if (parser.isSet(alarm)) {
+        result.alarmAt = parseAlarmTime(parser.value(alarm), QDateTime::currentDateTimeUtc());
+        if (!result.alarmAt)
+            return usageError(QCoreApplication::translate(
+                                  "CommandLine", "--alarm neemt een tijd als 07:30 of een aantal minuten "
+                                                 "als +5 (hoogstens +1440), niet \"%1\".")
+                                  .arg(parser.value(alarm)));
+        if (remoteCount > 0 || (commands > 0 && !parser.isSet(headless)) ||
+            !parser.positionalArguments().isEmpty() || (parser.isSet(headless) && parser.isSet(station)))
+            return usageError(QCoreApplication::translate(
+                "CommandLine", "--alarm gaat alleen samen met --station, of met --headless en --play."));
+        if (!parser.isSet(headless)) {
+            ++remoteCount;
+            result.remoteAction = QStringLiteral("alarm");
+            result.remoteArgument =
+                QVariantMap{{QStringLiteral("at"), result.alarmAt->toString(Qt::ISODateWithMs)},
+                            {QStringLiteral("station"), parser.value(station)}};
+        }
+    }
     if (parser.isSet(json) && !parser.isSet(status) && !parser.isSet(history))
         return usageError(
             QCoreApplication::translate("CommandLine", "--json werkt alleen met --status of --history."));
-    if (parser.isSet(station)) {
+    if (parser.isSet(station) && !parser.isSet(alarm)) {
         if (parser.value(station).trimmed().isEmpty())
             return usageError(QCoreApplication::translate("CommandLine", "--station heeft een naam nodig."));
         result.remoteArgument = parser.value(station);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -29,6 +30,8 @@ struct CommandLine {
     QVariant remoteArgument;
     QDate historySince; // --since: the first day --history prints (local time); invalid for all
     bool json = false; // --json: --status and --history print JSON
+    // --alarm: the moment of a one-off alarm (in the running player, or with --headless here).
+    std::optional<QDateTime> alarmAt;
     // Links and local playlist files to play (the desktop entry's %U), as given.
     QStringList openArguments;
     // Started by the session bus for the desktop, which says next what it wants (Activate or
@@ -43,4 +46,7 @@ struct CommandLine {
     // "30", "0.5": minutes up to a day, at least a second, rounded to whole seconds; nothing
     // for anything else.
     static std::optional<std::chrono::milliseconds> parseSleepMinutes(const QString &text);
+    // "07:30": the next time the local clock shows it after `now`; "+5", "+0.2": that many
+    // minutes (up to a day, at least a second) from `now`. Nothing for anything else.
+    static std::optional<QDateTime> parseAlarmTime(const QString &text, const QDateTime &now);
 };

@@ -47,6 +47,9 @@ void printStatus(const QVariantMap &status, bool json)
             {QStringLiteral("title"), status.value(QStringLiteral("title")).toString()},
             {QStringLiteral("volume"), status.value(QStringLiteral("volume")).toInt()},
             {QStringLiteral("sleepTimer"), sleeping ? QJsonValue(sleepSeconds) : QJsonValue()},
+            {QStringLiteral("alarm"), status.contains(QStringLiteral("alarm"))
+                                          ? QJsonValue(status.value(QStringLiteral("alarm")).toString())
+                                          : QJsonValue()},
         };
         out << QJsonDocument(object).toJson(QJsonDocument::Compact) << "\n";
         return;
@@ -64,6 +67,9 @@ void printStatus(const QVariantMap &status, bool json)
          sleeping
              ? QStringLiteral("%1:%2").arg(sleepSeconds / 60).arg(sleepSeconds % 60, 2, 10, QLatin1Char('0'))
              : QCoreApplication::translate("RemoteCommands", "uit"));
+    line(QT_TRANSLATE_NOOP("RemoteCommands", "Wekker:"),
+         status.contains(QStringLiteral("alarm")) ? status.value(QStringLiteral("alarm")).toString()
+                                                  : QCoreApplication::translate("RemoteCommands", "uit"));
 }
 
 } // namespace

@@ -2,11 +2,13 @@
 
 #include "TrayShell.h"
 
+#include "alarm/AlarmClock.h"
 #include "base/AppInfo.h"
 #include "base/BootClock.h"
 #include "base/Logging.h"
 #include "base/Scheduler.h"
 #include "base/SettingsStore.h"
+#include "base/WallClock.h"
 #include "catalogue/StationManager.h"
 #include "devices/AudioDeviceManager.h"
 #include "gnome/GnomeMediaKeys.h"
@@ -80,8 +82,6 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
     m_mediaKeyHandler =
         std::make_unique<MediaKeyHandler>(m_player.get(), m_stationManager.get(), m_sequence.get(),
                                           m_mpris.get(), m_settings.get(), m_clock.get());
-    m_scriptControl = std::make_unique<ScriptControl>(m_player.get(), m_stationManager.get(),
-                                                      m_mediaKeyHandler.get(), m_sleepTimer.get());
     connect(m_mpris.get(), &MprisService::quitRequested, this, [this] { quit(); });
     // Every end of the event loop: quit(), and Qt's own quit when the session ends.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &ZeffiraApp::shutdown);
@@ -91,6 +91,13 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
     // The file opens with the first song heard: an idle tray loads no QtSql.
     m_history = std::make_unique<DeferredHistoryStore>(HistoryLibrary::defaultFilePath(), m_settings.get());
     m_historyRecorder = std::make_unique<HistoryRecorder>(m_player.get(), m_history.get());
+    m_wallClock = std::make_unique<SystemWallClock>();
+    m_alarmClock = std::make_unique<AlarmClock>(m_player.get(), m_stationManager.get(), m_sleepTimer.get(),
+                                                m_settings.get(), m_scheduler.get(), m_wallClock.get(),
+                                                m_backend.get(), m_notifier.get(), m_sleepMonitor.get());
+    m_scriptControl =
+        std::make_unique<ScriptControl>(m_player.get(), m_stationManager.get(), m_mediaKeyHandler.get(),
+                                        m_sleepTimer.get(), m_alarmClock.get());
 
     connect(m_player.get(), &RadioPlayer::playbackStateChanged, this, [this] {
         const PlaybackState state = m_player->playbackState();
@@ -125,6 +132,7 @@ ZeffiraApp::~ZeffiraApp()
     m_shell.reset();
     m_generalSettings.reset();
     m_scriptControl.reset();
+    m_alarmClock.reset();
     m_titleNotifications.reset();
     m_historyRecorder.reset();
     m_mediaKeyHandler.reset();

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class AlarmClock;
 class AppActions;
 class AudioDeviceManager;
 class BootClock;
@@ -42,6 +43,7 @@ class SettingsStore;
 class SleepTimer;
 class StationManager;
 class StreamRecorder;
+class SystemWallClock;
 class SteadyClock;
 class TitleNotifications;
 class TrayItem;
@@ -62,6 +64,7 @@ public:
     MediaKeyHandler *mediaKeyHandler() const { return m_mediaKeyHandler.get(); }
     SleepTimer *sleepTimer() const { return m_sleepTimer.get(); }
     StreamRecorder *recorder() const { return m_recorder.get(); }
+    AlarmClock *alarmClock() const { return m_alarmClock.get(); }
     // The public station directory; its network library loads with the first search.
     DeferredStationDirectory *directory() const { return m_directory.get(); }
     DesktopNotifier *notifier() const;
@@ -122,6 +125,8 @@ private:
     std::unique_ptr<DeferredHistoryStore> m_history;
     std::unique_ptr<HistoryRecorder> m_historyRecorder;
     std::unique_ptr<DeferredStationDirectory> m_directory;
+    std::unique_ptr<SystemWallClock> m_wallClock;
+    std::unique_ptr<AlarmClock> m_alarmClock;
     std::unique_ptr<ScriptControl> m_scriptControl;
     std::unique_ptr<GstStreamTap> m_tap;
     std::unique_ptr<StreamRecorder> m_recorder;

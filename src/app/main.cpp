@@ -4,6 +4,7 @@
 #include "HistoryCommand.h"
 #include "UnixSignals.h"
 #include "ZeffiraApp.h"
+#include "alarm/AlarmClock.h"
 #include "base/AppInfo.h"
 #include "base/Translations.h"
 #include "catalogue/StationManager.h"
@@ -58,7 +59,9 @@ void startSleepTimer(ZeffiraApp &app, const CommandLine &command)
 int runHeadless(QCoreApplication &loop, const CommandLine &command)
 {
     ZeffiraApp app;
-    const bool playing = !command.playTarget.isEmpty() || !command.openArguments.isEmpty();
+    // An alarm's player stays to chime when no station plays.
+    const bool playing =
+        !command.alarmAt && (!command.playTarget.isEmpty() || !command.openArguments.isEmpty());
     if (!command.recordTarget.isEmpty()) {
         const QString refusal = app.recordWhenPlaying(command.recordTarget, command.recordDuration);
         if (!refusal.isEmpty()) {
@@ -81,7 +84,9 @@ int runHeadless(QCoreApplication &loop, const CommandLine &command)
                              app.quit(failure ? 1 : 0);
                          });
     }
-    if (!command.openArguments.isEmpty()) {
+    if (command.alarmAt) {
+        // Nothing plays before the alarm.
+    } else if (!command.openArguments.isEmpty()) {
         // Without a display, links given as for the desktop play as with --headless --play.
         const QString refusal = app.open(command.openArguments, QDir::currentPath(), true);
         if (!refusal.isEmpty())
@@ -90,6 +95,14 @@ int runHeadless(QCoreApplication &loop, const CommandLine &command)
             return 2;
     } else if (!command.playTarget.isEmpty() && !app.play(command.playTarget)) {
         return 2;
+    }
+    if (command.alarmAt) {
+        // Waits for the alarm, which plays the station given with --play.
+        if (const QString refusal = app.alarmClock()->addOnce(*command.alarmAt, command.playTarget, false);
+            !refusal.isEmpty()) {
+            QTextStream(stderr) << "zeffira: " << refusal << "\n";
+            return 2;
+        }
     }
     startSleepTimer(app, command);
     // A headless player whose sleep timer ran out has nothing left to do. Queued: the media

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -61,6 +62,7 @@ QJsonValue SettingsStore::defaultValue(const QString &key)
         {SettingsKey::NotifyOnNewTitle, false},
         {SettingsKey::LoudnessLeveling, true},
         {SettingsKey::HistoryRetentionDays, 365},
+        {SettingsKey::Alarms, QJsonArray()},
     };
     return defaults.value(key);
 }

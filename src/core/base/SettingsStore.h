@@ -27,6 +27,8 @@ inline const QString NotifyOnNewTitle = QStringLiteral("notifyOnNewTitle");
 inline const QString StationVolumes = QStringLiteral("stationVolumes");
 inline const QString StationLoudness = QStringLiteral("stationLoudness");
 inline const QString LoudnessLeveling = QStringLiteral("loudnessLeveling");
+// The alarms, a list of objects (alarm/Alarm's JSON form).
+inline const QString Alarms = QStringLiteral("alarms");
 } // namespace SettingsKey
 
 class SettingsStore : public QObject

@@ -1,5 +1,6 @@
 #include "mediakeys/ScriptControl.h"
 
+#include "alarm/AlarmClock.h"
 #include "base/Logging.h"
 #include "catalogue/StationManager.h"
 #include "catalogue/StationWalk.h"
@@ -18,18 +19,19 @@ const QString kNext = QStringLiteral("next");
 const QString kPrevious = QStringLiteral("previous");
 const QString kStation = QStringLiteral("station");
 const QString kVolume = QStringLiteral("volume");
+const QString kAlarm = QStringLiteral("alarm");
 } // namespace
 
 ScriptControl::ScriptControl(RadioPlayer *player, StationManager *stations, MediaKeyHandler *mediaKeys,
-                             SleepTimer *sleepTimer, QObject *parent)
+                             SleepTimer *sleepTimer, AlarmClock *alarmClock, QObject *parent)
     : QObject(parent), m_player(player), m_stations(stations), m_mediaKeys(mediaKeys),
-      m_sleepTimer(sleepTimer)
+      m_sleepTimer(sleepTimer), m_alarmClock(alarmClock)
 {
 }
 
 bool ScriptControl::isAction(const QString &action)
 {
-    for (const QString &known : {kPlayPause, kStop, kNext, kPrevious, kStation, kVolume})
+    for (const QString &known : {kPlayPause, kStop, kNext, kPrevious, kStation, kVolume, kAlarm})
         if (action == known)
             return true;
     return false;
@@ -38,8 +40,16 @@ bool ScriptControl::isAction(const QString &action)
 QString ScriptControl::perform(const QString &action, const QVariant &argument)
 {
     qCInfo(lcMediaKeys, "Script command: %s", qUtf8Printable(action.left(64)));
+    // A ringing alarm is stopped by whatever the listener does first.
+    if (action != kAlarm && action != kVolume)
+        m_alarmClock->silence();
     if (action == kPlayPause) {
         m_mediaKeys->playOrStartFirst();
+    } else if (action == kAlarm) {
+        const QVariantMap alarm = argument.toMap();
+        return m_alarmClock->addOnce(
+            QDateTime::fromString(alarm.value(QStringLiteral("at")).toString(), Qt::ISODateWithMs),
+            alarm.value(QStringLiteral("station")).toString(), true);
     } else if (action == kStop) {
         if (m_player->hasStation())
             m_player->stop();
@@ -86,6 +96,8 @@ QVariantMap ScriptControl::status() const
         {QStringLiteral("title"), m_player->streamTitle()},
         {QStringLiteral("volume"), int(std::lround(m_player->volume() * 100))},
     };
+    if (const auto due = m_alarmClock->nextDue())
+        status.insert(QStringLiteral("alarm"), due->toLocalTime().time().toString(QStringLiteral("HH:mm")));
     if (m_sleepTimer->isActive())
         status.insert(QStringLiteral("sleepTimer"), int((m_sleepTimer->remaining() + 999ms) / 1s));
     return status;

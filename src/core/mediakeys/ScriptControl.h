@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <QVariantMap>
 
+class AlarmClock;
 class MediaKeyHandler;
 class RadioPlayer;
 class SleepTimer;
@@ -19,15 +20,17 @@ class ScriptControl : public QObject
 public:
     // Everything passed in must outlive this object.
     ScriptControl(RadioPlayer *player, StationManager *stations, MediaKeyHandler *mediaKeys,
-                  SleepTimer *sleepTimer, QObject *parent = nullptr);
+                  SleepTimer *sleepTimer, AlarmClock *alarmClock, QObject *parent = nullptr);
 
     // True for the actions perform() knows.
     static bool isAction(const QString &action);
     // Carries out `action` ("play-pause", "stop", "next", "previous", "station" with a name,
-    // "volume" with 0 to 100). The refusal in the user's words; empty when taken.
+    // "volume" with 0 to 100, "alarm" with {at: an ISO moment, station}). The refusal in the user's words;
+    // empty when taken.
     QString perform(const QString &action, const QVariant &argument);
     // station, url, state (idle, loading, playing, paused, failed), title, volume (0 to 100),
-    // and sleepTimer (seconds left) only while the sleep timer runs.
+    // sleepTimer (seconds left) only while the sleep timer runs, and alarm ("07:30") while one is
+    // set.
     QVariantMap status() const;
 
 private:
@@ -35,4 +38,5 @@ private:
     StationManager *m_stations;
     MediaKeyHandler *m_mediaKeys;
     SleepTimer *m_sleepTimer;
+    AlarmClock *m_alarmClock;
 };

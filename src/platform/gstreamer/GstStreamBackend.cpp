@@ -276,6 +276,7 @@ GstStreamBackend::~GstStreamBackend()
     if (m_preparation.joinable())
         m_preparation.join();
     dropStream();
+    stopChime();
     // The worker's destructor lets the dropped pipelines finish before the process may go on
     // to unload plugins.
     m_worker.reset();
@@ -580,6 +581,56 @@ void GstStreamBackend::setOutputDevice(const std::optional<QString> &deviceUid)
         m_unavailableDevice.reset(); // a new choice is tried afresh
     m_device = deviceUid;
     applyDevice();
+}
+
+void GstStreamBackend::startChime(float volume)
+{
+    MainThread::check(Q_FUNC_INFO);
+    initGStreamer();
+    if (!s_gstAvailable || std::isnan(volume))
+        return;
+    if (!m_chime) {
+        GstElement *source = gst_element_factory_make("audiotestsrc", nullptr);
+        GstElement *convert = gst_element_factory_make("audioconvert", nullptr);
+        GstElement *resample = gst_element_factory_make("audioresample", nullptr);
+        GstElement *level = gst_element_factory_make("volume", nullptr);
+        GstElement *sink = gst_element_factory_make("pulsesink", nullptr);
+        const bool pulse = sink != nullptr;
+        if (!sink)
+            sink = gst_element_factory_make("autoaudiosink", nullptr);
+        if (!source || !convert || !resample || !level || !sink) {
+            qCWarning(lcPlayer, "Cannot make the alarm's chime: a GStreamer element is missing");
+            for (GstElement *element : {source, convert, resample, level, sink})
+                if (element)
+                    gst_object_unref(gst_object_ref_sink(element));
+            return;
+        }
+        // A soft-edged 880 Hz beep of 0.4 s every 0.8 s.
+        constexpr double frequency = 880;
+        g_object_set(source, "wave", 8 /* ticks */, "freq", frequency, "sine-periods-per-tick",
+                     guint(frequency * 0.4), "tick-interval", guint64(800 * GST_MSECOND), "apply-tick-ramp",
+                     TRUE, "is-live", TRUE, nullptr);
+        if (pulse)
+            if (const std::optional<QString> device = wantedDevice())
+                g_object_set(sink, "device", device->toUtf8().constData(), nullptr);
+        GstElement *pipeline = gst_pipeline_new("chime");
+        gst_bin_add_many(GST_BIN(pipeline), source, convert, resample, level, sink, nullptr);
+        gst_element_link_many(source, convert, resample, level, sink, nullptr);
+        m_chime = GST_ELEMENT(gst_object_ref_sink(pipeline));
+        m_chimeVolume = level;
+        m_worker->setState(m_chime, GST_STATE_PLAYING);
+    }
+    g_object_set(m_chimeVolume, "volume", double(std::clamp(volume, 0.0f, 1.0f)), nullptr);
+}
+
+void GstStreamBackend::stopChime()
+{
+    MainThread::check(Q_FUNC_INFO);
+    if (!m_chime)
+        return;
+    m_worker->dispose(m_chime);
+    m_chime = nullptr;
+    m_chimeVolume = nullptr;
 }
 
 std::optional<QString> GstStreamBackend::wantedDevice() const

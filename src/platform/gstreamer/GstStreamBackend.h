@@ -1,9 +1,10 @@
 // Plays one network radio stream at a time through a GStreamer playbin into PulseAudio and
 // turns the pipeline's messages into StreamBackend reports on the main thread. Owns the
 // pipeline of the current stream; every state change, start and teardown, runs in order on one
-// worker thread.
+// worker thread. Also makes the alarm's chime, through the same output.
 #pragma once
 
+#include "alarm/ChimePlayer.h"
 #include "playback/StreamBackend.h"
 
 #include <QElapsedTimer>
@@ -25,7 +26,7 @@ typedef struct _GAsyncResult GAsyncResult;
 typedef int gboolean;
 typedef void *gpointer;
 
-class GstStreamBackend : public StreamBackend
+class GstStreamBackend : public StreamBackend, public ChimePlayer
 {
     Q_OBJECT
 public:
@@ -48,6 +49,10 @@ public:
     void setOutputDevice(const std::optional<QString> &deviceUid) override;
     void setLevelling(bool on) override;
     void setLevellingGain(double db) override;
+
+    // A tone made on the spot (no file to go missing), beside any stream, on the chosen device.
+    void startChime(float volume) override;
+    void stopChime() override;
 
     // Why `url` will not be opened (an unsupported scheme, an invalid URL), or nothing for a
     // network stream URL whose scheme GStreamer has a source for.
@@ -89,6 +94,8 @@ private:
     void reportLevel(GstMessage *message);
 
     std::unique_ptr<Stream> m_stream;
+    GstElement *m_chime = nullptr;       // the chime's pipeline, while it sounds
+    GstElement *m_chimeVolume = nullptr; // owned by m_chime
     // Increases with every start() and clear(); a report is delivered only when it was
     // produced for the current generation.
     quint64 m_generation = 0;

@@ -4,6 +4,7 @@
 #include "xdg/DesktopApplicationAdaptor.h"
 #include "xdg/PlayerControlAdaptor.h"
 
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
@@ -153,6 +154,9 @@ void DesktopApplicationService::activateAction(const QString &action, const QVar
     QVariant value = parameter.isEmpty() ? QVariant() : parameter.constFirst();
     if (value.canConvert<QDBusVariant>())
         value = value.value<QDBusVariant>().variant();
+    // A dictionary (the alarm's) arrives still marshalled.
+    if (value.userType() == qMetaTypeId<QDBusArgument>())
+        value = qdbus_cast<QVariantMap>(value.value<QDBusArgument>());
     const QString refusal =
         onAction ? onAction(action, value) : QStringLiteral("No such action: %1").arg(action.left(64));
     if (!refusal.isEmpty())

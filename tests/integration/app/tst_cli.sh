@@ -51,7 +51,7 @@ check "--help names no placeholder" bash -c "! grep -q '<executable_name>' '$tmp
 for file in Zeffira/stations.json Zeffira/settings.json zeffira/stations.xml; do
     check "--help lists $file" grep -q "$file" "$tmp/help"
 done
-for option in play-pause stop next previous "station <naam>" "volume <0-100>" status json; do
+for option in play-pause stop next previous "station <naam>" "volume <0-100>" status json "alarm <UU:MM|+minuten>"; do
     check "--help lists --$option" grep -q -- "--$option " "$tmp/help"
 done
 zeffira --headless http://127.0.0.1:9/x >/dev/null 2>&1

@@ -1,0 +1,82 @@
+"""End to end: alarms set from the command line in the running tray application. An alarm 0.2
+minutes ahead takes over from a paused player and a running sleep timer and fades its station
+in on the null sink; when every station is dead the chime is heard instead, until --stop."""
+
+import json
+import os
+import re
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
+from harness import Checks, Peers, require, wait_for  # noqa: E402
+
+require("Xvfb", "parec")
+checks = Checks()
+AUDIBLE = 1000
+
+with Peers() as peers:
+    peers.start_display()
+    peers.start_pulse(("a",))
+    peers.start_session_bus()
+    peers.start_tray_watcher()
+    peers.start_stream_server()
+    flaky = "http://127.0.0.1:%s/mp3" % peers.fixture("/flaky-port")
+    peers.write_catalogue([{"name": "Lokaal", "stations": [
+        {"name": "Wankel", "url": flaky},
+        {"name": "Dood", "url": "http://127.0.0.1:9/dood"}]}])
+    binary = os.environ["ZEFFIRA_BINARY"]
+    peers.start_zeffira("--sleep-timer", "30")
+
+    def zeffira(*args):
+        result = peers.run([binary] + list(args))
+        if result.returncode != 0:
+            raise AssertionError("zeffira %s exited %d: %s" % (" ".join(args), result.returncode, result.stderr))
+        return result.stdout
+
+    def status():
+        result = peers.run([binary, "--status", "--json"])
+        return json.loads(result.stdout) if result.returncode == 0 else None
+
+    wait_for(status, 30, "the running player")
+    zeffira("--station", "Wankel")
+    wait_for(lambda: status()["state"] == "playing", 20, "Wankel to play")
+    zeffira("--play-pause")
+    wait_for(lambda: status()["state"] == "paused", 20, "the pause")
+
+    # An alarm 12 s ahead: it waits in the settings file and shows in --status.
+    zeffira("--alarm", "+0.2", "--station", "Wankel")
+    with open(peers.settings_path()) as f:
+        stored = json.load(f).get("alarms", [])
+    checks.check("the alarm is stored", len(stored) == 1 and stored[0]["station"] == "Wankel", stored)
+    checks.check("--status shows the alarm", re.fullmatch(r"\d\d:\d\d", status()["alarm"] or ""), status())
+    peers.wait_for_log("Alarm: playing Wankel", 30)
+    now = wait_for(lambda: (lambda s: s if s["state"] == "playing" else None)(status()), 20, "the alarm's station")
+    checks.check("the alarm plays its station, paused before", now["station"] == "Wankel", now)
+    checks.check("the alarm switched the sleep timer off", now["sleepTimer"] is None, now)
+    early = peers.record("a", 2.0)
+
+    time.sleep(6)
+    later = peers.record("a", 2.0)
+    print("fade-in peaks: %d in the first 2 s, %d at 8-10 s" % (early, later))
+    checks.check("it fades in: louder after 8 s", later > 3 * max(early, 1) and later > 150, (early, later))
+    checks.check("still below the alarm's full volume (60 s fade)", later < 2048 * 0.5, later)
+    with open(peers.settings_path()) as f:
+        checks.check("a one-off is gone once it rang", json.load(f).get("alarms") == [])
+    checks.check("no alarm is left in --status", status()["alarm"] is None, status())
+
+    # Every station dead: the chime sounds once nothing played for 20 s, and --stop ends it.
+    peers.fixture("/flaky/refuse?seconds=600")
+    zeffira("--stop")
+    zeffira("--alarm", "+0.2", "--station", "Dood")
+    peers.wait_for_log("Alarm: playing Dood", 30)
+    peers.wait_for_log("chiming", 40)
+    checks.check("nothing played", status()["state"] != "playing", status())
+    chime = peers.record("a", 2.0)
+    checks.check("the chime is heard", chime > AUDIBLE, chime)
+    zeffira("--stop")
+    time.sleep(0.5)
+    checks.check("--stop silences it", peers.record("a", 1.5) < AUDIBLE)
+    checks.check("the player still runs", peers.zeffira.poll() is None)
+
+checks.finish()
