@@ -211,6 +211,7 @@ AppWindows *TrayShell::windows()
         objects.app = m_actions;
         objects.generalSettings = m_generalSettings;
         objects.sleepTimer = m_app->sleepTimer();
+        objects.alarmClock = m_app->alarmClock();
         objects.directory = m_app->directory();
         m_windows.reset(ViewsLibrary::createWindows(objects));
         if (m_windows)
