@@ -2,6 +2,7 @@
 
 #include "ViewsLibrary.h"
 #include "ZeffiraApp.h"
+#include "alarm/AlarmClock.h"
 #include "base/AppInfo.h"
 #include "base/Logging.h"
 #include "base/SettingsStore.h"
@@ -91,6 +92,8 @@ bool TrayShell::start(bool showWindowWithoutTray)
     // The tooltip's last line and the submenu's title and tick.
     connect(m_app->sleepTimer(), &SleepTimer::changed, this, &TrayShell::updateLabel);
     connect(m_app->sleepTimer(), &SleepTimer::changed, this, &TrayShell::updateMenu);
+    // The tooltip's alarm line.
+    connect(m_app->alarmClock(), &AlarmClock::changed, this, &TrayShell::updateLabel);
     // Also when another program changes the settings file.
     connect(m_app->settings(), &SettingsStore::changed, this, [this](const QString &key) {
         if (key == SettingsKey::ShowStationInMenuBar)
@@ -155,7 +158,8 @@ void TrayShell::updateLabel()
     }
     // The panel puts its own gap between icon and label.
     m_tray->setLabel(label.text.trimmed(), label.text.trimmed());
-    const TrayTooltip tooltip = TrayTooltip::compute(*player, m_app->sleepTimer());
+    const TrayTooltip tooltip =
+        TrayTooltip::compute(*player, m_app->sleepTimer(), m_app->alarmClock()->nextText());
     m_tray->setToolTip(tooltip.title, tooltip.text);
 }
 
@@ -207,6 +211,7 @@ AppWindows *TrayShell::windows()
         objects.app = m_actions;
         objects.generalSettings = m_generalSettings;
         objects.sleepTimer = m_app->sleepTimer();
+        objects.alarmClock = m_app->alarmClock();
         objects.directory = m_app->directory();
         m_windows.reset(ViewsLibrary::createWindows(objects));
         if (m_windows)

@@ -5,6 +5,7 @@
 // published objects (the store, the device manager, the settings and the directory among them).
 #pragma once
 
+#include "alarm/AlarmClock.h"
 #include "base/Scheduler.h"
 #include "base/SettingsStore.h"
 #include "catalogue/StationManager.h"
@@ -58,6 +59,7 @@ ZEFFIRA_QML_SINGLETON(RadioPlayer, Player, player)
 ZEFFIRA_QML_SINGLETON(AppActions, App, app)
 ZEFFIRA_QML_SINGLETON(GeneralSettingsModel, GeneralSettings, generalSettings)
 ZEFFIRA_QML_SINGLETON(SleepTimer, SleepTimer, sleepTimer)
+ZEFFIRA_QML_SINGLETON(AlarmClock, AlarmClock, alarmClock)
 
 // The player's states by name: `Player.state === PlaybackState.Loading`.
 namespace PlaybackStateForeign {

@@ -5,6 +5,7 @@
 
 #include <QPoint>
 
+class AlarmClock;
 class AppActions;
 class AudioDeviceManager;
 class GeneralSettingsModel;
@@ -27,6 +28,7 @@ public:
         GeneralSettingsModel *generalSettings = nullptr;
         SleepTimer *sleepTimer = nullptr;
         StationDirectory *directory = nullptr;
+        AlarmClock *alarmClock = nullptr;
     };
 
     virtual ~AppWindows() = default;

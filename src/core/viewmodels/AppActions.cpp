@@ -59,6 +59,7 @@ QString AppActions::iconFileName(const QString &symbolName)
         {QStringLiteral("info.circle"), QStringLiteral("info-circle.svg")},
         {QStringLiteral("power"), QStringLiteral("power.svg")},
         {QStringLiteral("moon"), QStringLiteral("moon.svg")},
+        {QStringLiteral("alarm"), QStringLiteral("alarm.svg")},
         {QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("warning-triangle.svg")},
         // The output-device button's own symbol (in place of a route picker): a loudspeaker.
         {QStringLiteral("hifispeaker"), QStringLiteral("speaker-output.svg")},

@@ -6,11 +6,14 @@
 
 #include <QCoreApplication>
 
-TrayTooltip TrayTooltip::compute(const RadioPlayer &player, const SleepTimer *sleepTimer)
+TrayTooltip TrayTooltip::compute(const RadioPlayer &player, const SleepTimer *sleepTimer,
+                                 const QString &alarmText)
 {
     TrayTooltip tooltip = compute(player);
     if (sleepTimer && sleepTimer->isActive())
         tooltip.text += QLatin1Char('\n') + sleepTimer->statusText();
+    if (!alarmText.isEmpty())
+        tooltip.text += QLatin1Char('\n') + alarmText;
     return tooltip;
 }
 

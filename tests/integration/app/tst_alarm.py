@@ -1,6 +1,6 @@
 """End to end: alarms set from the command line in the running tray application. An alarm 0.2
 minutes ahead takes over from a paused player and a running sleep timer and fades its station
-in on the null sink; when every station is dead the chime is heard instead, until --stop."""
+in on the null sink, and the tray's tooltip names it while it waits; when every station is dead the chime is heard instead, until --stop."""
 
 import json
 import os
@@ -8,12 +8,20 @@ import re
 import sys
 import time
 
+try:
+    import dbus
+except ImportError:  # Debian's interpreter carries python3-dbus
+    if sys.executable != "/usr/bin/python3" and os.path.exists("/usr/bin/python3"):
+        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
+    sys.exit("missing test component: python3-dbus")
+
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
 from harness import Checks, Peers, require, wait_for  # noqa: E402
 
 require("Xvfb", "parec")
 checks = Checks()
 AUDIBLE = 1000
+SNI = "org.kde.StatusNotifierItem"
 
 with Peers() as peers:
     peers.start_display()
@@ -50,6 +58,11 @@ with Peers() as peers:
         stored = json.load(f).get("alarms", [])
     checks.check("the alarm is stored", len(stored) == 1 and stored[0]["station"] == "Wankel", stored)
     checks.check("--status shows the alarm", re.fullmatch(r"\d\d:\d\d", status()["alarm"] or ""), status())
+    bus = dbus.bus.BusConnection(peers.env["DBUS_SESSION_BUS_ADDRESS"])
+    item = [str(n) for n in bus.list_names() if str(n).startswith(SNI + "-")][0]
+    tip = str(dbus.Interface(bus.get_object(item, "/StatusNotifierItem"), "org.freedesktop.DBus.Properties")
+              .Get(SNI, "ToolTip")[3])
+    checks.check("the tooltip names the alarm", tip.endswith("Wekker: " + status()["alarm"]), tip)
     peers.wait_for_log("Alarm: playing Wankel", 30)
     now = wait_for(lambda: (lambda s: s if s["state"] == "playing" else None)(status()), 20, "the alarm's station")
     checks.check("the alarm plays its station, paused before", now["station"] == "Wankel", now)

@@ -9,6 +9,10 @@ Column {
     topPadding: 4
     bottomPadding: 4
 
+    AlarmRow {
+        objectName: "alarmRow"
+        width: parent.width
+    }
     SleepTimerRow {
         objectName: "sleepTimerRow"
         width: parent.width
