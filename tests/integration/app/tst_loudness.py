@@ -24,7 +24,7 @@ def db(samples):
     return 10 * math.log10(max(power, 1e-12) / (32768.0 ** 2))
 
 
-def play(peers, name, seconds=12.5):
+def play(peers, name, seconds=14):
     """Plays `name` for `seconds`: the RMS (dBFS) of its first second of sound and of the second
     before 10 s, and how many samples reached full scale."""
     proc = peers.start_zeffira("--headless", "--play", name)
