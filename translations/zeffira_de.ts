@@ -666,6 +666,17 @@ das Journal der Sitzung (journalctl --user).
     </message>
 </context>
 <context>
+    <name>HistoryListModel</name>
+    <message>
+        <source>Vandaag</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Gisteren</source>
+        <translation>Gestern</translation>
+    </message>
+</context>
+<context>
     <name>LogindSleepMonitor</name>
     <message>
         <source>Pauzeert de radio voor de slaapstand</source>

@@ -666,6 +666,17 @@ the session&apos;s journal (journalctl --user).
     </message>
 </context>
 <context>
+    <name>HistoryListModel</name>
+    <message>
+        <source>Vandaag</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>Gisteren</source>
+        <translation>Yesterday</translation>
+    </message>
+</context>
+<context>
     <name>LogindSleepMonitor</name>
     <message>
         <source>Pauzeert de radio voor de slaapstand</source>

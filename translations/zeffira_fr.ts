@@ -666,6 +666,17 @@ le journal de la session (journalctl --user).
     </message>
 </context>
 <context>
+    <name>HistoryListModel</name>
+    <message>
+        <source>Vandaag</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Gisteren</source>
+        <translation>Hier</translation>
+    </message>
+</context>
+<context>
     <name>LogindSleepMonitor</name>
     <message>
         <source>Pauzeert de radio voor de slaapstand</source>

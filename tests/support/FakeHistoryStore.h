@@ -1,4 +1,4 @@
-// Keeps the history in memory, in the order added; ids count from 1.
+// Keeps the history in memory (stored_, in the order added); ids count from 1.
 #pragma once
 
 #include "history/HistoryStore.h"
@@ -24,7 +24,12 @@ public:
                 entry.starred = starred;
         }
     }
-    QList<HistoryEntry> entries(const QDateTime &, const QString &, int) override { return stored_; }
+    // Newest first, as the store gives them; the time and the search are not applied.
+    QList<HistoryEntry> entries(const QDateTime &, const QString &, int) override
+    {
+        QList<HistoryEntry> newestFirst(stored_.crbegin(), stored_.crend());
+        return newestFirst;
+    }
 
     QList<HistoryEntry> stored_;
 
