@@ -569,6 +569,10 @@ le journal de la session (journalctl --user).
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
+    <message>
+        <source>Laden...</source>
+        <translation>Chargement...</translation>
+    </message>
 </context>
 <context>
     <name>OpenRequest</name>
@@ -817,6 +821,14 @@ le journal de la session (journalctl --user).
     <message>
         <source>Geen stations gevonden</source>
         <translation>Aucune station trouvée</translation>
+    </message>
+    <message>
+        <source>Speelt</source>
+        <translation>En lecture</translation>
+    </message>
+    <message>
+        <source>Gepauzeerd</source>
+        <translation>En pause</translation>
     </message>
 </context>
 <context>
