@@ -2,7 +2,8 @@
 a private session bus, the program on a private X server with a window manager and no tray host
 (so the panel is a window), and the test reads the program's tree through AT-SPI (pyatspi), as
 a screen reader does. Every control that shows has a name, station rows are list items whose own
-action plays them, and AT-SPI's Press on the panel's buttons does what a click does."""
+action plays them, AT-SPI's Press on the panel's buttons does what a click does, and
+without a tray host the settings open beside the panel's window, which stays."""
 
 import os
 import sys
@@ -148,6 +149,22 @@ with Peers() as peers:
     press(find("push button", "Stop"))
     wait_for(lambda: status() == "Stopped", 10, "Press on Stop to stop")
     checks.check("Press on Stop stops", True)
+
+    # Without a tray host the panel is the program's only window: the settings open beside it,
+    # and it is still there once they close.
+    def visible_window(title):
+        ids = peers.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title]).stdout.split()
+        return ids[0] if ids else None
+
+    window = visible_window("Zeffira")
+    press(find("push button", "Instellingen..."))
+    settings = wait_for(lambda: visible_window("Instellingen"), 20, "Press on Instellingen... to open the settings")
+    checks.check("Press on Instellingen... opens the settings beside the window",
+                 window is not None and visible_window("Zeffira") == window)
+    peers.run(["xdotool", "windowactivate", "--sync", settings])
+    peers.run(["xdotool", "key", "--window", settings, "Escape"])
+    wait_for(lambda: visible_window("Instellingen") is None, 10, "Escape to close the settings")
+    checks.check("the window is still there after the settings close", visible_window("Zeffira") == window)
 
     press(find("push button", "Sluit af"))
     checks.check("Press on Sluit af quits with exit code 0", app.wait(timeout=15) == 0)
