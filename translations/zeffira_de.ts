@@ -739,6 +739,10 @@ das Journal der Sitzung (journalctl --user).
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
+    <message>
+        <source>Laden...</source>
+        <translation>Wird geladen...</translation>
+    </message>
 </context>
 <context>
     <name>OpenRequest</name>
@@ -1061,6 +1065,14 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Geen stations gevonden</source>
         <translation>Keine Sender gefunden</translation>
+    </message>
+    <message>
+        <source>Speelt</source>
+        <translation>Wird abgespielt</translation>
+    </message>
+    <message>
+        <source>Gepauzeerd</source>
+        <translation>Pausiert</translation>
     </message>
 </context>
 <context>

@@ -739,6 +739,10 @@ the session&apos;s journal (journalctl --user).
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
+    <message>
+        <source>Laden...</source>
+        <translation>Loading...</translation>
+    </message>
 </context>
 <context>
     <name>OpenRequest</name>
@@ -1061,6 +1065,14 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>Geen stations gevonden</source>
         <translation>No stations found</translation>
+    </message>
+    <message>
+        <source>Speelt</source>
+        <translation>Playing</translation>
+    </message>
+    <message>
+        <source>Gepauzeerd</source>
+        <translation>Paused</translation>
     </message>
 </context>
 <context>

@@ -739,6 +739,10 @@ le journal de la session (journalctl --user).
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
+    <message>
+        <source>Laden...</source>
+        <translation>Chargement...</translation>
+    </message>
 </context>
 <context>
     <name>OpenRequest</name>
@@ -1061,6 +1065,14 @@ le journal de la session (journalctl --user).
     <message>
         <source>Geen stations gevonden</source>
         <translation>Aucune station trouvée</translation>
+    </message>
+    <message>
+        <source>Speelt</source>
+        <translation>En lecture</translation>
+    </message>
+    <message>
+        <source>Gepauzeerd</source>
+        <translation>En pause</translation>
     </message>
 </context>
 <context>

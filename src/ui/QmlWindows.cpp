@@ -193,7 +193,9 @@ void QmlWindows::showWindow(QPointer<QWindow> &window, const QString &file,
             window->setPosition(area.center() - QPoint(window->width() / 2, window->height() / 2));
         }
     }
-    if (m_panel)
+    // The tray's panel steps aside; the panel as a window is the program's main window, which
+    // the user may have no other way to bring back.
+    if (m_panel && !m_panelIsWindow)
         m_panel->hide();
     window->show();
     window->raise();

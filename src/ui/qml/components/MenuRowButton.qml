@@ -5,7 +5,7 @@ import Zeffira
 
 // One clickable footer line: icon, title, and an optional shortcut hint (the key itself is bound
 // by the panel). Hover is tracked over the whole row; the button inside the outer margins
-// clicks. Tab reaches it (a ring shows); Space and Return press it.
+// clicks. Tab reaches it (a ring shows); Space, Return and assistive technology's Press press it.
 Item {
     id: root
 
@@ -47,6 +47,8 @@ Item {
         Keys.onEnterPressed: root.clicked()
         Accessible.name: root.label
         Accessible.description: root.shortcut
+        // Qt 6.4's buttons list Press but do nothing on it: the handler does what a click does.
+        Accessible.onPressAction: root.clicked()
 
         contentItem: RowLayout {
             spacing: 10

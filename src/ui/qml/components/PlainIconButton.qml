@@ -3,7 +3,8 @@ import QtQuick.Controls
 import Zeffira
 
 // A borderless button that is only its symbol; dims while pressed or disabled. Tab reaches it
-// (a ring shows), Space and Return press it; its tooltip text is also its accessible name.
+// (a ring shows), Space and Return press it; its tooltip text is also its accessible name, and
+// assistive technology's Press clicks it.
 AbstractButton {
     id: control
 
@@ -21,6 +22,8 @@ AbstractButton {
     opacity: !enabled ? 0.35 : (pressed ? 0.6 : 1)
 
     Accessible.name: toolTipText
+    // Qt 6.4's buttons list Press but do nothing on it: the handler does what a click does.
+    Accessible.onPressAction: if (control.enabled) control.clicked()
     Keys.onReturnPressed: control.clicked()
     Keys.onEnterPressed: control.clicked()
 

@@ -32,6 +32,7 @@ Item {
                 scale: 0.6
                 visible: Player.state === PlaybackState.Loading
                 running: visible
+                Accessible.name: qsTr("Laden...")
             }
             SymbolIcon {
                 objectName: "statusIcon"

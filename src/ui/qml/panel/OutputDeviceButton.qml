@@ -22,6 +22,7 @@ AbstractButton {
 
     Accessible.name: qsTr("Uitvoerapparaat")
     Accessible.role: Accessible.ButtonMenu
+    Accessible.onPressAction: control.clicked()
     Keys.onReturnPressed: control.clicked()
     Keys.onEnterPressed: control.clicked()
 

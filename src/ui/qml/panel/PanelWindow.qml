@@ -24,8 +24,12 @@ Window {
     width: 300
     minimumWidth: 300
     maximumWidth: 300
-    // No minimum or maximum height: a window manager holds a window to the size hints it had
-    // when a resize arrives, which kept the panel at the height of its first showing.
+    // No maximum height, and a minimum below any content's: a window manager holds a window to
+    // the size hints it had when a resize arrives, which kept the panel at the height of its first
+    // showing. A minimum there must be: tiling compositors (sway) float a window whose minimum
+    // and maximum width agree only when it has a minimum height, and tile it over the whole
+    // screen otherwise.
+    minimumHeight: 100
     height: menu.implicitHeight
 
     onActiveChanged: {

@@ -57,6 +57,7 @@ ListView {
     ScrollBar.vertical: ScrollBar {
         id: scrollBar
         policy: list.scrolls ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        Accessible.name: qsTr("Stations")
     }
 
     Label {
@@ -73,14 +74,23 @@ ListView {
         required property int index
         required property string kind
         required property string name
+        required property string rawName
         required property bool isFirstHeader
         required property bool isActive
         readonly property bool isHeader: kind === "header"
 
         width: ListView.view.width - (list.scrolls ? scrollBar.width : 0)
         height: isHeader ? headerLabel.y + headerLabel.implicitHeight + 4 : stationRow.implicitHeight
+        // What the keyboard reaches is what assistive technology sees: a heading named as the
+        // category is written (not spelled out in capitals), or one list item per station, named
+        // after it, whose own action plays it; the chosen station is selected and says whether
+        // it plays.
         Accessible.role: isHeader ? Accessible.Heading : Accessible.ListItem
-        Accessible.name: entry.name
+        Accessible.name: isHeader ? entry.rawName : entry.name
+        Accessible.description: entry.isActive ? (Player.isPlaying ? qsTr("Speelt") : qsTr("Gepauzeerd")) : ""
+        Accessible.selectable: !isHeader
+        Accessible.selected: entry.isActive
+        Accessible.onPressAction: list.playRow(entry.index)
 
         Label {
             id: headerLabel
@@ -94,7 +104,7 @@ ListView {
             font.pixelSize: Theme.caption2
             font.weight: Font.DemiBold
             color: Theme.secondary
-            Accessible.role: Accessible.Heading
+            Accessible.ignored: true
         }
 
         StationRow {

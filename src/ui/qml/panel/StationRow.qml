@@ -78,6 +78,8 @@ Item {
             wrapMode: Text.Wrap
             font.pixelSize: Theme.callout
             color: root.isActive ? Theme.accentText : Theme.primary
+            // The row says the name itself.
+            Accessible.ignored: true
         }
 
         SymbolIcon {
@@ -89,11 +91,8 @@ Item {
         }
     }
 
-    Accessible.role: Accessible.Button
-    Accessible.name: root.name
-    Accessible.checkable: true
-    Accessible.checked: root.isActive
-    Accessible.onPressAction: root.clicked()
+    // The list's entry speaks for the row (StationList).
+    Accessible.ignored: true
 
     MouseArea {
         id: hitArea
