@@ -83,6 +83,29 @@
     </message>
 </context>
 <context>
+    <name>AlarmClock</name>
+    <message>
+        <source>Wekker: %1</source>
+        <translation>Wecker: %1</translation>
+    </message>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;.</source>
+        <translation>es gibt keinen Sender namens „%1“.</translation>
+    </message>
+    <message>
+        <source>die tijd is al voorbij.</source>
+        <translation>diese Zeit ist bereits vorbei.</translation>
+    </message>
+    <message>
+        <source>Wekker gemist</source>
+        <translation>Wecker verpasst</translation>
+    </message>
+    <message>
+        <source>De wekker van %1 is niet afgegaan: de computer sliep.</source>
+        <translation>Der Wecker um %1 hat nicht geklingelt: Der Computer schlief.</translation>
+    </message>
+</context>
+<context>
     <name>AlertSheet</name>
     <message>
         <source>Annuleer</source>
@@ -396,16 +419,8 @@ das Journal der Sitzung (journalctl --user).
         <translation>Datum</translation>
     </message>
     <message>
-        <source>Met --history: toon JSON.</source>
-        <translation>Mit --history: JSON ausgeben.</translation>
-    </message>
-    <message>
         <source>--list-stations, --search, --import, --export, --history en --headless gaan één tegelijk.</source>
         <translation>--list-stations, --search, --import, --export, --history und --headless gehen nur einzeln.</translation>
-    </message>
-    <message>
-        <source>--since en --json werken alleen met --history.</source>
-        <translation>--since und --json gehen nur mit --history.</translation>
     </message>
     <message>
         <source>--since neemt een datum als 2025-03-31, niet &quot;%1&quot;.</source>
@@ -448,16 +463,8 @@ das Journal der Sitzung (journalctl --user).
         <translation>Wenn Zeffira läuft: Sender, Zustand, Titel, Lautstärke und Schlaftimer zeigen.</translation>
     </message>
     <message>
-        <source>Met --status: als één JSON-object.</source>
-        <translation>Mit --status: als ein JSON-Objekt.</translation>
-    </message>
-    <message>
         <source>--play-pause, --stop, --next, --previous, --station, --volume en --status gaan één tegelijk en alleen.</source>
         <translation>--play-pause, --stop, --next, --previous, --station, --volume und --status gehen nur einzeln und allein.</translation>
-    </message>
-    <message>
-        <source>--json werkt alleen met --status.</source>
-        <translation>--json geht nur mit --status.</translation>
     </message>
     <message>
         <source>--station heeft een naam nodig.</source>
@@ -488,38 +495,6 @@ das Journal der Sitzung (journalctl --user).
         <translation>--duration funktioniert nur mit --record.</translation>
     </message>
     <message>
-        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
-      de zenderlijst
-  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
-      de instellingen
-  $XDG_CONFIG_HOME/autostart/%1.desktop
-      starten bij inloggen, als dat aan staat
-  %2/stations.xml
-      de ingebouwde zenderlijst voor de eerste start
-Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
-het journaal van de sessie (journalctl --user).
-</source>
-        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
-      die Senderliste
-  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
-      die Einstellungen
-  $XDG_CONFIG_HOME/autostart/%1.desktop
-      Start bei der Anmeldung, wenn eingeschaltet
-  %2/stations.xml
-      die eingebaute Senderliste für den ersten Start
-Das Protokoll geht an die Standardfehlerausgabe; vom Desktop aus gestartet an
-das Journal der Sitzung (journalctl --user).
-</translation>
-    </message>
-    <message>
-        <source>--list-stations, --search, --import, --export en --headless gaan één tegelijk.</source>
-        <translation>--list-stations, --search, --import, --export und --headless gehen nur einzeln.</translation>
-    </message>
-    <message>
-        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
-        <translation>--sleep-timer geht nicht zusammen mit --list-stations, --search, --import oder --export.</translation>
-    </message>
-    <message>
         <source>Zet een eenmalige wekker in het spelende Zeffira, om UU:MM of over +MINUTEN (breuken zoals +0.5 mogen), met --station voor het station. Met --headless --play: wacht tot dan en speel dan.</source>
         <translation>Einen einmaligen Wecker im laufenden Zeffira stellen, um HH:MM oder in +MINUTEN (Brüche wie +0.5 erlaubt), mit --station für den Sender. Mit --headless --play: bis dahin warten und dann spielen.</translation>
     </message>
@@ -534,6 +509,18 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>--alarm gaat alleen samen met --station, of met --headless en --play.</source>
         <translation>--alarm geht nur mit --station oder mit --headless und --play.</translation>
+    </message>
+    <message>
+        <source>Met --status of --history: toon JSON.</source>
+        <translation>Mit --status oder --history: als JSON ausgeben.</translation>
+    </message>
+    <message>
+        <source>--since werkt alleen met --history.</source>
+        <translation>--since geht nur mit --history.</translation>
+    </message>
+    <message>
+        <source>--json werkt alleen met --status of --history.</source>
+        <translation>--json geht nur mit --status oder --history.</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1353,25 @@ das Journal der Sitzung (journalctl --user).
     </message>
 </context>
 <context>
+    <name>StreamRecorder</name>
+    <message>
+        <source>%1 bestaat al; kies een andere naam.</source>
+        <translation>%1 existiert bereits; wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>de map van %1 bestaat niet.</source>
+        <translation>der Ordner von %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven: %2</source>
+        <translation>kann %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>kan niet schrijven in %1</source>
+        <translation>kann nicht in %1 schreiben</translation>
+    </message>
+</context>
+<context>
     <name>TrayMenu</name>
     <message>
         <source>Slaaptimer</source>
@@ -1477,48 +1483,6 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>de opname brak af: %1</source>
         <translation>die Aufnahme brach ab: %1</translation>
-    </message>
-</context>
-<context>
-    <name>StreamRecorder</name>
-    <message>
-        <source>%1 bestaat al; kies een andere naam.</source>
-        <translation>%1 existiert bereits; wählen Sie einen anderen Namen.</translation>
-    </message>
-    <message>
-        <source>de map van %1 bestaat niet.</source>
-        <translation>der Ordner von %1 existiert nicht.</translation>
-    </message>
-    <message>
-        <source>kan %1 niet schrijven: %2</source>
-        <translation>kann %1 nicht schreiben: %2</translation>
-    </message>
-    <message>
-        <source>kan niet schrijven in %1</source>
-        <translation>kann nicht in %1 schreiben</translation>
-    </message>
-</context>
-<context>
-    <name>AlarmClock</name>
-    <message>
-        <source>Wekker: %1</source>
-        <translation>Wecker: %1</translation>
-    </message>
-    <message>
-        <source>er is geen station met de naam &quot;%1&quot;.</source>
-        <translation>es gibt keinen Sender namens „%1“.</translation>
-    </message>
-    <message>
-        <source>die tijd is al voorbij.</source>
-        <translation>diese Zeit ist bereits vorbei.</translation>
-    </message>
-    <message>
-        <source>Wekker gemist</source>
-        <translation>Wecker verpasst</translation>
-    </message>
-    <message>
-        <source>De wekker van %1 is niet afgegaan: de computer sliep.</source>
-        <translation>Der Wecker um %1 hat nicht geklingelt: Der Computer schlief.</translation>
     </message>
 </context>
 </TS>

@@ -83,6 +83,29 @@
     </message>
 </context>
 <context>
+    <name>AlarmClock</name>
+    <message>
+        <source>Wekker: %1</source>
+        <translation>Alarm: %1</translation>
+    </message>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;.</source>
+        <translation>there is no station named &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>die tijd is al voorbij.</source>
+        <translation>that time has already passed.</translation>
+    </message>
+    <message>
+        <source>Wekker gemist</source>
+        <translation>Alarm missed</translation>
+    </message>
+    <message>
+        <source>De wekker van %1 is niet afgegaan: de computer sliep.</source>
+        <translation>The %1 alarm did not go off: the computer was asleep.</translation>
+    </message>
+</context>
+<context>
     <name>AlertSheet</name>
     <message>
         <source>Annuleer</source>
@@ -396,16 +419,8 @@ the session&apos;s journal (journalctl --user).
         <translation>date</translation>
     </message>
     <message>
-        <source>Met --history: toon JSON.</source>
-        <translation>With --history: print JSON.</translation>
-    </message>
-    <message>
         <source>--list-stations, --search, --import, --export, --history en --headless gaan één tegelijk.</source>
         <translation>--list-stations, --search, --import, --export, --history and --headless go one at a time.</translation>
-    </message>
-    <message>
-        <source>--since en --json werken alleen met --history.</source>
-        <translation>--since and --json need --history.</translation>
     </message>
     <message>
         <source>--since neemt een datum als 2025-03-31, niet &quot;%1&quot;.</source>
@@ -448,16 +463,8 @@ the session&apos;s journal (journalctl --user).
         <translation>With Zeffira running: show station, state, title, volume and sleep timer.</translation>
     </message>
     <message>
-        <source>Met --status: als één JSON-object.</source>
-        <translation>With --status: as one JSON object.</translation>
-    </message>
-    <message>
         <source>--play-pause, --stop, --next, --previous, --station, --volume en --status gaan één tegelijk en alleen.</source>
         <translation>--play-pause, --stop, --next, --previous, --station, --volume and --status go one at a time and alone.</translation>
-    </message>
-    <message>
-        <source>--json werkt alleen met --status.</source>
-        <translation>--json only works with --status.</translation>
     </message>
     <message>
         <source>--station heeft een naam nodig.</source>
@@ -488,38 +495,6 @@ the session&apos;s journal (journalctl --user).
         <translation>--duration only works with --record.</translation>
     </message>
     <message>
-        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
-      de zenderlijst
-  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
-      de instellingen
-  $XDG_CONFIG_HOME/autostart/%1.desktop
-      starten bij inloggen, als dat aan staat
-  %2/stations.xml
-      de ingebouwde zenderlijst voor de eerste start
-Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
-het journaal van de sessie (journalctl --user).
-</source>
-        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
-      the station list
-  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
-      the settings
-  $XDG_CONFIG_HOME/autostart/%1.desktop
-      start at login, when switched on
-  %2/stations.xml
-      the built-in station list for the first start
-The log goes to standard error; when started from the desktop, to
-the session&apos;s journal (journalctl --user).
-</translation>
-    </message>
-    <message>
-        <source>--list-stations, --search, --import, --export en --headless gaan één tegelijk.</source>
-        <translation>--list-stations, --search, --import, --export and --headless go one at a time.</translation>
-    </message>
-    <message>
-        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
-        <translation>--sleep-timer does not go with --list-stations, --search, --import or --export.</translation>
-    </message>
-    <message>
         <source>Zet een eenmalige wekker in het spelende Zeffira, om UU:MM of over +MINUTEN (breuken zoals +0.5 mogen), met --station voor het station. Met --headless --play: wacht tot dan en speel dan.</source>
         <translation>Set a one-off alarm in the running Zeffira, at HH:MM or in +MINUTES (fractions such as +0.5 allowed), with --station for the station. With --headless --play: wait until then and play then.</translation>
     </message>
@@ -534,6 +509,18 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>--alarm gaat alleen samen met --station, of met --headless en --play.</source>
         <translation>--alarm only goes with --station, or with --headless and --play.</translation>
+    </message>
+    <message>
+        <source>Met --status of --history: toon JSON.</source>
+        <translation>With --status or --history: print JSON.</translation>
+    </message>
+    <message>
+        <source>--since werkt alleen met --history.</source>
+        <translation>--since only works with --history.</translation>
+    </message>
+    <message>
+        <source>--json werkt alleen met --status of --history.</source>
+        <translation>--json only works with --status or --history.</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1353,25 @@ the session&apos;s journal (journalctl --user).
     </message>
 </context>
 <context>
+    <name>StreamRecorder</name>
+    <message>
+        <source>%1 bestaat al; kies een andere naam.</source>
+        <translation>%1 already exists; choose another name.</translation>
+    </message>
+    <message>
+        <source>de map van %1 bestaat niet.</source>
+        <translation>the folder of %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>kan niet schrijven in %1</source>
+        <translation>cannot write in %1</translation>
+    </message>
+</context>
+<context>
     <name>TrayMenu</name>
     <message>
         <source>Paneel openen</source>
@@ -1477,48 +1483,6 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>de opname brak af: %1</source>
         <translation>the recording broke off: %1</translation>
-    </message>
-</context>
-<context>
-    <name>StreamRecorder</name>
-    <message>
-        <source>%1 bestaat al; kies een andere naam.</source>
-        <translation>%1 already exists; choose another name.</translation>
-    </message>
-    <message>
-        <source>de map van %1 bestaat niet.</source>
-        <translation>the folder of %1 does not exist.</translation>
-    </message>
-    <message>
-        <source>kan %1 niet schrijven: %2</source>
-        <translation>cannot write %1: %2</translation>
-    </message>
-    <message>
-        <source>kan niet schrijven in %1</source>
-        <translation>cannot write in %1</translation>
-    </message>
-</context>
-<context>
-    <name>AlarmClock</name>
-    <message>
-        <source>Wekker: %1</source>
-        <translation>Alarm: %1</translation>
-    </message>
-    <message>
-        <source>er is geen station met de naam &quot;%1&quot;.</source>
-        <translation>there is no station named &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>die tijd is al voorbij.</source>
-        <translation>that time has already passed.</translation>
-    </message>
-    <message>
-        <source>Wekker gemist</source>
-        <translation>Alarm missed</translation>
-    </message>
-    <message>
-        <source>De wekker van %1 is niet afgegaan: de computer sliep.</source>
-        <translation>The %1 alarm did not go off: the computer was asleep.</translation>
     </message>
 </context>
 </TS>

@@ -83,6 +83,29 @@
     </message>
 </context>
 <context>
+    <name>AlarmClock</name>
+    <message>
+        <source>Wekker: %1</source>
+        <translation>Réveil&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>er is geen station met de naam &quot;%1&quot;.</source>
+        <translation>il n’y a pas de station nommée «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>die tijd is al voorbij.</source>
+        <translation>cette heure est déjà passée.</translation>
+    </message>
+    <message>
+        <source>Wekker gemist</source>
+        <translation>Réveil manqué</translation>
+    </message>
+    <message>
+        <source>De wekker van %1 is niet afgegaan: de computer sliep.</source>
+        <translation>Le réveil de %1 n’a pas sonné&#xa0;: l’ordinateur était en veille.</translation>
+    </message>
+</context>
+<context>
     <name>AlertSheet</name>
     <message>
         <source>Annuleer</source>
@@ -396,16 +419,8 @@ le journal de la session (journalctl --user).
         <translation>date</translation>
     </message>
     <message>
-        <source>Met --history: toon JSON.</source>
-        <translation>Avec --history&#xa0;: afficher du JSON.</translation>
-    </message>
-    <message>
         <source>--list-stations, --search, --import, --export, --history en --headless gaan één tegelijk.</source>
         <translation>--list-stations, --search, --import, --export, --history et --headless s’utilisent un seul à la fois.</translation>
-    </message>
-    <message>
-        <source>--since en --json werken alleen met --history.</source>
-        <translation>--since et --json ne s’utilisent qu’avec --history.</translation>
     </message>
     <message>
         <source>--since neemt een datum als 2025-03-31, niet &quot;%1&quot;.</source>
@@ -448,16 +463,8 @@ le journal de la session (journalctl --user).
         <translation>Si Zeffira tourne&#xa0;: afficher station, état, titre, volume et minuterie de mise en veille.</translation>
     </message>
     <message>
-        <source>Met --status: als één JSON-object.</source>
-        <translation>Avec --status&#xa0;: en un seul objet JSON.</translation>
-    </message>
-    <message>
         <source>--play-pause, --stop, --next, --previous, --station, --volume en --status gaan één tegelijk en alleen.</source>
         <translation>--play-pause, --stop, --next, --previous, --station, --volume et --status s’utilisent un à la fois et seuls.</translation>
-    </message>
-    <message>
-        <source>--json werkt alleen met --status.</source>
-        <translation>--json ne fonctionne qu’avec --status.</translation>
     </message>
     <message>
         <source>--station heeft een naam nodig.</source>
@@ -488,38 +495,6 @@ le journal de la session (journalctl --user).
         <translation>--duration ne fonctionne qu’avec --record.</translation>
     </message>
     <message>
-        <source>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
-      de zenderlijst
-  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
-      de instellingen
-  $XDG_CONFIG_HOME/autostart/%1.desktop
-      starten bij inloggen, als dat aan staat
-  %2/stations.xml
-      de ingebouwde zenderlijst voor de eerste start
-Het logboek gaat naar standaardfout; vanuit het bureaublad gestart naar
-het journaal van de sessie (journalctl --user).
-</source>
-        <translation>  $XDG_DATA_HOME/Zeffira/stations.json (~/.local/share/...)
-      la liste des stations
-  $XDG_CONFIG_HOME/Zeffira/settings.json (~/.config/...)
-      les paramètres
-  $XDG_CONFIG_HOME/autostart/%1.desktop
-      démarrage à la connexion, s’il est activé
-  %2/stations.xml
-      la liste de stations intégrée, pour le premier démarrage
-Le journal va sur la sortie d’erreur standard&#xa0;; lancé depuis le bureau, dans
-le journal de la session (journalctl --user).
-</translation>
-    </message>
-    <message>
-        <source>--list-stations, --search, --import, --export en --headless gaan één tegelijk.</source>
-        <translation>--list-stations, --search, --import, --export et --headless s’utilisent un seul à la fois.</translation>
-    </message>
-    <message>
-        <source>--sleep-timer gaat niet samen met --list-stations, --search, --import of --export.</source>
-        <translation>--sleep-timer ne s’utilise pas avec --list-stations, --search, --import ou --export.</translation>
-    </message>
-    <message>
         <source>Zet een eenmalige wekker in het spelende Zeffira, om UU:MM of over +MINUTEN (breuken zoals +0.5 mogen), met --station voor het station. Met --headless --play: wacht tot dan en speel dan.</source>
         <translation>Régler un réveil unique dans Zeffira en cours, à HH:MM ou dans +MINUTES (fractions comme +0.5 permises), avec --station pour la station. Avec --headless --play&#xa0;: attendre jusque-là puis jouer.</translation>
     </message>
@@ -534,6 +509,18 @@ le journal de la session (journalctl --user).
     <message>
         <source>--alarm gaat alleen samen met --station, of met --headless en --play.</source>
         <translation>--alarm ne va qu’avec --station, ou avec --headless et --play.</translation>
+    </message>
+    <message>
+        <source>Met --status of --history: toon JSON.</source>
+        <translation>Avec --status ou --history : afficher en JSON.</translation>
+    </message>
+    <message>
+        <source>--since werkt alleen met --history.</source>
+        <translation>--since ne fonctionne qu’avec --history.</translation>
+    </message>
+    <message>
+        <source>--json werkt alleen met --status of --history.</source>
+        <translation>--json ne fonctionne qu’avec --status ou --history.</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1353,25 @@ le journal de la session (journalctl --user).
     </message>
 </context>
 <context>
+    <name>StreamRecorder</name>
+    <message>
+        <source>%1 bestaat al; kies een andere naam.</source>
+        <translation>%1 existe déjà&#xa0;; choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>de map van %1 bestaat niet.</source>
+        <translation>le dossier de %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven: %2</source>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>kan niet schrijven in %1</source>
+        <translation>impossible d’écrire dans %1</translation>
+    </message>
+</context>
+<context>
     <name>TrayMenu</name>
     <message>
         <source>Slaaptimer</source>
@@ -1477,48 +1483,6 @@ le journal de la session (journalctl --user).
     <message>
         <source>de opname brak af: %1</source>
         <translation>l’enregistrement s’est interrompu&#xa0;: %1</translation>
-    </message>
-</context>
-<context>
-    <name>StreamRecorder</name>
-    <message>
-        <source>%1 bestaat al; kies een andere naam.</source>
-        <translation>%1 existe déjà&#xa0;; choisissez un autre nom.</translation>
-    </message>
-    <message>
-        <source>de map van %1 bestaat niet.</source>
-        <translation>le dossier de %1 n’existe pas.</translation>
-    </message>
-    <message>
-        <source>kan %1 niet schrijven: %2</source>
-        <translation>impossible d’écrire %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>kan niet schrijven in %1</source>
-        <translation>impossible d’écrire dans %1</translation>
-    </message>
-</context>
-<context>
-    <name>AlarmClock</name>
-    <message>
-        <source>Wekker: %1</source>
-        <translation>Réveil&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>er is geen station met de naam &quot;%1&quot;.</source>
-        <translation>il n’y a pas de station nommée «&#xa0;%1&#xa0;».</translation>
-    </message>
-    <message>
-        <source>die tijd is al voorbij.</source>
-        <translation>cette heure est déjà passée.</translation>
-    </message>
-    <message>
-        <source>Wekker gemist</source>
-        <translation>Réveil manqué</translation>
-    </message>
-    <message>
-        <source>De wekker van %1 is niet afgegaan: de computer sliep.</source>
-        <translation>Le réveil de %1 n’a pas sonné&#xa0;: l’ordinateur était en veille.</translation>
     </message>
 </context>
 </TS>

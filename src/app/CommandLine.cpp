@@ -175,9 +175,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     // What the D-Bus service file starts; not for people.
     QCommandLineOption busActivated(QStringLiteral("gapplication-service"));
     busActivated.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help, version, list, headless, play, sleepTimer, record, duration, search, importFile,
-                       exportFile, category, history, since, playPause, stop, next, previous, station, volume,
-                       status, json, alarm, busActivated});
+    parser.addOptions({help,    version,  list,      headless,   play,       sleepTimer,
+                       record,  duration, search,    importFile, exportFile, category,
+                       history, since,    playPause, stop,       next,       previous,
+                       station, volume,   status,    json,       alarm,      busActivated});
     parser.addPositionalArgument(
         QStringLiteral("url"),
         QCoreApplication::translate(
@@ -276,8 +277,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return result;
     }
     if (parser.isSet(since) && !parser.isSet(history)) {
-        err << QCoreApplication::translate("CommandLine", "--since werkt alleen met --history.")
-            << "\n";
+        err << QCoreApplication::translate("CommandLine", "--since werkt alleen met --history.") << "\n";
         result.mode = Mode::Exit;
         result.exitCode = 2;
         return result;

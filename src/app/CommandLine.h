@@ -29,7 +29,7 @@ struct CommandLine {
     QString remoteAction;
     QVariant remoteArgument;
     QDate historySince; // --since: the first day --history prints (local time); invalid for all
-    bool json = false; // --json: --status and --history print JSON
+    bool json = false;  // --json: --status and --history print JSON
     // --alarm: the moment of a one-off alarm (in the running player, or with --headless here).
     std::optional<QDateTime> alarmAt;
     // Links and local playlist files to play (the desktop entry's %U), as given.

@@ -1,7 +1,7 @@
 #include "CatalogueCommands.h"
 #include "CommandLine.h"
-#include "RemoteCommands.h"
 #include "HistoryCommand.h"
+#include "RemoteCommands.h"
 #include "UnixSignals.h"
 #include "ZeffiraApp.h"
 #include "alarm/AlarmClock.h"
