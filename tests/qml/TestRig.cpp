@@ -15,6 +15,9 @@ TestRig::TestRig()
     m_stations = std::make_unique<StationManager>(m_fixture.folder(), m_fixture.builtInPath());
     m_player = std::make_unique<RadioPlayer>(&m_backend, &m_settings, &m_scheduler);
     m_sleepTimer = std::make_unique<SleepTimer>(m_player.get(), &m_scheduler, &m_clock);
+    m_alarmClock =
+        std::make_unique<AlarmClock>(m_player.get(), m_stations.get(), m_sleepTimer.get(), &m_settings,
+                                     &m_scheduler, &m_wallClock, &m_chime, nullptr, nullptr);
     m_devices = std::make_unique<AudioDeviceManager>(&m_deviceSource, &m_settings);
     // Wired as the application wires them.
     OutputRouting::follow(m_player.get(), m_devices.get());
@@ -40,6 +43,7 @@ AppWindows::Objects TestRig::objects()
     objects.app = m_app.get();
     objects.generalSettings = m_general.get();
     objects.sleepTimer = m_sleepTimer.get();
+    objects.alarmClock = m_alarmClock.get();
     objects.directory = &m_directory;
     return objects;
 }

@@ -5,7 +5,10 @@
 // to report stream results, set the catalogue and read back what was saved.
 #pragma once
 
+#include "alarm/AlarmClock.h"
+#include "alarm/ChimePlayer.h"
 #include "base/SettingsStore.h"
+#include "base/WallClock.h"
 #include "catalogue/StationManager.h"
 #include "desktop/AppWindows.h"
 #include "devices/AudioDeviceManager.h"
@@ -109,6 +112,17 @@ private:
     std::unique_ptr<StationManager> m_stations;
     std::unique_ptr<RadioPlayer> m_player;
     std::unique_ptr<SleepTimer> m_sleepTimer;
+    // The panel's alarm line reads a real alarm clock, with no alarm set.
+    struct FixedWallClock final : WallClock {
+        QDateTime now() const override { return QDateTime(QDate(2026, 1, 5), QTime(12, 0)); }
+    };
+    struct SilentChime final : ChimePlayer {
+        void startChime(float) override {}
+        void stopChime() override {}
+    };
+    FixedWallClock m_wallClock;
+    SilentChime m_chime;
+    std::unique_ptr<AlarmClock> m_alarmClock;
     std::unique_ptr<AudioDeviceManager> m_devices;
     std::unique_ptr<AppActions> m_app;
     FakeLoginItem m_loginItem;
