@@ -135,14 +135,17 @@ QString AlarmClock::addOnce(const QDateTime &at, const QString &station, bool st
 void AlarmClock::reschedule()
 {
     const quint64 generation = ++m_lookGeneration;
-    const QDateTime now = m_wallClock->now();
-    std::chrono::milliseconds wait = lookInterval;
-    if (const auto next = m_schedule.next(now))
-        wait = std::clamp(std::chrono::milliseconds(now.msecsTo(next->second)), 0ms, wait);
-    m_scheduler->schedule(wait, this, [this, generation] {
-        if (generation == m_lookGeneration)
-            look();
-    });
+    // Without an alarm nothing needs the clock: an idle player does not wake every half minute.
+    if (!m_schedule.alarms().isEmpty()) {
+        const QDateTime now = m_wallClock->now();
+        std::chrono::milliseconds wait = lookInterval;
+        if (const auto next = m_schedule.next(now))
+            wait = std::clamp(std::chrono::milliseconds(now.msecsTo(next->second)), 0ms, wait);
+        m_scheduler->schedule(wait, this, [this, generation] {
+            if (generation == m_lookGeneration)
+                look();
+        });
+    }
     if (const QString text = nextText(); text != m_shownText) {
         m_shownText = text;
         Q_EMIT changed();
