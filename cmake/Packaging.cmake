@@ -16,6 +16,8 @@ set(ZEFFIRA_DEBIAN_RUNTIME_DEPENDS
   libqt6svg6 qt6-wayland
   # the SQLite driver of QtSql, for the history of heard songs
   libqt6sql6-sqlite
+  # libsecret, which QtKeychain loads at run time to reach the Secret Service (the ListenBrainz token)
+  libsecret-1-0
   # playbin, HTTP and ICY, MP3, Vorbis and FLAC decoders, pulsesink
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 # Codecs for stations beyond the built-in list (AAC, HLS and the rest); wanted, not required.

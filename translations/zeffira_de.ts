@@ -644,6 +644,57 @@ das Journal der Sitzung (journalctl --user).
         <source>Gelijk volume</source>
         <translation>Gleiche Lautstärke</translation>
     </message>
+    <message>
+        <source>De token komt uit ZEFFIRA_LISTENBRAINZ_TOKEN en wordt niet opgeslagen.</source>
+        <translation>Das Token stammt aus ZEFFIRA_LISTENBRAINZ_TOKEN und wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>ListenBrainz weigert de token; er wordt niets verstuurd tot je een nieuwe invoert.</source>
+        <translation>ListenBrainz lehnt das Token ab; es wird nichts gesendet, bis Sie ein neues eingeben.</translation>
+    </message>
+    <message>
+        <source>Plak je gebruikerstoken van ListenBrainz (te vinden in je profiel).</source>
+        <translation>Fügen Sie Ihr ListenBrainz-Benutzertoken ein (zu finden in Ihrem Profil).</translation>
+    </message>
+    <message>
+        <source>Er draait geen sleutelbos: de token staat in een bestand dat alleen jij kunt lezen.</source>
+        <translation>Es läuft kein Schlüsselbund: Das Token liegt in einer Datei, die nur Sie lesen können.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wachtende nummers: %n</source>
+        <translation>
+            <numerusform>Wartende Titel: %n</numerusform>
+            <numerusform>Wartende Titel: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>ListenBrainz</source>
+        <translation>ListenBrainz</translation>
+    </message>
+    <message>
+        <source>Stuur beluisterde nummers naar ListenBrainz</source>
+        <translation>Gehörte Titel an ListenBrainz senden</translation>
+    </message>
+    <message>
+        <source>Gebruikerstoken</source>
+        <translation>Benutzertoken</translation>
+    </message>
+    <message>
+        <source>Gebruikerstoken van ListenBrainz</source>
+        <translation>ListenBrainz-Benutzertoken</translation>
+    </message>
+    <message>
+        <source>Opgeslagen</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Plak je token</source>
+        <translation>Token hier einfügen</translation>
+    </message>
+    <message>
+        <source>Bewaar</source>
+        <translation>Speichern</translation>
+    </message>
 </context>
 <context>
     <name>HistoryCommand</name>

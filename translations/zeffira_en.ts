@@ -644,6 +644,57 @@ the session&apos;s journal (journalctl --user).
         <source>Gelijk volume</source>
         <translation>Even loudness</translation>
     </message>
+    <message>
+        <source>De token komt uit ZEFFIRA_LISTENBRAINZ_TOKEN en wordt niet opgeslagen.</source>
+        <translation>The token comes from ZEFFIRA_LISTENBRAINZ_TOKEN and is not stored.</translation>
+    </message>
+    <message>
+        <source>ListenBrainz weigert de token; er wordt niets verstuurd tot je een nieuwe invoert.</source>
+        <translation>ListenBrainz rejects the token; nothing is sent until you enter a new one.</translation>
+    </message>
+    <message>
+        <source>Plak je gebruikerstoken van ListenBrainz (te vinden in je profiel).</source>
+        <translation>Paste your ListenBrainz user token (you find it in your profile).</translation>
+    </message>
+    <message>
+        <source>Er draait geen sleutelbos: de token staat in een bestand dat alleen jij kunt lezen.</source>
+        <translation>No keyring is running: the token is in a file only you can read.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wachtende nummers: %n</source>
+        <translation>
+            <numerusform>Songs waiting: %n</numerusform>
+            <numerusform>Songs waiting: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>ListenBrainz</source>
+        <translation>ListenBrainz</translation>
+    </message>
+    <message>
+        <source>Stuur beluisterde nummers naar ListenBrainz</source>
+        <translation>Send the songs you hear to ListenBrainz</translation>
+    </message>
+    <message>
+        <source>Gebruikerstoken</source>
+        <translation>User token</translation>
+    </message>
+    <message>
+        <source>Gebruikerstoken van ListenBrainz</source>
+        <translation>ListenBrainz user token</translation>
+    </message>
+    <message>
+        <source>Opgeslagen</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>Plak je token</source>
+        <translation>Paste your token</translation>
+    </message>
+    <message>
+        <source>Bewaar</source>
+        <translation>Save</translation>
+    </message>
 </context>
 <context>
     <name>HistoryCommand</name>

@@ -644,6 +644,57 @@ le journal de la session (journalctl --user).
         <source>Gelijk volume</source>
         <translation>Volume égalisé</translation>
     </message>
+    <message>
+        <source>De token komt uit ZEFFIRA_LISTENBRAINZ_TOKEN en wordt niet opgeslagen.</source>
+        <translation>Le jeton vient de ZEFFIRA_LISTENBRAINZ_TOKEN et n&apos;est pas enregistré.</translation>
+    </message>
+    <message>
+        <source>ListenBrainz weigert de token; er wordt niets verstuurd tot je een nieuwe invoert.</source>
+        <translation>ListenBrainz refuse le jeton&#xa0;; rien n&apos;est envoyé tant que vous n&apos;en saisissez pas un nouveau.</translation>
+    </message>
+    <message>
+        <source>Plak je gebruikerstoken van ListenBrainz (te vinden in je profiel).</source>
+        <translation>Collez votre jeton utilisateur ListenBrainz (il se trouve dans votre profil).</translation>
+    </message>
+    <message>
+        <source>Er draait geen sleutelbos: de token staat in een bestand dat alleen jij kunt lezen.</source>
+        <translation>Aucun trousseau n&apos;est actif&#xa0;: le jeton est dans un fichier que vous seul pouvez lire.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wachtende nummers: %n</source>
+        <translation>
+            <numerusform>Titres en attente&#xa0;: %n</numerusform>
+            <numerusform>Titres en attente&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>ListenBrainz</source>
+        <translation>ListenBrainz</translation>
+    </message>
+    <message>
+        <source>Stuur beluisterde nummers naar ListenBrainz</source>
+        <translation>Envoyer les titres écoutés à ListenBrainz</translation>
+    </message>
+    <message>
+        <source>Gebruikerstoken</source>
+        <translation>Jeton utilisateur</translation>
+    </message>
+    <message>
+        <source>Gebruikerstoken van ListenBrainz</source>
+        <translation>Jeton utilisateur ListenBrainz</translation>
+    </message>
+    <message>
+        <source>Opgeslagen</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Plak je token</source>
+        <translation>Collez votre jeton</translation>
+    </message>
+    <message>
+        <source>Bewaar</source>
+        <translation>Enregistrer</translation>
+    </message>
 </context>
 <context>
     <name>HistoryCommand</name>

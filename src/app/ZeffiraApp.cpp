@@ -15,6 +15,7 @@
 #include "gstreamer/GstStreamBackend.h"
 #include "gstreamer/GstStreamTap.h"
 #include "history/HistoryRecorder.h"
+#include "keychain/TokenLibrary.h"
 #include "logind/LogindSleepMonitor.h"
 #include "mediakeys/MediaKeyHandler.h"
 #include "mediakeys/ScriptControl.h"
@@ -22,6 +23,7 @@
 #include "network/DeferredNetworkMonitor.h"
 #include "network/DeferredPlaylistFetcher.h"
 #include "network/DeferredStationDirectory.h"
+#include "network/NetworkLibrary.h"
 #include "notifications/FreedesktopNotifier.h"
 #include "playback/LoudnessControl.h"
 #include "playback/OpenRequest.h"
@@ -33,6 +35,7 @@
 #include "playback/StreamRecorder.h"
 #include "playback/TitleNotifications.h"
 #include "pulseaudio/PulseAudioDeviceSource.h"
+#include "scrobble/Scrobbler.h"
 #include "sni/TrayItemFactory.h"
 #include "sqlite/DeferredHistoryStore.h"
 #include "sqlite/HistoryLibrary.h"
@@ -92,6 +95,25 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
     m_history = std::make_unique<DeferredHistoryStore>(HistoryLibrary::defaultFilePath(), m_settings.get());
     m_historyRecorder = std::make_unique<HistoryRecorder>(m_player.get(), m_history.get());
     m_wallClock = std::make_unique<SystemWallClock>();
+    // Off, nothing of it loads: the queue, the network and the token store come with the first
+    // need once it is on.
+    Scrobbler::Parts scrobbleParts{
+        [this] { return m_history->listenQueue(); },
+        [] { return NetworkLibrary::createScrobbleSender(); },
+        [] { return TokenLibrary::createTokenStore(); },
+    };
+    Scrobbler::Options scrobbleOptions;
+    if (const QString root = qEnvironmentVariable("ZEFFIRA_LISTENBRAINZ_URL"); !root.isEmpty())
+        scrobbleOptions.apiRoot = root;
+    scrobbleOptions.environmentToken = qEnvironmentVariable("ZEFFIRA_LISTENBRAINZ_TOKEN").trimmed();
+    // For tests only: the play that makes a title count when the next one starts, in seconds.
+    bool minimumSet = false;
+    const int minimum = qEnvironmentVariableIntValue("ZEFFIRA_TEST_MIN_LISTEN_SECONDS", &minimumSet);
+    if (minimumSet && minimum >= 0)
+        scrobbleOptions.atNextTitle = std::chrono::seconds(minimum);
+    m_scrobbler =
+        std::make_unique<Scrobbler>(m_player.get(), m_settings.get(), m_scheduler.get(), m_clock.get(),
+                                    m_wallClock.get(), std::move(scrobbleParts), scrobbleOptions);
     m_alarmClock = std::make_unique<AlarmClock>(m_player.get(), m_stationManager.get(), m_sleepTimer.get(),
                                                 m_settings.get(), m_scheduler.get(), m_wallClock.get(),
                                                 m_backend.get(), m_notifier.get(), m_sleepMonitor.get());
@@ -135,6 +157,7 @@ ZeffiraApp::~ZeffiraApp()
     m_alarmClock.reset();
     m_titleNotifications.reset();
     m_historyRecorder.reset();
+    m_scrobbler.reset();
     m_mediaKeyHandler.reset();
     m_gnomeKeys.reset();
     m_player->setNowPlayingSink(nullptr);

@@ -28,6 +28,7 @@ class DeferredPlaylistFetcher;
 class DeferredStationDirectory;
 class DeferredHistoryStore;
 class HistoryRecorder;
+class Scrobbler;
 class PlaybackSequence;
 class PlaylistResolver;
 class LoginItem;
@@ -65,6 +66,7 @@ public:
     SleepTimer *sleepTimer() const { return m_sleepTimer.get(); }
     StreamRecorder *recorder() const { return m_recorder.get(); }
     AlarmClock *alarmClock() const { return m_alarmClock.get(); }
+    Scrobbler *scrobbler() const { return m_scrobbler.get(); }
     // The public station directory; its network library loads with the first search.
     DeferredStationDirectory *directory() const { return m_directory.get(); }
     DesktopNotifier *notifier() const;
@@ -127,6 +129,7 @@ private:
     std::unique_ptr<DeferredStationDirectory> m_directory;
     std::unique_ptr<SystemWallClock> m_wallClock;
     std::unique_ptr<AlarmClock> m_alarmClock;
+    std::unique_ptr<Scrobbler> m_scrobbler;
     std::unique_ptr<ScriptControl> m_scriptControl;
     std::unique_ptr<GstStreamTap> m_tap;
     std::unique_ptr<StreamRecorder> m_recorder;

@@ -23,6 +23,8 @@ TestRig::TestRig()
     OutputRouting::follow(m_player.get(), m_devices.get());
     m_app = std::make_unique<AppActions>();
     m_general = std::make_unique<GeneralSettingsModel>(&m_settings, &m_loginItem);
+    m_scrobbler = std::make_unique<Scrobbler>(m_player.get(), &m_settings, &m_scheduler, &m_clock,
+                                              &m_wallClock, Scrobbler::Parts{}, Scrobbler::Options{});
     // Links open here instead of in a browser.
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
 }
@@ -44,6 +46,7 @@ AppWindows::Objects TestRig::objects()
     objects.generalSettings = m_general.get();
     objects.sleepTimer = m_sleepTimer.get();
     objects.alarmClock = m_alarmClock.get();
+    objects.scrobbler = m_scrobbler.get();
     objects.directory = &m_directory;
     return objects;
 }
@@ -119,8 +122,9 @@ void TestRig::reset()
     setCatalogue(defaultCatalogueJson());
     m_backend.calls.clear();
     m_lastOpenedUrl.clear();
-    for (const QString &key : {SettingsKey::ShowStationInMenuBar, SettingsKey::PauseOnSleep,
-                               SettingsKey::StandbyMode, SettingsKey::SkipMoveConfirmation})
+    for (const QString &key :
+         {SettingsKey::ShowStationInMenuBar, SettingsKey::PauseOnSleep, SettingsKey::StandbyMode,
+          SettingsKey::SkipMoveConfirmation, SettingsKey::ScrobbleEnabled})
         m_settings.remove(key);
     m_loginItem = FakeLoginItem();
     m_general->reset();

@@ -14,6 +14,7 @@
 #include "devices/AudioDeviceManager.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
+#include "scrobble/Scrobbler.h"
 #include "support/CatalogueFixture.h"
 #include "support/FakeAudioDeviceSource.h"
 #include "support/FakeLoginItem.h"
@@ -127,5 +128,7 @@ private:
     std::unique_ptr<AppActions> m_app;
     FakeLoginItem m_loginItem;
     std::unique_ptr<GeneralSettingsModel> m_general;
+    // Scrobbling as a fresh install has it: off, no token, nothing queued, nothing loaded.
+    std::unique_ptr<Scrobbler> m_scrobbler;
     QString m_lastOpenedUrl;
 };

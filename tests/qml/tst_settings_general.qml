@@ -62,6 +62,21 @@ TestCase {
         compare(control(view, "standbyMode_restart").checked, false)
     }
 
+    // Off as installed; on, the token row opens and the status line asks for a token.
+    function test_scrobblingSwitch() {
+        const view = createView()
+        const toggle = control(view, "scrobbleSwitch")
+        compare(toggle.checked, false)
+        verify(!control(view, "scrobbleTokenField").enabled)
+        compare(control(view, "scrobbleStatusLabel").visible, false)
+        toggle.toggle()
+        toggle.toggled()
+        compare(TestRig.setting("scrobbleEnabled"), true)
+        verify(control(view, "scrobbleTokenField").enabled)
+        compare(control(view, "scrobbleStatusLabel").text,
+                "Plak je gebruikerstoken van ListenBrainz (te vinden in je profiel).")
+    }
+
     function test_pausingOffDisablesAfterStandby() {
         const view = createView()
         mouseClick(control(view, "standbyMode_resume"))

@@ -1,5 +1,6 @@
 #include "base/SettingsStore.h"
 #include "history/HistoryStore.h"
+#include "scrobble/Scrobbler.h"
 
 #include "base/Logging.h"
 #include "base/MainThread.h"
@@ -62,6 +63,7 @@ QJsonValue SettingsStore::defaultValue(const QString &key)
         {SettingsKey::NotifyOnNewTitle, false},
         {SettingsKey::LoudnessLeveling, true},
         {SettingsKey::HistoryRetentionDays, 365},
+        {SettingsKey::ScrobbleEnabled, false},
         {SettingsKey::Alarms, QJsonArray()},
     };
     return defaults.value(key);

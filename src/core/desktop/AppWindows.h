@@ -10,6 +10,7 @@ class AppActions;
 class AudioDeviceManager;
 class GeneralSettingsModel;
 class RadioPlayer;
+class Scrobbler;
 class SettingsStore;
 class SleepTimer;
 class StationDirectory;
@@ -29,6 +30,7 @@ public:
         SleepTimer *sleepTimer = nullptr;
         StationDirectory *directory = nullptr;
         AlarmClock *alarmClock = nullptr;
+        Scrobbler *scrobbler = nullptr;
     };
 
     virtual ~AppWindows() = default;

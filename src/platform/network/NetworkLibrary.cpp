@@ -43,4 +43,10 @@ StationDirectory *createStationDirectory()
     return create ? create() : nullptr;
 }
 
+ScrobbleSender *createScrobbleSender()
+{
+    const auto create = reinterpret_cast<CreateScrobbleSender>(resolve(kCreateScrobbleSenderSymbol));
+    return create ? create() : nullptr;
+}
+
 } // namespace NetworkLibrary

@@ -5,6 +5,7 @@
 
 class NetworkMonitor;
 class PlaylistFetcher;
+class ScrobbleSender;
 class StationDirectory;
 
 namespace NetworkLibrary {
@@ -13,13 +14,16 @@ namespace NetworkLibrary {
 PlaylistFetcher *createPlaylistFetcher();
 NetworkMonitor *createNetworkMonitor();
 StationDirectory *createStationDirectory();
+ScrobbleSender *createScrobbleSender();
 } // namespace NetworkLibrary
 
 extern "C" {
 using CreatePlaylistFetcher = PlaylistFetcher *(*)();
 using CreateNetworkMonitor = NetworkMonitor *(*)();
 using CreateStationDirectory = StationDirectory *(*)();
+using CreateScrobbleSender = ScrobbleSender *(*)();
 }
 inline constexpr const char *kCreatePlaylistFetcherSymbol = "zeffira_create_playlist_fetcher";
 inline constexpr const char *kCreateNetworkMonitorSymbol = "zeffira_create_network_monitor";
 inline constexpr const char *kCreateStationDirectorySymbol = "zeffira_create_station_directory";
+inline constexpr const char *kCreateScrobbleSenderSymbol = "zeffira_create_scrobble_sender";

@@ -50,3 +50,8 @@ QList<HistoryEntry> DeferredHistoryStore::entries(const QDateTime &since, const 
     HistoryStore *history = store();
     return history ? history->entries(since, search, limit) : QList<HistoryEntry>();
 }
+
+ListenQueue *DeferredHistoryStore::listenQueue()
+{
+    return HistoryLibrary::listenQueue(store());
+}

@@ -8,6 +8,7 @@
 #include <QString>
 #include <memory>
 
+class ListenQueue;
 class SettingsStore;
 
 class DeferredHistoryStore final : public HistoryStore
@@ -24,6 +25,10 @@ public:
     void remove(qint64 id) override;
     void setStarred(qint64 id, bool starred) override;
     QList<HistoryEntry> entries(const QDateTime &since, const QString &search, int limit = -1) override;
+
+    // The listens waiting for ListenBrainz, in the same file (opened with the first call); null
+    // when it cannot be opened.
+    ListenQueue *listenQueue();
 
 private:
     HistoryStore *store();

@@ -15,3 +15,9 @@ extern "C" Q_DECL_EXPORT HistoryStore *zeffira_open_history(const QString &path,
     }
     return history.release();
 }
+
+extern "C" Q_DECL_EXPORT ListenQueue *zeffira_listen_queue(HistoryStore *store)
+{
+    // Every store of this library is a SqliteHistory (zeffira_open_history made it).
+    return static_cast<SqliteHistory *>(store);
+}

@@ -6,6 +6,7 @@
 #include <QString>
 
 class HistoryStore;
+class ListenQueue;
 
 namespace HistoryLibrary {
 // $XDG_DATA_HOME/Zeffira/history.sqlite
@@ -14,9 +15,13 @@ QString defaultFilePath();
 // entries past `retentionDays` dropped) or for a reader (the file must exist). Null with
 // `*error` set when the library or the file cannot be opened.
 HistoryStore *open(const QString &path, bool write, int retentionDays, QString *error);
+// The queue of listens in the same file as `store` (one that open() gave, for the program).
+ListenQueue *listenQueue(HistoryStore *store);
 } // namespace HistoryLibrary
 
 extern "C" {
 using OpenHistory = HistoryStore *(*)(const QString &path, bool write, int retentionDays, QString *error);
+using HistoryListenQueue = ListenQueue *(*)(HistoryStore *store);
 }
 inline constexpr const char *kOpenHistorySymbol = "zeffira_open_history";
+inline constexpr const char *kListenQueueSymbol = "zeffira_listen_queue";

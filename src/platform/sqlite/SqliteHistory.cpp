@@ -39,6 +39,16 @@ const QList<QStringList> &migrations()
                            " INSERT INTO plays_search(plays_search, rowid, artist, title, station_name)"
                            " VALUES ('delete', old.id, old.artist, old.title, old.station_name); END"),
         },
+        {
+            // Listens waiting for ListenBrainz, sent in the order of their ids.
+            QStringLiteral("CREATE TABLE listens ("
+                           " id INTEGER PRIMARY KEY,"
+                           " listened_at INTEGER NOT NULL," // seconds since the epoch, UTC
+                           " artist TEXT NOT NULL,"
+                           " track TEXT NOT NULL,"
+                           " station_name TEXT NOT NULL,"
+                           " origin_url TEXT NOT NULL)"),
+        },
     };
     return steps;
 }
@@ -182,13 +192,12 @@ qint64 SqliteHistory::add(const HistoryEntry &entry)
 
 void SqliteHistory::remove(qint64 id)
 {
-    if (!m_open || !m_writable)
-        return;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.prepare(QStringLiteral("DELETE FROM plays WHERE id = ?"));
-    query.addBindValue(id);
-    if (!query.exec())
-        fail(QStringLiteral("remove a song"), query.lastError().text());
+    remove(id, Table::Plays);
+}
+
+void SqliteHistory::dequeue(qint64 id)
+{
+    remove(id, Table::Listens);
 }
 
 void SqliteHistory::setStarred(qint64 id, bool starred)
@@ -249,6 +258,78 @@ QList<HistoryEntry> SqliteHistory::entries(const QDateTime &since, const QString
         result.append(entry);
     }
     return result;
+}
+
+qint64 SqliteHistory::append(const Listen &listen)
+{
+    if (!m_open || !m_writable)
+        return 0;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(QStringLiteral("INSERT INTO listens (listened_at, artist, track, station_name, origin_url)"
+                                 " VALUES (?, ?, ?, ?, ?)"));
+    query.addBindValue(listen.listenedAt.toSecsSinceEpoch());
+    query.addBindValue(listen.artist);
+    query.addBindValue(listen.track);
+    query.addBindValue(listen.stationName);
+    query.addBindValue(listen.originUrl);
+    if (!query.exec()) {
+        fail(QStringLiteral("queue a listen"), query.lastError().text());
+        return 0;
+    }
+    return query.lastInsertId().toLongLong();
+}
+
+QList<Listen> SqliteHistory::oldest(int limit)
+{
+    QList<Listen> result;
+    if (!m_open || !m_writable)
+        return result;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT id, listened_at, artist, track, station_name, origin_url FROM listens"
+                       " ORDER BY id LIMIT ?"));
+    query.addBindValue(limit);
+    if (!query.exec()) {
+        fail(QStringLiteral("read the listens"), query.lastError().text());
+        return result;
+    }
+    while (query.next()) {
+        Listen listen;
+        listen.id = query.value(0).toLongLong();
+        listen.listenedAt = QDateTime::fromSecsSinceEpoch(query.value(1).toLongLong(), Qt::UTC);
+        listen.artist = query.value(2).toString();
+        listen.track = query.value(3).toString();
+        listen.stationName = query.value(4).toString();
+        listen.originUrl = query.value(5).toString();
+        result.append(listen);
+    }
+    return result;
+}
+
+void SqliteHistory::remove(qint64 id, Table table)
+{
+    if (!m_open || !m_writable)
+        return;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(table == Table::Plays ? QStringLiteral("DELETE FROM plays WHERE id = ?")
+                                        : QStringLiteral("DELETE FROM listens WHERE id = ?"));
+    query.addBindValue(id);
+    if (!query.exec())
+        fail(table == Table::Plays ? QStringLiteral("remove a song") : QStringLiteral("remove a listen"),
+             query.lastError().text());
+}
+
+int SqliteHistory::count()
+{
+    if (!m_open || !m_writable)
+        return 0;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM listens")) || !query.next()) {
+        fail(QStringLiteral("count the listens"), query.lastError().text());
+        return 0;
+    }
+    return query.value(0).toInt();
 }
 
 bool SqliteHistory::exec(const QString &statement)

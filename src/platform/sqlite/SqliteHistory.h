@@ -1,15 +1,17 @@
 // The history of heard songs in an SQLite database through QtSql: WAL, so that another process
 // reads while the program writes and a kill loses at most the entry being written; a schema
 // version (PRAGMA user_version) with ordered migrations; entries past the retention are dropped
-// when the writer opens it, starred ones kept; a trigram full-text index for the search.
+// when the writer opens it, starred ones kept; a trigram full-text index for the search. It also
+// holds the listens waiting for ListenBrainz (the queue's side, for the program only).
 // One connection of its own per object, used on the thread that made it.
 #pragma once
 
 #include "history/HistoryStore.h"
+#include "scrobble/ListenQueue.h"
 
 #include <QString>
 
-class SqliteHistory final : public HistoryStore
+class SqliteHistory final : public HistoryStore, public ListenQueue
 {
 public:
     enum class Mode {
@@ -18,7 +20,7 @@ public:
     };
 
     // The newest schema this build knows.
-    static constexpr int schemaVersion = 1;
+    static constexpr int schemaVersion = 2;
 
     // Opens `path` at once; `retentionDays` (Write only; 0 or less keeps everything) drops the
     // unstarred entries older than that. `now` is the time the retention counts back from.
@@ -38,7 +40,14 @@ public:
     void setStarred(qint64 id, bool starred) override;
     QList<HistoryEntry> entries(const QDateTime &since, const QString &search, int limit = -1) override;
 
+    qint64 append(const Listen &listen) override;
+    QList<Listen> oldest(int limit) override;
+    void dequeue(qint64 id) override;
+    int count() override;
+
 private:
+    enum class Table { Plays, Listens };
+    void remove(qint64 id, Table table);
     bool open(const QString &path, Mode mode);
     bool migrate();
     void applyRetention(int days, const QDateTime &now);

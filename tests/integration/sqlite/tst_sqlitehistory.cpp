@@ -1,6 +1,6 @@
 // The history file on real SQLite: the schema and its version, WAL and the file's mode, NULL
 // artists, the search as typed, the retention with starred songs kept, a newer build's file left
-// alone, and a second connection reading while the first writes.
+// alone, a second connection reading while the first writes, and the queue of listens.
 #include "sqlite/SqliteHistory.h"
 
 #include <QFile>
@@ -152,6 +152,52 @@ private Q_SLOTS:
         QVERIFY(history.isOpen());
         QCOMPARE(history.add(entry(QStringLiteral("New"), QStringLiteral("Song"))), 0);
         QCOMPARE(texts(history.entries({}, {})), QStringList{"Moby - Porcelain"});
+    }
+
+    // A file of the first schema gains the queue and keeps its songs; listens keep their order and
+    // fields over a reopening, and a song's removal never touches a listen of the same id.
+    void listenQueue()
+    {
+        const QString file = path("listens.sqlite");
+        {
+            SqliteHistory history(file, SqliteHistory::Mode::Write);
+            history.add(entry(QStringLiteral("Moby"), QStringLiteral("Porcelain")));
+        }
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("downgrade"));
+        {
+            QSqlDatabase db = QSqlDatabase::database(QStringLiteral("downgrade"), false);
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("DROP TABLE listens")));
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version=1")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("downgrade"));
+        {
+            SqliteHistory history(file, SqliteHistory::Mode::Write);
+            QCOMPARE(history.fileSchemaVersion(), SqliteHistory::schemaVersion);
+            for (const char *track : {"One", "Two", "Three"}) {
+                Listen listen;
+                listen.listenedAt = day;
+                listen.artist = QStringLiteral("Björk");
+                listen.track = QString::fromLatin1(track);
+                listen.stationName = QStringLiteral("Radio Alfa");
+                listen.originUrl = QStringLiteral("http://alfa.example/live");
+                QVERIFY(history.append(listen) > 0);
+            }
+            history.dequeue(history.oldest(1).constFirst().id);
+            history.remove(history.oldest(1).constFirst().id); // a song's id, not a listen's
+        }
+        SqliteHistory reopened(file, SqliteHistory::Mode::Write);
+        QCOMPARE(texts(reopened.entries({}, {})), QStringList{"Moby - Porcelain"});
+        const QList<Listen> left = reopened.oldest(10);
+        QCOMPARE(reopened.count(), 2);
+        QCOMPARE(left.size(), 2);
+        QCOMPARE(left[0].track, QStringLiteral("Two"));
+        QCOMPARE(left[1].track, QStringLiteral("Three"));
+        QCOMPARE(left[0].listenedAt, day);
+        QCOMPARE(left[0].artist, QStringLiteral("Björk"));
+        QCOMPARE(left[0].originUrl, QStringLiteral("http://alfa.example/live"));
     }
 
     void readerBesideWriter()

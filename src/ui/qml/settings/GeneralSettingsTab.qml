@@ -4,7 +4,8 @@ import QtQuick.Layouts
 import Zeffira
 
 // The General tab: menu-bar name, start at login (with its error row), the output device (the
-// same OutputDeviceModel as the panel's route button) and what happens around standby. Controls
+// same OutputDeviceModel as the panel's route button), what happens around standby, and
+// scrobbling to ListenBrainz with its token and status line. Controls
 // read the models by binding and write in their handlers, then bind again, because a user's
 // click replaces a control's binding with a plain value.
 ScrollView {
@@ -22,6 +23,21 @@ ScrollView {
     Component.onCompleted: if (visible) refresh()
 
     OutputDeviceModel { id: outputDevices }
+
+    // The scrobbling status line: one sentence per fact that needs the user's eye.
+    function scrobbleStatus() {
+        const environment = Scrobbling.tokenFromEnvironment
+                ? qsTr("De token komt uit ZEFFIRA_LISTENBRAINZ_TOKEN en wordt niet opgeslagen.") : ""
+        const token = Scrobbling.tokenRejected
+                ? qsTr("ListenBrainz weigert de token; er wordt niets verstuurd tot je een nieuwe invoert.")
+                : Scrobbling.hasToken ? ""
+                                      : qsTr("Plak je gebruikerstoken van ListenBrainz (te vinden in je profiel).")
+        const file = Scrobbling.tokenInFile
+                ? qsTr("Er draait geen sleutelbos: de token staat in een bestand dat alleen jij kunt lezen.") : ""
+        const waiting = Scrobbling.waitingListens > 0
+                ? qsTr("Wachtende nummers: %n", "", Scrobbling.waitingListens) : ""
+        return [environment, token, file, waiting].filter(line => line !== "").join("\n")
+    }
 
     component FormGroup: Rectangle {
         default property alias rows: groupColumn.data
@@ -210,6 +226,64 @@ ScrollView {
                         }
                     }
                 }
+            }
+        }
+
+        SectionHeader { text: qsTr("ListenBrainz") }
+        FormGroup {
+            FormRow {
+                label: qsTr("Stuur beluisterde nummers naar ListenBrainz")
+                Switch {
+                    objectName: "scrobbleSwitch"
+                    Accessible.name: qsTr("Stuur beluisterde nummers naar ListenBrainz")
+                    // A token from the environment switches it on for this run only.
+                    enabled: !Scrobbling.tokenFromEnvironment
+                    checked: Scrobbling.enabled
+                    onToggled: {
+                        Scrobbling.enabled = checked
+                        checked = Qt.binding(() => Scrobbling.enabled)
+                    }
+                }
+            }
+            FormDivider {}
+            FormRow {
+                label: qsTr("Gebruikerstoken")
+                enabled: Scrobbling.enabled && !Scrobbling.tokenFromEnvironment
+                Layout.bottomMargin: 4
+                TextField {
+                    id: tokenField
+                    objectName: "scrobbleTokenField"
+                    Accessible.name: qsTr("Gebruikerstoken van ListenBrainz")
+                    Layout.preferredWidth: 200
+                    Layout.topMargin: 4
+                    echoMode: TextInput.Password
+                    font.pixelSize: Theme.body
+                    placeholderText: Scrobbling.hasToken ? qsTr("Opgeslagen") : qsTr("Plak je token")
+                    onAccepted: saveTokenButton.clicked()
+                }
+                Button {
+                    id: saveTokenButton
+                    objectName: "scrobbleTokenSave"
+                    Layout.topMargin: 4
+                    text: qsTr("Bewaar")
+                    enabled: tokenField.text.trim() !== ""
+                    onClicked: {
+                        Scrobbling.setToken(tokenField.text)
+                        tokenField.clear()
+                    }
+                }
+            }
+            Label {
+                objectName: "scrobbleStatusLabel"
+                Layout.fillWidth: true
+                Layout.leftMargin: 12
+                Layout.rightMargin: 12
+                Layout.bottomMargin: 8
+                visible: Scrobbling.enabled && text !== ""
+                text: root.scrobbleStatus()
+                wrapMode: Text.Wrap
+                font.pixelSize: Theme.caption
+                color: Scrobbling.tokenRejected ? Theme.destructive : Theme.secondary
             }
         }
 
