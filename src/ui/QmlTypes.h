@@ -14,6 +14,7 @@
 #include "playback/PlaybackState.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
+#include "viewmodels/AlarmListModel.h"
 #include "viewmodels/AppActions.h"
 #include "viewmodels/CategoryListModel.h"
 #include "viewmodels/CategoryStationsModel.h"
@@ -147,4 +148,13 @@ class QmlStationTransfer : public StationTransfer
     QML_NAMED_ELEMENT(StationTransfer)
 public:
     explicit QmlStationTransfer(QObject *parent = nullptr);
+};
+
+// The settings' alarm page.
+class QmlAlarmListModel : public AlarmListModel
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(AlarmListModel)
+public:
+    explicit QmlAlarmListModel(QObject *parent = nullptr);
 };

@@ -119,8 +119,9 @@ void TestRig::reset()
     setCatalogue(defaultCatalogueJson());
     m_backend.calls.clear();
     m_lastOpenedUrl.clear();
-    for (const QString &key : {SettingsKey::ShowStationInMenuBar, SettingsKey::PauseOnSleep,
-                               SettingsKey::StandbyMode, SettingsKey::SkipMoveConfirmation})
+    for (const QString &key :
+         {SettingsKey::ShowStationInMenuBar, SettingsKey::PauseOnSleep, SettingsKey::StandbyMode,
+          SettingsKey::SkipMoveConfirmation, SettingsKey::Alarms})
         m_settings.remove(key);
     m_loginItem = FakeLoginItem();
     m_general->reset();
