@@ -172,13 +172,23 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                            "(breuken zoals +0.5 mogen), met --station voor het station. Met --headless "
                            "--play: wacht tot dan en speel dan."),
         QCoreApplication::translate("CommandLine", "UU:MM|+minuten"));
+    const QCommandLineOption fade(
+        QStringLiteral("fade"),
+        QCoreApplication::translate("CommandLine", "Met --alarm: faad in over zoveel seconden (0 tot 3600; "
+                                                   "anders 60)."),
+        QCoreApplication::translate("CommandLine", "seconden"));
+    const QCommandLineOption alarmVolume(
+        QStringLiteral("alarm-volume"),
+        QCoreApplication::translate(
+            "CommandLine", "Met --alarm: het volume waarnaar de wekker infaadt (0 tot 100; anders 50)."),
+        QCoreApplication::translate("CommandLine", "0-100"));
     // What the D-Bus service file starts; not for people.
     QCommandLineOption busActivated(QStringLiteral("gapplication-service"));
     busActivated.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help,    version,  list,      headless,   play,       sleepTimer,
-                       record,  duration, search,    importFile, exportFile, category,
-                       history, since,    playPause, stop,       next,       previous,
-                       station, volume,   status,    json,       alarm,      busActivated});
+    parser.addOptions({help,      version, list,       headless,    play,        sleepTimer, record,
+                       duration,  search,  importFile, exportFile,  category,    history,    since,
+                       playPause, stop,    next,       previous,    station,     volume,     status,
+                       json,      alarm,   fade,       alarmVolume, busActivated});
     parser.addPositionalArgument(
         QStringLiteral("url"),
         QCoreApplication::translate(
@@ -362,13 +372,44 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             !parser.positionalArguments().isEmpty() || (parser.isSet(headless) && parser.isSet(station)))
             return usageError(QCoreApplication::translate(
                 "CommandLine", "--alarm gaat alleen samen met --station, of met --headless en --play."));
+        // Whole numbers in range, as --volume takes them.
+        const auto wholeNumber = [&](const QCommandLineOption &option, int highest) -> std::optional<int> {
+            if (!parser.isSet(option))
+                return std::nullopt;
+            bool ok = false;
+            const int number = parser.value(option).trimmed().toInt(&ok);
+            return ok && number >= 0 && number <= highest ? std::optional<int>(number) : std::nullopt;
+        };
+        if (parser.isSet(fade)) {
+            const auto seconds = wholeNumber(fade, int(Alarm::maxFade.count()));
+            if (!seconds)
+                return usageError(
+                    QCoreApplication::translate(
+                        "CommandLine", "--fade neemt een aantal seconden van 0 tot 3600, niet \"%1\".")
+                        .arg(parser.value(fade)));
+            result.alarmFade = std::chrono::seconds(*seconds);
+        }
+        if (parser.isSet(alarmVolume)) {
+            result.alarmVolume = wholeNumber(alarmVolume, 100);
+            if (!result.alarmVolume)
+                return usageError(
+                    QCoreApplication::translate(
+                        "CommandLine", "--alarm-volume neemt een geheel getal van 0 tot 100, niet \"%1\".")
+                        .arg(parser.value(alarmVolume)));
+        }
         if (!parser.isSet(headless)) {
             ++remoteCount;
             result.remoteAction = QStringLiteral("alarm");
             result.remoteArgument =
                 QVariantMap{{QStringLiteral("at"), result.alarmAt->toString(Qt::ISODateWithMs)},
-                            {QStringLiteral("station"), parser.value(station)}};
+                            {QStringLiteral("station"), parser.value(station)},
+                            {QStringLiteral("fadeSeconds"),
+                             qlonglong(result.alarmFade.value_or(Alarm::defaultFade).count())},
+                            {QStringLiteral("volume"), result.alarmVolume.value_or(Alarm::defaultVolume)}};
         }
+    } else if (parser.isSet(fade) || parser.isSet(alarmVolume)) {
+        return usageError(QCoreApplication::translate("CommandLine",
+                                                      "--fade en --alarm-volume werken alleen met --alarm."));
     }
     if (parser.isSet(json) && !parser.isSet(status) && !parser.isSet(history))
         return usageError(

@@ -32,6 +32,9 @@ struct CommandLine {
     bool json = false;  // --json: --status and --history print JSON
     // --alarm: the moment of a one-off alarm (in the running player, or with --headless here).
     std::optional<QDateTime> alarmAt;
+    // --fade, --alarm-volume: that alarm's fade-in and the volume (0 to 100) it fades in to.
+    std::optional<std::chrono::seconds> alarmFade;
+    std::optional<int> alarmVolume;
     // Links and local playlist files to play (the desktop entry's %U), as given.
     QStringList openArguments;
     // Started by the session bus for the desktop, which says next what it wants (Activate or

@@ -42,6 +42,7 @@ TrayShell::TrayShell(ZeffiraApp *app, AppActions *actions, GeneralSettingsModel 
       m_tray(std::move(tray)), m_panelIsWindow(panelIsWindow)
 {
     connect(m_actions, &AppActions::settingsRequested, this, &TrayShell::openSettings);
+    connect(m_actions, &AppActions::alarmsRequested, this, &TrayShell::openAlarmSettings);
     connect(m_actions, &AppActions::aboutRequested, this, &TrayShell::openAbout);
     connect(m_actions, &AppActions::quitRequested, this, [this] { m_app->quit(); });
 }
@@ -92,8 +93,9 @@ bool TrayShell::start(bool showWindowWithoutTray)
     // The tooltip's last line and the submenu's title and tick.
     connect(m_app->sleepTimer(), &SleepTimer::changed, this, &TrayShell::updateLabel);
     connect(m_app->sleepTimer(), &SleepTimer::changed, this, &TrayShell::updateMenu);
-    // The tooltip's alarm line.
+    // The tooltip's alarm line and the menu's.
     connect(m_app->alarmClock(), &AlarmClock::changed, this, &TrayShell::updateLabel);
+    connect(m_app->alarmClock(), &AlarmClock::changed, this, &TrayShell::updateMenu);
     // Also when another program changes the settings file.
     connect(m_app->settings(), &SettingsStore::changed, this, [this](const QString &key) {
         if (key == SettingsKey::ShowStationInMenuBar)
@@ -166,8 +168,8 @@ void TrayShell::updateLabel()
 void TrayShell::updateMenu()
 {
     if (m_tray)
-        m_tray->setMenu(
-            TrayMenu::build(*m_app->player(), m_app->stationManager()->categories(), m_app->sleepTimer()));
+        m_tray->setMenu(TrayMenu::build(*m_app->player(), m_app->stationManager()->categories(),
+                                        m_app->sleepTimer(), m_app->alarmClock()->nextText()));
 }
 
 void TrayShell::onMenuEntry(int id)
@@ -185,6 +187,9 @@ void TrayShell::onMenuEntry(int id)
         return;
     case TrayMenu::Settings:
         openSettings();
+        return;
+    case TrayMenu::Alarms:
+        openAlarmSettings();
         return;
     case TrayMenu::About:
         openAbout();
@@ -245,5 +250,13 @@ void TrayShell::openAbout()
     if (AppWindows *w = windows()) {
         useActivationToken();
         w->showAbout();
+    }
+}
+
+void TrayShell::openAlarmSettings()
+{
+    if (AppWindows *w = windows()) {
+        useActivationToken();
+        w->showAlarmSettings();
     }
 }

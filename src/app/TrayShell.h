@@ -39,6 +39,7 @@ public:
     // Shows the panel at `globalPos` (the click), or hides it when it is open.
     void togglePanel(const QPoint &globalPos);
     void openSettings();
+    void openAlarmSettings();
     void openAbout();
 
     TrayItem *trayItem() const { return m_tray.get(); }

@@ -98,7 +98,9 @@ int runHeadless(QCoreApplication &loop, const CommandLine &command)
     }
     if (command.alarmAt) {
         // Waits for the alarm, which plays the station given with --play.
-        if (const QString refusal = app.alarmClock()->addOnce(*command.alarmAt, command.playTarget, false);
+        if (const QString refusal = app.alarmClock()->addOnce(
+                *command.alarmAt, command.playTarget, false, command.alarmFade.value_or(Alarm::defaultFade),
+                command.alarmVolume.value_or(Alarm::defaultVolume));
             !refusal.isEmpty()) {
             QTextStream(stderr) << "zeffira: " << refusal << "\n";
             return 2;

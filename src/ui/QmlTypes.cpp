@@ -58,3 +58,8 @@ QmlDirectorySearch::QmlDirectorySearch(QObject *parent)
 }
 
 QmlStationTransfer::QmlStationTransfer(QObject *parent) : StationTransfer(g_objects.stations, parent) {}
+
+QmlAlarmListModel::QmlAlarmListModel(QObject *parent)
+    : AlarmListModel(g_objects.alarmClock, g_objects.stations, parent)
+{
+}

@@ -15,6 +15,7 @@
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
 #include "scrobble/Scrobbler.h"
+#include "viewmodels/AlarmListModel.h"
 #include "viewmodels/AppActions.h"
 #include "viewmodels/CategoryListModel.h"
 #include "viewmodels/CategoryStationsModel.h"
@@ -149,4 +150,13 @@ class QmlStationTransfer : public StationTransfer
     QML_NAMED_ELEMENT(StationTransfer)
 public:
     explicit QmlStationTransfer(QObject *parent = nullptr);
+};
+
+// The settings' alarm page.
+class QmlAlarmListModel : public AlarmListModel
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(AlarmListModel)
+public:
+    explicit QmlAlarmListModel(QObject *parent = nullptr);
 };

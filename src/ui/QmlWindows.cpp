@@ -220,6 +220,13 @@ void QmlWindows::showSettings()
     });
 }
 
+void QmlWindows::showAlarmSettings()
+{
+    showSettings();
+    if (m_settingsWindow)
+        QMetaObject::invokeMethod(m_settingsWindow, "showAlarms");
+}
+
 void QmlWindows::showAbout()
 {
     showWindow(m_aboutWindow, QStringLiteral("about/AboutWindow.qml"));

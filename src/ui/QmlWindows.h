@@ -26,6 +26,7 @@ public:
     void showPanel() override;
     void setPanelIsWindow(bool isWindow) override;
     void showSettings() override;
+    void showAlarmSettings() override;
     void showAbout() override;
 
     // A position the desktop reported in device pixels, in Qt's logical coordinates.

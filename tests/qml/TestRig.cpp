@@ -124,7 +124,7 @@ void TestRig::reset()
     m_lastOpenedUrl.clear();
     for (const QString &key :
          {SettingsKey::ShowStationInMenuBar, SettingsKey::PauseOnSleep, SettingsKey::StandbyMode,
-          SettingsKey::SkipMoveConfirmation, SettingsKey::ScrobbleEnabled})
+          SettingsKey::SkipMoveConfirmation, SettingsKey::ScrobbleEnabled, SettingsKey::Alarms})
         m_settings.remove(key);
     m_loginItem = FakeLoginItem();
     m_general->reset();

@@ -74,6 +74,19 @@ QList<Alarm> AlarmClock::alarms() const
     return m_schedule.alarms();
 }
 
+QDateTime AlarmClock::now() const
+{
+    return m_wallClock->now();
+}
+
+void AlarmClock::setStoredAlarms(const QList<Alarm> &alarms)
+{
+    if (!m_settings)
+        return;
+    storeAlarms(alarms);
+    reschedule();
+}
+
 std::optional<QDateTime> AlarmClock::nextDue() const
 {
     const auto next = m_schedule.next(m_wallClock->now());
@@ -99,8 +112,11 @@ void AlarmClock::loadStored()
                 qCWarning(lcApp, "Ignoring an alarm in the settings that cannot be read");
         }
     }
+    const bool storedChanged = stored != storedAlarms();
     m_storedCount = int(stored.size());
     m_schedule.setAlarms(stored + m_sessionAlarms);
+    if (storedChanged)
+        Q_EMIT storedAlarmsChanged();
 }
 
 void AlarmClock::storeAlarms(const QList<Alarm> &alarms)
@@ -112,7 +128,8 @@ void AlarmClock::storeAlarms(const QList<Alarm> &alarms)
     loadStored();
 }
 
-QString AlarmClock::addOnce(const QDateTime &at, const QString &station, bool store)
+QString AlarmClock::addOnce(const QDateTime &at, const QString &station, bool store,
+                            std::chrono::seconds fade, int volume)
 {
     if (!station.isEmpty() && !stationFor(station))
         return tr("er is geen station met de naam \"%1\".").arg(station.left(200));
@@ -121,7 +138,11 @@ QString AlarmClock::addOnce(const QDateTime &at, const QString &station, bool st
     Alarm alarm;
     alarm.once = at.toUTC();
     alarm.station = station;
-    qCInfo(lcPlayer, "Alarm set for %s", qUtf8Printable(alarm.once.toString(Qt::ISODateWithMs)));
+    alarm.fade = std::clamp(fade, std::chrono::seconds(0), Alarm::maxFade);
+    alarm.volume = std::clamp(volume, 0, 100);
+    qCInfo(lcPlayer, "Alarm set for %s (fade %lld s, volume %d)",
+           qUtf8Printable(alarm.once.toString(Qt::ISODateWithMs)), qlonglong(alarm.fade.count()),
+           alarm.volume);
     if (store && m_settings) {
         storeAlarms(m_schedule.alarms().mid(0, m_storedCount) + QList<Alarm>{alarm});
     } else {
@@ -212,6 +233,13 @@ void AlarmClock::ring(const Alarm &alarm)
     endRing();
     // The alarm takes over from a running sleep timer, which would otherwise fade it out.
     m_sleepTimer->cancel();
+    const bool alreadyPlaying = station && m_player->currentStation() &&
+                                m_player->currentStation()->id() == station->id() &&
+                                m_player->playbackState().kind() == PlaybackState::Playing;
+    // Another station playing is stopped first: a volume set while it plays would become that
+    // station's own level, and the alarm's station would start at the general volume.
+    if (!alreadyPlaying && m_player->isPlaying())
+        m_player->stop();
     const quint64 ring = ++m_ring;
     m_ringing = true;
     m_fading = false;
@@ -222,9 +250,6 @@ void AlarmClock::ring(const Alarm &alarm)
     m_player->setFadeLevel(m_fade > 0ms ? 0.0 : 1.0);
     m_player->setVolume(double(m_volume));
     m_ownVolumeChange = false;
-    const bool alreadyPlaying = station && m_player->currentStation() &&
-                                m_player->currentStation()->id() == station->id() &&
-                                m_player->playbackState().kind() == PlaybackState::Playing;
     if (alreadyPlaying) {
         m_fading = true;
         fadeTick(ring);

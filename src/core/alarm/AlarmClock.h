@@ -45,19 +45,28 @@ public:
 
     // The stored alarms, then this run's.
     QList<Alarm> alarms() const;
+    // The alarms kept in the settings file, which the settings' alarm page edits.
+    QList<Alarm> storedAlarms() const { return m_schedule.alarms().mid(0, m_storedCount); }
+    // Replaces the stored alarms (written at once) and looks at the clock again.
+    void setStoredAlarms(const QList<Alarm> &alarms);
+    QDateTime now() const;
     std::optional<QDateTime> nextDue() const;
     QString nextText() const;
 
     // A one-off alarm at `at` playing `station` (a catalogue name or URL; empty: what played
-    // last); stored in the settings file when `store`. The refusal in the user's words (an
-    // unknown station, a moment not in the future), empty when set.
-    QString addOnce(const QDateTime &at, const QString &station, bool store);
+    // last), fading in over `fade` to `volume` (0 to 100); stored in the settings file when
+    // `store`. The refusal in the user's words (an unknown station, a moment not in the future),
+    // empty when set.
+    QString addOnce(const QDateTime &at, const QString &station, bool store,
+                    std::chrono::seconds fade = Alarm::defaultFade, int volume = Alarm::defaultVolume);
     // Stops the chime and the fade (the listener acted).
     Q_INVOKABLE void silence();
     bool isChiming() const { return m_chiming; }
 
 Q_SIGNALS:
     void changed();
+    // The stored alarms changed (edited, a one-off spent, the file changed by another program).
+    void storedAlarmsChanged();
 
 private:
     void loadStored();

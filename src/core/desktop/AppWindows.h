@@ -47,6 +47,8 @@ public:
     // Takes effect at the panel's next showing.
     virtual void setPanelIsWindow(bool isWindow) = 0;
     virtual void showSettings() = 0;
+    // The settings on their alarm page.
+    virtual void showAlarmSettings() = 0;
     virtual void showAbout() = 0;
 };
 

@@ -49,7 +49,11 @@ QString ScriptControl::perform(const QString &action, const QVariant &argument)
         const QVariantMap alarm = argument.toMap();
         return m_alarmClock->addOnce(
             QDateTime::fromString(alarm.value(QStringLiteral("at")).toString(), Qt::ISODateWithMs),
-            alarm.value(QStringLiteral("station")).toString(), true);
+            alarm.value(QStringLiteral("station")).toString(), true,
+            std::chrono::seconds(
+                alarm.value(QStringLiteral("fadeSeconds"), qlonglong(Alarm::defaultFade.count()))
+                    .toLongLong()),
+            alarm.value(QStringLiteral("volume"), Alarm::defaultVolume).toInt());
     } else if (action == kStop) {
         if (m_player->hasStation())
             m_player->stop();

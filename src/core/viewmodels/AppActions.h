@@ -30,11 +30,13 @@ public:
     Q_INVOKABLE QString iconSource(const QString &symbolName) const;
 
     Q_INVOKABLE void openSettings() { Q_EMIT settingsRequested(); }
+    Q_INVOKABLE void openAlarms() { Q_EMIT alarmsRequested(); }
     Q_INVOKABLE void openAbout() { Q_EMIT aboutRequested(); }
     Q_INVOKABLE void quit() { Q_EMIT quitRequested(); }
 
 Q_SIGNALS:
     void settingsRequested();
+    void alarmsRequested();
     void aboutRequested();
     void quitRequested();
 };

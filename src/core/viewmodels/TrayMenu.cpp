@@ -22,7 +22,7 @@ TrayMenuEntry sleepTimerMenu(const SleepTimer &timer)
     TrayMenuEntry submenu =
         entry(TrayMenu::SleepTimerMenu,
               timer.isActive() ? timer.statusText() : QCoreApplication::translate("TrayMenu", "Slaaptimer"),
-              QStringLiteral("alarm-symbolic"));
+              QStringLiteral("weather-clear-night-symbolic"));
     int id = TrayMenu::FirstSleepTimerChoice;
     for (const int minutes : SleepTimer::choices) {
         TrayMenuEntry item =
@@ -41,7 +41,7 @@ TrayMenuEntry sleepTimerMenu(const SleepTimer &timer)
 } // namespace
 
 QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue &catalogue,
-                                     const SleepTimer *sleepTimer)
+                                     const SleepTimer *sleepTimer, const std::optional<QString> &alarmText)
 {
     QList<TrayMenuEntry> menu;
     TrayMenuEntry panel = entry(OpenPanel, QCoreApplication::translate("TrayMenu", "Paneel openen"),
@@ -62,6 +62,12 @@ QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue 
                   QStringLiteral("media-playback-stop"), selected);
     if (sleepTimer)
         menu << sleepTimerMenu(*sleepTimer);
+    // The next alarm, as the panel's footer shows it; either way a click leads to the alarms.
+    if (alarmText)
+        menu << entry(Alarms,
+                      alarmText->isEmpty() ? QCoreApplication::translate("TrayMenu", "Wekker instellen...")
+                                           : *alarmText,
+                      QStringLiteral("alarm-symbolic"));
     menu << TrayMenuEntry::separator();
 
     int id = FirstStation;

@@ -1,6 +1,6 @@
 // The tray item's menu: the panel itself (the default entry), play/pause and stop, the sleep
-// timer's submenu, a submenu per category with its stations, then settings, about and quit. Built afresh from
-// the player and the catalogue; an entry's id says what a click on it means.
+// timer's submenu, the alarm's entry, a submenu per category with its stations, then settings, about and
+// quit. Built afresh from the player and the catalogue; an entry's id says what a click on it means.
 #pragma once
 
 #include "catalogue/StationCategory.h"
@@ -22,15 +22,18 @@ public:
         About,
         Quit,
         SleepTimerMenu,
+        Alarms,
         SleepTimerOff = 50,
         FirstSleepTimerChoice, // then one per SleepTimer::choices
         FirstCategory = 100,
         FirstStation = 1000
     };
 
-    // Without a sleep timer, the menu has no submenu for it.
+    // Without a sleep timer, the menu has no submenu for it. `alarmText` is the next alarm
+    // ("Wekker: 07:30", empty when none is set); without one (nullopt) there is no alarm entry.
     static QList<TrayMenuEntry> build(const RadioPlayer &player, const Catalogue &catalogue,
-                                      const SleepTimer *sleepTimer = nullptr);
+                                      const SleepTimer *sleepTimer = nullptr,
+                                      const std::optional<QString> &alarmText = std::nullopt);
     // The minutes a sleep timer entry stands for (0 for "Uit"); nothing for other entries.
     static std::optional<int> sleepMinutesFor(int id);
     // The station an entry id stands for in `catalogue` (category by category, in order).

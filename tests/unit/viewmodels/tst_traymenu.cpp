@@ -159,6 +159,32 @@ private Q_SLOTS:
         QCOMPARE(TrayMenu::sleepMinutesFor(TrayMenu::Settings), std::nullopt);
         QCOMPARE(TrayTooltip::compute(rig.player, &timer).text, tooltip);
     }
+
+    // After the sleep timer: the next alarm, or the way to set one; both open the alarm page.
+    void alarmEntry_data()
+    {
+        QTest::addColumn<QString>("nextAlarm");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("none set") << ""
+                                  << "Wekker instellen...";
+        QTest::newRow("set") << "Wekker: 07:30"
+                             << "Wekker: 07:30";
+    }
+
+    void alarmEntry()
+    {
+        QFETCH(QString, nextAlarm);
+        QFETCH(QString, label);
+        Rig rig(QStringLiteral("idle"));
+        ManualClock clock;
+        SleepTimer timer(&rig.player, &rig.scheduler, &clock);
+        const QList<TrayMenuEntry> menu = TrayMenu::build(rig.player, catalogue, &timer, nextAlarm);
+        QCOMPARE(menu.at(4).label, label);
+        QCOMPARE(menu.at(4).id, int(TrayMenu::Alarms));
+        QCOMPARE(menu.at(4).iconName, QStringLiteral("alarm-symbolic"));
+        QVERIFY(menu.at(4).enabled);
+        QVERIFY(menu.at(5).isSeparator);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTrayMenu)

@@ -3,7 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Zeffira
 
-// The settings window's content: the tabs "Algemeen" and "Stations" over their pages;
+// The settings window's content: the tabs "Algemeen", "Stations" and "Wekker" over their pages;
 // Ctrl+Tab and Ctrl+PgDown go to the next tab, Ctrl+Shift+Tab and Ctrl+PgUp to the previous.
 FocusScope {
     id: root
@@ -11,8 +11,10 @@ FocusScope {
     readonly property alias currentTab: tabs.currentIndex
     readonly property alias generalTab: generalTab
     readonly property alias stationsTab: stationsTab
+    readonly property alias alarmsTab: alarmsTab
 
     function showTab(index) { tabs.currentIndex = index }
+    function showAlarms() { tabs.currentIndex = 2 }
     function stepTab(step) { tabs.currentIndex = (tabs.currentIndex + step + tabs.count) % tabs.count }
 
     Shortcut {
@@ -62,6 +64,14 @@ FocusScope {
                 icon.height: 14
                 width: implicitWidth
             }
+            TabButton {
+                text: qsTr("Wekker")
+                icon.source: App.iconSource("alarm")
+                icon.color: Theme.primary
+                icon.width: 14
+                icon.height: 14
+                width: implicitWidth
+            }
         }
 
         Divider { Layout.fillWidth: true }
@@ -79,6 +89,11 @@ FocusScope {
                 id: stationsTab
                 objectName: "stationsTab"
                 focus: tabs.currentIndex === 1
+            }
+            AlarmsSettingsTab {
+                id: alarmsTab
+                objectName: "alarmsTab"
+                focus: tabs.currentIndex === 2
             }
         }
     }

@@ -17,6 +17,9 @@ Window {
     readonly property alias currentTab: view.currentTab
     readonly property alias view: view
 
+    // Opens the alarm page (the tray menu's and the panel's alarm entries).
+    function showAlarms() { view.showAlarms() }
+
     // A closed sheet leaves the focus nowhere in particular: back to the view, so that keys
     // (Escape included) reach it again.
     onActiveFocusItemChanged: if (active && (activeFocusItem === null || activeFocusItem === contentItem)) view.forceActiveFocus()
