@@ -9,6 +9,8 @@ class AlarmClock;
 class AppActions;
 class AudioDeviceManager;
 class GeneralSettingsModel;
+class HistoryRecorder;
+class HistoryStore;
 class RadioPlayer;
 class SettingsStore;
 class SleepTimer;
@@ -29,6 +31,9 @@ public:
         SleepTimer *sleepTimer = nullptr;
         StationDirectory *directory = nullptr;
         AlarmClock *alarmClock = nullptr;
+        // Opens its file with the first call: the views read it only once the heard songs show.
+        HistoryStore *history = nullptr;
+        HistoryRecorder *historyRecorder = nullptr;
     };
 
     virtual ~AppWindows() = default;
