@@ -1,5 +1,6 @@
 #include "HistoryCommand.h"
 
+#include "history/HistoryCsv.h"
 #include "history/HistoryStore.h"
 #include "sqlite/HistoryLibrary.h"
 
@@ -22,13 +23,6 @@ QString field(QString text)
             c = QLatin1Char(' ');
     }
     return text;
-}
-
-// The local time with its offset from UTC, so that a reader elsewhere or after a clock change
-// knows the moment.
-QString localTime(const QDateTime &time)
-{
-    return time.toOffsetFromUtc(time.toLocalTime().offsetFromUtc()).toString(Qt::ISODate);
 }
 
 } // namespace
@@ -58,7 +52,7 @@ int print(const QDate &since, bool json)
         QJsonArray array;
         for (const HistoryEntry &entry : entries) {
             array.append(QJsonObject{
-                {QStringLiteral("time"), localTime(entry.startedAt)},
+                {QStringLiteral("time"), HistoryCsv::localTime(entry.startedAt)},
                 {QStringLiteral("station"), entry.stationName},
                 {QStringLiteral("url"), entry.stationUrl},
                 {QStringLiteral("artist"), entry.artist.isEmpty() ? QJsonValue() : QJsonValue(entry.artist)},
@@ -70,8 +64,8 @@ int print(const QDate &since, bool json)
         return 0;
     }
     for (const HistoryEntry &entry : entries) {
-        out << localTime(entry.startedAt) << '\t' << field(entry.stationName) << '\t' << field(entry.artist)
-            << '\t' << field(entry.title) << '\n';
+        out << HistoryCsv::localTime(entry.startedAt) << '\t' << field(entry.stationName) << '\t'
+            << field(entry.artist) << '\t' << field(entry.title) << '\n';
     }
     return 0;
 }

@@ -20,6 +20,7 @@
 #include "viewmodels/TrayMenu.h"
 #include "viewmodels/TrayTooltip.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
 
@@ -89,6 +90,8 @@ bool TrayShell::start(bool showWindowWithoutTray)
     // The tooltip's second line.
     connect(player, &RadioPlayer::errorMessageChanged, this, &TrayShell::updateLabel);
     connect(player, &RadioPlayer::streamTitleChanged, this, &TrayShell::updateLabel);
+    // "Kopieer titel" is there for a title only.
+    connect(player, &RadioPlayer::streamTitleChanged, this, &TrayShell::updateMenu);
     connect(m_app->stationManager(), &StationManager::categoriesChanged, this, &TrayShell::updateMenu);
     // The tooltip's last line and the submenu's title and tick.
     connect(m_app->sleepTimer(), &SleepTimer::changed, this, &TrayShell::updateLabel);
@@ -185,6 +188,10 @@ void TrayShell::onMenuEntry(int id)
     case TrayMenu::Stop:
         player->stop();
         return;
+    case TrayMenu::CopyTitle:
+        if (const QString text = TrayMenu::titleToCopy(*player); !text.isEmpty())
+            QGuiApplication::clipboard()->setText(text);
+        return;
     case TrayMenu::Settings:
         openSettings();
         return;
@@ -219,6 +226,8 @@ AppWindows *TrayShell::windows()
         objects.alarmClock = m_app->alarmClock();
         objects.scrobbler = m_app->scrobbler();
         objects.directory = m_app->directory();
+        objects.history = m_app->history();
+        objects.historyRecorder = m_app->historyRecorder();
         m_windows.reset(ViewsLibrary::createWindows(objects));
         if (m_windows)
             m_windows->setPanelIsWindow(m_panelIsWindow);

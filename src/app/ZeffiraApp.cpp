@@ -196,6 +196,11 @@ bool ZeffiraApp::play(const QString &target)
     return false;
 }
 
+HistoryStore *ZeffiraApp::history() const
+{
+    return m_history.get();
+}
+
 DesktopNotifier *ZeffiraApp::notifier() const
 {
     return m_notifier.get();

@@ -27,6 +27,7 @@ class DeferredNetworkMonitor;
 class DeferredPlaylistFetcher;
 class DeferredStationDirectory;
 class DeferredHistoryStore;
+class HistoryStore;
 class HistoryRecorder;
 class Scrobbler;
 class PlaybackSequence;
@@ -69,6 +70,9 @@ public:
     Scrobbler *scrobbler() const { return m_scrobbler.get(); }
     // The public station directory; its network library loads with the first search.
     DeferredStationDirectory *directory() const { return m_directory.get(); }
+    // The heard songs; the SQLite library loads with the first song or the first reading.
+    HistoryStore *history() const;
+    HistoryRecorder *historyRecorder() const { return m_historyRecorder.get(); }
     DesktopNotifier *notifier() const;
 
     // Starts the station named `target` (first exact match in catalogue order), or the station

@@ -2,6 +2,10 @@
 
 #include "base/Logging.h"
 
+#include "viewmodels/TrayMenu.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QJSEngine>
 
 namespace {
@@ -57,7 +61,28 @@ QmlDirectorySearch::QmlDirectorySearch(QObject *parent)
 {
 }
 
-QmlStationTransfer::QmlStationTransfer(QObject *parent) : StationTransfer(g_objects.stations, parent) {}
+QmlStationTransfer::QmlStationTransfer(QObject *parent)
+    : StationTransfer(g_objects.stations, g_objects.history, parent)
+{
+}
+
+QmlHistoryListModel::QmlHistoryListModel(QObject *parent)
+    : HistoryListModel(g_objects.history, g_objects.historyRecorder, {}, parent)
+{
+}
+
+void QmlClipboard::setText(const QString &text)
+{
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+bool QmlClipboard::copyPlayingTitle()
+{
+    const QString text = g_objects.player ? TrayMenu::titleToCopy(*g_objects.player) : QString();
+    setText(text);
+    return !text.isEmpty();
+}
 
 QmlAlarmListModel::QmlAlarmListModel(QObject *parent)
     : AlarmListModel(g_objects.alarmClock, g_objects.stations, parent)

@@ -21,6 +21,7 @@
 #include "viewmodels/CategoryStationsModel.h"
 #include "viewmodels/DirectorySearchModel.h"
 #include "viewmodels/GeneralSettingsModel.h"
+#include "viewmodels/HistoryListModel.h"
 #include "viewmodels/OutputDeviceModel.h"
 #include "viewmodels/SkipBanner.h"
 #include "viewmodels/StationDrop.h"
@@ -159,4 +160,29 @@ class QmlAlarmListModel : public AlarmListModel
     QML_NAMED_ELEMENT(AlarmListModel)
 public:
     explicit QmlAlarmListModel(QObject *parent = nullptr);
+};
+
+// The panel's heard songs ("Gehoord"). Reads the history only when told to (reload(), a search,
+// the filter), so that a panel that never shows them opens no history file.
+class QmlHistoryListModel : public HistoryListModel
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(HistoryListModel)
+public:
+    explicit QmlHistoryListModel(QObject *parent = nullptr);
+};
+
+// The desktop's clipboard, for "Kopieer" and Ctrl+C.
+class QmlClipboard : public QObject
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(Clipboard)
+    QML_SINGLETON
+public:
+    explicit QmlClipboard(QObject *parent = nullptr) : QObject(parent) {}
+
+    Q_INVOKABLE void setText(const QString &text);
+    // Copies the title the playing station announces, as the tray menu's "Kopieer titel" does;
+    // false when there is none.
+    Q_INVOKABLE bool copyPlayingTitle();
 };

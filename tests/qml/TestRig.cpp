@@ -3,8 +3,10 @@
 #include "QmlTypes.h"
 #include "playback/OutputRouting.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFile>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QQmlEngine>
@@ -18,6 +20,7 @@ TestRig::TestRig()
     m_alarmClock =
         std::make_unique<AlarmClock>(m_player.get(), m_stations.get(), m_sleepTimer.get(), &m_settings,
                                      &m_scheduler, &m_wallClock, &m_chime, nullptr, nullptr);
+    m_historyRecorder = std::make_unique<HistoryRecorder>(m_player.get(), &m_history);
     m_devices = std::make_unique<AudioDeviceManager>(&m_deviceSource, &m_settings);
     // Wired as the application wires them.
     OutputRouting::follow(m_player.get(), m_devices.get());
@@ -48,6 +51,8 @@ AppWindows::Objects TestRig::objects()
     objects.alarmClock = m_alarmClock.get();
     objects.scrobbler = m_scrobbler.get();
     objects.directory = &m_directory;
+    objects.history = &m_history;
+    objects.historyRecorder = m_historyRecorder.get();
     return objects;
 }
 
@@ -122,6 +127,9 @@ void TestRig::reset()
     setCatalogue(defaultCatalogueJson());
     m_backend.calls.clear();
     m_lastOpenedUrl.clear();
+    m_history.stored_.clear();
+    m_history.reads = 0;
+    QGuiApplication::clipboard()->clear();
     for (const QString &key :
          {SettingsKey::ShowStationInMenuBar, SettingsKey::PauseOnSleep, SettingsKey::StandbyMode,
           SettingsKey::SkipMoveConfirmation, SettingsKey::ScrobbleEnabled, SettingsKey::Alarms})
@@ -165,4 +173,29 @@ void TestRig::failDirectory(bool noServer)
 {
     m_directory.reportFailed(noServer ? StationDirectory::Failure::NoServer
                                       : StationDirectory::Failure::BadAnswer);
+}
+
+void TestRig::addHeard(const QString &artist, const QString &title, int daysAgo)
+{
+    HistoryEntry entry;
+    entry.startedAt = QDateTime(QDate::currentDate().addDays(-daysAgo), QTime(12, 0));
+    entry.stationName = QStringLiteral("NPO Radio 1");
+    entry.stationUrl = QStringLiteral("https://icecast.example/npo1");
+    entry.artist = artist;
+    entry.title = title;
+    m_history.add(entry);
+}
+
+QVariantList TestRig::storedHistory() const
+{
+    QVariantList songs;
+    for (const HistoryEntry &entry : m_history.stored_)
+        songs << QVariantMap{{QStringLiteral("text"), entry.text()},
+                             {QStringLiteral("starred"), entry.starred}};
+    return songs;
+}
+
+QString TestRig::clipboardText() const
+{
+    return QGuiApplication::clipboard()->text();
 }

@@ -12,11 +12,13 @@
 #include "catalogue/StationManager.h"
 #include "desktop/AppWindows.h"
 #include "devices/AudioDeviceManager.h"
+#include "history/HistoryRecorder.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
 #include "scrobble/Scrobbler.h"
 #include "support/CatalogueFixture.h"
 #include "support/FakeAudioDeviceSource.h"
+#include "support/FakeHistoryStore.h"
 #include "support/FakeLoginItem.h"
 #include "support/FakeStationDirectory.h"
 #include "support/FakeStreamBackend.h"
@@ -36,6 +38,7 @@ class TestRig : public QObject
     Q_PROPERTY(QString lastOpenedUrl READ lastOpenedUrl)
     Q_PROPERTY(QStringList directorySearches READ directorySearches)
     Q_PROPERTY(QStringList directoryClicks READ directoryClicks)
+    Q_PROPERTY(int historyReads READ historyReads)
 public:
     TestRig();
     ~TestRig() override;
@@ -56,6 +59,14 @@ public:
     QString lastOpenedUrl() const { return m_lastOpenedUrl; }
     QStringList directorySearches() const { return m_directory.searches; }
     QStringList directoryClicks() const { return m_directory.clicks; }
+    // How often the views read the history.
+    int historyReads() const { return m_history.reads; }
+
+    // A song heard `daysAgo` days ago at noon, as the recorder would have stored it.
+    Q_INVOKABLE void addHeard(const QString &artist, const QString &title, int daysAgo);
+    // The stored songs, oldest first: [{text, starred}].
+    Q_INVOKABLE QVariantList storedHistory() const;
+    Q_INVOKABLE QString clipboardText() const;
 
     // The directory answers the latest search: [{uuid, name, url, country, codec, bitrate, tags}].
     Q_INVOKABLE void answerDirectory(const QVariantList &stations);
@@ -113,6 +124,8 @@ private:
     std::unique_ptr<StationManager> m_stations;
     std::unique_ptr<RadioPlayer> m_player;
     std::unique_ptr<SleepTimer> m_sleepTimer;
+    FakeHistoryStore m_history;
+    std::unique_ptr<HistoryRecorder> m_historyRecorder;
     // The panel's alarm line reads a real alarm clock, with no alarm set.
     struct FixedWallClock final : WallClock {
         QDateTime now() const override { return QDateTime(QDate(2026, 1, 5), QTime(12, 0)); }

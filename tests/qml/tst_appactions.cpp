@@ -65,12 +65,29 @@ private Q_SLOTS:
     void everySymbolHasAnIcon_data()
     {
         QTest::addColumn<QString>("symbol");
-        for (const char *symbol :
-             {"antenna.radiowaves.left.and.right", "radio", "pause.circle.fill", "play.circle.fill",
-              "stop.circle.fill", "speaker.slash.fill", "speaker.wave.1.fill", "speaker.wave.2.fill",
-              "speaker.wave.3.fill", "magnifyingglass", "xmark.circle.fill", "gearshape", "gear",
-              "info.circle", "power", "exclamationmark.triangle.fill",
-              "antenna.radiowaves.left.and.right.circle.fill", "hifispeaker", "moon"})
+        for (const char *symbol : {"antenna.radiowaves.left.and.right",
+                                   "radio",
+                                   "pause.circle.fill",
+                                   "play.circle.fill",
+                                   "stop.circle.fill",
+                                   "speaker.slash.fill",
+                                   "speaker.wave.1.fill",
+                                   "speaker.wave.2.fill",
+                                   "speaker.wave.3.fill",
+                                   "magnifyingglass",
+                                   "xmark.circle.fill",
+                                   "gearshape",
+                                   "gear",
+                                   "info.circle",
+                                   "power",
+                                   "exclamationmark.triangle.fill",
+                                   "antenna.radiowaves.left.and.right.circle.fill",
+                                   "hifispeaker",
+                                   "moon",
+                                   "doc.on.doc",
+                                   "star",
+                                   "star.fill",
+                                   "checkmark"})
             QTest::newRow(symbol) << QString::fromLatin1(symbol);
     }
 

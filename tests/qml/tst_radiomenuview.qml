@@ -164,9 +164,9 @@ TestCase {
                 verify(item.visualFocus, name + " shows that it has the focus")
             verify(item.Accessible.name !== "", name + " has an accessible name")
         }
-        compare(reached.sort(), ["aboutRow", "clearButton", "outputDeviceButton", "playPauseButton", "quitRow",
-                                 "searchField", "settingsRow", "sleepTimerRow", "stationList", "stopButton",
-                                 "volumeSlider"])
+        compare(reached.sort(), ["aboutRow", "clearButton", "heardTab", "outputDeviceButton", "playPauseButton",
+                                 "quitRow", "searchField", "settingsRow", "sleepTimerRow", "stationList",
+                                 "stationsTab", "stopButton", "volumeSlider"])
     }
 
     function test_textIsReadable() {

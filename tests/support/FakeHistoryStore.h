@@ -27,11 +27,13 @@ public:
     // Newest first, as the store gives them; the time and the search are not applied.
     QList<HistoryEntry> entries(const QDateTime &, const QString &, int) override
     {
+        ++reads;
         QList<HistoryEntry> newestFirst(stored_.crbegin(), stored_.crend());
         return newestFirst;
     }
 
     QList<HistoryEntry> stored_;
+    int reads = 0; // calls of entries()
 
 private:
     qint64 m_lastId = 0;

@@ -9,6 +9,8 @@ class AlarmClock;
 class AppActions;
 class AudioDeviceManager;
 class GeneralSettingsModel;
+class HistoryRecorder;
+class HistoryStore;
 class RadioPlayer;
 class Scrobbler;
 class SettingsStore;
@@ -31,6 +33,9 @@ public:
         StationDirectory *directory = nullptr;
         AlarmClock *alarmClock = nullptr;
         Scrobbler *scrobbler = nullptr;
+        // Opens its file with the first call: the views read it only once the heard songs show.
+        HistoryStore *history = nullptr;
+        HistoryRecorder *historyRecorder = nullptr;
     };
 
     virtual ~AppWindows() = default;

@@ -67,3 +67,11 @@ std::optional<Song> song(const QString &text, const QString &stationName)
 }
 
 } // namespace SongRules
+
+QString SongRules::copyText(const QString &text, const QString &stationName)
+{
+    const std::optional<Song> found = song(text, stationName);
+    if (!found)
+        return text.trimmed();
+    return found->artist.isEmpty() ? found->title : found->artist + QStringLiteral(" - ") + found->title;
+}

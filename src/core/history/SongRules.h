@@ -21,6 +21,10 @@ inline constexpr int sloganAnnouncements = 3;
 // en or em dash between spaces); with one side empty, the other is the title.
 std::optional<Song> song(const QString &text, const QString &stationName);
 
+// What "Kopieer titel" copies of an announced text: the song as "Artist - Title" (the history's
+// form, whatever dash the station used), else the text itself, trimmed.
+QString copyText(const QString &text, const QString &stationName);
+
 // The form two announcements are compared in: case and runs of spaces do not count.
 QString comparable(const QString &text);
 

@@ -70,6 +70,11 @@ QString AppActions::iconFileName(const QString &symbolName)
         {QStringLiteral("trash"), QStringLiteral("trash.svg")},
         {QStringLiteral("list.bullet"), QStringLiteral("list-bullet.svg")},
         {QStringLiteral("arrow.left.arrow.right.circle.fill"), QStringLiteral("move-circle.svg")},
+        // The heard songs: copy, keep ("Bewaard"), and the mark after a copy.
+        {QStringLiteral("doc.on.doc"), QStringLiteral("copy.svg")},
+        {QStringLiteral("star"), QStringLiteral("star.svg")},
+        {QStringLiteral("star.fill"), QStringLiteral("star-fill.svg")},
+        {QStringLiteral("checkmark"), QStringLiteral("checkmark.svg")},
     };
     return files.value(symbolName);
 }

@@ -1,10 +1,14 @@
 #include "viewmodels/StationTransfer.h"
 
 #include "catalogue/StationManager.h"
+#include "history/HistoryCsv.h"
+#include "history/HistoryStore.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QSaveFile>
 #include <QVariantMap>
+#include <algorithm>
 
 namespace {
 QVariantMap transferResult(bool ok, const QString &title, const QString &message,
@@ -17,9 +21,14 @@ QVariantMap transferResult(bool ok, const QString &title, const QString &message
 }
 } // namespace
 
-StationTransfer::StationTransfer(StationManager *stations, QObject *parent)
-    : QObject(parent), m_stations(stations)
+StationTransfer::StationTransfer(StationManager *stations, HistoryStore *history, QObject *parent)
+    : QObject(parent), m_stations(stations), m_history(history)
 {
+}
+
+QStringList StationTransfer::historyNameFilters() const
+{
+    return {tr("CSV-bestanden (*.csv)")};
 }
 
 QStringList StationTransfer::nameFilters() const
@@ -85,4 +94,25 @@ QVariantMap StationTransfer::exportFile(const QUrl &file, const QString &categor
         return transferResult(false, tr("Exporteren mislukt"), outcome.error);
     return transferResult(true, tr("Export voltooid"),
                           tr("Stations opgeslagen: %n, in %1.", nullptr, outcome.stations).arg(path));
+}
+
+QVariantMap StationTransfer::exportHistory(const QUrl &file)
+{
+    const QString failed = tr("Exporteren mislukt");
+    if (!m_history)
+        return transferResult(false, failed, tr("De geschiedenis is niet beschikbaar."));
+    QString path = file.toLocalFile();
+    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        path += QStringLiteral(".csv");
+    QList<HistoryEntry> entries = m_history->entries({}, {});
+    std::reverse(entries.begin(), entries.end());
+    const QByteArray bytes = HistoryCsv::write(entries);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        const QString error = out.errorString();
+        out.cancelWriting();
+        return transferResult(false, failed, tr("Kan %1 niet schrijven: %2").arg(path, error));
+    }
+    return transferResult(true, tr("Export voltooid"),
+                          tr("Nummers opgeslagen: %n, in %1.", nullptr, int(entries.size())).arg(path));
 }

@@ -1,5 +1,6 @@
 #include "viewmodels/TrayMenu.h"
 
+#include "history/SongRules.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
 #include "viewmodels/PlayingMark.h"
@@ -59,7 +60,9 @@ QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue 
                                      : QStringLiteral("media-playback-start"),
                   selected && !loading)
          << entry(Stop, QCoreApplication::translate("TrayMenu", "Stop"),
-                  QStringLiteral("media-playback-stop"), selected);
+                  QStringLiteral("media-playback-stop"), selected)
+         << entry(CopyTitle, QCoreApplication::translate("TrayMenu", "Kopieer titel"),
+                  QStringLiteral("edit-copy"), !titleToCopy(player).isEmpty());
     if (sleepTimer)
         menu << sleepTimerMenu(*sleepTimer);
     // The next alarm, as the panel's footer shows it; either way a click leads to the alarms.
@@ -95,6 +98,12 @@ QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue 
          << entry(Quit, QCoreApplication::translate("TrayMenu", "Sluit af"),
                   QStringLiteral("application-exit"));
     return menu;
+}
+
+QString TrayMenu::titleToCopy(const RadioPlayer &player)
+{
+    return player.hasStation() ? SongRules::copyText(player.streamTitle(), player.currentStationName())
+                               : QString();
 }
 
 std::optional<int> TrayMenu::sleepMinutesFor(int id)

@@ -1,6 +1,7 @@
-// The tray item's menu: the panel itself (the default entry), play/pause and stop, the sleep
-// timer's submenu, the alarm's entry, a submenu per category with its stations, then settings, about and
-// quit. Built afresh from the player and the catalogue; an entry's id says what a click on it means.
+// The tray item's menu: the panel itself (the default entry), play/pause and stop, "Kopieer
+// titel" for the song on the air, the sleep timer's submenu, the alarm's entry, a submenu per
+// category with its stations, then settings, about and quit. Built afresh from the player and the
+// catalogue; an entry's id says what a click on it means.
 #pragma once
 
 #include "catalogue/StationCategory.h"
@@ -23,6 +24,7 @@ public:
         Quit,
         SleepTimerMenu,
         Alarms,
+        CopyTitle,
         SleepTimerOff = 50,
         FirstSleepTimerChoice, // then one per SleepTimer::choices
         FirstCategory = 100,
@@ -36,6 +38,8 @@ public:
                                       const std::optional<QString> &alarmText = std::nullopt);
     // The minutes a sleep timer entry stands for (0 for "Uit"); nothing for other entries.
     static std::optional<int> sleepMinutesFor(int id);
+    // What "Kopieer titel" puts on the clipboard; empty when the station announced nothing.
+    static QString titleToCopy(const RadioPlayer &player);
     // The station an entry id stands for in `catalogue` (category by category, in order).
     static std::optional<RadioStation> stationFor(int id, const Catalogue &catalogue);
 };

@@ -29,6 +29,8 @@ struct Rig {
             backend.reportReady();
         if (state == QLatin1String("titled"))
             backend.reportTitle(QStringLiteral("<b>Song</b> - Artist"));
+        if (state == QLatin1String("dashed"))
+            backend.reportTitle(QStringLiteral("  Golden Earring \u2013 Radar Love "));
         if (state == QLatin1String("exhausted"))
             player.setErrorMessage(RadioPlayer::NoWorkingStationsMessage);
         if (state == QLatin1String("paused"))
@@ -53,23 +55,36 @@ private Q_SLOTS:
         QTest::addColumn<bool>("stopEnabled");
         QTest::addColumn<bool>("checked");
         QTest::addColumn<QString>("tooltip");
+        // What "Kopieer titel" copies; empty: the entry is greyed out.
+        QTest::addColumn<QString>("copied");
         QTest::newRow("idle") << "idle"
-                              << "Hervat" << false << false << false << "Geen station gekozen";
+                              << "Hervat" << false << false << false << "Geen station gekozen"
+                              << "";
         QTest::newRow("loading") << "loading"
-                                 << "Pauzeer" << false << true << true << "Twee (laden...)";
+                                 << "Pauzeer" << false << true << true << "Twee (laden...)"
+                                 << "";
         QTest::newRow("playing") << "playing"
-                                 << "Pauzeer" << true << true << true << "Twee";
+                                 << "Pauzeer" << true << true << true << "Twee"
+                                 << "";
         QTest::newRow("paused keeps the tick") << "paused"
-                                               << "Hervat" << true << true << true << "Twee (gepauzeerd)";
+                                               << "Hervat" << true << true << true << "Twee (gepauzeerd)"
+                                               << "";
         QTest::newRow("failed") << "failed"
                                 << "Hervat" << true << true << false
-                                << "Twee (mislukt)\nniet gevonden (HTTP 404)";
+                                << "Twee (mislukt)\nniet gevonden (HTTP 404)"
+                                << "";
         QTest::newRow("playing, with a title")
             << "titled"
-            << "Pauzeer" << true << true << true << "Twee\n<b>Song</b> - Artist";
+            << "Pauzeer" << true << true << true << "Twee\n<b>Song</b> - Artist"
+            << "<b>Song</b> - Artist";
+        QTest::newRow("a title copies as the history writes it")
+            << "dashed"
+            << "Pauzeer" << true << true << true << "Twee\nGolden Earring \u2013 Radar Love"
+            << "Golden Earring - Radar Love";
         QTest::newRow("nothing left to try")
             << "exhausted"
-            << "Hervat" << true << true << false << "Twee (mislukt)\nGeen werkende stations beschikbaar";
+            << "Hervat" << true << true << false << "Twee (mislukt)\nGeen werkende stations beschikbaar"
+            << "";
     }
 
     void byState()
@@ -80,16 +95,20 @@ private Q_SLOTS:
         QFETCH(bool, stopEnabled);
         QFETCH(bool, checked);
         QFETCH(QString, tooltip);
+        QFETCH(QString, copied);
         Rig rig(state);
         const QList<TrayMenuEntry> menu = TrayMenu::build(rig.player, catalogue);
 
         QCOMPARE(menu.at(1).label, playPause);
         QCOMPARE(menu.at(1).enabled, playPauseEnabled);
         QCOMPARE(menu.at(2).enabled, stopEnabled);
+        QCOMPARE(menu.at(3).id, int(TrayMenu::CopyTitle));
+        QCOMPARE(menu.at(3).enabled, !copied.isEmpty());
+        QCOMPARE(TrayMenu::titleToCopy(rig.player), copied);
         // The station is ticked wherever it appears.
-        QCOMPARE(menu.at(4).children.at(1).checked, checked);
-        QCOMPARE(menu.at(6).children.at(0).checked, checked);
-        QVERIFY(!menu.at(4).children.at(0).checked);
+        QCOMPARE(menu.at(5).children.at(1).checked, checked);
+        QCOMPARE(menu.at(7).children.at(0).checked, checked);
+        QVERIFY(!menu.at(5).children.at(0).checked);
         QCOMPARE(TrayTooltip::compute(rig.player), (TrayTooltip{QStringLiteral("Zeffira"), tooltip}));
     }
 
@@ -100,15 +119,16 @@ private Q_SLOTS:
         QStringList labels;
         for (const TrayMenuEntry &entry : menu)
             labels << (entry.isSeparator ? QStringLiteral("-") : entry.label);
-        QCOMPARE(labels, (QStringList{"Paneel openen", "Hervat", "Stop", "-", "Nieuws", "Leeg", "Ook", "-",
-                                      "Instellingen...", "Over Zeffira", "-", "Sluit af"}));
+        QCOMPARE(labels,
+                 (QStringList{"Paneel openen", "Hervat", "Stop", "Kopieer titel", "-", "Nieuws", "Leeg",
+                              "Ook", "-", "Instellingen...", "Over Zeffira", "-", "Sluit af"}));
         QVERIFY(menu.at(0).isDefault);
-        QVERIFY(!menu.at(5).enabled); // an empty category shows, greyed out
+        QVERIFY(!menu.at(6).enabled); // an empty category shows, greyed out
 
         // Every station entry leads back to its own station, the copy in "Ook" included.
-        QCOMPARE(TrayMenu::stationFor(menu.at(4).children.at(1).id, catalogue), std::optional(two));
-        QCOMPARE(TrayMenu::stationFor(menu.at(6).children.at(0).id, catalogue), std::optional(two));
-        QCOMPARE(TrayMenu::stationFor(menu.at(4).children.at(0).id, catalogue), std::optional(one));
+        QCOMPARE(TrayMenu::stationFor(menu.at(5).children.at(1).id, catalogue), std::optional(two));
+        QCOMPARE(TrayMenu::stationFor(menu.at(7).children.at(0).id, catalogue), std::optional(two));
+        QCOMPARE(TrayMenu::stationFor(menu.at(5).children.at(0).id, catalogue), std::optional(one));
         QCOMPARE(TrayMenu::stationFor(TrayMenu::FirstStation + 3, catalogue), std::nullopt);
         QCOMPARE(TrayMenu::stationFor(TrayMenu::Settings, catalogue), std::nullopt);
     }
@@ -141,7 +161,7 @@ private Q_SLOTS:
         SleepTimer timer(&rig.player, &rig.scheduler, &clock);
         timer.start(minutes);
         const QList<TrayMenuEntry> menu = TrayMenu::build(rig.player, catalogue, &timer);
-        const TrayMenuEntry &submenu = menu.at(3);
+        const TrayMenuEntry &submenu = menu.at(4);
         QCOMPARE(submenu.label, label);
         QStringList labels, ticked;
         for (const TrayMenuEntry &entry : submenu.children) {

@@ -2,12 +2,15 @@ import QtQuick
 import Zeffira
 
 // The station panel, top to bottom: what is playing (NowPlayingRow) and the volume with the
-// output device (VolumeRow) while a station is chosen, the search (SearchRow), the catalogue by
-// category (StationList) and the footer rows (PanelFooter); the banner that names a skipped
-// station floats over the list. Reads Player and the catalogue; calls their operations; owns no
-// logic. Keyboard: typing searches, Up/Down select a station, Return plays it (or the first
-// match), Space pauses and resumes while the search is empty, Escape clears the search and then
-// asks to close; Ctrl+, opens the settings and Ctrl+Q quits.
+// output device (VolumeRow) while a station is chosen, the choice of list (ViewSwitch: the
+// stations or the songs heard), the search (SearchRow), the list shown (StationList by category,
+// or HeardList) and the footer rows (PanelFooter); the banner that names a skipped station floats
+// over the list. Reads Player and the catalogue; calls their operations; owns no logic.
+// Keyboard: typing searches the list shown, Up/Down select a row, Return plays the station (or
+// the first match) or copies the song, Space pauses and resumes while the search is empty,
+// Escape clears the search and then asks to close; Ctrl+Tab switches the list, Ctrl+C copies
+// the playing title (unless text is selected in the search), Ctrl+D stars the selected song,
+// Ctrl+, opens the settings and Ctrl+Q quits.
 FocusScope {
     id: root
 
@@ -17,6 +20,9 @@ FocusScope {
     // The notice after a failing station was skipped; the rule lives in SkipBanner.
     readonly property bool showSkipMessage: banner.showing
     readonly property alias stationList: stationList
+    readonly property alias heardList: heardList
+    // Which list shows: the stations (false) or the songs heard ("Gehoord").
+    property alias showingHeard: viewSwitch.showingHeard
 
     implicitWidth: 300
     width: 300
@@ -24,13 +30,16 @@ FocusScope {
     // The list's tallest size; the panel window lowers it to what the screen has room for.
     property real maximumListHeight: 800
     // Everything but the list: the panel window takes it off the room it has.
-    readonly property real chromeHeight: stationList.y + 1 + footer.height
-    // The keyboard's row in the list (a station row), -1 for none.
+    readonly property real chromeHeight: lists.y + 1 + footer.height
+    // The keyboard's row in the station list, -1 for none.
     property alias selectedRow: stationList.currentIndex
 
     // What the window does on every showing: typing goes to the search, replacing what was there.
     function prepareForShowing() {
         searchRow.takeTyping()
+        // Days move on ("Vandaag" becomes "Gisteren") while the panel is closed.
+        if (root.showingHeard)
+            heardList.songs.reload()
     }
 
     // Up, Down, Return and Space in the search field and in the list alike.
@@ -40,12 +49,18 @@ FocusScope {
         switch (event.key) {
         case Qt.Key_Up:
         case Qt.Key_Down:
-            stationList.selectStation(event.key === Qt.Key_Down ? 1 : -1)
+            if (root.showingHeard)
+                heardList.selectRow(event.key === Qt.Key_Down ? 1 : -1)
+            else
+                stationList.selectStation(event.key === Qt.Key_Down ? 1 : -1)
             event.accepted = true
             break
         case Qt.Key_Return:
         case Qt.Key_Enter:
-            stationList.playSelection()
+            if (root.showingHeard)
+                heardList.copyRow(heardList.currentIndex)
+            else
+                stationList.playSelection()
             event.accepted = true
             break
         case Qt.Key_Space:
@@ -75,6 +90,20 @@ FocusScope {
         sequence: "Ctrl+Q"
         onActivated: App.quit()
     }
+    Shortcut {
+        sequences: ["Ctrl+Tab", "Ctrl+Shift+Tab", "Ctrl+Shift+Backtab", "Ctrl+Backtab"]
+        onActivated: root.showingHeard = !root.showingHeard
+    }
+    // Where the search field has the keyboard, it takes Ctrl+C itself (SearchRow's copyRequested).
+    Shortcut {
+        sequence: StandardKey.Copy
+        onActivated: Clipboard.copyPlayingTitle()
+    }
+    Shortcut {
+        sequence: "Ctrl+D"
+        enabled: root.showingHeard && heardList.currentIndex >= 0
+        onActivated: heardList.toggleStar(heardList.currentIndex)
+    }
 
     Column {
         id: content
@@ -97,22 +126,57 @@ FocusScope {
         // With no station chosen this is the panel's first line.
         Divider { id: topDivider; objectName: "topDivider" }
 
+        ViewSwitch {
+            id: viewSwitch
+            objectName: "viewSwitch"
+            width: parent.width
+        }
+
         SearchRow {
             id: searchRow
             objectName: "searchRow"
             width: parent.width
+            placeholderText: root.showingHeard ? qsTr("Zoek nummer...") : qsTr("Zoek station...")
+            accessibleName: root.showingHeard ? qsTr("Zoek nummer") : qsTr("Zoek station")
             onNavigationKey: event => root.handleListKey(event)
+            onCopyRequested: Clipboard.copyPlayingTitle()
         }
 
         Divider {}
 
-        StationList {
-            id: stationList
-            objectName: "stationList"
+        // Both lists take the station list's height, which holds still while the songs show:
+        // switching does not move the panel's edge.
+        Item {
+            id: lists
+            objectName: "lists"
             width: parent.width
-            maximumHeight: root.maximumListHeight
-            searchText: root.searchText
-            Keys.onPressed: event => root.handleListKey(event)
+            height: stationList.height
+
+            StationList {
+                id: stationList
+                objectName: "stationList"
+                width: parent.width
+                visible: !root.showingHeard
+                maximumHeight: root.maximumListHeight
+                // Kept while the songs show, so that its height stays.
+                Binding on searchText {
+                    value: root.searchText
+                    when: !root.showingHeard
+                    restoreMode: Binding.RestoreNone
+                }
+                Keys.onPressed: event => root.handleListKey(event)
+            }
+
+            HeardList {
+                id: heardList
+                objectName: "heardList"
+                anchors.fill: parent
+                visible: root.showingHeard
+                shown: root.showingHeard
+                searchText: root.searchText
+                starredOnly: viewSwitch.starredOnly
+                Keys.onPressed: event => root.handleListKey(event)
+            }
         }
 
         Divider {}

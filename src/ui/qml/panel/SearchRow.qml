@@ -5,12 +5,16 @@ import Zeffira
 
 // The panel's search line: the field and its clear button. Every key the field receives goes
 // first to `navigationKey`, where the panel takes the ones that move through and play the list
-// (Up, Down, Return, and Space while the search is empty); what it leaves is typed.
+// (Up, Down, Return, and Space while the search is empty); what it leaves is typed. Ctrl+C with
+// nothing selected is the panel's (`copyRequested`), with a selection the field's.
 Item {
     id: root
 
     property alias text: field.text
+    property string placeholderText: qsTr("Zoek station...")
+    property string accessibleName: qsTr("Zoek station")
     signal navigationKey(var event)
+    signal copyRequested()
 
     // Typing goes to the field, replacing what was there.
     function takeTyping() {
@@ -38,7 +42,7 @@ Item {
             id: field
             objectName: "searchField"
             Layout.fillWidth: true
-            placeholderText: qsTr("Zoek station...")
+            placeholderText: root.placeholderText
             placeholderTextColor: Theme.secondary
             color: Theme.primary
             font.pixelSize: Theme.callout
@@ -46,8 +50,15 @@ Item {
             padding: 0
             selectByMouse: true
             focus: true
-            Accessible.name: qsTr("Zoek station")
-            Keys.onPressed: event => root.navigationKey(event)
+            Accessible.name: root.accessibleName
+            Keys.onPressed: event => {
+                if (event.matches(StandardKey.Copy) && field.selectedText === "") {
+                    root.copyRequested()
+                    event.accepted = true
+                    return
+                }
+                root.navigationKey(event)
+            }
         }
         PlainIconButton {
             objectName: "clearButton"

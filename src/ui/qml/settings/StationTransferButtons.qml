@@ -7,7 +7,7 @@ import Zeffira
 // The Stations tab's "Importeer..." and "Exporteer..." with their file dialogs and the alert that
 // tells the outcome. An import reads a station list file into the file's categories (or one
 // named after the file); an export writes all stations or only the selected category, as chosen
-// in its menu.
+// in its menu, which also saves the songs heard as CSV ("Exporteer geschiedenis...").
 RowLayout {
     id: root
 
@@ -62,6 +62,12 @@ RowLayout {
                 exportDialog.open()
             }
         }
+        MenuSeparator {}
+        MenuItem {
+            objectName: "exportHistoryItem"
+            text: qsTr("Exporteer geschiedenis...")
+            onTriggered: historyDialog.open()
+        }
     }
 
     FileDialog {
@@ -88,6 +94,16 @@ RowLayout {
         nameFilters: transfer.nameFilters
         defaultSuffix: "m3u"
         onAccepted: root.showResult(transfer.exportFile(exportDialog.selectedFile, exportDialog.category))
+    }
+
+    FileDialog {
+        id: historyDialog
+        objectName: "historyDialog"
+        title: qsTr("Geschiedenis exporteren")
+        fileMode: FileDialog.SaveFile
+        nameFilters: transfer.historyNameFilters
+        defaultSuffix: "csv"
+        onAccepted: root.showResult(transfer.exportHistory(historyDialog.selectedFile))
     }
 
     AlertSheet {
