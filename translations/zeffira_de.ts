@@ -106,6 +106,191 @@
     </message>
 </context>
 <context>
+    <name>AlarmListModel</name>
+    <message>
+        <source>ma</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>di</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>wo</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>do</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>vr</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>za</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>zo</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>maandag</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>dinsdag</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>woensdag</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>donderdag</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>vrijdag</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>zaterdag</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>zondag</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Laatst gespeelde station</source>
+        <translation>Zuletzt gespielter Sender</translation>
+    </message>
+    <message>
+        <source>Eenmalig</source>
+        <translation>Einmalig</translation>
+    </message>
+    <message>
+        <source>Elke dag</source>
+        <translation>Jeden Tag</translation>
+    </message>
+    <message>
+        <source>Werkdagen</source>
+        <translation>Werktags</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Wochenende</translation>
+    </message>
+    <message>
+        <source>Geef een tijd als 07:30.</source>
+        <translation>Geben Sie eine Uhrzeit wie 07:30 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmSheet</name>
+    <message>
+        <source>Wekker toevoegen</source>
+        <translation>Wecker hinzufügen</translation>
+    </message>
+    <message>
+        <source>Wekker wijzigen</source>
+        <translation>Wecker bearbeiten</translation>
+    </message>
+    <message>
+        <source>Tijd</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Dagen</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Geen dag aangevinkt: eenmalig, de eerstvolgende keer.</source>
+        <translation>Kein Tag gewählt: einmalig, beim nächsten Mal.</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Infaden</source>
+        <translation>Einblenden</translation>
+    </message>
+    <message>
+        <source>Infaden in seconden</source>
+        <translation>Einblenden in Sekunden</translation>
+    </message>
+    <message>
+        <source>seconden</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Bewaar</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmsSettingsTab</name>
+    <message>
+        <source>Geen wekker gezet</source>
+        <translation>Kein Wecker gestellt</translation>
+    </message>
+    <message>
+        <source>Nog geen wekkers. Een wekker speelt op de gekozen tijd een station en laat het langzaam luider worden.</source>
+        <translation>Noch keine Wecker. Ein Wecker spielt zur gewählten Zeit einen Sender und macht ihn langsam lauter.</translation>
+    </message>
+    <message>
+        <source>Wekkers</source>
+        <translation>Wecker</translation>
+    </message>
+    <message>
+        <source>Wekker %1</source>
+        <translation>Wecker %1</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Wijzig...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Wijzig %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Verwijder %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Verwijder</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Wekker toevoegen...</source>
+        <translation>Wecker hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Wekker verwijderen?</source>
+        <translation>Wecker löschen?</translation>
+    </message>
+</context>
+<context>
     <name>AlertSheet</name>
     <message>
         <source>Annuleer</source>
@@ -521,6 +706,30 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>--json werkt alleen met --status of --history.</source>
         <translation>--json geht nur mit --status oder --history.</translation>
+    </message>
+    <message>
+        <source>Met --alarm: faad in over zoveel seconden (0 tot 3600; anders 60).</source>
+        <translation>Mit --alarm: über so viele Sekunden einblenden (0 bis 3600; sonst 60).</translation>
+    </message>
+    <message>
+        <source>seconden</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Met --alarm: het volume waarnaar de wekker infaadt (0 tot 100; anders 50).</source>
+        <translation>Mit --alarm: die Lautstärke, auf die der Wecker einblendet (0 bis 100; sonst 50).</translation>
+    </message>
+    <message>
+        <source>--fade neemt een aantal seconden van 0 tot 3600, niet &quot;%1&quot;.</source>
+        <translation>--fade nimmt eine Zahl von Sekunden von 0 bis 3600, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--alarm-volume neemt een geheel getal van 0 tot 100, niet &quot;%1&quot;.</source>
+        <translation>--alarm-volume nimmt eine ganze Zahl von 0 bis 100, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--fade en --alarm-volume werken alleen met --alarm.</source>
+        <translation>--fade und --alarm-volume gehen nur mit --alarm.</translation>
     </message>
 </context>
 <context>
@@ -958,6 +1167,10 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Stations</source>
         <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Wekker</source>
+        <translation>Wecker</translation>
     </message>
 </context>
 <context>
@@ -1466,6 +1679,10 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Sluit af</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Wekker instellen...</source>
+        <translation>Wecker stellen...</translation>
     </message>
 </context>
 <context>

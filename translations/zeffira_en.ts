@@ -106,6 +106,191 @@
     </message>
 </context>
 <context>
+    <name>AlarmListModel</name>
+    <message>
+        <source>ma</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>di</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>wo</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>do</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>vr</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>za</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>zo</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>maandag</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>dinsdag</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>woensdag</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>donderdag</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>vrijdag</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>zaterdag</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>zondag</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>Laatst gespeelde station</source>
+        <translation>Last played station</translation>
+    </message>
+    <message>
+        <source>Eenmalig</source>
+        <translation>Once</translation>
+    </message>
+    <message>
+        <source>Elke dag</source>
+        <translation>Every day</translation>
+    </message>
+    <message>
+        <source>Werkdagen</source>
+        <translation>Weekdays</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Weekend</translation>
+    </message>
+    <message>
+        <source>Geef een tijd als 07:30.</source>
+        <translation>Enter a time such as 07:30.</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmSheet</name>
+    <message>
+        <source>Wekker toevoegen</source>
+        <translation>Add alarm</translation>
+    </message>
+    <message>
+        <source>Wekker wijzigen</source>
+        <translation>Edit alarm</translation>
+    </message>
+    <message>
+        <source>Tijd</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Dagen</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>Geen dag aangevinkt: eenmalig, de eerstvolgende keer.</source>
+        <translation>No day ticked: once, the next time it comes round.</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Infaden</source>
+        <translation>Fade in</translation>
+    </message>
+    <message>
+        <source>Infaden in seconden</source>
+        <translation>Fade-in in seconds</translation>
+    </message>
+    <message>
+        <source>seconden</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Bewaar</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmsSettingsTab</name>
+    <message>
+        <source>Geen wekker gezet</source>
+        <translation>No alarm set</translation>
+    </message>
+    <message>
+        <source>Nog geen wekkers. Een wekker speelt op de gekozen tijd een station en laat het langzaam luider worden.</source>
+        <translation>No alarms yet. An alarm plays a station at the chosen time and slowly makes it louder.</translation>
+    </message>
+    <message>
+        <source>Wekkers</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>Wekker %1</source>
+        <translation>Alarm %1</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Wijzig...</source>
+        <translation>Edit...</translation>
+    </message>
+    <message>
+        <source>Wijzig %1</source>
+        <translation>Edit %1</translation>
+    </message>
+    <message>
+        <source>Verwijder %1</source>
+        <translation>Delete %1</translation>
+    </message>
+    <message>
+        <source>Verwijder</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Wekker toevoegen...</source>
+        <translation>Add alarm...</translation>
+    </message>
+    <message>
+        <source>Wekker verwijderen?</source>
+        <translation>Delete alarm?</translation>
+    </message>
+</context>
+<context>
     <name>AlertSheet</name>
     <message>
         <source>Annuleer</source>
@@ -521,6 +706,30 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>--json werkt alleen met --status of --history.</source>
         <translation>--json only works with --status or --history.</translation>
+    </message>
+    <message>
+        <source>Met --alarm: faad in over zoveel seconden (0 tot 3600; anders 60).</source>
+        <translation>With --alarm: fade in over this many seconds (0 to 3600; else 60).</translation>
+    </message>
+    <message>
+        <source>seconden</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>Met --alarm: het volume waarnaar de wekker infaadt (0 tot 100; anders 50).</source>
+        <translation>With --alarm: the volume the alarm fades in to (0 to 100; else 50).</translation>
+    </message>
+    <message>
+        <source>--fade neemt een aantal seconden van 0 tot 3600, niet &quot;%1&quot;.</source>
+        <translation>--fade takes a number of seconds from 0 to 3600, not "%1".</translation>
+    </message>
+    <message>
+        <source>--alarm-volume neemt een geheel getal van 0 tot 100, niet &quot;%1&quot;.</source>
+        <translation>--alarm-volume takes a whole number from 0 to 100, not "%1".</translation>
+    </message>
+    <message>
+        <source>--fade en --alarm-volume werken alleen met --alarm.</source>
+        <translation>--fade and --alarm-volume need --alarm.</translation>
     </message>
 </context>
 <context>
@@ -958,6 +1167,10 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>Stations</source>
         <translation>Stations</translation>
+    </message>
+    <message>
+        <source>Wekker</source>
+        <translation>Alarm</translation>
     </message>
 </context>
 <context>
@@ -1466,6 +1679,10 @@ the session&apos;s journal (journalctl --user).
             <numerusform>%n minute</numerusform>
             <numerusform>%n minutes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Wekker instellen...</source>
+        <translation>Set alarm...</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,191 @@
     </message>
 </context>
 <context>
+    <name>AlarmListModel</name>
+    <message>
+        <source>ma</source>
+        <translation>lun.</translation>
+    </message>
+    <message>
+        <source>di</source>
+        <translation>mar.</translation>
+    </message>
+    <message>
+        <source>wo</source>
+        <translation>mer.</translation>
+    </message>
+    <message>
+        <source>do</source>
+        <translation>jeu.</translation>
+    </message>
+    <message>
+        <source>vr</source>
+        <translation>ven.</translation>
+    </message>
+    <message>
+        <source>za</source>
+        <translation>sam.</translation>
+    </message>
+    <message>
+        <source>zo</source>
+        <translation>dim.</translation>
+    </message>
+    <message>
+        <source>maandag</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>dinsdag</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>woensdag</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>donderdag</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>vrijdag</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>zaterdag</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>zondag</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>Laatst gespeelde station</source>
+        <translation>Dernière station écoutée</translation>
+    </message>
+    <message>
+        <source>Eenmalig</source>
+        <translation>Une fois</translation>
+    </message>
+    <message>
+        <source>Elke dag</source>
+        <translation>Tous les jours</translation>
+    </message>
+    <message>
+        <source>Werkdagen</source>
+        <translation>En semaine</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Week-end</translation>
+    </message>
+    <message>
+        <source>Geef een tijd als 07:30.</source>
+        <translation>Indiquez une heure comme 07:30.</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmSheet</name>
+    <message>
+        <source>Wekker toevoegen</source>
+        <translation>Ajouter un réveil</translation>
+    </message>
+    <message>
+        <source>Wekker wijzigen</source>
+        <translation>Modifier le réveil</translation>
+    </message>
+    <message>
+        <source>Tijd</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Dagen</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Geen dag aangevinkt: eenmalig, de eerstvolgende keer.</source>
+        <translation>Aucun jour coché&#xa0;: une seule fois, la prochaine.</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Infaden</source>
+        <translation>Fondu</translation>
+    </message>
+    <message>
+        <source>Infaden in seconden</source>
+        <translation>Fondu en secondes</translation>
+    </message>
+    <message>
+        <source>seconden</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Annuleer</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Bewaar</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmsSettingsTab</name>
+    <message>
+        <source>Geen wekker gezet</source>
+        <translation>Aucun réveil programmé</translation>
+    </message>
+    <message>
+        <source>Nog geen wekkers. Een wekker speelt op de gekozen tijd een station en laat het langzaam luider worden.</source>
+        <translation>Pas encore de réveil. Un réveil joue une station à l’heure choisie et monte lentement le volume.</translation>
+    </message>
+    <message>
+        <source>Wekkers</source>
+        <translation>Réveils</translation>
+    </message>
+    <message>
+        <source>Wekker %1</source>
+        <translation>Réveil %1</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Wijzig...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Wijzig %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Verwijder %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>Verwijder</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Wekker toevoegen...</source>
+        <translation>Ajouter un réveil...</translation>
+    </message>
+    <message>
+        <source>Wekker verwijderen?</source>
+        <translation>Supprimer le réveil&#xa0;?</translation>
+    </message>
+</context>
+<context>
     <name>AlertSheet</name>
     <message>
         <source>Annuleer</source>
@@ -521,6 +706,30 @@ le journal de la session (journalctl --user).
     <message>
         <source>--json werkt alleen met --status of --history.</source>
         <translation>--json ne fonctionne qu’avec --status ou --history.</translation>
+    </message>
+    <message>
+        <source>Met --alarm: faad in over zoveel seconden (0 tot 3600; anders 60).</source>
+        <translation>Avec --alarm&#xa0;: fondu d’entrée sur ce nombre de secondes (0 à 3600&#xa0;; sinon 60).</translation>
+    </message>
+    <message>
+        <source>seconden</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Met --alarm: het volume waarnaar de wekker infaadt (0 tot 100; anders 50).</source>
+        <translation>Avec --alarm&#xa0;: le volume atteint par le fondu du réveil (0 à 100&#xa0;; sinon 50).</translation>
+    </message>
+    <message>
+        <source>--fade neemt een aantal seconden van 0 tot 3600, niet &quot;%1&quot;.</source>
+        <translation>--fade prend un nombre de secondes de 0 à 3600, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--alarm-volume neemt een geheel getal van 0 tot 100, niet &quot;%1&quot;.</source>
+        <translation>--alarm-volume prend un entier de 0 à 100, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--fade en --alarm-volume werken alleen met --alarm.</source>
+        <translation>--fade et --alarm-volume ne vont qu’avec --alarm.</translation>
     </message>
 </context>
 <context>
@@ -958,6 +1167,10 @@ le journal de la session (journalctl --user).
     <message>
         <source>Stations</source>
         <translation>Stations</translation>
+    </message>
+    <message>
+        <source>Wekker</source>
+        <translation>Réveil</translation>
     </message>
 </context>
 <context>
@@ -1466,6 +1679,10 @@ le journal de la session (journalctl --user).
     <message>
         <source>Sluit af</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Wekker instellen...</source>
+        <translation>Régler le réveil...</translation>
     </message>
 </context>
 <context>

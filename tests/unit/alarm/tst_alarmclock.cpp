@@ -39,8 +39,9 @@ private Q_SLOTS:
     void ringsOverAnotherStationAtItsOwnVolume()
     {
         CatalogueFixture fixture;
-        fixture.writeCatalogue("[{\"name\":\"A\",\"stations\":[{\"name\":\"Een\",\"url\":\"http://een.example/\"},"
-                               "{\"name\":\"Twee\",\"url\":\"http://twee.example/\"}]}]");
+        fixture.writeCatalogue(
+            "[{\"name\":\"A\",\"stations\":[{\"name\":\"Een\",\"url\":\"http://een.example/\"},"
+            "{\"name\":\"Twee\",\"url\":\"http://twee.example/\"}]}]");
         FakeStreamBackend backend;
         SettingsStore settings{QString()};
         ManualClock clock;
@@ -50,7 +51,8 @@ private Q_SLOTS:
         StationManager stations{fixture.folder(), fixture.builtInPath()};
         RadioPlayer player{&backend, &settings, &scheduler};
         SleepTimer sleepTimer{&player, &scheduler, &clock};
-        AlarmClock alarmClock{&player, &stations, &sleepTimer, &settings, &scheduler, &wall, &chime, nullptr, nullptr};
+        AlarmClock alarmClock{&player, &stations, &sleepTimer, &settings, &scheduler,
+                              &wall,   &chime,    nullptr,     nullptr};
 
         player.setVolume(0.8);
         player.play(RadioStation(QStringLiteral("Een"), QStringLiteral("http://een.example/")));
@@ -58,9 +60,10 @@ private Q_SLOTS:
         QVERIFY(alarmClock.addOnce(wall.now().addSecs(60), QStringLiteral("Twee"), false, 10s, 30).isEmpty());
         scheduler.advance(61s);
         QCOMPARE(player.currentStation()->name, QStringLiteral("Twee"));
-        QCOMPARE(player.volume(), 0.3);
-        QCOMPARE(settings.value(SettingsKey::StationVolumes).toObject().value("http://een.example/").toDouble(0.0),
-                 0.0);
+        QCOMPARE(qRound(player.volume() * 100), 30);
+        QCOMPARE(
+            settings.value(SettingsKey::StationVolumes).toObject().value("http://een.example/").toDouble(0.0),
+            0.0);
         // It fades in over its own 10 s.
         backend.reportReady();
         scheduler.advance(5s);
