@@ -45,8 +45,9 @@ TestCase {
         const visit = item => {
             if (item.objectName === "dayHeader" && item.visible)
                 found.push(item.text)
-            for (const c of item.children || [])
-                visit(c)
+            const children = item.children || []
+            for (let i = 0; i < children.length; ++i)
+                visit(children[i])
         }
         visit(view.heardList.contentItem)
         return found.sort()

@@ -13,8 +13,9 @@ QString localTime(const QDateTime &time)
 QString field(const QString &text)
 {
     static const QString needsQuotes = QStringLiteral(",\"\r\n");
-    const bool quote = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return needsQuotes.contains(c); }) ||
-                       (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
+    const bool quote =
+        std::any_of(text.cbegin(), text.cend(), [](QChar c) { return needsQuotes.contains(c); }) ||
+        (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
     if (!quote)
         return text;
     QString quoted = text;
@@ -26,10 +27,12 @@ QByteArray write(const QList<HistoryEntry> &entries)
 {
     QString out = QStringLiteral("time,station,url,artist,title,starred\r\n");
     for (const HistoryEntry &entry : entries) {
-        out += QStringList{localTime(entry.startedAt), field(entry.stationName), field(entry.stationUrl),
-                           field(entry.artist), field(entry.title),
-                           entry.starred ? QStringLiteral("true") : QStringLiteral("false")}
-                   .join(QLatin1Char(','));
+        out +=
+            QStringList{
+                localTime(entry.startedAt), field(entry.stationName),
+                field(entry.stationUrl),    field(entry.artist),
+                field(entry.title),         entry.starred ? QStringLiteral("true") : QStringLiteral("false")}
+                .join(QLatin1Char(','));
         out += QStringLiteral("\r\n");
     }
     return out.toUtf8();

@@ -53,29 +53,39 @@ private Q_SLOTS:
 
     void fileReadsBack()
     {
-        HistoryEntry winter{1, QDateTime(QDate(2026, 1, 5), QTime(13, 5, 9), Qt::UTC), "Radio, \"Één\"",
-                            "https://example.com/a?x=1,2", "", "Jingle\nline two", false};
-        HistoryEntry summer{2, QDateTime(QDate(2026, 7, 1), QTime(12, 0), Qt::UTC), "Jazz", "http://j.example/",
-                            "Earth, Wind & Fire", "September", true};
+        HistoryEntry winter{1,
+                            QDateTime(QDate(2026, 1, 5), QTime(13, 5, 9), Qt::UTC),
+                            "Radio, \"Één\"",
+                            "https://example.com/a?x=1,2",
+                            "",
+                            "Jingle\nline two",
+                            false};
+        HistoryEntry summer{2,
+                            QDateTime(QDate(2026, 7, 1), QTime(12, 0), Qt::UTC),
+                            "Jazz",
+                            "http://j.example/",
+                            "Earth, Wind & Fire",
+                            "September",
+                            true};
         const QByteArray csv = HistoryCsv::write({winter, summer});
         QVERIFY(csv.startsWith("time,station,url,artist,title,starred\r\n"));
         QVERIFY(csv.endsWith("\r\n"));
 
         QProcess python;
-        python.start(QStringLiteral("python3"),
-                     {QStringLiteral("-c"),
-                      QStringLiteral("import csv,io,json,sys; print(json.dumps(list(csv.reader("
-                                     "io.StringIO(sys.stdin.buffer.read().decode('utf-8'), newline='')))))")});
+        python.start(
+            QStringLiteral("python3"),
+            {QStringLiteral("-c"),
+             QStringLiteral("import csv,io,json,sys; print(json.dumps(list(csv.reader("
+                            "io.StringIO(sys.stdin.buffer.read().decode('utf-8'), newline='')))))")});
         QVERIFY(python.waitForStarted());
         python.write(csv);
         python.closeWriteChannel();
         QVERIFY(python.waitForFinished());
-        const QJsonArray expected{
-            QJsonArray{"time", "station", "url", "artist", "title", "starred"},
-            QJsonArray{"2026-01-05T14:05:09+01:00", "Radio, \"Één\"", "https://example.com/a?x=1,2", "",
-                       "Jingle\nline two", "false"},
-            QJsonArray{"2026-07-01T14:00:00+02:00", "Jazz", "http://j.example/", "Earth, Wind & Fire", "September",
-                       "true"}};
+        const QJsonArray expected{QJsonArray{"time", "station", "url", "artist", "title", "starred"},
+                                  QJsonArray{"2026-01-05T14:05:09+01:00", "Radio, \"Één\"",
+                                             "https://example.com/a?x=1,2", "", "Jingle\nline two", "false"},
+                                  QJsonArray{"2026-07-01T14:00:00+02:00", "Jazz", "http://j.example/",
+                                             "Earth, Wind & Fire", "September", "true"}};
         QCOMPARE(QJsonDocument::fromJson(python.readAllStandardOutput()).array(), expected);
     }
 

@@ -62,6 +62,8 @@ Item {
                 objectName: "songLabel"
                 width: parent.width
                 text: root.text
+                // A title is whatever a server sent.
+                textFormat: Text.PlainText
                 wrapMode: Text.Wrap
                 font.pixelSize: Theme.callout
                 color: Theme.primary
@@ -71,6 +73,7 @@ Item {
                 objectName: "detailsLabel"
                 width: parent.width
                 text: root.details
+                textFormat: Text.PlainText
                 elide: Text.ElideRight
                 font.pixelSize: Theme.caption
                 color: Theme.secondary

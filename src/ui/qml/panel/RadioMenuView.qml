@@ -96,7 +96,7 @@ FocusScope {
     }
     // Where the search field has the keyboard, it takes Ctrl+C itself (SearchRow's copyRequested).
     Shortcut {
-        sequence: StandardKey.Copy
+        sequences: [StandardKey.Copy]
         onActivated: Clipboard.copyPlayingTitle()
     }
     Shortcut {
