@@ -299,12 +299,20 @@ TestCase {
 
     function test_searchMatchingNothingAndClear() {
         const view = createView()
+        // The short catalogue fills the list to its last row, with no empty band below it...
+        const list = view.stationList
+        rows(view)
+        const full = list.height
+        compare(full, list.contentHeight)
+        // ...and a search keeps that height, whatever it finds.
         view.searchText = "xyz"
-        compare(view.stationList.count, 0)
-        verify(view.stationList.height >= 300, "list area " + view.stationList.height)
+        compare(list.count, 0)
+        waitForItemPolished(list)
+        compare(list.height, full)
 
         view.searchText = "radio"
         compare(rowNames(view), ["H:PUBLIEK", "NPO Radio 1", "H:JAZZ", "Jazz Radio Één"])
+        compare(list.height, full)
         mouseClick(child(view, "clearButton"))
         compare(view.searchText, "")
         compare(rowNames(view), ["H:PUBLIEK", "NPO Radio 1", "NPO Klassiek", "H:LEEG", "H:JAZZ", "Sublime",
@@ -432,8 +440,25 @@ TestCase {
         // An error goes before the title.
         TestRig.setErrorMessage("Geen werkende stations beschikbaar")
         compare(detail.text, "Geen werkende stations beschikbaar")
-        compare(detail.color, Theme.orange)
         compare(child(view, "currentStationLabel").textFormat, Text.PlainText)
+    }
+
+    // An error is never cut off: it wraps within the row, which grows to hold it, in a colour
+    // as readable as the other texts.
+    function test_errorWrapsReadably() {
+        const view = createView()
+        playAndWait(view, "NPO Radio 1", "https://icecast.example/npo1")
+        const row = child(view, "nowPlayingRow")
+        const oneLine = row.height
+        TestRig.setErrorMessage("Geen werkende stations beschikbaar: de verbinding met het netwerk is verbroken")
+        const detail = child(view, "nowPlayingDetail")
+        // The row lays its labels out at its next polish.
+        tryVerify(() => detail.lineCount > 1, 1000, "lines " + detail.lineCount + ", width " + detail.width)
+        verify(!detail.truncated)
+        verify(row.height > oneLine, "row " + row.height)
+        verify(detail.mapToItem(row, 0, detail.height).y <= row.height)
+        verify(detail.mapToItem(row, detail.width, 0).x <= child(view, "playPauseButton").mapToItem(row, 0, 0).x)
+        verify(Theme.contrast(detail.color, Theme.background) >= 4.5, "contrast " + detail.color)
     }
 
     function test_stateAtCreationIsNoChange() {

@@ -17,6 +17,8 @@ QtObject {
     readonly property color secondary: readable(Qt.rgba(primary.r, primary.g, primary.b, 0.6), background)
     readonly property color divider: Qt.rgba(primary.r, primary.g, primary.b, 0.13)
     readonly property color orange: "#ff9500"
+    // Text that warns (the player's error): orange as far as it stays readable.
+    readonly property color warning: readable(orange, background)
     // Behind white text (the beta badge): an orange dark enough for it.
     readonly property color badgeOrange: "#ad5600"
     readonly property color destructive: readable("#d70015", background)

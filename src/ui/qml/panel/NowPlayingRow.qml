@@ -60,17 +60,20 @@ Item {
                 elide: Text.ElideRight
             }
             // The player's error when it has one, else what is on the air. Never markup:
-            // a title is whatever a server sent.
+            // a title is whatever a server sent. An error is read in full, on as many lines as
+            // it takes; a title keeps to one line, so that the row does not jump with each song.
             Label {
+                id: detail
                 objectName: "nowPlayingDetail"
+                readonly property bool isError: Player.errorMessage !== ""
                 Layout.fillWidth: true
                 visible: text !== ""
-                text: Player.errorMessage !== "" ? Player.errorMessage : Player.streamTitle
+                text: isError ? Player.errorMessage : Player.streamTitle
                 textFormat: Text.PlainText
                 font.pixelSize: Theme.caption
-                color: Player.errorMessage !== "" ? Theme.orange : Theme.secondary
-                maximumLineCount: 1
-                elide: Text.ElideRight
+                color: isError ? Theme.warning : Theme.secondary
+                wrapMode: isError ? Text.Wrap : Text.NoWrap
+                elide: isError ? Text.ElideNone : Text.ElideRight
             }
         }
 

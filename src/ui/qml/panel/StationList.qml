@@ -32,8 +32,14 @@ ListView {
         playRow(currentIndex >= 0 ? currentIndex : stationModel.firstStationRow())
     }
 
-    // At least 300 where the screen has room for it, never more than it has.
-    height: Math.min(maximumHeight, Math.max(Math.min(300, maximumHeight), contentHeight))
+    // As tall as the whole catalogue, within the room the screen has: a short list leaves no
+    // empty band, and a search, whatever it finds, never resizes the panel under the typing.
+    // The catalogue's height is taken while no search filters it (the model takes the search
+    // text before it rebuilds the rows, so a search's rows never count); a floor keeps room for
+    // the "no stations found" line.
+    property real catalogueHeight: 0
+    onContentHeightChanged: if (searchText === "") catalogueHeight = contentHeight
+    height: Math.min(maximumHeight, Math.max(noMatches.implicitHeight + 24, catalogueHeight))
     clip: true
     boundsBehavior: Flickable.StopAtBounds
     currentIndex: -1
@@ -61,6 +67,7 @@ ListView {
     }
 
     Label {
+        id: noMatches
         objectName: "noMatches"
         anchors.centerIn: parent
         visible: list.count === 0 && list.searchText !== ""
