@@ -145,6 +145,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         QStringLiteral("station"),
         QCoreApplication::translate("CommandLine", "Speelt Zeffira al: speel dit station uit de catalogus."),
         QCoreApplication::translate("CommandLine", "naam"));
+    const QCommandLineOption goLive(
+        QStringLiteral("go-live"),
+        QCoreApplication::translate("CommandLine",
+                                    "Speelt Zeffira al: terug naar live (na pauze of terugspoelen)."));
     const QCommandLineOption volume(
         QStringLiteral("volume"),
         QCoreApplication::translate("CommandLine", "Speelt Zeffira al: zet het volume (0 tot 100)."),
@@ -175,10 +179,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     // What the D-Bus service file starts; not for people.
     QCommandLineOption busActivated(QStringLiteral("gapplication-service"));
     busActivated.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help,    version,  list,      headless,   play,       sleepTimer,
-                       record,  duration, search,    importFile, exportFile, category,
-                       history, since,    playPause, stop,       next,       previous,
-                       station, volume,   status,    json,       alarm,      busActivated});
+    parser.addOptions({help,      version, list,       headless,    play,     sleepTimer, record,
+                       duration,  search,  importFile, exportFile,  category, history,    since,
+                       playPause, stop,    next,       previous,    station,  volume,     status,
+                       json,      alarm,   goLive,     busActivated});
     parser.addPositionalArgument(
         QStringLiteral("url"),
         QCoreApplication::translate(
@@ -331,6 +335,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         {&previous, QStringLiteral("previous")},
         {&station, QStringLiteral("station")},
         {&volume, QStringLiteral("volume")},
+        {&goLive, QStringLiteral("go-live")},
         {&status, QStringLiteral("status")}};
     int remoteCount = 0;
     for (const auto &[option, action] : remoteActions) {

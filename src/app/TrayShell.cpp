@@ -212,6 +212,7 @@ AppWindows *TrayShell::windows()
         objects.generalSettings = m_generalSettings;
         objects.sleepTimer = m_app->sleepTimer();
         objects.alarmClock = m_app->alarmClock();
+        objects.timeshift = m_app->timeshift();
         objects.directory = m_app->directory();
         m_windows.reset(ViewsLibrary::createWindows(objects));
         if (m_windows)

@@ -14,6 +14,7 @@
 #include "playback/PlaybackState.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
+#include "playback/TimeshiftBackend.h"
 #include "viewmodels/AppActions.h"
 #include "viewmodels/CategoryListModel.h"
 #include "viewmodels/CategoryStationsModel.h"
@@ -60,6 +61,7 @@ ZEFFIRA_QML_SINGLETON(AppActions, App, app)
 ZEFFIRA_QML_SINGLETON(GeneralSettingsModel, GeneralSettings, generalSettings)
 ZEFFIRA_QML_SINGLETON(SleepTimer, SleepTimer, sleepTimer)
 ZEFFIRA_QML_SINGLETON(AlarmClock, AlarmClock, alarmClock)
+ZEFFIRA_QML_SINGLETON(TimeshiftBackend, Timeshift, timeshift)
 
 // The player's states by name: `Player.state === PlaybackState.Loading`.
 namespace PlaybackStateForeign {

@@ -19,6 +19,9 @@ TestRig::TestRig()
         std::make_unique<AlarmClock>(m_player.get(), m_stations.get(), m_sleepTimer.get(), &m_settings,
                                      &m_scheduler, &m_wallClock, &m_chime, nullptr, nullptr);
     m_devices = std::make_unique<AudioDeviceManager>(&m_deviceSource, &m_settings);
+    m_timeshiftBuffer = std::make_unique<TimeshiftBuffer>(m_fixture.folder() + QStringLiteral("/timeshift"));
+    m_timeshift =
+        std::make_unique<TimeshiftBackend>(&m_timeshiftBackend, &m_tap, m_timeshiftBuffer.get(), &m_clock);
     // Wired as the application wires them.
     OutputRouting::follow(m_player.get(), m_devices.get());
     m_app = std::make_unique<AppActions>();
@@ -44,6 +47,7 @@ AppWindows::Objects TestRig::objects()
     objects.generalSettings = m_general.get();
     objects.sleepTimer = m_sleepTimer.get();
     objects.alarmClock = m_alarmClock.get();
+    objects.timeshift = m_timeshift.get();
     objects.directory = &m_directory;
     return objects;
 }

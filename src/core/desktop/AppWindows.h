@@ -14,6 +14,7 @@ class SettingsStore;
 class SleepTimer;
 class StationDirectory;
 class StationManager;
+class TimeshiftBackend;
 
 class AppWindows
 {
@@ -29,6 +30,7 @@ public:
         SleepTimer *sleepTimer = nullptr;
         StationDirectory *directory = nullptr;
         AlarmClock *alarmClock = nullptr;
+        TimeshiftBackend *timeshift = nullptr;
     };
 
     virtual ~AppWindows() = default;

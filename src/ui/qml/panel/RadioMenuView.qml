@@ -6,7 +6,8 @@ import Zeffira
 // category (StationList) and the footer rows (PanelFooter); the banner that names a skipped
 // station floats over the list. Reads Player and the catalogue; calls their operations; owns no
 // logic. Keyboard: typing searches, Up/Down select a station, Return plays it (or the first
-// match), Space pauses and resumes while the search is empty, Escape clears the search and then
+// match), Space pauses and resumes and Left/Right go back and forward 30 s in the rewind buffer
+// while the search is empty (with text they move the cursor), Escape clears the search and then
 // asks to close; Ctrl+, opens the settings and Ctrl+Q quits.
 FocusScope {
     id: root
@@ -33,7 +34,7 @@ FocusScope {
         searchRow.takeTyping()
     }
 
-    // Up, Down, Return and Space in the search field and in the list alike.
+    // Up, Down, Return, Space, Left and Right in the search field and in the list alike.
     function handleListKey(event) {
         if (event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier))
             return
@@ -53,6 +54,13 @@ FocusScope {
             if (root.searchText === "") {
                 if (Player.hasStation && Player.state !== PlaybackState.Loading)
                     Player.togglePlayPause()
+                event.accepted = true
+            }
+            break
+        case Qt.Key_Left:
+        case Qt.Key_Right:
+            if (root.searchText === "" && Player.hasStation && Timeshift.available) {
+                Timeshift.seekBy(event.key === Qt.Key_Left ? -30000 : 30000)
                 event.accepted = true
             }
             break
@@ -85,6 +93,11 @@ FocusScope {
         NowPlayingRow {
             objectName: "nowPlayingRow"
             visible: Player.hasStation
+            width: parent.width
+        }
+        RewindRow {
+            objectName: "rewindRow"
+            visible: Player.hasStation && Timeshift.available
             width: parent.width
         }
         Divider { visible: Player.hasStation }
