@@ -27,15 +27,16 @@ def ctl(peers, *args):
 def heard(peers, seconds=1.6):
     """The clock second that the sink hears (a float step, read from the tone's zero crossings over
     0.4 s from the first sound) and the monotonic time it was heard at; None without sound."""
-    started = time.monotonic()
     samples = peers.recording("a", seconds, channels=1)
+    # Timed from the end: parec's start-up can take a second on a busy machine, its end does not.
+    ended = time.monotonic()
     first = next((i for i in range(0, len(samples), 441) if max(map(abs, samples[i:i + 441])) > 1000), None)
     if first is None or first + int(0.5 * RATE) > len(samples):
         return None, None
     window = samples[first + int(0.05 * RATE):first + int(0.45 * RATE)]
     crossings = sum(1 for a, b in zip(window, window[1:]) if (a < 0) != (b < 0))
     frequency = crossings / 2 / (len(window) / RATE)
-    return (frequency - CLOCK_BASE) / CLOCK_STEP, started + (first + 0.25 * RATE) / RATE
+    return (frequency - CLOCK_BASE) / CLOCK_STEP, ended - (len(samples) - first - 0.25 * RATE) / RATE
 
 
 def apart(a, b):
@@ -68,22 +69,23 @@ with Peers() as peers:
                  wait_for(lambda: any(n.startswith("segment-") for n in os.listdir(folder)), 10, "a segment"))
 
     time.sleep(2)
-    step, at = heard(peers)
-    checks.check("live is heard", step is not None)
-    offset = step - at  # clock second = monotonic time + offset, live
+    live_before, at = heard(peers)
+    checks.check("live is heard", live_before is not None)
 
     peers.command_until(["pause"], lambda: ctl(peers, "status") == "Paused", 5, "status Paused")
     paused_at = time.monotonic()
     time.sleep(5)
     peers.command_until(["play"], lambda: ctl(peers, "status") == "Playing", 5, "status Playing")
     resumed_at = time.monotonic()
-    step, at = heard(peers)
-    # Paused 5 s: the moment of the pause (plus what played since), not live.
-    expected = paused_at + (at - resumed_at) + offset
-    print("after the pause: heard %s, the paused moment %.2f, live %.2f" % (step, expected, at + offset))
-    checks.check("play goes on at the paused moment", step is not None and abs(apart(step, expected)) < 1.5,
-                 (step, expected))
-    checks.check("... not live", step is not None and abs(apart(step, at + offset)) > 3, (step, at + offset))
+    step, at = heard(peers, 4)
+    if step is None:
+        print(peers.log()[-4000:])
+        at = resumed_at
+    # Paused 5 s: near what was heard just before the pause (the commands take a moment), not
+    # live, which is 5 s and more on.
+    print("before the pause: heard %s; after it: %s" % (live_before, step))
+    checks.check("play goes on at the paused moment, not live",
+                 step is not None and -0.5 <= apart(step, live_before) <= 3.0, (live_before, step))
     checks.check("MPRIS can seek while a buffer exists",
                  peers.run(["dbus-send", "--session", "--print-reply", "--dest=org.mpris.MediaPlayer2.zeffira",
                             "/org/mpris/MediaPlayer2", "org.freedesktop.DBus.Properties.Get",
@@ -95,20 +97,24 @@ with Peers() as peers:
     # Seek back 6 s: the tone 6 s earlier than what played.
     before, before_at = step, at
     ctl(peers, "position", "6-")
-    step, at = heard(peers)
-    expected = before + (at - before_at) - 6
+    step, at = heard(peers, 4)
+    expected = before + ((at or before_at) - before_at) - 6
     print("after Seek -6 s: heard %s, expected %.2f" % (step, expected))
     checks.check("Seek back plays the earlier moment", step is not None and abs(apart(step, expected)) < 1.5,
                  (step, expected))
-    checks.check("MPRIS shows the further distance", 10.0 <= behind(peers) <= 13.5, behind(peers))
+    further = behind(peers)
+    checks.check("MPRIS shows the further distance", 10.0 <= further <= 13.5, further)
+    before, before_at = step, at
 
     # Forward past the end: live.
     ctl(peers, "position", "60+")
     peers.wait_for_log("Rewind: back to live")
-    step, at = heard(peers)
-    print("after Seek past the end: heard %s, live %.2f" % (step, at + offset))
-    checks.check("forward past the end is live", step is not None and abs(apart(step, at + offset)) < 1.5,
-                 (step, at + offset))
+    step, at = heard(peers, 4)
+    at = at or time.monotonic()
+    expected = before + (at - before_at) + further
+    print("after Seek past the end: heard %s, live %.2f" % (step, expected))
+    checks.check("forward past the end is live", step is not None and abs(apart(step, expected)) < 1.5,
+                 (step, expected))
     checks.check("MPRIS: live is the buffer's end", abs(behind(peers)) < 1.0, behind(peers))
 
 checks.finish()
