@@ -522,6 +522,10 @@ das Journal der Sitzung (journalctl --user).
         <source>--json werkt alleen met --status of --history.</source>
         <translation>--json geht nur mit --status oder --history.</translation>
     </message>
+    <message>
+        <source>Speelt Zeffira al: terug naar live (na pauze of terugspoelen).</source>
+        <translation>Wenn Zeffira spielt: zurück zu live (nach Pause oder Zurückspulen).</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -643,6 +647,14 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Gelijk volume</source>
         <translation>Gleiche Lautstärke</translation>
+    </message>
+    <message>
+        <source>Terugspoelbuffer (minuten)</source>
+        <translation>Rückspulpuffer (Minuten)</translation>
+    </message>
+    <message>
+        <source>Terugspoelbuffer in minuten</source>
+        <translation>Rückspulpuffer in Minuten</translation>
     </message>
 </context>
 <context>
@@ -869,6 +881,29 @@ das Journal der Sitzung (journalctl --user).
     </message>
 </context>
 <context>
+    <name>RewindRow</name>
+    <message>
+        <source>30 seconden terug</source>
+        <translation>30 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>%1 achter live</source>
+        <translation>%1 hinter live</translation>
+    </message>
+    <message>
+        <source>30 seconden vooruit</source>
+        <translation>30 Sekunden vor</translation>
+    </message>
+    <message>
+        <source>Terug naar live</source>
+        <translation>Zurück zu live</translation>
+    </message>
+</context>
+<context>
     <name>ScriptControl</name>
     <message>
         <source>er is geen station met de naam &quot;%1&quot;.</source>
@@ -881,6 +916,10 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>onbekende opdracht: %1</source>
         <translation>unbekannter Befehl: %1</translation>
+    </message>
+    <message>
+        <source>er is geen terugspoelbuffer: die is er alleen terwijl een station speelt.</source>
+        <translation>es gibt keinen Rückspulpuffer: den gibt es nur, während ein Sender spielt.</translation>
     </message>
 </context>
 <context>

@@ -522,6 +522,10 @@ the session&apos;s journal (journalctl --user).
         <source>--json werkt alleen met --status of --history.</source>
         <translation>--json only works with --status or --history.</translation>
     </message>
+    <message>
+        <source>Speelt Zeffira al: terug naar live (na pauze of terugspoelen).</source>
+        <translation>If Zeffira is playing: back to live (after a pause or rewinding).</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -643,6 +647,14 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>Gelijk volume</source>
         <translation>Even loudness</translation>
+    </message>
+    <message>
+        <source>Terugspoelbuffer (minuten)</source>
+        <translation>Rewind buffer (minutes)</translation>
+    </message>
+    <message>
+        <source>Terugspoelbuffer in minuten</source>
+        <translation>Rewind buffer in minutes</translation>
     </message>
 </context>
 <context>
@@ -869,6 +881,29 @@ the session&apos;s journal (journalctl --user).
     </message>
 </context>
 <context>
+    <name>RewindRow</name>
+    <message>
+        <source>30 seconden terug</source>
+        <translation>Back 30 seconds</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>%1 achter live</source>
+        <translation>%1 behind live</translation>
+    </message>
+    <message>
+        <source>30 seconden vooruit</source>
+        <translation>Forward 30 seconds</translation>
+    </message>
+    <message>
+        <source>Terug naar live</source>
+        <translation>Back to live</translation>
+    </message>
+</context>
+<context>
     <name>ScriptControl</name>
     <message>
         <source>er is geen station met de naam &quot;%1&quot;.</source>
@@ -881,6 +916,10 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>onbekende opdracht: %1</source>
         <translation>unknown command: %1</translation>
+    </message>
+    <message>
+        <source>er is geen terugspoelbuffer: die is er alleen terwijl een station speelt.</source>
+        <translation>there is no rewind buffer: there is one only while a station plays.</translation>
     </message>
 </context>
 <context>

@@ -522,6 +522,10 @@ le journal de la session (journalctl --user).
         <source>--json werkt alleen met --status of --history.</source>
         <translation>--json ne fonctionne qu’avec --status ou --history.</translation>
     </message>
+    <message>
+        <source>Speelt Zeffira al: terug naar live (na pauze of terugspoelen).</source>
+        <translation>Si Zeffira joue : revenir au direct (après une pause ou un retour en arrière).</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -643,6 +647,14 @@ le journal de la session (journalctl --user).
     <message>
         <source>Gelijk volume</source>
         <translation>Volume égalisé</translation>
+    </message>
+    <message>
+        <source>Terugspoelbuffer (minuten)</source>
+        <translation>Mémoire de retour en arrière (minutes)</translation>
+    </message>
+    <message>
+        <source>Terugspoelbuffer in minuten</source>
+        <translation>Mémoire de retour en arrière en minutes</translation>
     </message>
 </context>
 <context>
@@ -869,6 +881,29 @@ le journal de la session (journalctl --user).
     </message>
 </context>
 <context>
+    <name>RewindRow</name>
+    <message>
+        <source>30 seconden terug</source>
+        <translation>Reculer de 30 secondes</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>%1 achter live</source>
+        <translation>%1 de retard sur le direct</translation>
+    </message>
+    <message>
+        <source>30 seconden vooruit</source>
+        <translation>Avancer de 30 secondes</translation>
+    </message>
+    <message>
+        <source>Terug naar live</source>
+        <translation>Revenir au direct</translation>
+    </message>
+</context>
+<context>
     <name>ScriptControl</name>
     <message>
         <source>er is geen station met de naam &quot;%1&quot;.</source>
@@ -881,6 +916,10 @@ le journal de la session (journalctl --user).
     <message>
         <source>onbekende opdracht: %1</source>
         <translation>commande inconnue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>er is geen terugspoelbuffer: die is er alleen terwijl een station speelt.</source>
+        <translation>il n’y a pas de mémoire de retour en arrière : elle n’existe que pendant la lecture d’une station.</translation>
     </message>
 </context>
 <context>
