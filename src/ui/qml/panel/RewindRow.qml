@@ -39,7 +39,6 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             text: Timeshift.behindLive ? root.behindText(Timeshift.behindMs) : qsTr("Live")
             font.pixelSize: Theme.callout
-            font.features: { "tnum": 1 }
             color: Timeshift.behindLive ? Theme.primary : Theme.secondary
             Accessible.name: Timeshift.behindLive
                              ? qsTr("%1 achter live").arg(root.behindText(Timeshift.behindMs).substring(1))
