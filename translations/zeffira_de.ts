@@ -731,6 +731,10 @@ das Journal der Sitzung (journalctl --user).
         <source>--fade en --alarm-volume werken alleen met --alarm.</source>
         <translation>--fade und --alarm-volume gehen nur mit --alarm.</translation>
     </message>
+    <message>
+        <source>Speelt Zeffira al: terug naar live (na pauze of terugspoelen).</source>
+        <translation>Wenn Zeffira spielt: zurück zu live (nach Pause oder Zurückspulen).</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -903,6 +907,14 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Bewaar</source>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Terugspoelbuffer (minuten)</source>
+        <translation>Rückspulpuffer (Minuten)</translation>
+    </message>
+    <message>
+        <source>Terugspoelbuffer in minuten</source>
+        <translation>Rückspulpuffer in Minuten</translation>
     </message>
 </context>
 <context>
@@ -1141,6 +1153,10 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>onbekende opdracht: %1</source>
         <translation>unbekannter Befehl: %1</translation>
+    </message>
+    <message>
+        <source>er is geen terugspoelbuffer: die is er alleen terwijl een station speelt.</source>
+        <translation>es gibt keinen Rückspulpuffer: den gibt es nur, während ein Sender spielt.</translation>
     </message>
 </context>
 <context>
@@ -1751,6 +1767,29 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>de opname brak af: %1</source>
         <translation>die Aufnahme brach ab: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RewindRow</name>
+    <message>
+        <source>30 seconden terug</source>
+        <translation>30 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>%1 achter live</source>
+        <translation>%1 hinter live</translation>
+    </message>
+    <message>
+        <source>30 seconden vooruit</source>
+        <translation>30 Sekunden vor</translation>
+    </message>
+    <message>
+        <source>Terug naar live</source>
+        <translation>Zurück zu live</translation>
     </message>
 </context>
 </TS>

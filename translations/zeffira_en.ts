@@ -721,15 +721,19 @@ the session&apos;s journal (journalctl --user).
     </message>
     <message>
         <source>--fade neemt een aantal seconden van 0 tot 3600, niet &quot;%1&quot;.</source>
-        <translation>--fade takes a number of seconds from 0 to 3600, not "%1".</translation>
+        <translation>--fade takes a number of seconds from 0 to 3600, not &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--alarm-volume neemt een geheel getal van 0 tot 100, niet &quot;%1&quot;.</source>
-        <translation>--alarm-volume takes a whole number from 0 to 100, not "%1".</translation>
+        <translation>--alarm-volume takes a whole number from 0 to 100, not &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--fade en --alarm-volume werken alleen met --alarm.</source>
         <translation>--fade and --alarm-volume need --alarm.</translation>
+    </message>
+    <message>
+        <source>Speelt Zeffira al: terug naar live (na pauze of terugspoelen).</source>
+        <translation>If Zeffira is playing: back to live (after a pause or rewinding).</translation>
     </message>
 </context>
 <context>
@@ -903,6 +907,14 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>Bewaar</source>
         <translation>Save</translation>
+    </message>
+    <message>
+        <source>Terugspoelbuffer (minuten)</source>
+        <translation>Rewind buffer (minutes)</translation>
+    </message>
+    <message>
+        <source>Terugspoelbuffer in minuten</source>
+        <translation>Rewind buffer in minutes</translation>
     </message>
 </context>
 <context>
@@ -1141,6 +1153,10 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>onbekende opdracht: %1</source>
         <translation>unknown command: %1</translation>
+    </message>
+    <message>
+        <source>er is geen terugspoelbuffer: die is er alleen terwijl een station speelt.</source>
+        <translation>there is no rewind buffer: there is one only while a station plays.</translation>
     </message>
 </context>
 <context>
@@ -1751,6 +1767,29 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>de opname brak af: %1</source>
         <translation>the recording broke off: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RewindRow</name>
+    <message>
+        <source>30 seconden terug</source>
+        <translation>Back 30 seconds</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>%1 achter live</source>
+        <translation>%1 behind live</translation>
+    </message>
+    <message>
+        <source>30 seconden vooruit</source>
+        <translation>Forward 30 seconds</translation>
+    </message>
+    <message>
+        <source>Terug naar live</source>
+        <translation>Back to live</translation>
     </message>
 </context>
 </TS>

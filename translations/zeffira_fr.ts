@@ -731,6 +731,10 @@ le journal de la session (journalctl --user).
         <source>--fade en --alarm-volume werken alleen met --alarm.</source>
         <translation>--fade et --alarm-volume ne vont qu’avec --alarm.</translation>
     </message>
+    <message>
+        <source>Speelt Zeffira al: terug naar live (na pauze of terugspoelen).</source>
+        <translation>Si Zeffira joue&#xa0;: revenir au direct (après une pause ou un retour en arrière).</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -903,6 +907,14 @@ le journal de la session (journalctl --user).
     <message>
         <source>Bewaar</source>
         <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Terugspoelbuffer (minuten)</source>
+        <translation>Mémoire de retour en arrière (minutes)</translation>
+    </message>
+    <message>
+        <source>Terugspoelbuffer in minuten</source>
+        <translation>Mémoire de retour en arrière en minutes</translation>
     </message>
 </context>
 <context>
@@ -1141,6 +1153,10 @@ le journal de la session (journalctl --user).
     <message>
         <source>onbekende opdracht: %1</source>
         <translation>commande inconnue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>er is geen terugspoelbuffer: die is er alleen terwijl een station speelt.</source>
+        <translation>il n’y a pas de mémoire de retour en arrière&#xa0;: elle n’existe que pendant la lecture d’une station.</translation>
     </message>
 </context>
 <context>
@@ -1751,6 +1767,29 @@ le journal de la session (journalctl --user).
     <message>
         <source>de opname brak af: %1</source>
         <translation>l’enregistrement s’est interrompu&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RewindRow</name>
+    <message>
+        <source>30 seconden terug</source>
+        <translation>Reculer de 30 secondes</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>%1 achter live</source>
+        <translation>%1 de retard sur le direct</translation>
+    </message>
+    <message>
+        <source>30 seconden vooruit</source>
+        <translation>Avancer de 30 secondes</translation>
+    </message>
+    <message>
+        <source>Terug naar live</source>
+        <translation>Revenir au direct</translation>
     </message>
 </context>
 </TS>

@@ -145,6 +145,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         QStringLiteral("station"),
         QCoreApplication::translate("CommandLine", "Speelt Zeffira al: speel dit station uit de catalogus."),
         QCoreApplication::translate("CommandLine", "naam"));
+    const QCommandLineOption goLive(
+        QStringLiteral("go-live"),
+        QCoreApplication::translate("CommandLine",
+                                    "Speelt Zeffira al: terug naar live (na pauze of terugspoelen)."));
     const QCommandLineOption volume(
         QStringLiteral("volume"),
         QCoreApplication::translate("CommandLine", "Speelt Zeffira al: zet het volume (0 tot 100)."),
@@ -188,7 +192,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     parser.addOptions({help,      version, list,       headless,    play,        sleepTimer, record,
                        duration,  search,  importFile, exportFile,  category,    history,    since,
                        playPause, stop,    next,       previous,    station,     volume,     status,
-                       json,      alarm,   fade,       alarmVolume, busActivated});
+                       json,      alarm,   fade,       alarmVolume, goLive, busActivated});
     parser.addPositionalArgument(
         QStringLiteral("url"),
         QCoreApplication::translate(
@@ -341,6 +345,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         {&previous, QStringLiteral("previous")},
         {&station, QStringLiteral("station")},
         {&volume, QStringLiteral("volume")},
+        {&goLive, QStringLiteral("go-live")},
         {&status, QStringLiteral("status")}};
     int remoteCount = 0;
     for (const auto &[option, action] : remoteActions) {

@@ -225,6 +225,7 @@ AppWindows *TrayShell::windows()
         objects.sleepTimer = m_app->sleepTimer();
         objects.alarmClock = m_app->alarmClock();
         objects.scrobbler = m_app->scrobbler();
+        objects.timeshift = m_app->timeshift();
         objects.directory = m_app->directory();
         objects.history = m_app->history();
         objects.historyRecorder = m_app->historyRecorder();

@@ -33,6 +33,8 @@
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
 #include "playback/StreamRecorder.h"
+#include "playback/TimeshiftBackend.h"
+#include "playback/TimeshiftBuffer.h"
 #include "playback/TitleNotifications.h"
 #include "pulseaudio/PulseAudioDeviceSource.h"
 #include "scrobble/Scrobbler.h"
@@ -49,12 +51,19 @@
 #include <QDBusConnection>
 #include <QTextStream>
 
+#include <algorithm>
+#include <cmath>
+
 ZeffiraApp::ZeffiraApp(QObject *parent)
     : QObject(parent), m_settings(std::make_unique<SettingsStore>(SettingsStore::defaultFilePath())),
       m_stationManager(std::make_unique<StationManager>()), m_scheduler(std::make_unique<QtScheduler>()),
       m_clock(std::make_unique<SteadyClock>()), m_backend(std::make_unique<GstStreamBackend>()),
       m_fetcher(std::make_unique<DeferredPlaylistFetcher>()),
-      m_resolver(std::make_unique<PlaylistResolver>(m_backend.get(), m_fetcher.get())),
+      m_timeshiftTap(std::make_unique<GstStreamTap>()),
+      m_timeshiftBuffer(std::make_unique<TimeshiftBuffer>(TimeshiftBuffer::defaultFolder())),
+      m_timeshift(std::make_unique<TimeshiftBackend>(m_backend.get(), m_timeshiftTap.get(),
+                                                     m_timeshiftBuffer.get(), m_clock.get())),
+      m_resolver(std::make_unique<PlaylistResolver>(m_timeshift.get(), m_fetcher.get())),
       m_network(std::make_unique<DeferredNetworkMonitor>()),
       m_sleepMonitor(std::make_unique<LogindSleepMonitor>()),
       m_player(std::make_unique<RadioPlayer>(m_resolver.get(), m_settings.get(), m_scheduler.get(),
@@ -74,9 +83,15 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
 {
     m_sleepMonitor->start();
     m_player->setNetworkMonitor(m_network.get());
+    applyTimeshiftMinutes();
+    connect(m_settings.get(), &SettingsStore::changed, this, [this](const QString &key) {
+        if (key == SettingsKey::TimeshiftMinutes)
+            applyTimeshiftMinutes();
+    });
 
     OutputRouting::follow(m_player.get(), m_audioDeviceManager.get());
 
+    m_mpris->setTimeshift(m_timeshift.get());
     m_player->setNowPlayingSink(m_mpris.get());
     if (m_mpris->start())
         m_gnomeKeys = std::make_unique<GnomeMediaKeys>(m_mpris.get(), QDBusConnection::sessionBus());
@@ -120,6 +135,7 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
     m_scriptControl =
         std::make_unique<ScriptControl>(m_player.get(), m_stationManager.get(), m_mediaKeyHandler.get(),
                                         m_sleepTimer.get(), m_alarmClock.get());
+    m_scriptControl->setTimeshift(m_timeshift.get());
 
     connect(m_player.get(), &RadioPlayer::playbackStateChanged, this, [this] {
         const PlaybackState state = m_player->playbackState();
@@ -167,6 +183,12 @@ ZeffiraApp::~ZeffiraApp()
     m_recorder.reset();
     m_tap.reset();
     m_player.reset();
+}
+
+void ZeffiraApp::applyTimeshiftMinutes()
+{
+    const double minutes = m_settings->doubleValue(SettingsKey::TimeshiftMinutes);
+    m_timeshift->setMinutes(std::isfinite(minutes) ? int(std::clamp(minutes, 0.0, 120.0)) : 30);
 }
 
 void ZeffiraApp::prepareToPlay()

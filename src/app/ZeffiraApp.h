@@ -32,6 +32,8 @@ class HistoryRecorder;
 class Scrobbler;
 class PlaybackSequence;
 class PlaylistResolver;
+class TimeshiftBackend;
+class TimeshiftBuffer;
 class LoginItem;
 class LogindSleepMonitor;
 class MediaKeyHandler;
@@ -66,6 +68,7 @@ public:
     MediaKeyHandler *mediaKeyHandler() const { return m_mediaKeyHandler.get(); }
     SleepTimer *sleepTimer() const { return m_sleepTimer.get(); }
     StreamRecorder *recorder() const { return m_recorder.get(); }
+    TimeshiftBackend *timeshift() const { return m_timeshift.get(); }
     AlarmClock *alarmClock() const { return m_alarmClock.get(); }
     Scrobbler *scrobbler() const { return m_scrobbler.get(); }
     // The public station directory; its network library loads with the first search.
@@ -107,12 +110,17 @@ Q_SIGNALS:
     void gaveUp(const QString &reason);
 
 private:
+    void applyTimeshiftMinutes();
+
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<StationManager> m_stationManager;
     std::unique_ptr<QtScheduler> m_scheduler;
     std::unique_ptr<SteadyClock> m_clock;
     std::unique_ptr<GstStreamBackend> m_backend;
     std::unique_ptr<DeferredPlaylistFetcher> m_fetcher;
+    std::unique_ptr<GstStreamTap> m_timeshiftTap;
+    std::unique_ptr<TimeshiftBuffer> m_timeshiftBuffer;
+    std::unique_ptr<TimeshiftBackend> m_timeshift;
     std::unique_ptr<PlaylistResolver> m_resolver;
     std::unique_ptr<DeferredNetworkMonitor> m_network;
     std::unique_ptr<LogindSleepMonitor> m_sleepMonitor;

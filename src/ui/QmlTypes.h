@@ -16,6 +16,7 @@
 #include "playback/SleepTimer.h"
 #include "scrobble/Scrobbler.h"
 #include "viewmodels/AlarmListModel.h"
+#include "playback/TimeshiftBackend.h"
 #include "viewmodels/AppActions.h"
 #include "viewmodels/CategoryListModel.h"
 #include "viewmodels/CategoryStationsModel.h"
@@ -64,6 +65,7 @@ ZEFFIRA_QML_SINGLETON(GeneralSettingsModel, GeneralSettings, generalSettings)
 ZEFFIRA_QML_SINGLETON(SleepTimer, SleepTimer, sleepTimer)
 ZEFFIRA_QML_SINGLETON(AlarmClock, AlarmClock, alarmClock)
 ZEFFIRA_QML_SINGLETON(Scrobbler, Scrobbling, scrobbler)
+ZEFFIRA_QML_SINGLETON(TimeshiftBackend, Timeshift, timeshift)
 
 // The player's states by name: `Player.state === PlaybackState.Loading`.
 namespace PlaybackStateForeign {

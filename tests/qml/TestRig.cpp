@@ -22,6 +22,9 @@ TestRig::TestRig()
                                      &m_scheduler, &m_wallClock, &m_chime, nullptr, nullptr);
     m_historyRecorder = std::make_unique<HistoryRecorder>(m_player.get(), &m_history);
     m_devices = std::make_unique<AudioDeviceManager>(&m_deviceSource, &m_settings);
+    m_timeshiftBuffer = std::make_unique<TimeshiftBuffer>(m_fixture.folder() + QStringLiteral("/timeshift"));
+    m_timeshift =
+        std::make_unique<TimeshiftBackend>(&m_timeshiftBackend, &m_tap, m_timeshiftBuffer.get(), &m_clock);
     // Wired as the application wires them.
     OutputRouting::follow(m_player.get(), m_devices.get());
     m_app = std::make_unique<AppActions>();
@@ -50,6 +53,7 @@ AppWindows::Objects TestRig::objects()
     objects.sleepTimer = m_sleepTimer.get();
     objects.alarmClock = m_alarmClock.get();
     objects.scrobbler = m_scrobbler.get();
+    objects.timeshift = m_timeshift.get();
     objects.directory = &m_directory;
     objects.history = &m_history;
     objects.historyRecorder = m_historyRecorder.get();

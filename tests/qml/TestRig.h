@@ -16,12 +16,15 @@
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
 #include "scrobble/Scrobbler.h"
+#include "playback/TimeshiftBackend.h"
+#include "playback/TimeshiftBuffer.h"
 #include "support/CatalogueFixture.h"
 #include "support/FakeAudioDeviceSource.h"
 #include "support/FakeHistoryStore.h"
 #include "support/FakeLoginItem.h"
 #include "support/FakeStationDirectory.h"
 #include "support/FakeStreamBackend.h"
+#include "support/FakeStreamTap.h"
 #include "support/ManualScheduler.h"
 #include "viewmodels/AppActions.h"
 #include "viewmodels/GeneralSettingsModel.h"
@@ -137,6 +140,11 @@ private:
     FixedWallClock m_wallClock;
     SilentChime m_chime;
     std::unique_ptr<AlarmClock> m_alarmClock;
+    // The panel's rewind row reads a real rewind, on a stream of its own that never plays.
+    FakeStreamBackend m_timeshiftBackend;
+    FakeStreamTap m_tap;
+    std::unique_ptr<TimeshiftBuffer> m_timeshiftBuffer;
+    std::unique_ptr<TimeshiftBackend> m_timeshift;
     std::unique_ptr<AudioDeviceManager> m_devices;
     std::unique_ptr<AppActions> m_app;
     FakeLoginItem m_loginItem;

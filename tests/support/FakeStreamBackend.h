@@ -24,6 +24,13 @@ public:
 
     void setLevelling(bool on) override { levelling = on; }
     void setLevellingGain(double db) override { levellingGain = db; }
+    bool startFeed(const QString &caps, Feed read) override
+    {
+        calls << QStringLiteral("feed");
+        feedCaps = caps;
+        feed = std::move(read);
+        return true;
+    }
 
     void reportReady() { Q_EMIT ready(); }
     void reportLevel(double rmsDb, double peakDb) { Q_EMIT levelMeasured(rmsDb, peakDb); }
@@ -42,4 +49,6 @@ public:
     bool levelling = false;
     double levellingGain = 0.0;
     std::optional<QString> device;
+    QString feedCaps;
+    Feed feed; // the latest startFeed()'s reader
 };

@@ -62,12 +62,13 @@ class Peers:
         self.procs = []
         self.apps = []  # (process, log, the exit status it must end with, its arguments)
         self.env = dict(os.environ)
-        for name in ("home", "run", "data", "config"):
+        for name in ("home", "run", "data", "config", "cache"):
             os.makedirs(os.path.join(self.dir, name), mode=0o700)
         self.env.update(HOME=os.path.join(self.dir, "home"),
                         XDG_RUNTIME_DIR=os.path.join(self.dir, "run"),
                         XDG_DATA_HOME=os.path.join(self.dir, "data"),
                         XDG_CONFIG_HOME=os.path.join(self.dir, "config"),
+                        XDG_CACHE_HOME=os.path.join(self.dir, "cache"),
                         # No system bus: sleep handling is not part of these tests.
                         DBUS_SYSTEM_BUS_ADDRESS="unix:path=" + os.path.join(self.dir, "no-system-bus"))
         self.env.pop("DISPLAY", None)

@@ -62,6 +62,7 @@ QJsonValue SettingsStore::defaultValue(const QString &key)
         {SettingsKey::EnableMediaKeys, true},
         {SettingsKey::NotifyOnNewTitle, false},
         {SettingsKey::LoudnessLeveling, true},
+        {SettingsKey::TimeshiftMinutes, 30},
         {SettingsKey::HistoryRetentionDays, 365},
         {SettingsKey::ScrobbleEnabled, false},
         {SettingsKey::Alarms, QJsonArray()},

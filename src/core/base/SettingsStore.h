@@ -27,6 +27,8 @@ inline const QString NotifyOnNewTitle = QStringLiteral("notifyOnNewTitle");
 inline const QString StationVolumes = QStringLiteral("stationVolumes");
 inline const QString StationLoudness = QStringLiteral("stationLoudness");
 inline const QString LoudnessLeveling = QStringLiteral("loudnessLeveling");
+// Minutes of the live rewind buffer, 0 (off) to 120.
+inline const QString TimeshiftMinutes = QStringLiteral("timeshiftMinutes");
 // The alarms, a list of objects (alarm/Alarm's JSON form).
 inline const QString Alarms = QStringLiteral("alarms");
 } // namespace SettingsKey

@@ -17,6 +17,7 @@ class SettingsStore;
 class SleepTimer;
 class StationDirectory;
 class StationManager;
+class TimeshiftBackend;
 
 class AppWindows
 {
@@ -36,6 +37,7 @@ public:
         // Opens its file with the first call: the views read it only once the heard songs show.
         HistoryStore *history = nullptr;
         HistoryRecorder *historyRecorder = nullptr;
+        TimeshiftBackend *timeshift = nullptr;
     };
 
     virtual ~AppWindows() = default;

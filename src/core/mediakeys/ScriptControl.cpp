@@ -7,6 +7,7 @@
 #include "mediakeys/MediaKeyHandler.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
+#include "playback/TimeshiftBackend.h"
 
 #include <cmath>
 
@@ -20,6 +21,9 @@ const QString kPrevious = QStringLiteral("previous");
 const QString kStation = QStringLiteral("station");
 const QString kVolume = QStringLiteral("volume");
 const QString kAlarm = QStringLiteral("alarm");
+const QString kGoLive = QStringLiteral("go-live");
+const QString kSeekBack = QStringLiteral("seek-back");
+const QString kSeekForward = QStringLiteral("seek-forward");
 } // namespace
 
 ScriptControl::ScriptControl(RadioPlayer *player, StationManager *stations, MediaKeyHandler *mediaKeys,
@@ -31,7 +35,8 @@ ScriptControl::ScriptControl(RadioPlayer *player, StationManager *stations, Medi
 
 bool ScriptControl::isAction(const QString &action)
 {
-    for (const QString &known : {kPlayPause, kStop, kNext, kPrevious, kStation, kVolume, kAlarm})
+    for (const QString &known :
+         {kPlayPause, kStop, kNext, kPrevious, kStation, kVolume, kAlarm, kGoLive, kSeekBack, kSeekForward})
         if (action == known)
             return true;
     return false;
@@ -85,6 +90,13 @@ QString ScriptControl::perform(const QString &action, const QVariant &argument)
         if (!ok || volume < 0 || volume > 100)
             return tr("het volume gaat van 0 tot 100.");
         m_player->setVolume(volume / 100.0);
+    } else if (action == kGoLive || action == kSeekBack || action == kSeekForward) {
+        if (!m_timeshift || !m_player->hasStation() || !m_timeshift->available())
+            return tr("er is geen terugspoelbuffer: die is er alleen terwijl een station speelt.");
+        if (action == kGoLive)
+            m_timeshift->goLive();
+        else
+            m_timeshift->seekBy((action == kSeekBack ? -1 : 1) * TimeshiftBackend::seekStep.count());
     } else {
         return tr("onbekende opdracht: %1").arg(action.left(64));
     }
@@ -102,6 +114,8 @@ QVariantMap ScriptControl::status() const
     };
     if (const auto due = m_alarmClock->nextDue())
         status.insert(QStringLiteral("alarm"), due->toLocalTime().time().toString(QStringLiteral("HH:mm")));
+    if (m_timeshift && m_timeshift->behindLive())
+        status.insert(QStringLiteral("behindLive"), int((m_timeshift->behindMs() + 500) / 1000));
     if (m_sleepTimer->isActive())
         status.insert(QStringLiteral("sleepTimer"), int((m_sleepTimer->remaining() + 999ms) / 1s));
     return status;

@@ -13,6 +13,7 @@ class MediaKeyHandler;
 class RadioPlayer;
 class SleepTimer;
 class StationManager;
+class TimeshiftBackend;
 
 class ScriptControl : public QObject
 {
@@ -22,15 +23,19 @@ public:
     ScriptControl(RadioPlayer *player, StationManager *stations, MediaKeyHandler *mediaKeys,
                   SleepTimer *sleepTimer, AlarmClock *alarmClock, QObject *parent = nullptr);
 
+    // The rewind buffer that "go-live", "seek-back" and "seek-forward" move in; may stay unset.
+    void setTimeshift(TimeshiftBackend *timeshift) { m_timeshift = timeshift; }
+
     // True for the actions perform() knows.
     static bool isAction(const QString &action);
     // Carries out `action` ("play-pause", "stop", "next", "previous", "station" with a name,
-    // "volume" with 0 to 100, "alarm" with {at: an ISO moment, station}). The refusal in the user's words;
+    // "volume" with 0 to 100, "alarm" with {at: an ISO moment, station}, "go-live", "seek-back" and
+    // "seek-forward": 30 s in the rewind buffer). The refusal in the user's words;
     // empty when taken.
     QString perform(const QString &action, const QVariant &argument);
     // station, url, state (idle, loading, playing, paused, failed), title, volume (0 to 100),
     // sleepTimer (seconds left) only while the sleep timer runs, and alarm ("07:30") while one is
-    // set.
+    // set, and behindLive (seconds) while it plays behind live.
     QVariantMap status() const;
 
 private:
@@ -39,4 +44,5 @@ private:
     MediaKeyHandler *m_mediaKeys;
     SleepTimer *m_sleepTimer;
     AlarmClock *m_alarmClock;
+    TimeshiftBackend *m_timeshift = nullptr;
 };

@@ -5,8 +5,10 @@
 
 #include "playback/StreamFailure.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class StreamBackend : public QObject
@@ -33,6 +35,20 @@ public:
     virtual void setLevelling(bool on) { Q_UNUSED(on); }
     // The levelling gain in dB, applied at once and to later streams.
     virtual void setLevellingGain(double db) { Q_UNUSED(db); }
+
+    // The next bytes for startFeed(), at most `maxBytes`; called on the main thread. Empty while
+    // there are none yet: it is asked again shortly.
+    using Feed = std::function<QByteArray(qint64 maxBytes)>;
+    // Plays the bytes `feed` hands over instead of a URL (the rewind buffer), as a new stream
+    // decoded and played the way a station is, reported the same way. `caps` names their type
+    // when known ("audio/mpeg, mpegversion=(int)1"), else they are typefound. False when this
+    // backend cannot play a feed; nothing changed then.
+    virtual bool startFeed(const QString &caps, Feed feed)
+    {
+        Q_UNUSED(caps);
+        Q_UNUSED(feed);
+        return false;
+    }
 
 Q_SIGNALS:
     // The stream is ready and audio is flowing.

@@ -34,6 +34,7 @@ public:
 
     // $XDG_CACHE_HOME/Zeffira/timeshift
     static QString defaultFolder();
+    QString folder() const { return m_folder; }
     // Whatever a previous run left in `folder` is stale: removed, the folder itself kept.
     static void removeStale(const QString &folder);
 

@@ -4,6 +4,9 @@
 #include "desktop/LoginItem.h"
 #include "playback/StandbyMode.h"
 
+#include <algorithm>
+#include <cmath>
+
 GeneralSettingsModel::GeneralSettingsModel(SettingsStore *settings, LoginItem *loginItem, QObject *parent)
     : QObject(parent), m_settings(settings), m_loginItem(loginItem)
 {
@@ -57,6 +60,17 @@ void GeneralSettingsModel::setLoudnessLeveling(bool on)
     m_settings->setValue(SettingsKey::LoudnessLeveling, on);
 }
 
+int GeneralSettingsModel::timeshiftMinutes() const
+{
+    const double minutes = m_settings->doubleValue(SettingsKey::TimeshiftMinutes);
+    return std::isfinite(minutes) ? int(std::clamp(minutes, 0.0, double(maxTimeshiftMinutes))) : 0;
+}
+
+void GeneralSettingsModel::setTimeshiftMinutes(int minutes)
+{
+    m_settings->setValue(SettingsKey::TimeshiftMinutes, std::clamp(minutes, 0, maxTimeshiftMinutes));
+}
+
 QString GeneralSettingsModel::standbyMode() const
 {
     return m_settings->stringValue(SettingsKey::StandbyMode);
@@ -89,6 +103,8 @@ void GeneralSettingsModel::settingChanged(const QString &key)
         Q_EMIT notifyOnNewTitleChanged();
     else if (key == SettingsKey::LoudnessLeveling)
         Q_EMIT loudnessLevelingChanged();
+    else if (key == SettingsKey::TimeshiftMinutes)
+        Q_EMIT timeshiftMinutesChanged();
 }
 
 void GeneralSettingsModel::setLaunchAtLogin(bool enabled)

@@ -20,6 +20,9 @@ class GeneralSettingsModel : public QObject
     // "Gelijk volume": every station levelled to one loudness.
     Q_PROPERTY(
         bool loudnessLeveling READ loudnessLeveling WRITE setLoudnessLeveling NOTIFY loudnessLevelingChanged)
+    // "Terugspoelbuffer": minutes of the live rewind buffer, 0 (off) to 120.
+    Q_PROPERTY(
+        int timeshiftMinutes READ timeshiftMinutes WRITE setTimeshiftMinutes NOTIFY timeshiftMinutesChanged)
     // The raw text ("resume", "restart", "none") as stored.
     Q_PROPERTY(QString standbyMode READ standbyMode WRITE setStandbyMode NOTIFY standbyModeChanged)
     // One map {label, value} per standby mode, in the enumeration's order.
@@ -40,6 +43,9 @@ public:
     void setNotifyOnNewTitle(bool notify);
     bool loudnessLeveling() const;
     void setLoudnessLeveling(bool on);
+    static constexpr int maxTimeshiftMinutes = 120;
+    int timeshiftMinutes() const;
+    void setTimeshiftMinutes(int minutes);
     QString standbyMode() const;
     void setStandbyMode(const QString &rawValue);
     QVariantList standbyModeOptions() const;
@@ -61,6 +67,7 @@ Q_SIGNALS:
     void pauseOnSleepChanged();
     void notifyOnNewTitleChanged();
     void loudnessLevelingChanged();
+    void timeshiftMinutesChanged();
     void standbyModeChanged();
     void launchAtLoginChanged();
     void loginErrorChanged();

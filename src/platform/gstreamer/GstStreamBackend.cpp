@@ -7,6 +7,7 @@
 #include "playback/StreamUrl.h"
 
 #include <gio/gio.h>
+#include <gst/app/gstappsrc.h>
 #include <gst/gst.h>
 
 #include <QPointer>
@@ -210,6 +211,76 @@ GstPadProbeReturn onSinkBuffer(GstPad *, GstPadProbeInfo *, gpointer data)
     return GST_PAD_PROBE_OK;
 }
 
+// The rewind buffer's bytes reach appsrc in pieces of this size, and it holds at most
+// kFeedQueued of them: the rest stays on disk.
+constexpr qint64 kFeedChunk = 16 * 1024;
+constexpr guint64 kFeedQueued = 64 * 1024;
+// A feed with nothing new to give is asked again after this long.
+constexpr int kFeedRetryMs = 100;
+
+} // namespace
+
+// What a feed's appsrc and its streaming thread share with the main thread.
+struct GstStreamBackend::FeedState {
+    std::mutex mutex;
+    GstElement *appsrc = nullptr;        // a reference, from source-setup; guarded
+    GstStreamBackend *backend = nullptr; // cut off when the stream goes; guarded
+    quint64 generation = 0;
+    std::atomic<bool> wanted{false}; // appsrc asked for data and has not had enough yet
+    bool retryPending = false;       // main thread only
+    GstCaps *caps = nullptr;         // set before the pipeline exists, then only read
+    ~FeedState()
+    {
+        if (caps)
+            gst_caps_unref(caps);
+    }
+};
+
+namespace {
+using FeedRef = std::shared_ptr<GstStreamBackend::FeedState>;
+
+void askForFeed(const FeedRef &feed)
+{
+    const std::lock_guard lock(feed->mutex);
+    if (GstStreamBackend *backend = feed->backend) {
+        const quint64 generation = feed->generation;
+        QMetaObject::invokeMethod(
+            backend, [backend, generation] { backend->pumpFeed(generation); }, Qt::QueuedConnection);
+    }
+}
+
+void onFeedNeedData(GstAppSrc *, guint, gpointer data)
+{
+    const FeedRef &feed = *static_cast<FeedRef *>(data);
+    feed->wanted.store(true);
+    askForFeed(feed);
+}
+
+void onFeedEnoughData(GstAppSrc *, gpointer data)
+{
+    (*static_cast<FeedRef *>(data))->wanted.store(false);
+}
+
+// On the worker thread, as playbin makes its source: the feed's appsrc.
+void onFeedSourceSetup(GstElement *, GstElement *source, gpointer data)
+{
+    if (!GST_IS_APP_SRC(source))
+        return;
+    const FeedRef &feed = *static_cast<FeedRef *>(data);
+    g_object_set(source, "format", GST_FORMAT_BYTES, "max-bytes", kFeedQueued, "block", FALSE, nullptr);
+    gst_util_set_object_arg(G_OBJECT(source), "stream-type", "stream");
+    // Known caps spare the typefinding of a piece that starts mid-frame.
+    if (feed->caps)
+        g_object_set(source, "caps", feed->caps, nullptr);
+    GstAppSrcCallbacks callbacks{};
+    callbacks.need_data = onFeedNeedData;
+    callbacks.enough_data = onFeedEnoughData;
+    gst_app_src_set_callbacks(GST_APP_SRC(source), &callbacks, new FeedRef(feed),
+                              [](gpointer ref) { delete static_cast<FeedRef *>(ref); });
+    const std::lock_guard lock(feed->mutex);
+    if (feed->backend && !feed->appsrc)
+        feed->appsrc = GST_ELEMENT(gst_object_ref(source));
+}
 } // namespace
 
 struct GstStreamBackend::Stream {
@@ -244,6 +315,9 @@ struct GstStreamBackend::Stream {
     QString title;
     QString missingDecoder; // caps of a decoder GStreamer looked for and did not have
     GCancellable *diagnosis = nullptr;
+    // A feed instead of a URL: its reader and what its appsrc shares.
+    Feed read;
+    std::shared_ptr<FeedState> feed;
 };
 
 namespace {
@@ -342,6 +416,64 @@ void GstStreamBackend::start(const QString &url)
         startPipeline();
 }
 
+bool GstStreamBackend::startFeed(const QString &caps, Feed feed)
+{
+    MainThread::check(Q_FUNC_INFO);
+    dropStream();
+    auto stream = std::make_unique<Stream>();
+    stream->generation = ++m_generation;
+    stream->url = QStringLiteral("appsrc://");
+    stream->read = std::move(feed);
+    stream->feed = std::make_shared<FeedState>();
+    stream->feed->backend = this;
+    stream->feed->generation = stream->generation;
+    if (!caps.isEmpty())
+        stream->feed->caps = gst_caps_from_string(caps.toUtf8().constData());
+    m_stream = std::move(stream);
+    m_stream->waitingForPreparation = m_preparing;
+    if (!m_preparing)
+        startPipeline();
+    return true;
+}
+
+void GstStreamBackend::pumpFeed(quint64 generation)
+{
+    if (!m_stream || m_stream->generation != generation || !m_stream->feed || !m_stream->pipeline)
+        return;
+    const std::shared_ptr<FeedState> feed = m_stream->feed;
+    GstElement *source = nullptr;
+    {
+        const std::lock_guard lock(feed->mutex);
+        if (feed->appsrc)
+            source = GST_ELEMENT(gst_object_ref(feed->appsrc));
+    }
+    if (!source)
+        return;
+    // A few pieces at a time, so that the event loop is not held; appsrc says when it has enough.
+    constexpr int kPiecesAtOnce = 8;
+    int pieces = 0;
+    for (; pieces < kPiecesAtOnce && feed->wanted.load(); ++pieces) {
+        const QByteArray bytes = m_stream->read(kFeedChunk);
+        if (bytes.isEmpty()) {
+            if (!feed->retryPending) {
+                feed->retryPending = true;
+                QTimer::singleShot(kFeedRetryMs, this, [this, generation] {
+                    if (m_stream && m_stream->generation == generation && m_stream->feed) {
+                        m_stream->feed->retryPending = false;
+                        pumpFeed(generation);
+                    }
+                });
+            }
+            break;
+        }
+        gst_app_src_push_buffer(GST_APP_SRC(source),
+                                gst_buffer_new_memdup(bytes.constData(), gsize(bytes.size())));
+    }
+    if (pieces == kPiecesAtOnce && feed->wanted.load())
+        askForFeed(feed);
+    gst_object_unref(source);
+}
+
 void GstStreamBackend::startPipeline()
 {
     Stream &s = *m_stream;
@@ -350,10 +482,11 @@ void GstStreamBackend::startPipeline()
     s.waitingForPreparation = false;
     s.sinceStart.start();
 
-    if (const auto reason = rejectionReason(url)) {
+    if (const auto reason = s.feed ? std::nullopt : rejectionReason(url)) {
         reportFailureLater(*reason);
         return;
     }
+    initGStreamer();
 
     GstElement *pipeline = gst_element_factory_make("playbin", nullptr);
     if (!pipeline) {
@@ -374,15 +507,22 @@ void GstStreamBackend::startPipeline()
     g_object_set(s.volume, "volume", s.pausePending ? 0.0 : outputVolume(), nullptr);
 
     g_signal_connect(s.pipeline, "element-setup", G_CALLBACK(onElementSetup), nullptr);
-    auto *rejoin = new Rejoin{url.toStdString(), g_get_monotonic_time()};
-    handOver(rejoin);
-    g_signal_connect_data(
-        s.pipeline, "about-to-finish", G_CALLBACK(onAboutToFinish), rejoin,
-        [](gpointer data, GClosure *) {
-            takeOver(data);
-            delete static_cast<Rejoin *>(data);
-        },
-        GConnectFlags(0));
+    if (s.feed) {
+        g_signal_connect_data(
+            s.pipeline, "source-setup", G_CALLBACK(onFeedSourceSetup), new FeedRef(s.feed),
+            [](gpointer data, GClosure *) { delete static_cast<FeedRef *>(data); }, GConnectFlags(0));
+    } else {
+        // A feed has no server to hang up; a station's connection is joined anew behind it.
+        auto *rejoin = new Rejoin{url.toStdString(), g_get_monotonic_time()};
+        handOver(rejoin);
+        g_signal_connect_data(
+            s.pipeline, "about-to-finish", G_CALLBACK(onAboutToFinish), rejoin,
+            [](gpointer data, GClosure *) {
+                takeOver(data);
+                delete static_cast<Rejoin *>(data);
+            },
+            GConnectFlags(0));
+    }
     if (GstPad *pad = gst_element_get_static_pad(s.sink, "sink")) {
         auto *clock = new BufferClock(s.lastBuffer);
         handOver(clock);
@@ -799,7 +939,7 @@ void GstStreamBackend::handleError(GstMessage *message)
         // A refused connection, an unknown host, a redirect to one or a response the source
         // cannot read all surface only as the generic "Internal data stream error" of the
         // source; the reason is in its debug log alone.
-        diagnose = isNetworkSource(GST_MESSAGE_SRC(message));
+        diagnose = !s.feed && isNetworkSource(GST_MESSAGE_SRC(message));
         failure = diagnose ? StreamFailure(StreamFailure::Reason::NoStream)
                            : StreamFailure(StreamFailure::Reason::Other, gstText);
     }
@@ -959,6 +1099,13 @@ void GstStreamBackend::reportFailureLater(const StreamFailure &failure)
 
 void GstStreamBackend::dropPipeline(Stream &s)
 {
+    if (s.feed) {
+        const std::lock_guard lock(s.feed->mutex);
+        s.feed->backend = nullptr;
+        if (s.feed->appsrc)
+            gst_object_unref(s.feed->appsrc);
+        s.feed->appsrc = nullptr;
+    }
     if (s.busWatch) {
         g_source_remove(s.busWatch);
         s.busWatch = 0;

@@ -49,6 +49,7 @@ public:
     void setOutputDevice(const std::optional<QString> &deviceUid) override;
     void setLevelling(bool on) override;
     void setLevellingGain(double db) override;
+    bool startFeed(const QString &caps, Feed feed) override;
 
     // A tone made on the spot (no file to go missing), beside any stream, on the chosen device.
     void startChime(float volume) override;
@@ -62,6 +63,10 @@ public:
     // soon after (a station picked in the panel that just opened) does not wait for them. Once
     // per backend; start() works without it.
     void prepare();
+
+    struct FeedState;
+    // On the main thread, asked for by a feed's appsrc: hands it the next bytes.
+    void pumpFeed(quint64 generation);
 
 private:
     struct Stream;

@@ -132,9 +132,26 @@ void MprisPlayerAdaptor::Play(const QDBusMessage &message)
 {
     m_service->dispatch(RemoteCommand::Play, message);
 }
-// A live stream has no position to seek to.
-void MprisPlayerAdaptor::Seek(qlonglong) {}
-void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath &, qlonglong) {}
+// Within the rewind buffer; a live stream without one has no position to seek to.
+qlonglong MprisPlayerAdaptor::position() const
+{
+    return m_service->positionUs();
+}
+bool MprisPlayerAdaptor::canSeek() const
+{
+    return m_service->canSeek();
+}
+void MprisPlayerAdaptor::Seek(qlonglong offset)
+{
+    m_service->seek(offset, false);
+}
+void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath &trackId, qlonglong position)
+{
+    // The position of another track than the one playing is ignored, as the interface says.
+    if (trackId.path() ==
+        m_service->metadata().value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path())
+        m_service->seek(position, true);
+}
 void MprisPlayerAdaptor::OpenUri(const QString &uri, const QDBusMessage &message)
 {
     m_service->openUri(uri, message);

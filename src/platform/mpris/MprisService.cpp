@@ -4,6 +4,7 @@
 #include "base/Logging.h"
 #include "base/MainThread.h"
 #include "mpris/MprisAdaptors.h"
+#include "playback/TimeshiftBackend.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -39,6 +40,7 @@ QVariantMap playerProperties(const MprisService &service)
         {QStringLiteral("CanPlay"), service.isRegistered(RemoteCommand::Play)},
         {QStringLiteral("CanPause"), service.isRegistered(RemoteCommand::Pause)},
         {QStringLiteral("CanControl"), service.canControl()},
+        {QStringLiteral("CanSeek"), service.canSeek()},
     };
 }
 
@@ -166,9 +168,46 @@ QVariantMap MprisService::metadata() const
     };
     if (!url.isEmpty())
         map.insert(QStringLiteral("xesam:url"), url);
+    if (canSeek())
+        map.insert(QStringLiteral("mpris:length"),
+                   qlonglong(std::chrono::microseconds(m_timeshift->length()).count()));
     if (!m_nowPlaying.streamTitle.isEmpty())
         map.insert(QStringLiteral("xesam:artist"), QStringList{m_nowPlaying.streamTitle});
     return map;
+}
+
+void MprisService::setTimeshift(TimeshiftBackend *timeshift)
+{
+    if (m_timeshift)
+        disconnect(m_timeshift, nullptr, this, nullptr);
+    m_timeshift = timeshift;
+    if (m_timeshift)
+        connect(m_timeshift, &TimeshiftBackend::positionChanged, this,
+                &MprisService::schedulePropertiesChanged);
+}
+
+bool MprisService::canSeek() const
+{
+    return m_timeshift && !m_nowPlaying.stationName.isEmpty() && m_timeshift->available();
+}
+
+qlonglong MprisService::positionUs() const
+{
+    return canSeek() ? qlonglong(std::chrono::microseconds(m_timeshift->position()).count()) : 0;
+}
+
+void MprisService::seek(qlonglong us, bool absolute)
+{
+    if (!canSeek() || !canControl())
+        return;
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::microseconds(us));
+    if (absolute)
+        m_timeshift->seekTo(ms);
+    else
+        m_timeshift->seekBy(ms.count());
+    auto *player = findChild<MprisPlayerAdaptor *>();
+    if (player)
+        Q_EMIT player->Seeked(positionUs());
 }
 
 double MprisService::volume() const

@@ -7,6 +7,8 @@
 #include "mediakeys/RemoteCommandCenter.h"
 #include "playback/NowPlayingSink.h"
 
+#include <QPointer>
+
 #include <QDBusConnection>
 #include <QHash>
 #include <QObject>
@@ -14,6 +16,7 @@
 #include <functional>
 
 class QDBusMessage;
+class TimeshiftBackend;
 
 class MprisService final : public QObject, public RemoteCommandCenter, public NowPlayingSink
 {
@@ -28,6 +31,8 @@ public:
     bool start();
     QString serviceName() const { return m_serviceName; }
     void setCanRaise(bool canRaise);
+    // The rewind buffer that Seek, SetPosition and Position move in; may be null (live only).
+    void setTimeshift(TimeshiftBackend *timeshift);
 
     // RemoteCommandCenter
     void removeAllTargets(RemoteCommand command) override;
@@ -44,6 +49,11 @@ public:
     QVariantMap metadata() const;
     double volume() const;
     void setVolume(double volume);
+    // While a rewind buffer exists: its playing moment and length in µs, and the moves in it
+    // (`absolute`: SetPosition's position from the buffer's start, else Seek's offset).
+    bool canSeek() const;
+    qlonglong positionUs() const;
+    void seek(qlonglong us, bool absolute);
     // A Set of Volume: refused with an error when the handler did not take it.
     void changeVolume(double volume, const QDBusMessage &message);
     // Runs `command` and answers the caller with an error when it was not taken (InvalidArgs when
@@ -74,6 +84,7 @@ private:
     QHash<RemoteCommand, QList<Handler>> m_targets;
     QHash<RemoteCommand, bool> m_enabled;
     NowPlayingInfo m_nowPlaying;
+    QPointer<TimeshiftBackend> m_timeshift;
     bool m_canRaise = false;
     bool m_changePending = false;
     QVariantMap m_lastRoot;

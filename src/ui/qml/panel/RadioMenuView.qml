@@ -7,7 +7,8 @@ import Zeffira
 // or HeardList) and the footer rows (PanelFooter); the banner that names a skipped station floats
 // over the list. Reads Player and the catalogue; calls their operations; owns no logic.
 // Keyboard: typing searches the list shown, Up/Down select a row, Return plays the station (or
-// the first match) or copies the song, Space pauses and resumes while the search is empty,
+// the first match) or copies the song, Space pauses and resumes and Left/Right go back and forward
+// 30 s in the rewind buffer while the search is empty (with text they move the cursor),
 // Escape clears the search and then asks to close; Ctrl+Tab switches the list, Ctrl+C copies
 // the playing title (unless text is selected in the search), Ctrl+D stars the selected song,
 // Ctrl+, opens the settings and Ctrl+Q quits.
@@ -42,7 +43,7 @@ FocusScope {
             heardList.songs.reload()
     }
 
-    // Up, Down, Return and Space in the search field and in the list alike.
+    // Up, Down, Return, Space, Left and Right in the search field and in the list alike.
     function handleListKey(event) {
         if (event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier))
             return
@@ -68,6 +69,13 @@ FocusScope {
             if (root.searchText === "") {
                 if (Player.hasStation && Player.state !== PlaybackState.Loading)
                     Player.togglePlayPause()
+                event.accepted = true
+            }
+            break
+        case Qt.Key_Left:
+        case Qt.Key_Right:
+            if (root.searchText === "" && Player.hasStation && Timeshift.available) {
+                Timeshift.seekBy(event.key === Qt.Key_Left ? -30000 : 30000)
                 event.accepted = true
             }
             break
@@ -114,6 +122,11 @@ FocusScope {
         NowPlayingRow {
             objectName: "nowPlayingRow"
             visible: Player.hasStation
+            width: parent.width
+        }
+        RewindRow {
+            objectName: "rewindRow"
+            visible: Player.hasStation && Timeshift.available
             width: parent.width
         }
         Divider { visible: Player.hasStation }

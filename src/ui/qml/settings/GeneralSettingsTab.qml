@@ -183,6 +183,26 @@ ScrollView {
                     }
                 }
             }
+            FormDivider {}
+            // Minutes kept behind live for pause and rewind; 0 turns it off.
+            FormRow {
+                label: qsTr("Terugspoelbuffer (minuten)")
+                SpinBox {
+                    objectName: "timeshiftMinutesSpinBox"
+                    Accessible.name: qsTr("Terugspoelbuffer in minuten")
+                    Layout.topMargin: 4
+                    Layout.bottomMargin: 4
+                    from: 0
+                    to: 120
+                    editable: true
+                    font.pixelSize: Theme.body
+                    value: GeneralSettings.timeshiftMinutes
+                    onValueModified: {
+                        GeneralSettings.timeshiftMinutes = value
+                        value = Qt.binding(() => GeneralSettings.timeshiftMinutes)
+                    }
+                }
+            }
         }
 
         SectionHeader { text: qsTr("Standby") }

@@ -1,0 +1,75 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Zeffira
+
+// Below what is playing, while the station's rewind buffer holds something: back and forward
+// 30 s, how far behind live it plays ("−2:13") and the Live button that returns to live.
+Item {
+    id: root
+
+    implicitWidth: 300
+    implicitHeight: layout.implicitHeight + 12
+
+    function behindText(ms) {
+        const seconds = Math.floor(ms / 1000)
+        const rest = seconds % 60
+        return "\u2212" + Math.floor(seconds / 60) + ":" + (rest < 10 ? "0" : "") + rest
+    }
+
+    RowLayout {
+        id: layout
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.leftMargin: 14
+        anchors.rightMargin: 14
+        spacing: 10
+
+        PlainIconButton {
+            objectName: "seekBackButton"
+            symbol: "gobackward.30"
+            size: 20
+            toolTipText: qsTr("30 seconden terug")
+            onClicked: Timeshift.seekBy(-30000)
+        }
+        Label {
+            objectName: "behindLabel"
+            Layout.minimumWidth: 44
+            horizontalAlignment: Text.AlignHCenter
+            text: Timeshift.behindLive ? root.behindText(Timeshift.behindMs) : qsTr("Live")
+            font.pixelSize: Theme.callout
+            color: Timeshift.behindLive ? Theme.primary : Theme.secondary
+            Accessible.name: Timeshift.behindLive
+                             ? qsTr("%1 achter live").arg(root.behindText(Timeshift.behindMs).substring(1))
+                             : qsTr("Live")
+            ToolTip.text: Accessible.name
+            ToolTip.visible: behindHover.hovered && Timeshift.behindLive
+            ToolTip.delay: 600
+            HoverHandler { id: behindHover }
+        }
+        PlainIconButton {
+            objectName: "seekForwardButton"
+            symbol: "goforward.30"
+            size: 20
+            enabled: Timeshift.behindLive
+            toolTipText: qsTr("30 seconden vooruit")
+            onClicked: Timeshift.seekBy(30000)
+        }
+        Item { Layout.fillWidth: true }
+        Button {
+            objectName: "liveButton"
+            visible: Timeshift.behindLive
+            text: qsTr("Live")
+            flat: true
+            font.pixelSize: Theme.callout
+            focusPolicy: Qt.TabFocus
+            Accessible.name: qsTr("Live")
+            Accessible.description: qsTr("Terug naar live")
+            ToolTip.text: qsTr("Terug naar live")
+            ToolTip.visible: hovered
+            ToolTip.delay: 600
+            onClicked: Timeshift.goLive()
+        }
+    }
+}
