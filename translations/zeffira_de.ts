@@ -918,6 +918,52 @@ das Journal der Sitzung (journalctl --user).
     </message>
 </context>
 <context>
+    <name>HeardList</name>
+    <message>
+        <source>Gehoord</source>
+        <translation>Gehört</translation>
+    </message>
+    <message>
+        <source>Geen nummers gevonden</source>
+        <translation>Keine Titel gefunden</translation>
+    </message>
+    <message>
+        <source>Nog geen bewaarde nummers</source>
+        <translation>Noch keine gemerkten Titel</translation>
+    </message>
+    <message>
+        <source>Nog niets gehoord</source>
+        <translation>Noch nichts gehört</translation>
+    </message>
+    <message>
+        <source>%1, %2, bewaard</source>
+        <translation>%1, %2, gemerkt</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>HeardRow</name>
+    <message>
+        <source>Gekopieerd</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Kopieer</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Niet meer bewaren</source>
+        <translation>Nicht mehr merken</translation>
+    </message>
+    <message>
+        <source>Bewaar</source>
+        <translation>Merken</translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <source>kan de geschiedenis niet lezen: %1</source>
@@ -1052,6 +1098,25 @@ das Journal der Sitzung (journalctl --user).
     </message>
 </context>
 <context>
+    <name>RadioMenuView</name>
+    <message>
+        <source>Zoek nummer...</source>
+        <translation>Titel suchen...</translation>
+    </message>
+    <message>
+        <source>Zoek station...</source>
+        <translation>Sender suchen...</translation>
+    </message>
+    <message>
+        <source>Zoek nummer</source>
+        <translation>Titel suchen</translation>
+    </message>
+    <message>
+        <source>Zoek station</source>
+        <translation>Sender suchen</translation>
+    </message>
+</context>
+<context>
     <name>RadioPlayer</name>
     <message>
         <source>Geen werkende stations beschikbaar</source>
@@ -1138,6 +1203,29 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Hernoem</source>
         <translation>Umbenennen</translation>
+    </message>
+</context>
+<context>
+    <name>RewindRow</name>
+    <message>
+        <source>30 seconden terug</source>
+        <translation>30 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>%1 achter live</source>
+        <translation>%1 hinter live</translation>
+    </message>
+    <message>
+        <source>30 seconden vooruit</source>
+        <translation>30 Sekunden vor</translation>
+    </message>
+    <message>
+        <source>Terug naar live</source>
+        <translation>Zurück zu live</translation>
     </message>
 </context>
 <context>
@@ -1442,6 +1530,25 @@ das Journal der Sitzung (journalctl --user).
             <numerusform>%n Sender gespeichert, in %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>CSV-bestanden (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>De geschiedenis is niet beschikbaar.</source>
+        <translation>Der Verlauf ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet schrijven: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nummers opgeslagen: %n, in %1.</source>
+        <translation>
+            <numerusform>%n Titel gespeichert, in %1.</numerusform>
+            <numerusform>%n Titel gespeichert, in %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StationTransferButtons</name>
@@ -1480,6 +1587,14 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Exporteer geschiedenis...</source>
+        <translation>Verlauf exportieren...</translation>
+    </message>
+    <message>
+        <source>Geschiedenis exporteren</source>
+        <translation>Verlauf exportieren</translation>
     </message>
 </context>
 <context>
@@ -1700,6 +1815,10 @@ das Journal der Sitzung (journalctl --user).
         <source>Wekker instellen...</source>
         <translation>Wecker stellen...</translation>
     </message>
+    <message>
+        <source>Kopieer titel</source>
+        <translation>Titel kopieren</translation>
+    </message>
 </context>
 <context>
     <name>TrayTooltip</name>
@@ -1718,6 +1837,25 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source> (gepauzeerd)</source>
         <translation> (pausiert)</translation>
+    </message>
+</context>
+<context>
+    <name>ViewSwitch</name>
+    <message>
+        <source>Weergave</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Gehoord</source>
+        <translation>Gehört</translation>
+    </message>
+    <message>
+        <source>Bewaard</source>
+        <translation>Gemerkt</translation>
     </message>
 </context>
 <context>
@@ -1767,29 +1905,6 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>de opname brak af: %1</source>
         <translation>die Aufnahme brach ab: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RewindRow</name>
-    <message>
-        <source>30 seconden terug</source>
-        <translation>30 Sekunden zurück</translation>
-    </message>
-    <message>
-        <source>Live</source>
-        <translation>Live</translation>
-    </message>
-    <message>
-        <source>%1 achter live</source>
-        <translation>%1 hinter live</translation>
-    </message>
-    <message>
-        <source>30 seconden vooruit</source>
-        <translation>30 Sekunden vor</translation>
-    </message>
-    <message>
-        <source>Terug naar live</source>
-        <translation>Zurück zu live</translation>
     </message>
 </context>
 </TS>

@@ -918,6 +918,52 @@ the session&apos;s journal (journalctl --user).
     </message>
 </context>
 <context>
+    <name>HeardList</name>
+    <message>
+        <source>Gehoord</source>
+        <translation>Heard</translation>
+    </message>
+    <message>
+        <source>Geen nummers gevonden</source>
+        <translation>No songs found</translation>
+    </message>
+    <message>
+        <source>Nog geen bewaarde nummers</source>
+        <translation>No kept songs yet</translation>
+    </message>
+    <message>
+        <source>Nog niets gehoord</source>
+        <translation>Nothing heard yet</translation>
+    </message>
+    <message>
+        <source>%1, %2, bewaard</source>
+        <translation>%1, %2, kept</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>HeardRow</name>
+    <message>
+        <source>Gekopieerd</source>
+        <translation>Copied</translation>
+    </message>
+    <message>
+        <source>Kopieer</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Niet meer bewaren</source>
+        <translation>Stop keeping</translation>
+    </message>
+    <message>
+        <source>Bewaar</source>
+        <translation>Keep</translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <source>kan de geschiedenis niet lezen: %1</source>
@@ -1052,6 +1098,25 @@ the session&apos;s journal (journalctl --user).
     </message>
 </context>
 <context>
+    <name>RadioMenuView</name>
+    <message>
+        <source>Zoek nummer...</source>
+        <translation>Search song...</translation>
+    </message>
+    <message>
+        <source>Zoek station...</source>
+        <translation>Search station...</translation>
+    </message>
+    <message>
+        <source>Zoek nummer</source>
+        <translation>Search song</translation>
+    </message>
+    <message>
+        <source>Zoek station</source>
+        <translation>Search station</translation>
+    </message>
+</context>
+<context>
     <name>RadioPlayer</name>
     <message>
         <source>Geen werkende stations beschikbaar</source>
@@ -1138,6 +1203,29 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>Hernoem</source>
         <translation>Rename</translation>
+    </message>
+</context>
+<context>
+    <name>RewindRow</name>
+    <message>
+        <source>30 seconden terug</source>
+        <translation>Back 30 seconds</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>%1 achter live</source>
+        <translation>%1 behind live</translation>
+    </message>
+    <message>
+        <source>30 seconden vooruit</source>
+        <translation>Forward 30 seconds</translation>
+    </message>
+    <message>
+        <source>Terug naar live</source>
+        <translation>Back to live</translation>
     </message>
 </context>
 <context>
@@ -1442,6 +1530,25 @@ the session&apos;s journal (journalctl --user).
             <numerusform>and %n more</numerusform>
         </translation>
     </message>
+    <message>
+        <source>CSV-bestanden (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>De geschiedenis is niet beschikbaar.</source>
+        <translation>The history is not available.</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet schrijven: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nummers opgeslagen: %n, in %1.</source>
+        <translation>
+            <numerusform>%n song saved, in %1.</numerusform>
+            <numerusform>%n songs saved, in %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StationTransferButtons</name>
@@ -1480,6 +1587,14 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Exporteer geschiedenis...</source>
+        <translation>Export history...</translation>
+    </message>
+    <message>
+        <source>Geschiedenis exporteren</source>
+        <translation>Export history</translation>
     </message>
 </context>
 <context>
@@ -1700,6 +1815,10 @@ the session&apos;s journal (journalctl --user).
         <source>Wekker instellen...</source>
         <translation>Set alarm...</translation>
     </message>
+    <message>
+        <source>Kopieer titel</source>
+        <translation>Copy title</translation>
+    </message>
 </context>
 <context>
     <name>TrayTooltip</name>
@@ -1718,6 +1837,25 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source> (gepauzeerd)</source>
         <translation> (paused)</translation>
+    </message>
+</context>
+<context>
+    <name>ViewSwitch</name>
+    <message>
+        <source>Weergave</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Stations</translation>
+    </message>
+    <message>
+        <source>Gehoord</source>
+        <translation>Heard</translation>
+    </message>
+    <message>
+        <source>Bewaard</source>
+        <translation>Kept</translation>
     </message>
 </context>
 <context>
@@ -1767,29 +1905,6 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>de opname brak af: %1</source>
         <translation>the recording broke off: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RewindRow</name>
-    <message>
-        <source>30 seconden terug</source>
-        <translation>Back 30 seconds</translation>
-    </message>
-    <message>
-        <source>Live</source>
-        <translation>Live</translation>
-    </message>
-    <message>
-        <source>%1 achter live</source>
-        <translation>%1 behind live</translation>
-    </message>
-    <message>
-        <source>30 seconden vooruit</source>
-        <translation>Forward 30 seconds</translation>
-    </message>
-    <message>
-        <source>Terug naar live</source>
-        <translation>Back to live</translation>
     </message>
 </context>
 </TS>

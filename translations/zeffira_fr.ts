@@ -918,6 +918,52 @@ le journal de la session (journalctl --user).
     </message>
 </context>
 <context>
+    <name>HeardList</name>
+    <message>
+        <source>Gehoord</source>
+        <translation>Écoutés</translation>
+    </message>
+    <message>
+        <source>Geen nummers gevonden</source>
+        <translation>Aucun titre trouvé</translation>
+    </message>
+    <message>
+        <source>Nog geen bewaarde nummers</source>
+        <translation>Aucun titre gardé pour l’instant</translation>
+    </message>
+    <message>
+        <source>Nog niets gehoord</source>
+        <translation>Rien écouté pour l’instant</translation>
+    </message>
+    <message>
+        <source>%1, %2, bewaard</source>
+        <translation>%1, %2, gardé</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>HeardRow</name>
+    <message>
+        <source>Gekopieerd</source>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Kopieer</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Niet meer bewaren</source>
+        <translation>Ne plus garder</translation>
+    </message>
+    <message>
+        <source>Bewaar</source>
+        <translation>Garder</translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <source>kan de geschiedenis niet lezen: %1</source>
@@ -1052,6 +1098,25 @@ le journal de la session (journalctl --user).
     </message>
 </context>
 <context>
+    <name>RadioMenuView</name>
+    <message>
+        <source>Zoek nummer...</source>
+        <translation>Rechercher un titre...</translation>
+    </message>
+    <message>
+        <source>Zoek station...</source>
+        <translation>Rechercher une station...</translation>
+    </message>
+    <message>
+        <source>Zoek nummer</source>
+        <translation>Rechercher un titre</translation>
+    </message>
+    <message>
+        <source>Zoek station</source>
+        <translation>Rechercher une station</translation>
+    </message>
+</context>
+<context>
     <name>RadioPlayer</name>
     <message>
         <source>Geen werkende stations beschikbaar</source>
@@ -1138,6 +1203,29 @@ le journal de la session (journalctl --user).
     <message>
         <source>Hernoem</source>
         <translation>Renommer</translation>
+    </message>
+</context>
+<context>
+    <name>RewindRow</name>
+    <message>
+        <source>30 seconden terug</source>
+        <translation>Reculer de 30 secondes</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>%1 achter live</source>
+        <translation>%1 de retard sur le direct</translation>
+    </message>
+    <message>
+        <source>30 seconden vooruit</source>
+        <translation>Avancer de 30 secondes</translation>
+    </message>
+    <message>
+        <source>Terug naar live</source>
+        <translation>Revenir au direct</translation>
     </message>
 </context>
 <context>
@@ -1442,6 +1530,25 @@ le journal de la session (journalctl --user).
             <numerusform>%n stations enregistrées, dans %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>CSV-bestanden (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>De geschiedenis is niet beschikbaar.</source>
+        <translation>L’historique n’est pas disponible.</translation>
+    </message>
+    <message>
+        <source>Kan %1 niet schrijven: %2</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nummers opgeslagen: %n, in %1.</source>
+        <translation>
+            <numerusform>%n titre enregistré, dans %1.</numerusform>
+            <numerusform>%n titres enregistrés, dans %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StationTransferButtons</name>
@@ -1480,6 +1587,14 @@ le journal de la session (journalctl --user).
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Exporteer geschiedenis...</source>
+        <translation>Exporter l’historique...</translation>
+    </message>
+    <message>
+        <source>Geschiedenis exporteren</source>
+        <translation>Exporter l’historique</translation>
     </message>
 </context>
 <context>
@@ -1700,6 +1815,10 @@ le journal de la session (journalctl --user).
         <source>Wekker instellen...</source>
         <translation>Régler le réveil...</translation>
     </message>
+    <message>
+        <source>Kopieer titel</source>
+        <translation>Copier le titre</translation>
+    </message>
 </context>
 <context>
     <name>TrayTooltip</name>
@@ -1718,6 +1837,25 @@ le journal de la session (journalctl --user).
     <message>
         <source> (gepauzeerd)</source>
         <translation> (en pause)</translation>
+    </message>
+</context>
+<context>
+    <name>ViewSwitch</name>
+    <message>
+        <source>Weergave</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Stations</translation>
+    </message>
+    <message>
+        <source>Gehoord</source>
+        <translation>Écoutés</translation>
+    </message>
+    <message>
+        <source>Bewaard</source>
+        <translation>Gardés</translation>
     </message>
 </context>
 <context>
@@ -1767,29 +1905,6 @@ le journal de la session (journalctl --user).
     <message>
         <source>de opname brak af: %1</source>
         <translation>l’enregistrement s’est interrompu&#xa0;: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RewindRow</name>
-    <message>
-        <source>30 seconden terug</source>
-        <translation>Reculer de 30 secondes</translation>
-    </message>
-    <message>
-        <source>Live</source>
-        <translation>Direct</translation>
-    </message>
-    <message>
-        <source>%1 achter live</source>
-        <translation>%1 de retard sur le direct</translation>
-    </message>
-    <message>
-        <source>30 seconden vooruit</source>
-        <translation>Avancer de 30 secondes</translation>
-    </message>
-    <message>
-        <source>Terug naar live</source>
-        <translation>Revenir au direct</translation>
     </message>
 </context>
 </TS>
