@@ -189,10 +189,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     // What the D-Bus service file starts; not for people.
     QCommandLineOption busActivated(QStringLiteral("gapplication-service"));
     busActivated.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help,      version, list,       headless,    play,        sleepTimer, record,
-                       duration,  search,  importFile, exportFile,  category,    history,    since,
-                       playPause, stop,    next,       previous,    station,     volume,     status,
-                       json,      alarm,   fade,       alarmVolume, goLive, busActivated});
+    parser.addOptions({help,      version, list,       headless,    play,     sleepTimer,  record,
+                       duration,  search,  importFile, exportFile,  category, history,     since,
+                       playPause, stop,    next,       previous,    station,  volume,      status,
+                       json,      alarm,   fade,       alarmVolume, goLive,   busActivated});
     parser.addPositionalArgument(
         QStringLiteral("url"),
         QCoreApplication::translate(

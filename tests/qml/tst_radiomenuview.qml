@@ -155,8 +155,9 @@ TestCase {
             keyClick(Qt.Key_Tab)
             const item = view.Window.activeFocusItem
             // A list passes the focus on to its current row; footer rows to their button.
-            const name = item.ListView.view ? item.ListView.view.objectName
-                                            : item.objectName !== "button" ? item.objectName : item.parent.objectName
+            const list = item.ListView.view && item.ListView.view.objectName !== "" ? item.ListView.view : null
+            const name = list ? list.objectName
+                              : item.objectName !== "button" ? item.objectName : item.parent.objectName
             if (reached.indexOf(name) >= 0)
                 break
             reached.push(name)
@@ -224,7 +225,7 @@ TestCase {
         verify(!child(view, "volumeRow").visible)
         const divider = child(view, "topDivider")
         compare(divider.mapToItem(view, 0, 0).y, 0)
-        compare(child(view, "searchRow").mapToItem(view, 0, 0).y, 1)
+        compare(child(view, "viewSwitch").mapToItem(view, 0, 0).y, 1)
     }
 
     function test_loadingThenPlayingThenPaused() {

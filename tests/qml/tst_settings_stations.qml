@@ -574,12 +574,14 @@ TestCase {
     function test_tabsByKeyboard() {
         compare(view.currentTab, 1)
         keyClick(Qt.Key_Tab, Qt.ControlModifier)
+        compare(view.currentTab, 2)
+        keyClick(Qt.Key_Tab, Qt.ControlModifier)
         compare(view.currentTab, 0)
         keyClick(Qt.Key_PageDown, Qt.ControlModifier)
         compare(view.currentTab, 1)
         keyClick(Qt.Key_PageUp, Qt.ControlModifier)
         compare(view.currentTab, 0)
         keyClick(Qt.Key_Backtab, Qt.ControlModifier | Qt.ShiftModifier)
-        compare(view.currentTab, 1)
+        compare(view.currentTab, 2)
     }
 }

@@ -85,8 +85,9 @@ TestCase {
         verify(window.maximumWidth > 550 && window.maximumHeight > 420)
         const tabs = findChild(window.contentItem, "settingsTabs")
         verify(tabs)
-        compare(tabs.count, 2)
+        compare(tabs.count, 3)
         compare(tabs.itemAt(0).text, "Algemeen")
         compare(tabs.itemAt(1).text, "Stations")
+        compare(tabs.itemAt(2).text, "Wekker")
     }
 }

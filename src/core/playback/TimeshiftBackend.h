@@ -24,8 +24,8 @@ class TimeshiftBackend : public StreamBackend
     Q_PROPERTY(bool available READ available NOTIFY positionChanged)
     // Playing (or paused) behind the live moment.
     Q_PROPERTY(bool behindLive READ behindLive NOTIFY positionChanged)
-    // How far behind live, in ms (0 when live).
-    Q_PROPERTY(qint64 behindMs READ behindMs NOTIFY positionChanged)
+    // How far behind live, in ms (0 when live); an int for the views, which 120 minutes fit.
+    Q_PROPERTY(int behindMs READ behindMsForView NOTIFY positionChanged)
 public:
     // What back and forward move by.
     static constexpr std::chrono::milliseconds seekStep{30000};
@@ -52,6 +52,7 @@ public:
     bool available() const;
     bool behindLive() const { return m_playhead.has_value(); }
     qint64 behindMs() const;
+    int behindMsForView() const { return int(behindMs()); }
     // The playing moment measured from the buffer's start, and the buffer's length.
     std::chrono::milliseconds position() const;
     std::chrono::milliseconds length() const;

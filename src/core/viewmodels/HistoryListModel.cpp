@@ -107,6 +107,12 @@ void HistoryListModel::setStarred(int row, bool starred)
     Q_EMIT dataChanged(changed, changed, {StarredRole});
 }
 
+void HistoryListModel::toggleStarred(int row)
+{
+    if (row >= 0 && row < count())
+        setStarred(row, !m_entries.at(row).starred);
+}
+
 QString HistoryListModel::copyText(int row) const
 {
     return row >= 0 && row < count() ? m_entries.at(row).text() : QString();

@@ -52,6 +52,7 @@ public:
     // Reads the store anew (the view calls it when it shows).
     Q_INVOKABLE void reload();
     Q_INVOKABLE void setStarred(int row, bool starred);
+    Q_INVOKABLE void toggleStarred(int row);
     // What "Kopieer" puts on the clipboard for `row`; empty when there is no such row.
     Q_INVOKABLE QString copyText(int row) const;
 

@@ -37,9 +37,7 @@ ListView {
     }
 
     function toggleStar(row) {
-        const item = itemAtIndex(row)
-        if (item)
-            songs.setStarred(row, !item.starred)
+        songs.toggleStarred(row)
     }
 
     clip: true

@@ -25,10 +25,12 @@ Item {
         topPadding: 4
         bottomPadding: 4
         width: implicitWidth
+        Accessible.name: pill.text
         // Qt 6.4's buttons list Press but do nothing on it: the handler does what a click does.
-        Accessible.onPressAction: pill.click()
-        Keys.onReturnPressed: pill.click()
-        Keys.onEnterPressed: pill.click()
+        Accessible.onPressAction: pill.choose()
+        Keys.onReturnPressed: pill.choose()
+        Keys.onEnterPressed: pill.choose()
+        function choose() { pill.TabBar.tabBar.setCurrentIndex(pill.TabBar.index) }
         contentItem: Label {
             text: pill.text
             font: pill.font
@@ -94,10 +96,10 @@ Item {
             Accessible.name: filter.text
             Accessible.checkable: true
             Accessible.checked: filter.checked
-            Accessible.onPressAction: filter.toggle()
-            Accessible.onToggleAction: filter.toggle()
-            Keys.onReturnPressed: filter.click()
-            Keys.onEnterPressed: filter.click()
+            Accessible.onPressAction: root.starredOnly = !root.starredOnly
+            Accessible.onToggleAction: root.starredOnly = !root.starredOnly
+            Keys.onReturnPressed: root.starredOnly = !root.starredOnly
+            Keys.onEnterPressed: root.starredOnly = !root.starredOnly
             contentItem: RowLayout {
                 spacing: 4
                 SymbolIcon {
