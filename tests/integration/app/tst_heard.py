@@ -7,6 +7,7 @@ it in the database."""
 
 import os
 import sqlite3
+import subprocess
 import sys
 import time
 
@@ -80,7 +81,9 @@ with Peers() as peers:
     menu.Event(entries["Kopieer titel"], "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0))
     copied = wait_for(lambda: clipboard() or None, 10, "the tray's copy on the clipboard")
     checks.check("Kopieer titel copies the playing title", copied in titles(), (copied, titles()[-3:]))
-    peers.run(["xclip", "-selection", "clipboard", "-i", "/dev/null"])
+    # xclip stays behind to own the selection: its output must not be waited for.
+    subprocess.run(["xclip", "-selection", "clipboard", "-i", "/dev/null"], env=peers.env,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=15, check=True)
     xdo("key", "Escape")  # the search text goes, Space is the panel's again
     xdo("key", "ctrl+c")
     copied = wait_for(lambda: clipboard() or None, 10, "Ctrl+C's copy on the clipboard")
