@@ -1,4 +1,4 @@
-// Renders the settings window to PNG for review: both tabs, the add-station sheet (also with a
+// Renders the settings window to PNG for review: its tabs, the add-station sheet (also with a
 // directory search), the edit sheet refusing another station's URL and the move confirmation, on
 // the built-in station list. Usage:
 // settings_screenshot <output folder> [stations.xml]. Runs offscreen or under Xvfb.
@@ -143,6 +143,24 @@ int main(int argc, char **argv)
         Screenshots::settle(300);
     }
 
+    // The alarms, and a new alarm's sheet.
+    QMetaObject::invokeMethod(view, "showTab", Q_ARG(QVariant, 2));
+    Screenshots::settle(300);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("settings-alarms.png")),
+                           "settings_screenshot"))
+        return 1;
+    QObject *add = child(window, "addAlarmButton");
+    if (!add)
+        return 1;
+    QMetaObject::invokeMethod(add, "clicked");
+    Screenshots::settle(400);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("sheet-alarm.png")), "settings_screenshot"))
+        return 1;
+    if (QObject *sheet = child(window, "alarmSheet"))
+        QMetaObject::invokeMethod(sheet, "close");
+    QMetaObject::invokeMethod(view, "showTab", Q_ARG(QVariant, 1));
+    Screenshots::settle(300);
+
     auto *drop = tab->property("stationDrop").value<QObject *>();
     const RadioStation &moved = catalogue.at(0).stations.at(1);
     QMetaObject::invokeMethod(drop, "startDrag", Q_ARG(QString, moved.name), Q_ARG(QString, moved.id()));
@@ -153,5 +171,6 @@ int main(int argc, char **argv)
     if (!accepted ||
         !Screenshots::save(window, out.filePath(QStringLiteral("sheet-move.png")), "settings_screenshot"))
         return 1;
+
     return 0;
 }

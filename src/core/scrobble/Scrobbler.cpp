@@ -156,13 +156,15 @@ void Scrobbler::pump()
         out->validate(m_options.apiRoot, m_token);
         return;
     }
-    if (!m_nowPlaying.isEmpty()) {
+    ListenQueue *queue = m_parts.queue ? m_parts.queue() : nullptr;
+    const QList<Listen> next = queue ? queue->oldest(1) : QList<Listen>();
+    // "Playing now" goes first while the server answers; after a failure the retry is a waiting
+    // listen, or a station announcing faster than the back-off grows would hold them back.
+    if (!m_nowPlaying.isEmpty() && (m_failures == 0 || next.isEmpty())) {
         m_inFlight = Request::NowPlaying;
         out->submit(m_options.apiRoot, m_token, std::exchange(m_nowPlaying, QByteArray()));
         return;
     }
-    ListenQueue *queue = m_parts.queue ? m_parts.queue() : nullptr;
-    const QList<Listen> next = queue ? queue->oldest(1) : QList<Listen>();
     if (next.isEmpty())
         return;
     m_inFlight = Request::Listen;

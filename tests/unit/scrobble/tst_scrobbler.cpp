@@ -247,6 +247,17 @@ private Q_SLOTS:
         QCOMPARE(rig.queued().constFirst(), QStringLiteral("Q - %1").arg(next));
     }
 
+    // A station announcing faster than the back-off grows must not keep the listens waiting.
+    void retryAfterAFailureSendsTheWaitingListen()
+    {
+        Rig rig(1);
+        rig.sender->answer(Outcome::Failed);
+        rig.backend.reportTitle(QStringLiteral("A - 1"));
+        rig.scheduler.advance(5s);
+        rig.sender->answer(Outcome::Accepted);
+        QCOMPARE(rig.sender->requests, (QStringList{"single Q - 1", "single Q - 1", "playing_now A - 1"}));
+    }
+
     void rejectedTokenWaitsForANewOne()
     {
         Rig rig(1, QString());
