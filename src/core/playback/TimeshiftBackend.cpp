@@ -29,6 +29,13 @@ TimeshiftBackend::TimeshiftBackend(StreamBackend *backend, StreamTap *tap, Times
     connect(&m_tick, &QTimer::timeout, this, &TimeshiftBackend::positionChanged);
 
     connect(m_backend, &StreamBackend::ready, this, [this] {
+        // The buffer's connection opens once the station sounds: a burst of station changes
+        // opens none, and the start of the live stream does not share the network with it.
+        if (std::exchange(m_tapPending, false)) {
+            m_begunAt = m_clock->now();
+            m_tapping = true;
+            m_tap->start(m_url);
+        }
         // The buffer's moment runs from the first sound of the feed.
         if (m_feeding && !m_paused && m_playhead && !m_playheadSince)
             m_playheadSince = m_clock->now();
@@ -101,6 +108,7 @@ void TimeshiftBackend::start(const QString &url)
     MainThread::check(Q_FUNC_INFO);
     // The same stream started again (a reconnect) keeps its buffer; another one begins anew.
     if (url != m_url || !m_tapping) {
+        m_tapPending = false;
         if (!std::exchange(m_staleRemoved, true))
             TimeshiftBuffer::removeStale(m_buffer->folder());
         stopTap();
@@ -110,9 +118,7 @@ void TimeshiftBackend::start(const QString &url)
         m_caps.clear();
         if (m_buffer->minutes() > 0 && canRewind(url)) {
             m_buffer->begin();
-            m_begunAt = m_clock->now();
-            m_tapping = true;
-            m_tap->start(url);
+            m_tapPending = true;
         }
     }
     m_paused = false;
@@ -293,6 +299,7 @@ void TimeshiftBackend::startLive()
 
 void TimeshiftBackend::stopTap()
 {
+    m_tapPending = false;
     if (!m_tapping)
         return;
     m_tapping = false;

@@ -88,6 +88,8 @@ private:
     QString m_caps;  // the received stream's type, for the feed
     QString m_title; // the received stream's title now
     bool m_tapping = false;
+    // The tap starts when the live stream first sounds.
+    bool m_tapPending = false;
     bool m_staleRemoved = false; // a previous run's buffer goes with the first station
     bool m_paused = false;
     bool m_feeding = false;  // the backend plays the buffer

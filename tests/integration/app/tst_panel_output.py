@@ -53,9 +53,9 @@ with Peers() as peers:
     xdo("key", "Return")  # the first station
     wait_for(lambda: stream_sinks() == ["a"], 20, "the stream on the default sink a")
 
-    # The device button comes right before the search in the keys' order; the menu lists the
-    # system default, a and b.
-    for key in ("shift+Tab", "Return", "Down", "Down", "Down", "Return"):
+    # In the keys' order the list switch (Gehoord, Stations) and then the device button come
+    # before the search; the device menu lists the system default, a and b.
+    for key in ("shift+Tab",) * 3 + ("Return", "Down", "Down", "Down", "Return"):
         xdo("key", key)
     wait_for(lambda: stream_sinks() == ["b"], 10, "the stream to move to sink b")
     checks.check("choosing b in the panel moves the stream to sink b", True)

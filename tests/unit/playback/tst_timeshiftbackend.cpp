@@ -51,7 +51,11 @@ private Q_SLOTS:
     void pauseResumesWhereItWasLeft()
     {
         Rig rig;
+        // A station changed before it sounded opens no second connection.
+        rig.rewind.start(QStringLiteral("http://other.example/live"));
         rig.rewind.start(kUrl);
+        QVERIFY(rig.tap.calls.isEmpty());
+        rig.backend.reportReady();
         QCOMPARE(rig.tap.calls, QStringList{QStringLiteral("start ") + kUrl});
         rig.receive(10s);
         rig.rewind.pause();
@@ -98,6 +102,7 @@ private Q_SLOTS:
         QFETCH(QString, lastCall);
         Rig rig;
         rig.rewind.start(kUrl);
+        rig.backend.reportReady();
         rig.receive(60s);
         if (paused)
             rig.rewind.pause();
@@ -118,6 +123,7 @@ private Q_SLOTS:
         QSignalSpy failed(&rig.rewind, &StreamBackend::failed);
         QSignalSpy failedWhilePlaying(&rig.rewind, &StreamBackend::failedWhilePlaying);
         rig.rewind.start(kUrl);
+        rig.backend.reportReady();
         rig.receive(20s);
         rig.rewind.seekBy(-10000);
         rig.backend.reportFailed(StreamFailure::Reason::UnsupportedFormat);
@@ -146,6 +152,7 @@ private Q_SLOTS:
         Rig rig;
         rig.rewind.setMinutes(minutes);
         rig.rewind.start(url);
+        rig.backend.reportReady();
         rig.receive(2s);
         QCOMPARE(!rig.tap.calls.isEmpty(), tapped);
         QCOMPARE(rig.rewind.available(), tapped);

@@ -199,11 +199,11 @@ private Q_SLOTS:
         ManualClock clock;
         SleepTimer timer(&rig.player, &rig.scheduler, &clock);
         const QList<TrayMenuEntry> menu = TrayMenu::build(rig.player, catalogue, &timer, nextAlarm);
-        QCOMPARE(menu.at(4).label, label);
-        QCOMPARE(menu.at(4).id, int(TrayMenu::Alarms));
-        QCOMPARE(menu.at(4).iconName, QStringLiteral("alarm-symbolic"));
-        QVERIFY(menu.at(4).enabled);
-        QVERIFY(menu.at(5).isSeparator);
+        QCOMPARE(menu.at(5).label, label);
+        QCOMPARE(menu.at(5).id, int(TrayMenu::Alarms));
+        QCOMPARE(menu.at(5).iconName, QStringLiteral("alarm-symbolic"));
+        QVERIFY(menu.at(5).enabled);
+        QVERIFY(menu.at(6).isSeparator);
     }
 };
 
