@@ -735,6 +735,10 @@ das Journal der Sitzung (journalctl --user).
         <source>Speelt Zeffira al: terug naar live (na pauze of terugspoelen).</source>
         <translation>Wenn Zeffira spielt: zurück zu live (nach Pause oder Zurückspulen).</translation>
     </message>
+    <message>
+        <source>Speelt Zeffira al: bewaar het nummer dat speelt, vanaf zijn begin, in de muziekmap (Zeffira/&lt;station&gt;/).</source>
+        <translation>Wenn Zeffira läuft: das laufende Lied ab seinem Anfang im Musikordner speichern (Zeffira/&lt;station&gt;/).</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -1185,6 +1189,18 @@ das Journal der Sitzung (journalctl --user).
         <source>Wekker:</source>
         <translation>Wecker:</translation>
     </message>
+    <message>
+        <source>Achter live:</source>
+        <translation>Hinter live:</translation>
+    </message>
+    <message>
+        <source>Opname:</source>
+        <translation>Aufnahme:</translation>
+    </message>
+    <message>
+        <source>loopt</source>
+        <translation>läuft</translation>
+    </message>
 </context>
 <context>
     <name>RenameCategorySheet</name>
@@ -1227,6 +1243,26 @@ das Journal der Sitzung (journalctl --user).
         <source>Terug naar live</source>
         <translation>Zurück zu live</translation>
     </message>
+    <message>
+        <source>Alleen live</source>
+        <translation>Nur live</translation>
+    </message>
+    <message>
+        <source>Terugspoelen en bewaren kunnen niet bij deze stream (HLS)</source>
+        <translation>Zurückspulen und Speichern sind bei diesem Stream (HLS) nicht möglich</translation>
+    </message>
+    <message>
+        <source>Bewaar dit nummer</source>
+        <translation>Dieses Lied speichern</translation>
+    </message>
+    <message>
+        <source>Stop opname</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Neem op</source>
+        <translation>Aufnehmen</translation>
+    </message>
 </context>
 <context>
     <name>ScriptControl</name>
@@ -1245,6 +1281,14 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>er is geen terugspoelbuffer: die is er alleen terwijl een station speelt.</source>
         <translation>es gibt keinen Rückspulpuffer: den gibt es nur, während ein Sender spielt.</translation>
+    </message>
+    <message>
+        <source>bewaren en opnemen kunnen hier niet.</source>
+        <translation>Speichern und Aufnehmen sind hier nicht möglich.</translation>
+    </message>
+    <message>
+        <source>de duur is een aantal minuten.</source>
+        <translation>die Dauer ist eine Anzahl Minuten.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1372,79 @@ das Journal der Sitzung (journalctl --user).
             <numerusform>%n Minute</numerusform>
             <numerusform>%n Minuten</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SongKeeper</name>
+    <message>
+        <source>Opname bewaard</source>
+        <translation>Aufnahme gespeichert</translation>
+    </message>
+    <message>
+        <source>Niet bewaard</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>kan de map %1 niet maken.</source>
+        <translation>kann den Ordner %1 nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>er speelt geen station.</source>
+        <translation>es läuft kein Sender.</translation>
+    </message>
+    <message>
+        <source>deze stream (HLS) heeft geen terugspoelbuffer.</source>
+        <translation>dieser Stream (HLS) hat keinen Rückspulpuffer.</translation>
+    </message>
+    <message>
+        <source>er is geen vorig nummer in de terugspoelbuffer.</source>
+        <translation>im Rückspulpuffer ist kein vorheriges Lied.</translation>
+    </message>
+    <message>
+        <source>het station noemt geen nummer, of de terugspoelbuffer is leeg.</source>
+        <translation>der Sender nennt kein Lied, oder der Rückspulpuffer ist leer.</translation>
+    </message>
+    <message>
+        <source>nummers in dit formaat (%1) kunnen niet bewaard worden.</source>
+        <translation>Lieder in diesem Format (%1) können nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation>Lied</translation>
+    </message>
+    <message>
+        <source>kan niet schrijven in %1.</source>
+        <translation>kann nicht in %1 schreiben.</translation>
+    </message>
+    <message>
+        <source>er staat nog geen heel stukje van dit nummer in de buffer.</source>
+        <translation>der Puffer enthält noch kein ganzes Stück dieses Lieds.</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven: %2</source>
+        <translation>kann %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Nummer bewaard</source>
+        <translation>Lied gespeichert</translation>
+    </message>
+    <message>
+        <source>%1
+Het begin was niet meer in de buffer: het bestand begint later.</source>
+        <translation>%1
+Der Anfang war nicht mehr im Puffer: die Datei beginnt später.</translation>
+    </message>
+    <message>
+        <source>er loopt al een opname.</source>
+        <translation>es läuft schon eine Aufnahme.</translation>
+    </message>
+    <message>
+        <source>deze stream (HLS) kan niet opgenomen worden.</source>
+        <translation>dieser Stream (HLS) kann nicht aufgenommen werden.</translation>
     </message>
 </context>
 <context>
@@ -1818,6 +1935,57 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Kopieer titel</source>
         <translation>Titel kopieren</translation>
+    </message>
+    <message>
+        <source>Terugspoelen: %1 achter live</source>
+        <translation>Zurückspulen: %1 hinter live</translation>
+    </message>
+    <message>
+        <source>Terugspoelen</source>
+        <translation>Zurückspulen</translation>
+    </message>
+    <message>
+        <source>Niet bij HLS-streams</source>
+        <translation>Nicht bei HLS-Streams</translation>
+    </message>
+    <message>
+        <source>30 seconden terug</source>
+        <translation>30 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>30 seconden vooruit</source>
+        <translation>30 Sekunden vor</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Bewaar dit nummer</source>
+        <translation>Dieses Lied speichern</translation>
+    </message>
+    <message>
+        <source>Bewaar vorig nummer</source>
+        <translation>Vorheriges Lied speichern</translation>
+    </message>
+    <message>
+        <source>Stop opname</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Neem op</source>
+        <translation>Aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>TrayShell</name>
+    <message>
+        <source>%1 achter live</source>
+        <translation>%1 hinter live</translation>
+    </message>
+    <message>
+        <source>Neemt op</source>
+        <translation>Nimmt auf</translation>
     </message>
 </context>
 <context>

@@ -735,6 +735,10 @@ the session&apos;s journal (journalctl --user).
         <source>Speelt Zeffira al: terug naar live (na pauze of terugspoelen).</source>
         <translation>If Zeffira is playing: back to live (after a pause or rewinding).</translation>
     </message>
+    <message>
+        <source>Speelt Zeffira al: bewaar het nummer dat speelt, vanaf zijn begin, in de muziekmap (Zeffira/&lt;station&gt;/).</source>
+        <translation>If Zeffira is running: save the song that is playing, from its start, in the music folder (Zeffira/&lt;station&gt;/).</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -1185,6 +1189,18 @@ the session&apos;s journal (journalctl --user).
         <source>Wekker:</source>
         <translation>Alarm:</translation>
     </message>
+    <message>
+        <source>Achter live:</source>
+        <translation>Behind live:</translation>
+    </message>
+    <message>
+        <source>Opname:</source>
+        <translation>Recording:</translation>
+    </message>
+    <message>
+        <source>loopt</source>
+        <translation>running</translation>
+    </message>
 </context>
 <context>
     <name>RenameCategorySheet</name>
@@ -1227,6 +1243,26 @@ the session&apos;s journal (journalctl --user).
         <source>Terug naar live</source>
         <translation>Back to live</translation>
     </message>
+    <message>
+        <source>Alleen live</source>
+        <translation>Live only</translation>
+    </message>
+    <message>
+        <source>Terugspoelen en bewaren kunnen niet bij deze stream (HLS)</source>
+        <translation>Rewinding and saving are not possible with this stream (HLS)</translation>
+    </message>
+    <message>
+        <source>Bewaar dit nummer</source>
+        <translation>Save this song</translation>
+    </message>
+    <message>
+        <source>Stop opname</source>
+        <translation>Stop recording</translation>
+    </message>
+    <message>
+        <source>Neem op</source>
+        <translation>Record</translation>
+    </message>
 </context>
 <context>
     <name>ScriptControl</name>
@@ -1245,6 +1281,14 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>er is geen terugspoelbuffer: die is er alleen terwijl een station speelt.</source>
         <translation>there is no rewind buffer: there is one only while a station plays.</translation>
+    </message>
+    <message>
+        <source>bewaren en opnemen kunnen hier niet.</source>
+        <translation>saving and recording are not available here.</translation>
+    </message>
+    <message>
+        <source>de duur is een aantal minuten.</source>
+        <translation>the duration is a number of minutes.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1372,79 @@ the session&apos;s journal (journalctl --user).
             <numerusform>%n minute</numerusform>
             <numerusform>%n minutes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SongKeeper</name>
+    <message>
+        <source>Opname bewaard</source>
+        <translation>Recording saved</translation>
+    </message>
+    <message>
+        <source>Niet bewaard</source>
+        <translation>Not saved</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>kan de map %1 niet maken.</source>
+        <translation>cannot create the folder %1.</translation>
+    </message>
+    <message>
+        <source>er speelt geen station.</source>
+        <translation>no station is playing.</translation>
+    </message>
+    <message>
+        <source>deze stream (HLS) heeft geen terugspoelbuffer.</source>
+        <translation>this stream (HLS) has no rewind buffer.</translation>
+    </message>
+    <message>
+        <source>er is geen vorig nummer in de terugspoelbuffer.</source>
+        <translation>there is no previous song in the rewind buffer.</translation>
+    </message>
+    <message>
+        <source>het station noemt geen nummer, of de terugspoelbuffer is leeg.</source>
+        <translation>the station names no song, or the rewind buffer is empty.</translation>
+    </message>
+    <message>
+        <source>nummers in dit formaat (%1) kunnen niet bewaard worden.</source>
+        <translation>songs in this format (%1) cannot be saved.</translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation>Song</translation>
+    </message>
+    <message>
+        <source>kan niet schrijven in %1.</source>
+        <translation>cannot write in %1.</translation>
+    </message>
+    <message>
+        <source>er staat nog geen heel stukje van dit nummer in de buffer.</source>
+        <translation>the buffer holds no whole piece of this song yet.</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Nummer bewaard</source>
+        <translation>Song saved</translation>
+    </message>
+    <message>
+        <source>%1
+Het begin was niet meer in de buffer: het bestand begint later.</source>
+        <translation>%1
+The start was no longer in the buffer: the file starts later.</translation>
+    </message>
+    <message>
+        <source>er loopt al een opname.</source>
+        <translation>a recording is already running.</translation>
+    </message>
+    <message>
+        <source>deze stream (HLS) kan niet opgenomen worden.</source>
+        <translation>this stream (HLS) cannot be recorded.</translation>
     </message>
 </context>
 <context>
@@ -1818,6 +1935,57 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>Kopieer titel</source>
         <translation>Copy title</translation>
+    </message>
+    <message>
+        <source>Terugspoelen: %1 achter live</source>
+        <translation>Rewind: %1 behind live</translation>
+    </message>
+    <message>
+        <source>Terugspoelen</source>
+        <translation>Rewind</translation>
+    </message>
+    <message>
+        <source>Niet bij HLS-streams</source>
+        <translation>Not with HLS streams</translation>
+    </message>
+    <message>
+        <source>30 seconden terug</source>
+        <translation>Back 30 seconds</translation>
+    </message>
+    <message>
+        <source>30 seconden vooruit</source>
+        <translation>Forward 30 seconds</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Bewaar dit nummer</source>
+        <translation>Save this song</translation>
+    </message>
+    <message>
+        <source>Bewaar vorig nummer</source>
+        <translation>Save previous song</translation>
+    </message>
+    <message>
+        <source>Stop opname</source>
+        <translation>Stop recording</translation>
+    </message>
+    <message>
+        <source>Neem op</source>
+        <translation>Record</translation>
+    </message>
+</context>
+<context>
+    <name>TrayShell</name>
+    <message>
+        <source>%1 achter live</source>
+        <translation>%1 behind live</translation>
+    </message>
+    <message>
+        <source>Neemt op</source>
+        <translation>Recording</translation>
     </message>
 </context>
 <context>

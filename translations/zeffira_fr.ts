@@ -735,6 +735,10 @@ le journal de la session (journalctl --user).
         <source>Speelt Zeffira al: terug naar live (na pauze of terugspoelen).</source>
         <translation>Si Zeffira joue&#xa0;: revenir au direct (après une pause ou un retour en arrière).</translation>
     </message>
+    <message>
+        <source>Speelt Zeffira al: bewaar het nummer dat speelt, vanaf zijn begin, in de muziekmap (Zeffira/&lt;station&gt;/).</source>
+        <translation>Si Zeffira tourne : enregistrer le morceau en cours, depuis son début, dans le dossier Musique (Zeffira/&lt;station&gt;/).</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryAnswer</name>
@@ -1185,6 +1189,18 @@ le journal de la session (journalctl --user).
         <source>Wekker:</source>
         <translation>Réveil&#xa0;:</translation>
     </message>
+    <message>
+        <source>Achter live:</source>
+        <translation>Retard sur le direct :</translation>
+    </message>
+    <message>
+        <source>Opname:</source>
+        <translation>Enregistrement :</translation>
+    </message>
+    <message>
+        <source>loopt</source>
+        <translation>en cours</translation>
+    </message>
 </context>
 <context>
     <name>RenameCategorySheet</name>
@@ -1227,6 +1243,26 @@ le journal de la session (journalctl --user).
         <source>Terug naar live</source>
         <translation>Revenir au direct</translation>
     </message>
+    <message>
+        <source>Alleen live</source>
+        <translation>Direct seulement</translation>
+    </message>
+    <message>
+        <source>Terugspoelen en bewaren kunnen niet bij deze stream (HLS)</source>
+        <translation>Le retour en arrière et l’enregistrement sont impossibles avec ce flux (HLS)</translation>
+    </message>
+    <message>
+        <source>Bewaar dit nummer</source>
+        <translation>Enregistrer ce morceau</translation>
+    </message>
+    <message>
+        <source>Stop opname</source>
+        <translation>Arrêter l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Neem op</source>
+        <translation>Enregistrer le direct</translation>
+    </message>
 </context>
 <context>
     <name>ScriptControl</name>
@@ -1245,6 +1281,14 @@ le journal de la session (journalctl --user).
     <message>
         <source>er is geen terugspoelbuffer: die is er alleen terwijl een station speelt.</source>
         <translation>il n’y a pas de mémoire de retour en arrière&#xa0;: elle n’existe que pendant la lecture d’une station.</translation>
+    </message>
+    <message>
+        <source>bewaren en opnemen kunnen hier niet.</source>
+        <translation>l’enregistrement n’est pas disponible ici.</translation>
+    </message>
+    <message>
+        <source>de duur is een aantal minuten.</source>
+        <translation>la durée est un nombre de minutes.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1372,79 @@ le journal de la session (journalctl --user).
             <numerusform>%n minute</numerusform>
             <numerusform>%n minutes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SongKeeper</name>
+    <message>
+        <source>Opname bewaard</source>
+        <translation>Enregistrement sauvegardé</translation>
+    </message>
+    <message>
+        <source>Niet bewaard</source>
+        <translation>Non enregistré</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>kan de map %1 niet maken.</source>
+        <translation>impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>er speelt geen station.</source>
+        <translation>aucune station ne joue.</translation>
+    </message>
+    <message>
+        <source>deze stream (HLS) heeft geen terugspoelbuffer.</source>
+        <translation>ce flux (HLS) n’a pas de tampon de retour en arrière.</translation>
+    </message>
+    <message>
+        <source>er is geen vorig nummer in de terugspoelbuffer.</source>
+        <translation>il n’y a pas de morceau précédent dans le tampon.</translation>
+    </message>
+    <message>
+        <source>het station noemt geen nummer, of de terugspoelbuffer is leeg.</source>
+        <translation>la station n’annonce aucun morceau, ou le tampon est vide.</translation>
+    </message>
+    <message>
+        <source>nummers in dit formaat (%1) kunnen niet bewaard worden.</source>
+        <translation>les morceaux dans ce format (%1) ne peuvent pas être enregistrés.</translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation>Morceau</translation>
+    </message>
+    <message>
+        <source>kan niet schrijven in %1.</source>
+        <translation>impossible d’écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>er staat nog geen heel stukje van dit nummer in de buffer.</source>
+        <translation>le tampon ne contient encore aucun fragment entier de ce morceau.</translation>
+    </message>
+    <message>
+        <source>kan %1 niet schrijven: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Nummer bewaard</source>
+        <translation>Morceau enregistré</translation>
+    </message>
+    <message>
+        <source>%1
+Het begin was niet meer in de buffer: het bestand begint later.</source>
+        <translation>%1
+Le début n’était plus dans le tampon : le fichier commence plus tard.</translation>
+    </message>
+    <message>
+        <source>er loopt al een opname.</source>
+        <translation>un enregistrement est déjà en cours.</translation>
+    </message>
+    <message>
+        <source>deze stream (HLS) kan niet opgenomen worden.</source>
+        <translation>ce flux (HLS) ne peut pas être enregistré.</translation>
     </message>
 </context>
 <context>
@@ -1818,6 +1935,57 @@ le journal de la session (journalctl --user).
     <message>
         <source>Kopieer titel</source>
         <translation>Copier le titre</translation>
+    </message>
+    <message>
+        <source>Terugspoelen: %1 achter live</source>
+        <translation>Retour en arrière : %1 de retard</translation>
+    </message>
+    <message>
+        <source>Terugspoelen</source>
+        <translation>Retour en arrière</translation>
+    </message>
+    <message>
+        <source>Niet bij HLS-streams</source>
+        <translation>Pas avec les flux HLS</translation>
+    </message>
+    <message>
+        <source>30 seconden terug</source>
+        <translation>Reculer de 30 secondes</translation>
+    </message>
+    <message>
+        <source>30 seconden vooruit</source>
+        <translation>Avancer de 30 secondes</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>Bewaar dit nummer</source>
+        <translation>Enregistrer ce morceau</translation>
+    </message>
+    <message>
+        <source>Bewaar vorig nummer</source>
+        <translation>Enregistrer le morceau précédent</translation>
+    </message>
+    <message>
+        <source>Stop opname</source>
+        <translation>Arrêter l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Neem op</source>
+        <translation>Enregistrer le direct</translation>
+    </message>
+</context>
+<context>
+    <name>TrayShell</name>
+    <message>
+        <source>%1 achter live</source>
+        <translation>%1 de retard sur le direct</translation>
+    </message>
+    <message>
+        <source>Neemt op</source>
+        <translation>Enregistrement en cours</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         QStringLiteral("go-live"),
         QCoreApplication::translate("CommandLine",
                                     "Speelt Zeffira al: terug naar live (na pauze of terugspoelen)."));
+    const QCommandLineOption saveSong(
+        QStringLiteral("save-song"),
+        QCoreApplication::translate("CommandLine", "Speelt Zeffira al: bewaar het nummer dat speelt, vanaf "
+                                                   "zijn begin, in de muziekmap (Zeffira/<station>/)."));
     const QCommandLineOption volume(
         QStringLiteral("volume"),
         QCoreApplication::translate("CommandLine", "Speelt Zeffira al: zet het volume (0 tot 100)."),
@@ -189,10 +193,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     // What the D-Bus service file starts; not for people.
     QCommandLineOption busActivated(QStringLiteral("gapplication-service"));
     busActivated.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help,      version, list,       headless,    play,     sleepTimer,  record,
-                       duration,  search,  importFile, exportFile,  category, history,     since,
-                       playPause, stop,    next,       previous,    station,  volume,      status,
-                       json,      alarm,   fade,       alarmVolume, goLive,   busActivated});
+    parser.addOptions({help,      version, list,       headless,    play,     sleepTimer, record,
+                       duration,  search,  importFile, exportFile,  category, history,    since,
+                       playPause, stop,    next,       previous,    station,  volume,     status,
+                       json,      alarm,   fade,       alarmVolume, goLive,   saveSong,   busActivated});
     parser.addPositionalArgument(
         QStringLiteral("url"),
         QCoreApplication::translate(
@@ -346,6 +350,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         {&station, QStringLiteral("station")},
         {&volume, QStringLiteral("volume")},
         {&goLive, QStringLiteral("go-live")},
+        {&saveSong, QStringLiteral("save-song")},
         {&status, QStringLiteral("status")}};
     int remoteCount = 0;
     for (const auto &[option, action] : remoteActions) {

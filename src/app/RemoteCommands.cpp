@@ -50,6 +50,8 @@ void printStatus(const QVariantMap &status, bool json)
             {QStringLiteral("alarm"), status.contains(QStringLiteral("alarm"))
                                           ? QJsonValue(status.value(QStringLiteral("alarm")).toString())
                                           : QJsonValue()},
+            {QStringLiteral("behindLive"), status.value(QStringLiteral("behindLive")).toInt()},
+            {QStringLiteral("recording"), status.value(QStringLiteral("recording")).toBool()},
         };
         out << QJsonDocument(object).toJson(QJsonDocument::Compact) << "\n";
         return;
@@ -70,6 +72,12 @@ void printStatus(const QVariantMap &status, bool json)
     line(QT_TRANSLATE_NOOP("RemoteCommands", "Wekker:"),
          status.contains(QStringLiteral("alarm")) ? status.value(QStringLiteral("alarm")).toString()
                                                   : QCoreApplication::translate("RemoteCommands", "uit"));
+    if (const int behind = status.value(QStringLiteral("behindLive")).toInt(); behind > 0)
+        line(QT_TRANSLATE_NOOP("RemoteCommands", "Achter live:"),
+             QStringLiteral("%1:%2").arg(behind / 60).arg(behind % 60, 2, 10, QLatin1Char('0')));
+    if (status.value(QStringLiteral("recording")).toBool())
+        line(QT_TRANSLATE_NOOP("RemoteCommands", "Opname:"),
+             QCoreApplication::translate("RemoteCommands", "loopt"));
 }
 
 } // namespace

@@ -14,6 +14,8 @@
 #include "network/DeferredStationDirectory.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
+#include "playback/SongKeeper.h"
+#include "playback/TimeshiftBackend.h"
 #include "viewmodels/AppActions.h"
 #include "viewmodels/GeneralSettingsModel.h"
 #include "viewmodels/MenuBarLabel.h"
@@ -104,6 +106,16 @@ bool TrayShell::start(bool showWindowWithoutTray)
         if (key == SettingsKey::ShowStationInMenuBar)
             updateLabel();
     });
+    // The rewind submenu and the tooltip's "behind live"; the distance grows each second only
+    // while paused behind live.
+    connect(m_app->timeshift(), &TimeshiftBackend::positionChanged, this, &TrayShell::updateLabel);
+    connect(m_app->timeshift(), &TimeshiftBackend::positionChanged, this, [this] {
+        const auto state = std::pair(m_app->timeshift()->available(), m_app->timeshift()->behindLive());
+        if (std::exchange(m_rewindShown, state) != state)
+            updateMenu();
+    });
+    connect(m_app->songKeeper(), &SongKeeper::changed, this, &TrayShell::updateLabel);
+    connect(m_app->songKeeper(), &SongKeeper::changed, this, &TrayShell::updateMenu);
     updateLabel();
     updateMenu();
     // Media controls may bring the panel forward too.
@@ -163,16 +175,39 @@ void TrayShell::updateLabel()
     }
     // The panel puts its own gap between icon and label.
     m_tray->setLabel(label.text.trimmed(), label.text.trimmed());
+    QStringList moreLines;
+    // Paused a moment ago is not yet behind.
+    if (const TimeshiftBackend *timeshift = m_app->timeshift();
+        player->hasStation() && timeshift->behindLive() && timeshift->behindMs() >= 1000)
+        moreLines << tr("%1 achter live").arg(TrayMenu::behindText(timeshift->behindMs()).mid(1));
+    if (m_app->songKeeper()->isRecording())
+        moreLines << tr("Neemt op");
     const TrayTooltip tooltip =
-        TrayTooltip::compute(*player, m_app->sleepTimer(), m_app->alarmClock()->nextText());
-    m_tray->setToolTip(tooltip.title, tooltip.text);
+        TrayTooltip::compute(*player, m_app->sleepTimer(), m_app->alarmClock()->nextText(), moreLines);
+    if (tooltip.text != m_lastTooltip) {
+        m_lastTooltip = tooltip.text;
+        m_tray->setToolTip(tooltip.title, tooltip.text);
+    }
 }
 
 void TrayShell::updateMenu()
 {
     if (m_tray)
         m_tray->setMenu(TrayMenu::build(*m_app->player(), m_app->stationManager()->categories(),
-                                        m_app->sleepTimer(), m_app->alarmClock()->nextText()));
+                                        m_app->sleepTimer(), m_app->alarmClock()->nextText(), rewindState()));
+}
+
+TrayMenu::Rewind TrayShell::rewindState() const
+{
+    const TimeshiftBackend *timeshift = m_app->timeshift();
+    TrayMenu::Rewind rewind;
+    // The resolved stream when there is one, else the station's own address.
+    const QString url = timeshift->url().isEmpty() ? m_app->player()->currentStationUrl() : timeshift->url();
+    rewind.possible = url.isEmpty() || TimeshiftBackend::canRewind(url);
+    rewind.available = timeshift->available();
+    rewind.behindMs = timeshift->behindLive() ? std::max<qint64>(1, timeshift->behindMs()) : 0;
+    rewind.recording = m_app->songKeeper()->isRecording();
+    return rewind;
 }
 
 void TrayShell::onMenuEntry(int id)
@@ -191,6 +226,21 @@ void TrayShell::onMenuEntry(int id)
     case TrayMenu::CopyTitle:
         if (const QString text = TrayMenu::titleToCopy(*player); !text.isEmpty())
             QGuiApplication::clipboard()->setText(text);
+        return;
+    case TrayMenu::SeekBack:
+    case TrayMenu::SeekForward:
+        m_app->timeshift()->seekBy((id == TrayMenu::SeekBack ? -1 : 1) * TimeshiftBackend::seekStep.count());
+        return;
+    case TrayMenu::GoLive:
+        m_app->timeshift()->goLive();
+        return;
+    case TrayMenu::SaveSong:
+    case TrayMenu::SavePreviousSong:
+        // A refusal is told by the keeper's notification.
+        m_app->songKeeper()->saveSong(id == TrayMenu::SavePreviousSong);
+        return;
+    case TrayMenu::Record:
+        m_app->songKeeper()->toggleRecording();
         return;
     case TrayMenu::Settings:
         openSettings();
@@ -226,6 +276,7 @@ AppWindows *TrayShell::windows()
         objects.alarmClock = m_app->alarmClock();
         objects.scrobbler = m_app->scrobbler();
         objects.timeshift = m_app->timeshift();
+        objects.songKeeper = m_app->songKeeper();
         objects.directory = m_app->directory();
         objects.history = m_app->history();
         objects.historyRecorder = m_app->historyRecorder();

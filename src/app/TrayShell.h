@@ -4,6 +4,8 @@
 // and the objects it is given; it wires them and makes nothing but the windows.
 #pragma once
 
+#include "viewmodels/TrayMenu.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -47,6 +49,7 @@ public:
 private:
     void updateLabel();
     void updateMenu();
+    TrayMenu::Rewind rewindState() const;
     void onMenuEntry(int id);
     // Loads the views library on first use; null (logged) when it cannot be loaded.
     AppWindows *windows();
@@ -60,6 +63,8 @@ private:
     std::unique_ptr<AppWindows> m_windows;
     bool m_windowsFailed = false;
     QString m_lastIcon;
+    QString m_lastTooltip;
+    std::pair<bool, bool> m_rewindShown{false, false}; // the buffer's availability, behind live
     bool m_panelIsWindow = false;
     QString m_activationToken;
 };

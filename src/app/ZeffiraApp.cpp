@@ -32,6 +32,7 @@
 #include "playback/PlaylistResolver.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
+#include "playback/SongKeeper.h"
 #include "playback/StreamRecorder.h"
 #include "playback/TimeshiftBackend.h"
 #include "playback/TimeshiftBuffer.h"
@@ -136,6 +137,9 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
         std::make_unique<ScriptControl>(m_player.get(), m_stationManager.get(), m_mediaKeyHandler.get(),
                                         m_sleepTimer.get(), m_alarmClock.get());
     m_scriptControl->setTimeshift(m_timeshift.get());
+    m_songKeeper = std::make_unique<SongKeeper>(m_player.get(), m_timeshift.get(), m_recorder.get(),
+                                                m_notifier.get(), SongKeeper::defaultMusicFolder());
+    m_scriptControl->setSongKeeper(m_songKeeper.get());
 
     connect(m_player.get(), &RadioPlayer::playbackStateChanged, this, [this] {
         const PlaybackState state = m_player->playbackState();
@@ -170,6 +174,7 @@ ZeffiraApp::~ZeffiraApp()
     m_shell.reset();
     m_generalSettings.reset();
     m_scriptControl.reset();
+    m_songKeeper.reset();
     m_alarmClock.reset();
     m_titleNotifications.reset();
     m_historyRecorder.reset();
@@ -247,12 +252,17 @@ bool ZeffiraApp::startDesktop(DesktopApplicationService *service, bool showWindo
         service->onOpen = [this](const QStringList &uris, const QString &token) {
             return m_shell->open(uris, token);
         };
-        service->onAction = [this](const QString &action, const QVariant &parameter) {
-            return m_scriptControl->perform(action, parameter);
-        };
-        service->onStatus = [this] { return m_scriptControl->status(); };
+        serveActions(service);
     }
     return m_shell->start(showWindowWithoutTray);
+}
+
+void ZeffiraApp::serveActions(DesktopApplicationService *service)
+{
+    service->onAction = [this](const QString &action, const QVariant &parameter) {
+        return m_scriptControl->perform(action, parameter);
+    };
+    service->onStatus = [this] { return m_scriptControl->status(); };
 }
 
 QString ZeffiraApp::recordWhenPlaying(const QString &target,

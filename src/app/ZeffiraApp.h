@@ -47,6 +47,7 @@ class SettingsStore;
 class SleepTimer;
 class StationManager;
 class StreamRecorder;
+class SongKeeper;
 class SystemWallClock;
 class SteadyClock;
 class TitleNotifications;
@@ -68,6 +69,7 @@ public:
     MediaKeyHandler *mediaKeyHandler() const { return m_mediaKeyHandler.get(); }
     SleepTimer *sleepTimer() const { return m_sleepTimer.get(); }
     StreamRecorder *recorder() const { return m_recorder.get(); }
+    SongKeeper *songKeeper() const { return m_songKeeper.get(); }
     TimeshiftBackend *timeshift() const { return m_timeshift.get(); }
     AlarmClock *alarmClock() const { return m_alarmClock.get(); }
     Scrobbler *scrobbler() const { return m_scrobbler.get(); }
@@ -97,6 +99,8 @@ public:
     // when no tray could be shown. Where nothing shows tray items, the panel becomes an ordinary
     // window, opened at once when `showWindowWithoutTray`.
     bool startDesktop(DesktopApplicationService *service, bool showWindowWithoutTray);
+    // Answers the actions and the status call of `service` (which must outlive the app).
+    void serveActions(DesktopApplicationService *service);
     // The one way out: ends the event loop with `exitCode`; shutdown() runs as it ends.
     void quit(int exitCode = 0);
     // Stops the stream (the pipeline is torn down) and stores a pending volume. Runs whenever the
@@ -145,6 +149,7 @@ private:
     std::unique_ptr<ScriptControl> m_scriptControl;
     std::unique_ptr<GstStreamTap> m_tap;
     std::unique_ptr<StreamRecorder> m_recorder;
+    std::unique_ptr<SongKeeper> m_songKeeper;
     // The desktop face, made by startDesktop().
     std::unique_ptr<AppActions> m_actions;
     std::unique_ptr<LoginItem> m_loginItem;

@@ -20,6 +20,8 @@
 #include <QTextStream>
 #include <QUrl>
 
+#include <optional>
+
 namespace {
 
 int listStations()
@@ -58,7 +60,17 @@ void startSleepTimer(ZeffiraApp &app, const CommandLine &command)
 
 int runHeadless(QCoreApplication &loop, const CommandLine &command)
 {
+    // The only player of the session takes the app id too, so that the desktop's actions and the
+    // command line's remote options reach it; beside a running one it plays on its own.
+    std::optional<DesktopApplicationService> service;
+    if (QDBusConnection::sessionBus().isConnected()) {
+        service.emplace(AppInfo::appId(), QDBusConnection::sessionBus());
+        if (service->claim() != DesktopApplicationService::Claim::Owned)
+            service.reset();
+    }
     ZeffiraApp app;
+    if (service)
+        app.serveActions(&*service);
     // An alarm's player stays to chime when no station plays.
     const bool playing =
         !command.alarmAt && (!command.playTarget.isEmpty() || !command.openArguments.isEmpty());

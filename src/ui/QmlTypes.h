@@ -14,6 +14,7 @@
 #include "playback/PlaybackState.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
+#include "playback/SongKeeper.h"
 #include "playback/TimeshiftBackend.h"
 #include "scrobble/Scrobbler.h"
 #include "viewmodels/AlarmListModel.h"
@@ -66,6 +67,7 @@ ZEFFIRA_QML_SINGLETON(SleepTimer, SleepTimer, sleepTimer)
 ZEFFIRA_QML_SINGLETON(AlarmClock, AlarmClock, alarmClock)
 ZEFFIRA_QML_SINGLETON(Scrobbler, Scrobbling, scrobbler)
 ZEFFIRA_QML_SINGLETON(TimeshiftBackend, Timeshift, timeshift)
+ZEFFIRA_QML_SINGLETON(SongKeeper, Keeper, songKeeper)
 
 // The player's states by name: `Player.state === PlaybackState.Loading`.
 namespace PlaybackStateForeign {

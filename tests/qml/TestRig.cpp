@@ -25,6 +25,9 @@ TestRig::TestRig()
     m_timeshiftBuffer = std::make_unique<TimeshiftBuffer>(m_fixture.folder() + QStringLiteral("/timeshift"));
     m_timeshift =
         std::make_unique<TimeshiftBackend>(&m_timeshiftBackend, &m_tap, m_timeshiftBuffer.get(), &m_clock);
+    m_recorder = std::make_unique<StreamRecorder>(&m_recorderTap, &m_scheduler);
+    m_songKeeper = std::make_unique<SongKeeper>(m_player.get(), m_timeshift.get(), m_recorder.get(), nullptr,
+                                                m_fixture.folder() + QStringLiteral("/music"));
     // Wired as the application wires them.
     OutputRouting::follow(m_player.get(), m_devices.get());
     m_app = std::make_unique<AppActions>();
@@ -54,6 +57,7 @@ AppWindows::Objects TestRig::objects()
     objects.alarmClock = m_alarmClock.get();
     objects.scrobbler = m_scrobbler.get();
     objects.timeshift = m_timeshift.get();
+    objects.songKeeper = m_songKeeper.get();
     objects.directory = &m_directory;
     objects.history = &m_history;
     objects.historyRecorder = m_historyRecorder.get();

@@ -15,6 +15,8 @@
 #include "history/HistoryRecorder.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
+#include "playback/SongKeeper.h"
+#include "playback/StreamRecorder.h"
 #include "playback/TimeshiftBackend.h"
 #include "playback/TimeshiftBuffer.h"
 #include "scrobble/Scrobbler.h"
@@ -145,6 +147,9 @@ private:
     FakeStreamTap m_tap;
     std::unique_ptr<TimeshiftBuffer> m_timeshiftBuffer;
     std::unique_ptr<TimeshiftBackend> m_timeshift;
+    FakeStreamTap m_recorderTap;
+    std::unique_ptr<StreamRecorder> m_recorder;
+    std::unique_ptr<SongKeeper> m_songKeeper;
     std::unique_ptr<AudioDeviceManager> m_devices;
     std::unique_ptr<AppActions> m_app;
     FakeLoginItem m_loginItem;

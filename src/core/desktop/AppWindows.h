@@ -18,6 +18,7 @@ class SleepTimer;
 class StationDirectory;
 class StationManager;
 class TimeshiftBackend;
+class SongKeeper;
 
 class AppWindows
 {
@@ -38,6 +39,7 @@ public:
         HistoryStore *history = nullptr;
         HistoryRecorder *historyRecorder = nullptr;
         TimeshiftBackend *timeshift = nullptr;
+        SongKeeper *songKeeper = nullptr;
     };
 
     virtual ~AppWindows() = default;

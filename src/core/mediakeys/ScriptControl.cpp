@@ -7,6 +7,7 @@
 #include "mediakeys/MediaKeyHandler.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
+#include "playback/SongKeeper.h"
 #include "playback/TimeshiftBackend.h"
 
 #include <cmath>
@@ -24,6 +25,9 @@ const QString kAlarm = QStringLiteral("alarm");
 const QString kGoLive = QStringLiteral("go-live");
 const QString kSeekBack = QStringLiteral("seek-back");
 const QString kSeekForward = QStringLiteral("seek-forward");
+const QString kSaveSong = QStringLiteral("save-song");
+const QString kSavePreviousSong = QStringLiteral("save-previous-song");
+const QString kRecord = QStringLiteral("record");
 } // namespace
 
 ScriptControl::ScriptControl(RadioPlayer *player, StationManager *stations, MediaKeyHandler *mediaKeys,
@@ -35,8 +39,8 @@ ScriptControl::ScriptControl(RadioPlayer *player, StationManager *stations, Medi
 
 bool ScriptControl::isAction(const QString &action)
 {
-    for (const QString &known :
-         {kPlayPause, kStop, kNext, kPrevious, kStation, kVolume, kAlarm, kGoLive, kSeekBack, kSeekForward})
+    for (const QString &known : {kPlayPause, kStop, kNext, kPrevious, kStation, kVolume, kAlarm, kGoLive,
+                                 kSeekBack, kSeekForward, kSaveSong, kSavePreviousSong, kRecord})
         if (action == known)
             return true;
     return false;
@@ -97,6 +101,18 @@ QString ScriptControl::perform(const QString &action, const QVariant &argument)
             m_timeshift->goLive();
         else
             m_timeshift->seekBy((action == kSeekBack ? -1 : 1) * TimeshiftBackend::seekStep.count());
+    } else if (action == kSaveSong || action == kSavePreviousSong || action == kRecord) {
+        if (!m_songKeeper)
+            return tr("bewaren en opnemen kunnen hier niet.");
+        if (action != kRecord)
+            return m_songKeeper->saveSong(action == kSavePreviousSong);
+        // Minutes, fractions allowed; nothing (or 0) records until asked again.
+        const double minutes = argument.toDouble();
+        if (!std::isfinite(minutes) || minutes < 0)
+            return tr("de duur is een aantal minuten.");
+        return m_songKeeper->toggleRecording(
+            minutes > 0 ? std::optional(std::chrono::milliseconds(std::llround(minutes * 60000.0)))
+                        : std::nullopt);
     } else {
         return tr("onbekende opdracht: %1").arg(action.left(64));
     }
@@ -116,6 +132,8 @@ QVariantMap ScriptControl::status() const
         status.insert(QStringLiteral("alarm"), due->toLocalTime().time().toString(QStringLiteral("HH:mm")));
     if (m_timeshift && m_timeshift->behindLive())
         status.insert(QStringLiteral("behindLive"), int((m_timeshift->behindMs() + 500) / 1000));
+    if (m_songKeeper && m_songKeeper->isRecording())
+        status.insert(QStringLiteral("recording"), true);
     if (m_sleepTimer->isActive())
         status.insert(QStringLiteral("sleepTimer"), int((m_sleepTimer->remaining() + 999ms) / 1s));
     return status;

@@ -68,8 +68,11 @@ TimeshiftBackend::TimeshiftBackend(StreamBackend *backend, StreamTap *tap, Times
                 if (!m_tapping)
                     return;
                 const bool was = available();
-                if (m_buffer->isEmpty())
+                if (m_buffer->isEmpty()) {
                     m_caps = capsFor(mediaType, mpegVersion);
+                    m_mediaType = mediaType;
+                    m_mpegVersion = mpegVersion;
+                }
                 m_buffer->append(bytes, liveMoment(), m_title);
                 if (available() != was)
                     Q_EMIT positionChanged();
@@ -116,6 +119,7 @@ void TimeshiftBackend::start(const QString &url)
         m_url = url;
         m_title.clear();
         m_caps.clear();
+        m_mediaType.clear();
         if (m_buffer->minutes() > 0 && canRewind(url)) {
             m_buffer->begin();
             m_tapPending = true;
@@ -230,6 +234,13 @@ milliseconds TimeshiftBackend::length() const
     if (!available())
         return milliseconds(0);
     return std::max(milliseconds(0), liveMoment() - m_buffer->startTime());
+}
+
+std::optional<TimeshiftBuffer::Song> TimeshiftBackend::song(bool previous) const
+{
+    if (!available())
+        return std::nullopt;
+    return m_buffer->songAt(m_buffer->offsetAt(playingMoment()), previous);
 }
 
 void TimeshiftBackend::seekBy(qint64 deltaMs)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "playback/StreamBackend.h"
+#include "playback/TimeshiftBuffer.h"
 
 #include <QTimer>
 #include <chrono>
@@ -15,13 +16,14 @@
 
 class Clock;
 class StreamTap;
-class TimeshiftBuffer;
 
 class TimeshiftBackend : public StreamBackend
 {
     Q_OBJECT
     // A buffer exists (it can be played from).
     Q_PROPERTY(bool available READ available NOTIFY positionChanged)
+    // The stream plays live only (HLS): the views show the controls greyed, with the reason.
+    Q_PROPERTY(bool liveOnly READ liveOnly NOTIFY positionChanged)
     // Playing (or paused) behind the live moment.
     Q_PROPERTY(bool behindLive READ behindLive NOTIFY positionChanged)
     // How far behind live, in ms (0 when live); an int for the views, which 120 minutes fit.
@@ -50,6 +52,7 @@ public:
     void setMinutes(int minutes);
 
     bool available() const;
+    bool liveOnly() const { return !m_url.isEmpty() && m_buffer->minutes() > 0 && !canRewind(m_url); }
     bool behindLive() const { return m_playhead.has_value(); }
     qint64 behindMs() const;
     int behindMsForView() const { return int(behindMs()); }
@@ -64,6 +67,15 @@ public:
 
     // A plain stream the tap can receive (HLS is not).
     static bool canRewind(const QString &url);
+
+    // The stream being received (the resolved URL), and its type as the buffer holds it.
+    QString url() const { return m_url; }
+    QString mediaType() const { return m_mediaType; }
+    int mpegVersion() const { return m_mpegVersion; }
+    // The song that plays now, from its start up to the playing moment; with `previous`, the one
+    // before it. Nothing without a buffer or a title.
+    std::optional<TimeshiftBuffer::Song> song(bool previous) const;
+    const TimeshiftBuffer *buffer() const { return m_buffer; }
 
 Q_SIGNALS:
     // The playing moment moved (a seek, live, a pause) or the buffer came or went.
@@ -85,7 +97,9 @@ private:
     TimeshiftBuffer *m_buffer;
     const Clock *m_clock;
     QString m_url;
-    QString m_caps;  // the received stream's type, for the feed
+    QString m_caps; // the received stream's type, for the feed
+    QString m_mediaType;
+    int m_mpegVersion = 0;
     QString m_title; // the received stream's title now
     bool m_tapping = false;
     // The tap starts when the live stream first sounds.

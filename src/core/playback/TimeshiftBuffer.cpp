@@ -225,3 +225,37 @@ QByteArray TimeshiftBuffer::read(qint64 offset, qint64 maxBytes) const
     }
     return out;
 }
+
+std::optional<TimeshiftBuffer::Song> TimeshiftBuffer::songAt(qint64 offset, bool previous) const
+{
+    if (m_marks.isEmpty() || isEmpty())
+        return std::nullopt;
+    offset = std::clamp(offset, m_startOffset, m_endOffset);
+    auto after = std::upper_bound(m_marks.cbegin(), m_marks.cend(), offset,
+                                  [](qint64 value, const Mark &mark) { return value < mark.offset; });
+    qsizetype last = std::max<qsizetype>(0, (after - m_marks.cbegin()) - 1);
+    // The first mark of the run of marks that share the title of mark `index`.
+    const auto runStart = [this](qsizetype index) {
+        while (index > 0 && m_marks.at(index - 1).title == m_marks.at(index).title)
+            --index;
+        return index;
+    };
+    qsizetype first = runStart(last);
+    qint64 to = offset;
+    if (previous) {
+        if (first == 0)
+            return std::nullopt;
+        to = m_marks.at(first).offset;
+        last = first - 1;
+        first = runStart(last);
+    }
+    const QString title = m_marks.at(last).title;
+    // Before the first title announced, a station that was already playing that song.
+    bool changeKept = false;
+    for (qsizetype i = 0; i < first && !changeKept; ++i)
+        changeKept = !m_marks.at(i).title.isEmpty();
+    const qint64 from = std::max(m_marks.at(first).offset, m_startOffset);
+    if (title.isEmpty() || to <= from)
+        return std::nullopt;
+    return Song{from, to, title, !changeKept || m_marks.at(first).offset < m_startOffset};
+}

@@ -10,6 +10,7 @@
 #include <QString>
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class TimeshiftBuffer : public QObject
 {
@@ -63,6 +64,19 @@ public:
     // Up to `maxBytes` from `offset` (within the buffer); empty past its end.
     QByteArray read(qint64 offset, qint64 maxBytes) const;
     const QList<Mark> &marks() const { return m_marks; }
+
+    // A song in the buffer: the bytes from its title's change to its end.
+    struct Song {
+        qint64 from = 0;
+        qint64 to = 0;
+        QString title;
+        // Its start is not in the buffer (it began before the buffer did): `from` is the
+        // buffer's start.
+        bool cutShort = false;
+    };
+    // The song that plays at `offset`, up to `offset`; with `previous`, the one before it, whole.
+    // Nothing where that stretch announced no title.
+    std::optional<Song> songAt(qint64 offset, bool previous) const;
 
 Q_SIGNALS:
     // The disk went below minFreeBytes (true) or has room again (false).

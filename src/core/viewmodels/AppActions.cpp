@@ -50,6 +50,8 @@ QString AppActions::iconFileName(const QString &symbolName)
         {QStringLiteral("stop.circle.fill"), QStringLiteral("stop-circle.svg")},
         {QStringLiteral("gobackward.30"), QStringLiteral("back-30.svg")},
         {QStringLiteral("goforward.30"), QStringLiteral("forward-30.svg")},
+        {QStringLiteral("square.and.arrow.down"), QStringLiteral("save-song.svg")},
+        {QStringLiteral("record.circle"), QStringLiteral("record.svg")},
         {QStringLiteral("speaker.slash.fill"), QStringLiteral("speaker-slash.svg")},
         {QStringLiteral("speaker.wave.1.fill"), QStringLiteral("speaker-wave-1.svg")},
         {QStringLiteral("speaker.wave.2.fill"), QStringLiteral("speaker-wave-2.svg")},

@@ -39,10 +39,53 @@ TrayMenuEntry sleepTimerMenu(const SleepTimer &timer)
     submenu.children << off;
     return submenu;
 }
+
+TrayMenuEntry rewindMenu(const TrayMenu::Rewind &rewind, bool selected)
+{
+    const bool behind = rewind.behindMs > 0;
+    TrayMenuEntry submenu =
+        entry(TrayMenu::RewindMenu,
+              behind ? QCoreApplication::translate("TrayMenu", "Terugspoelen: %1 achter live")
+                           .arg(TrayMenu::behindText(rewind.behindMs))
+                     : QCoreApplication::translate("TrayMenu", "Terugspoelen"),
+              QStringLiteral("media-seek-backward"), selected);
+    if (!rewind.possible) {
+        // Said where the entries would be, so that greyed entries are not a riddle.
+        submenu.children << entry(0, QCoreApplication::translate("TrayMenu", "Niet bij HLS-streams"),
+                                  QString(), false);
+    }
+    const bool available = rewind.possible && rewind.available;
+    submenu.children
+        << entry(TrayMenu::SeekBack, QCoreApplication::translate("TrayMenu", "30 seconden terug"),
+                 QStringLiteral("media-seek-backward"), available)
+        << entry(TrayMenu::SeekForward, QCoreApplication::translate("TrayMenu", "30 seconden vooruit"),
+                 QStringLiteral("media-seek-forward"), available && behind)
+        << entry(TrayMenu::GoLive, QCoreApplication::translate("TrayMenu", "Live"), QString(),
+                 available && behind)
+        << TrayMenuEntry::separator()
+        << entry(TrayMenu::SaveSong, QCoreApplication::translate("TrayMenu", "Bewaar dit nummer"),
+                 QStringLiteral("document-save"), available)
+        << entry(TrayMenu::SavePreviousSong, QCoreApplication::translate("TrayMenu", "Bewaar vorig nummer"),
+                 QString(), available)
+        << TrayMenuEntry::separator()
+        << entry(TrayMenu::Record,
+                 rewind.recording ? QCoreApplication::translate("TrayMenu", "Stop opname")
+                                  : QCoreApplication::translate("TrayMenu", "Neem op"),
+                 rewind.recording ? QStringLiteral("media-playback-stop") : QStringLiteral("media-record"),
+                 rewind.recording || (selected && rewind.possible));
+    return submenu;
+}
 } // namespace
 
+QString TrayMenu::behindText(qint64 ms)
+{
+    const qint64 seconds = ms / 1000;
+    return QStringLiteral("\u2212%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
 QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue &catalogue,
-                                     const SleepTimer *sleepTimer, const std::optional<QString> &alarmText)
+                                     const SleepTimer *sleepTimer, const std::optional<QString> &alarmText,
+                                     const std::optional<Rewind> &rewind)
 {
     QList<TrayMenuEntry> menu;
     TrayMenuEntry panel = entry(OpenPanel, QCoreApplication::translate("TrayMenu", "Paneel openen"),
@@ -63,6 +106,8 @@ QList<TrayMenuEntry> TrayMenu::build(const RadioPlayer &player, const Catalogue 
                   QStringLiteral("media-playback-stop"), selected)
          << entry(CopyTitle, QCoreApplication::translate("TrayMenu", "Kopieer titel"),
                   QStringLiteral("edit-copy"), !titleToCopy(player).isEmpty());
+    if (rewind)
+        menu << rewindMenu(*rewind, selected);
     if (sleepTimer)
         menu << sleepTimerMenu(*sleepTimer);
     // The next alarm, as the panel's footer shows it; either way a click leads to the alarms.

@@ -1,5 +1,6 @@
 // The tray item's menu: the panel itself (the default entry), play/pause and stop, "Kopieer
-// titel" for the song on the air, the sleep timer's submenu, the alarm's entry, a submenu per
+// titel" for the song on the air, the rewind submenu (back, forward, live, keep the song, record),
+// the sleep timer's submenu, the alarm's entry, a submenu per
 // category with its stations, then settings, about and quit. Built afresh from the player and the
 // catalogue; an entry's id says what a click on it means.
 #pragma once
@@ -25,17 +26,36 @@ public:
         SleepTimerMenu,
         Alarms,
         CopyTitle,
+        RewindMenu,
+        SeekBack,
+        SeekForward,
+        GoLive,
+        SaveSong,
+        SavePreviousSong,
+        Record,
         SleepTimerOff = 50,
         FirstSleepTimerChoice, // then one per SleepTimer::choices
         FirstCategory = 100,
         FirstStation = 1000
     };
 
-    // Without a sleep timer, the menu has no submenu for it. `alarmText` is the next alarm
+    // The rewind buffer and the recorder, as the "Terugspoelen" submenu shows them.
+    struct Rewind {
+        bool possible = true;   // the stream can be buffered (HLS cannot)
+        bool available = false; // a buffer exists
+        qint64 behindMs = 0;    // 0: live
+        bool recording = false;
+    };
+    // "−2:13": how far behind live.
+    static QString behindText(qint64 ms);
+
+    // Without a sleep timer, the menu has no submenu for it; without `rewind` none for that. `alarmText` is
+    // the next alarm
     // ("Wekker: 07:30", empty when none is set); without one (nullopt) there is no alarm entry.
     static QList<TrayMenuEntry> build(const RadioPlayer &player, const Catalogue &catalogue,
                                       const SleepTimer *sleepTimer = nullptr,
-                                      const std::optional<QString> &alarmText = std::nullopt);
+                                      const std::optional<QString> &alarmText = std::nullopt,
+                                      const std::optional<Rewind> &rewind = std::nullopt);
     // The minutes a sleep timer entry stands for (0 for "Uit"); nothing for other entries.
     static std::optional<int> sleepMinutesFor(int id);
     // What "Kopieer titel" puts on the clipboard; empty when the station announced nothing.

@@ -7,9 +7,11 @@
 #include <QCoreApplication>
 
 TrayTooltip TrayTooltip::compute(const RadioPlayer &player, const SleepTimer *sleepTimer,
-                                 const QString &alarmText)
+                                 const QString &alarmText, const QStringList &moreLines)
 {
     TrayTooltip tooltip = compute(player);
+    for (const QString &line : moreLines)
+        tooltip.text += QLatin1Char('\n') + line;
     if (sleepTimer && sleepTimer->isActive())
         tooltip.text += QLatin1Char('\n') + sleepTimer->statusText();
     if (!alarmText.isEmpty())

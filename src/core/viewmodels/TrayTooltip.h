@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class RadioPlayer;
 class SleepTimer;
@@ -16,7 +17,8 @@ struct TrayTooltip {
     friend bool operator==(const TrayTooltip &, const TrayTooltip &) = default;
 
     static TrayTooltip compute(const RadioPlayer &player);
-    // With the sleep timer's line, when one runs, and `alarmText` ("Wekker: 07:30") when set.
+    // With `moreLines` (how far behind live, a recording), the sleep timer's line when one runs,
+    // and `alarmText` ("Wekker: 07:30") when set.
     static TrayTooltip compute(const RadioPlayer &player, const SleepTimer *sleepTimer,
-                               const QString &alarmText = QString());
+                               const QString &alarmText = QString(), const QStringList &moreLines = {});
 };

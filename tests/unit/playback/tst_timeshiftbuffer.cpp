@@ -84,6 +84,55 @@ private Q_SLOTS:
         QCOMPARE(second->offset, 20 * kRate);
     }
 
+    void findsASongFromItsTitleChange()
+    {
+        QTemporaryDir dir;
+        TimeshiftBuffer buffer(dir.path(), [] { return TimeshiftBuffer::minFreeBytes * 2; });
+        buffer.setMinutes(1);
+        buffer.begin();
+        // Seconds: [0, 3) before the first title, A [3, 8), B [8, 12), C [12, 14).
+        feed(buffer, 3, QString());
+        feed(buffer, 5, QStringLiteral("A"));
+        feed(buffer, 4, QStringLiteral("B"));
+        feed(buffer, 2, QStringLiteral("C"));
+        struct Row {
+            qint64 at; // seconds
+            bool previous;
+            const char *title; // nullptr: no song
+            qint64 from, to;   // seconds
+            bool cutShort;
+        };
+        const Row rows[] = {
+            {14, false, "C", 12, 14, false},
+            {14, true, "B", 8, 12, false},
+            {10, false, "B", 8, 10, false},
+            // A station already playing its song when tuned in: its start is not known.
+            {5, false, "A", 3, 5, true},
+            {9, true, "A", 3, 8, true},
+            {5, true, nullptr, 0, 0, false},
+            {1, false, nullptr, 0, 0, false},
+        };
+        for (const Row &row : rows) {
+            const auto song = buffer.songAt(row.at * kRate, row.previous);
+            const QString what = QStringLiteral("at %1 s, previous %2").arg(row.at).arg(row.previous);
+            QVERIFY2(song.has_value() == (row.title != nullptr), qPrintable(what));
+            if (!song)
+                continue;
+            QCOMPARE(song->title, QLatin1String(row.title));
+            QCOMPARE(song->from, row.from * kRate);
+            QCOMPARE(song->to, row.to * kRate);
+            QVERIFY2(song->cutShort == row.cutShort, qPrintable(what));
+        }
+        // The cap dropped D's start: D begins at the buffer's start, and says so.
+        feed(buffer, 50, QStringLiteral("D"));
+        feed(buffer, 5, QStringLiteral("E"));
+        QVERIFY(buffer.startOffset() > 14 * kRate);
+        const auto cut = buffer.songAt(buffer.endOffset(), true);
+        QVERIFY(cut && cut->title == QLatin1String("D") && cut->from == buffer.startOffset() &&
+                cut->cutShort);
+        QVERIFY(!buffer.songAt(buffer.endOffset(), false)->cutShort);
+    }
+
     void stopsGrowingOnALowDisk()
     {
         QTemporaryDir dir;

@@ -205,6 +205,43 @@ private Q_SLOTS:
         QVERIFY(menu.at(5).enabled);
         QVERIFY(menu.at(6).isSeparator);
     }
+
+    // The rewind submenu: which entries can be used in which state; a live-only stream says why.
+    void rewindEntries()
+    {
+        Rig rig(QStringLiteral("playing"));
+        struct Row {
+            TrayMenu::Rewind rewind;
+            const char *label;
+            const char *enabled; // the enabled entries' ids, in the submenu's order
+        };
+        const Row rows[] = {
+            {{true, false, 0, false}, "Terugspoelen", "Record"},
+            {{true, true, 0, false}, "Terugspoelen", "SeekBack SaveSong SavePreviousSong Record"},
+            {{true, true, 133000, true},
+             "Terugspoelen: \u22122:13 achter live",
+             "SeekBack SeekForward GoLive SaveSong SavePreviousSong Record"},
+            {{false, false, 0, false}, "Terugspoelen", ""},
+        };
+        const QHash<int, QString> names{{TrayMenu::SeekBack, "SeekBack"},
+                                        {TrayMenu::SeekForward, "SeekForward"},
+                                        {TrayMenu::GoLive, "GoLive"},
+                                        {TrayMenu::SaveSong, "SaveSong"},
+                                        {TrayMenu::SavePreviousSong, "SavePreviousSong"},
+                                        {TrayMenu::Record, "Record"}};
+        for (const Row &row : rows) {
+            const TrayMenuEntry submenu =
+                TrayMenu::build(rig.player, catalogue, nullptr, std::nullopt, row.rewind).at(4);
+            QCOMPARE(submenu.label, QString::fromUtf8(row.label));
+            QStringList enabled;
+            for (const TrayMenuEntry &entry : submenu.children)
+                if (entry.enabled && !entry.isSeparator)
+                    enabled << names.value(entry.id);
+            QCOMPARE(enabled.join(' '), QLatin1String(row.enabled));
+            QCOMPARE(submenu.children.constFirst().label == QLatin1String("Niet bij HLS-streams"),
+                     !row.rewind.possible);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTrayMenu)

@@ -126,7 +126,7 @@ FocusScope {
         }
         RewindRow {
             objectName: "rewindRow"
-            visible: Player.hasStation && Timeshift.available
+            visible: Player.hasStation && (Timeshift.available || Timeshift.liveOnly)
             width: parent.width
         }
         Divider { visible: Player.hasStation }

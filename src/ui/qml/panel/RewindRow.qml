@@ -4,7 +4,8 @@ import QtQuick.Layouts
 import Zeffira
 
 // Below what is playing, while the station's rewind buffer holds something: back and forward
-// 30 s, how far behind live it plays ("−2:13") and the Live button that returns to live.
+// 30 s, how far behind live it plays ("−2:13"), keep the song, record, and the Live button that
+// returns to live. A live-only stream (HLS) shows them greyed, with the reason.
 Item {
     id: root
 
@@ -31,20 +32,24 @@ Item {
             symbol: "gobackward.30"
             size: 20
             toolTipText: qsTr("30 seconden terug")
+            enabled: Timeshift.available
             onClicked: Timeshift.seekBy(-30000)
         }
         Label {
             objectName: "behindLabel"
             Layout.minimumWidth: 44
             horizontalAlignment: Text.AlignHCenter
-            text: Timeshift.behindLive ? root.behindText(Timeshift.behindMs) : qsTr("Live")
+            text: Timeshift.liveOnly ? qsTr("Alleen live")
+                                     : Timeshift.behindLive ? root.behindText(Timeshift.behindMs) : qsTr("Live")
             font.pixelSize: Theme.callout
             color: Timeshift.behindLive ? Theme.primary : Theme.secondary
-            Accessible.name: Timeshift.behindLive
-                             ? qsTr("%1 achter live").arg(root.behindText(Timeshift.behindMs).substring(1))
-                             : qsTr("Live")
+            Accessible.name: Timeshift.liveOnly
+                             ? qsTr("Terugspoelen en bewaren kunnen niet bij deze stream (HLS)")
+                             : Timeshift.behindLive
+                               ? qsTr("%1 achter live").arg(root.behindText(Timeshift.behindMs).substring(1))
+                               : qsTr("Live")
             ToolTip.text: Accessible.name
-            ToolTip.visible: behindHover.hovered && Timeshift.behindLive
+            ToolTip.visible: behindHover.hovered && (Timeshift.behindLive || Timeshift.liveOnly)
             ToolTip.delay: 600
             HoverHandler { id: behindHover }
         }
@@ -57,6 +62,23 @@ Item {
             onClicked: Timeshift.seekBy(30000)
         }
         Item { Layout.fillWidth: true }
+        PlainIconButton {
+            objectName: "saveSongButton"
+            symbol: "square.and.arrow.down"
+            size: 20
+            enabled: Timeshift.available
+            toolTipText: qsTr("Bewaar dit nummer")
+            onClicked: Keeper.saveSong(false)
+        }
+        PlainIconButton {
+            objectName: "recordButton"
+            symbol: "record.circle"
+            size: 20
+            enabled: Keeper.recording || !Timeshift.liveOnly
+            color: Keeper.recording ? Theme.warning : Theme.primary
+            toolTipText: Keeper.recording ? qsTr("Stop opname") : qsTr("Neem op")
+            onClicked: Keeper.toggleRecordingNow()
+        }
         Button {
             objectName: "liveButton"
             visible: Timeshift.behindLive
