@@ -27,6 +27,8 @@ TimeshiftBackend::TimeshiftBackend(StreamBackend *backend, StreamTap *tap, Times
 {
     m_tick.setInterval(1000);
     connect(&m_tick, &QTimer::timeout, this, &TimeshiftBackend::positionChanged);
+    m_titleTick.setInterval(1000);
+    connect(&m_titleTick, &QTimer::timeout, this, &TimeshiftBackend::showPlayingTitle);
 
     connect(m_backend, &StreamBackend::ready, this, [this] {
         // The buffer's connection opens once the station sounds: a burst of station changes
@@ -60,7 +62,10 @@ TimeshiftBackend::TimeshiftBackend(StreamBackend *backend, StreamTap *tap, Times
                   qUtf8Printable(failure.logText()));
         startLive();
     });
-    connect(m_backend, &StreamBackend::streamTitleChanged, this, &StreamBackend::streamTitleChanged);
+    connect(m_backend, &StreamBackend::streamTitleChanged, this, [this](const QString &title) {
+        m_shownTitle = title;
+        Q_EMIT streamTitleChanged(title);
+    });
     connect(m_backend, &StreamBackend::paused, this, &StreamBackend::paused);
 
     connect(m_tap, &StreamTap::received, this,
@@ -128,12 +133,14 @@ void TimeshiftBackend::start(const QString &url)
     m_paused = false;
     m_feeding = false;
     m_liveHeld = false;
+    m_titleTick.stop();
     setPlayhead(std::nullopt);
     m_backend->start(url);
 }
 
 void TimeshiftBackend::pause()
 {
+    m_titleTick.stop();
     if (!m_paused) {
         m_paused = true;
         if (m_playhead) {
@@ -166,6 +173,7 @@ void TimeshiftBackend::resume()
 
 void TimeshiftBackend::clear()
 {
+    m_titleTick.stop();
     stopTap();
     m_buffer->clear();
     m_url.clear();
@@ -243,6 +251,24 @@ std::optional<TimeshiftBuffer::Song> TimeshiftBackend::song(bool previous) const
     return m_buffer->songAt(m_buffer->offsetAt(playingMoment()), previous);
 }
 
+void TimeshiftBackend::showPlayingTitle()
+{
+    if (!m_feeding || !m_playhead || !available())
+        return;
+    // The last mark at or before the playing moment names what plays.
+    const qint64 offset = m_buffer->offsetAt(playingMoment());
+    QString title;
+    for (const TimeshiftBuffer::Mark &mark : m_buffer->marks()) {
+        if (mark.offset > offset)
+            break;
+        title = mark.title;
+    }
+    if (title != m_shownTitle) {
+        m_shownTitle = title;
+        Q_EMIT streamTitleChanged(title);
+    }
+}
+
 void TimeshiftBackend::seekBy(qint64 deltaMs)
 {
     if (available())
@@ -296,12 +322,17 @@ void TimeshiftBackend::playFrom(milliseconds moment)
     m_liveHeld = false;
     m_playheadSince.reset();
     setPlayhead(moment);
-    if (!m_backend->startFeed(m_caps, [this](qint64 maxBytes) { return readFeed(maxBytes); }))
+    if (!m_backend->startFeed(m_caps, [this](qint64 maxBytes) { return readFeed(maxBytes); })) {
         startLive();
+        return;
+    }
+    showPlayingTitle();
+    m_titleTick.start();
 }
 
 void TimeshiftBackend::startLive()
 {
+    m_titleTick.stop();
     m_feeding = false;
     m_liveHeld = false;
     setPlayhead(std::nullopt);

@@ -64,6 +64,9 @@ public:
     // Moves to `position` from the buffer's start.
     void seekTo(std::chrono::milliseconds position);
     Q_INVOKABLE void goLive();
+    // While it plays from the buffer: the title of the moment that plays, told when it changed
+    // (a timer asks each second).
+    void showPlayingTitle();
 
     // A plain stream the tap can receive (HLS is not).
     static bool canRewind(const QString &url);
@@ -115,4 +118,6 @@ private:
     std::optional<std::chrono::milliseconds> m_playheadSince;
     qint64 m_readOffset = 0;
     QTimer m_tick; // while paused behind live the distance grows: the views are told each second
+    QTimer m_titleTick;
+    QString m_shownTitle; // the title last told, live or from the buffer
 };

@@ -64,6 +64,8 @@ void TimeshiftBuffer::begin()
 
 void TimeshiftBuffer::clear()
 {
+    m_segment.close();
+    m_segment.setFileName(QString());
     for (qint64 index = m_startOffset / segmentBytes; index * segmentBytes < m_endOffset; ++index)
         QFile::remove(segmentPath(index));
     QFile::remove(QDir(m_folder).filePath(QStringLiteral("index.tsv")));
@@ -112,11 +114,21 @@ bool TimeshiftBuffer::append(const QByteArray &bytes, milliseconds time, const Q
         const qint64 index = m_endOffset / segmentBytes;
         const qint64 room = (index + 1) * segmentBytes - m_endOffset;
         const qsizetype take = qsizetype(std::min<qint64>(room, bytes.size() - written));
-        QFile segment(segmentPath(index));
-        if (!segment.open(QIODevice::WriteOnly | QIODevice::Append) ||
-            segment.write(bytes.constData() + written, take) != take) {
-            qCWarning(lcPlayer, "Rewind buffer: cannot write %s: %s", qUtf8Printable(segment.fileName()),
-                      qUtf8Printable(segment.errorString()));
+        // The segment being written stays open: an open and a close for each block received
+        // would cost more than the write.
+        if (m_segment.fileName() != segmentPath(index)) {
+            m_segment.close();
+            m_segment.setFileName(segmentPath(index));
+            if (!m_segment.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+                qCWarning(lcPlayer, "Rewind buffer: cannot write %s: %s", qUtf8Printable(m_segment.fileName()),
+                          qUtf8Printable(m_segment.errorString()));
+                m_segment.setFileName(QString());
+                return false;
+            }
+        }
+        if (m_segment.write(bytes.constData() + written, take) != take) {
+            qCWarning(lcPlayer, "Rewind buffer: cannot write %s: %s", qUtf8Printable(m_segment.fileName()),
+                      qUtf8Printable(m_segment.errorString()));
             return false;
         }
         written += take;

@@ -5,6 +5,7 @@
 // (a mark a second at most), never the audio.
 #pragma once
 
+#include <QFile>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -88,6 +89,7 @@ private:
     void appendIndex(const Mark &mark);
 
     QString m_folder;
+    QFile m_segment; // the segment being written
     std::function<qint64()> m_freeBytes;
     int m_minutes = 30;
     qint64 m_startOffset = 0; // the first byte kept (a segment's start)

@@ -75,6 +75,27 @@ private Q_SLOTS:
         QCOMPARE(qint64(rig.backend.feed(1 << 20).size()), TimeshiftBackend::readWindow);
     }
 
+    // Behind live, the title is the one of the moment that plays, not the live one.
+    void titlesFromTheBuffer()
+    {
+        Rig rig;
+        QSignalSpy titles(&rig.rewind, &StreamBackend::streamTitleChanged);
+        rig.rewind.start(kUrl);
+        rig.backend.reportReady();
+        for (const char *title : {"A - Een", "B - Twee", "C - Drie"}) {
+            Q_EMIT rig.tap.titleChanged(QString::fromLatin1(title));
+            rig.receive(10s);
+        }
+        const auto last = [&] { return titles.value(titles.size() - 1).value(0).toString(); };
+        rig.rewind.seekBy(-15000); // into B, 5 s before C
+        QCOMPARE(last(), QStringLiteral("B - Twee"));
+        rig.backend.reportReady();
+        rig.clock.advance(6s);
+        rig.rewind.showPlayingTitle();
+        QCOMPARE(last(), QStringLiteral("C - Drie"));
+        QCOMPARE(titles.size(), 2);
+    }
+
     void seekWithinTheBuffer_data()
     {
         QTest::addColumn<bool>("paused");
