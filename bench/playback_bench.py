@@ -63,6 +63,9 @@ ZEFFIRA = "zeffira"
 BASELINE = "playbin"
 SERVER = "server"  # the bare-socket reading of a server's own latency
 PEERS = ("mpv",)  # peer players compared where installed
+# The player itself with the rewind buffer off: the column that shows what receiving the buffer
+# (a second connection, written to disk) costs the live path, in the same run.
+LIVE_ONLY = "zeffira-live-only"
 CODECS = (("mp3", "MP3"), ("aac", "AAC"), ("ogg", "Ogg"))
 # Played side by side in the steady phase, each program on each: both server kinds.
 STEADY_STATIONS = tuple(f"{kind} {label}" for kind in ("Icecast", "no burst") for _, label in CODECS)
@@ -404,7 +407,7 @@ class Bench:
         self.serial = 0
         self.results = Results()
         # Peer players join the comparison where they are installed.
-        self.programs = (ZEFFIRA, BASELINE) + tuple(p for p in PEERS if shutil.which(p))
+        self.programs = (ZEFFIRA, BASELINE, LIVE_ONLY) + tuple(p for p in PEERS if shutil.which(p))
         self.icecast = None
 
     # -- set-up -------------------------------------------------------------------------------
@@ -481,8 +484,13 @@ class Bench:
 
     def launch(self, program, url, sink="bench"):
         env = self.child_env(sink)
-        if program == ZEFFIRA:
+        if program in (ZEFFIRA, LIVE_ONLY):
             write_catalogue(env["XDG_DATA_HOME"], url)
+            if program == LIVE_ONLY:
+                settings = os.path.join(env["XDG_CONFIG_HOME"], "Zeffira", "settings.json")
+                os.makedirs(os.path.dirname(settings), exist_ok=True)
+                with open(settings, "w", encoding="utf-8") as f:
+                    json.dump({"timeshiftMinutes": 0}, f)
             argv = [self.zeffira, "--headless", "--play", url]
         elif program == "mpv":
             argv = ["mpv", "--no-config", "--no-video", "--really-quiet", "--ao=pulse", url]
@@ -540,7 +548,7 @@ class Bench:
                                                  also=lambda: child.exited_at is not None)
                 if first is not None:
                     self.record(("start", station), program, first - child.launched)
-                    if program == ZEFFIRA:
+                    if program in (ZEFFIRA, LIVE_ONLY):
                         began = child.line_time("Starting playback")
                         if began is not None:
                             self.record(("launch", station), program, began - child.launched)
@@ -602,7 +610,7 @@ class Bench:
 
     @staticmethod
     def failure_time(child, program):
-        if program == ZEFFIRA:
+        if program in (ZEFFIRA, LIVE_ONLY):
             when = child.line_time("Player item failed")
         else:
             when = child.exited_at
