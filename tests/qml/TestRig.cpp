@@ -64,6 +64,17 @@ AppWindows::Objects TestRig::objects()
     return objects;
 }
 
+void TestRig::fillRewind(int seconds, int behindSeconds)
+{
+    m_timeshift->start(QStringLiteral("http://127.0.0.1/rewind"));
+    m_timeshiftBackend.reportReady();
+    for (int tenth = 0; tenth < seconds * 10; ++tenth) {
+        m_clock.advance(std::chrono::milliseconds(100));
+        m_tap.receive(QByteArray(1600, '\0'));
+    }
+    m_timeshift->seekBy(-1000LL * behindSeconds);
+}
+
 void TestRig::publish()
 {
     publishViewObjects(objects());

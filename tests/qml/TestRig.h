@@ -85,6 +85,8 @@ public:
     Q_INVOKABLE void reportHttpFailure(int status) { m_backend.reportFailed(StreamFailure::http(status)); }
     Q_INVOKABLE void reportTitle(const QString &title) { m_backend.reportTitle(title); }
     // Moves the manual clock and its timers on by `ms`.
+    // The rewind row with `seconds` received into the buffer, played `behindSeconds` behind live.
+    void fillRewind(int seconds, int behindSeconds);
     Q_INVOKABLE void advance(int ms) { m_scheduler.advance(std::chrono::milliseconds(ms)); }
     Q_INVOKABLE void setErrorMessage(const QString &message) { m_player->setErrorMessage(message); }
     // Replaces the catalogue file with `json` and reloads it, as at start-up.

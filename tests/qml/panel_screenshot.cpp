@@ -1,6 +1,6 @@
 // Renders the station panel to PNG for review: with a station playing, with a search whose first
 // match the keyboard has selected, with a search that finds nothing, with the stream's song
-// title, with the sleep timer running, and with the banner of a skipped station.
+// title, played behind live from the rewind buffer, with the sleep timer running, and with the banner of a skipped station.
 // Usage: panel_screenshot <output folder> [built-in stations.xml]. Runs offscreen or under Xvfb.
 #include "Screenshots.h"
 #include "TestRig.h"
@@ -74,6 +74,12 @@ int main(int argc, char **argv)
     rig.reportTitle(QStringLiteral("Het Zonnekoor - Zomeravond"));
     Screenshots::settle(600);
     if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-song-title.png")), "panel_screenshot"))
+        return 1;
+
+    // Played from the rewind buffer, 2:13 behind live.
+    rig.fillRewind(300, 133);
+    Screenshots::settle(600);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-rewind.png")), "panel_screenshot"))
         return 1;
 
     // The sleep timer runs, 12 minutes left.
