@@ -1,7 +1,8 @@
 // Renders the station panel to PNG for review: with a station playing, with a search whose first
 // match the keyboard has selected, with a search that finds nothing, with the stream's song
-// title, played behind live from the rewind buffer, with the sleep timer running, and with the banner of a skipped station.
-// Usage: panel_screenshot <output folder> [built-in stations.xml]. Runs offscreen or under Xvfb.
+// title, played behind live from the rewind buffer, with the sleep timer running, and with the banner of a
+// skipped station. Usage: panel_screenshot <output folder> [built-in stations.xml]. Runs offscreen or under
+// Xvfb.
 #include "Screenshots.h"
 #include "TestRig.h"
 

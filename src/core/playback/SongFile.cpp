@@ -18,7 +18,7 @@ int mpegFrameLength(const uchar *h)
 {
     if (h[0] != 0xFF || (h[1] & 0xE0) != 0xE0)
         return 0;
-    const int version = (h[1] >> 3) & 3; // 0: 2.5, 1: reserved, 2: 2, 3: 1
+    const int version = (h[1] >> 3) & 3;   // 0: 2.5, 1: reserved, 2: 2, 3: 1
     const int layerBits = (h[1] >> 1) & 3; // 1: III, 2: II, 3: I
     const int bitrateIndex = h[2] >> 4;
     const int rateIndex = (h[2] >> 2) & 3;

@@ -56,9 +56,9 @@ QString SongKeeper::refuse(const QString &reason)
 
 QString SongKeeper::stationFolder(QString *error) const
 {
-    const QString folder =
-        QDir(m_musicFolder)
-            .filePath(QStringLiteral("Zeffira/") + SafeFileName::part(m_player->currentStationName(), tr("Radio")));
+    const QString folder = QDir(m_musicFolder)
+                               .filePath(QStringLiteral("Zeffira/") +
+                                         SafeFileName::part(m_player->currentStationName(), tr("Radio")));
     if (!QDir().mkpath(folder)) {
         *error = tr("kan de map %1 niet maken.").arg(folder);
         return {};
@@ -78,7 +78,8 @@ QString SongKeeper::saveSong(bool previous)
                                : tr("het station noemt geen nummer, of de terugspoelbuffer is leeg."));
     const SongFile::Kind kind = SongFile::kindFor(m_timeshift->mediaType(), m_timeshift->mpegVersion());
     if (kind == SongFile::Kind::Unknown)
-        return refuse(tr("nummers in dit formaat (%1) kunnen niet bewaard worden.").arg(m_timeshift->mediaType()));
+        return refuse(
+            tr("nummers in dit formaat (%1) kunnen niet bewaard worden.").arg(m_timeshift->mediaType()));
 
     QString error;
     const QString folder = stationFolder(&error);
@@ -88,9 +89,8 @@ QString SongKeeper::saveSong(bool previous)
     const std::optional<Song> parts = SongRules::song(song->title, station);
     const SongFile::Tags tags{parts ? parts->artist : QString(), parts ? parts->title : song->title, station,
                               QDate::currentDate()};
-    const QString base =
-        SafeFileName::part(tags.artist.isEmpty() ? tags.title : tags.artist + QStringLiteral(" - ") + tags.title,
-                           tr("Nummer"));
+    const QString base = SafeFileName::part(
+        tags.artist.isEmpty() ? tags.title : tags.artist + QStringLiteral(" - ") + tags.title, tr("Nummer"));
     const QString path = SafeFileName::unusedPath(folder, base, SongFile::extension(kind));
     // Written beside its name and renamed when whole: a crash never leaves half a song under it.
     QFile file(path + QStringLiteral(".part"));
@@ -99,7 +99,8 @@ QString SongKeeper::saveSong(bool previous)
     const TimeshiftBuffer *buffer = m_timeshift->buffer();
     const bool tagged = file.write(SongFile::id3Tag(tags)) > 0;
     const qint64 audio = SongFile::writeFrames(
-        kind, song->from, song->to, [buffer](qint64 offset, qint64 size) { return buffer->read(offset, size); },
+        kind, song->from, song->to,
+        [buffer](qint64 offset, qint64 size) { return buffer->read(offset, size); },
         [&file](const QByteArray &bytes) { return file.write(bytes) == bytes.size(); });
     file.close();
     // rename() never replaces: a file that took the name meanwhile is left alone.
@@ -113,9 +114,9 @@ QString SongKeeper::saveSong(bool previous)
     qCInfo(lcPlayer, "Song saved: %s (%lld bytes%s)", qUtf8Printable(path), qlonglong(audio),
            song->cutShort ? ", from the buffer's start" : "");
     notify(tr("Nummer bewaard"),
-                       song->cutShort ? tr("%1\nHet begin was niet meer in de buffer: het bestand begint later.")
-                                            .arg(path)
-                                      : path);
+           song->cutShort
+               ? tr("%1\nHet begin was niet meer in de buffer: het bestand begint later.").arg(path)
+               : path);
     return {};
 }
 

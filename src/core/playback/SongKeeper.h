@@ -20,7 +20,8 @@ class SongKeeper : public QObject
     Q_OBJECT
     Q_PROPERTY(bool recording READ isRecording NOTIFY changed)
 public:
-    // Everything passed in must outlive this object; `notifier` may be null. `musicFolder` is where "Zeffira/" goes.
+    // Everything passed in must outlive this object; `notifier` may be null. `musicFolder` is where
+    // "Zeffira/" goes.
     SongKeeper(RadioPlayer *player, TimeshiftBackend *timeshift, StreamRecorder *recorder,
                DesktopNotifier *notifier, const QString &musicFolder, QObject *parent = nullptr);
 

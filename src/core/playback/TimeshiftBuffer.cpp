@@ -120,8 +120,8 @@ bool TimeshiftBuffer::append(const QByteArray &bytes, milliseconds time, const Q
             m_segment.close();
             m_segment.setFileName(segmentPath(index));
             if (!m_segment.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-                qCWarning(lcPlayer, "Rewind buffer: cannot write %s: %s", qUtf8Printable(m_segment.fileName()),
-                          qUtf8Printable(m_segment.errorString()));
+                qCWarning(lcPlayer, "Rewind buffer: cannot write %s: %s",
+                          qUtf8Printable(m_segment.fileName()), qUtf8Printable(m_segment.errorString()));
                 m_segment.setFileName(QString());
                 return false;
             }

@@ -18,8 +18,13 @@ QByteArray frame(const QByteArray &header, int length, int number)
 
 QByteArray adtsHeader(int length)
 {
-    const char bytes[] = {char(0xFF), char(0xF1), char(0x50), char(0x80 | ((length >> 11) & 3)),
-                          char((length >> 3) & 0xFF), char(((length & 7) << 5) | 0x1F), char(0xFC)};
+    const char bytes[] = {char(0xFF),
+                          char(0xF1),
+                          char(0x50),
+                          char(0x80 | ((length >> 11) & 3)),
+                          char((length >> 3) & 0xFF),
+                          char(((length & 7) << 5) | 0x1F),
+                          char(0xFC)};
     return QByteArray(bytes, 7);
 }
 } // namespace
@@ -60,15 +65,16 @@ private Q_SLOTS:
             });
         QCOMPARE(written, qint64(150 * length));
         QVERIFY(out == frames.left(150 * length));
-        QCOMPARE(SongFile::frameLength(SongFile::Kind(kind), reinterpret_cast<const uchar *>(header.constData()),
+        QCOMPARE(SongFile::frameLength(SongFile::Kind(kind),
+                                       reinterpret_cast<const uchar *>(header.constData()),
                                        header.size() + 4),
                  length);
     }
 
     void tagsAsId3()
     {
-        const QByteArray tag = SongFile::id3Tag(
-            {QStringLiteral("Artiest é"), QStringLiteral("Titel"), QStringLiteral("Radio"), QDate(2026, 12, 9)});
+        const QByteArray tag = SongFile::id3Tag({QStringLiteral("Artiest é"), QStringLiteral("Titel"),
+                                                 QStringLiteral("Radio"), QDate(2026, 12, 9)});
         QVERIFY(tag.startsWith(QByteArray("ID3\x04\x00\x00", 6)));
         // The size after the header, synchsafe.
         const int size = (tag[6] << 21) | (tag[7] << 14) | (tag[8] << 7) | tag[9];
