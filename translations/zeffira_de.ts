@@ -1446,6 +1446,10 @@ Der Anfang war nicht mehr im Puffer: die Datei beginnt später.</translation>
         <source>deze stream (HLS) kan niet opgenomen worden.</source>
         <translation>dieser Stream (HLS) kann nicht aufgenommen werden.</translation>
     </message>
+    <message>
+        <source>het begin van deze Ogg-stream is niet meer in de buffer.</source>
+        <translation>der Anfang dieses Ogg-Streams ist nicht mehr im Puffer.</translation>
+    </message>
 </context>
 <context>
     <name>StandbyModes</name>

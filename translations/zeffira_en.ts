@@ -1446,6 +1446,10 @@ The start was no longer in the buffer: the file starts later.</translation>
         <source>deze stream (HLS) kan niet opgenomen worden.</source>
         <translation>this stream (HLS) cannot be recorded.</translation>
     </message>
+    <message>
+        <source>het begin van deze Ogg-stream is niet meer in de buffer.</source>
+        <translation>the start of this Ogg stream is no longer in the buffer.</translation>
+    </message>
 </context>
 <context>
     <name>StandbyModes</name>

@@ -1446,6 +1446,10 @@ Le début n’était plus dans le tampon : le fichier commence plus tard.</trans
         <source>deze stream (HLS) kan niet opgenomen worden.</source>
         <translation>ce flux (HLS) ne peut pas être enregistré.</translation>
     </message>
+    <message>
+        <source>het begin van deze Ogg-stream is niet meer in de buffer.</source>
+        <translation>le début de ce flux Ogg n’est plus dans le tampon.</translation>
+    </message>
 </context>
 <context>
     <name>StandbyModes</name>

@@ -1,6 +1,7 @@
 #include "playback/SongFile.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 // kbit/s by [MPEG-1?][layer 1..3][index 1..14].
@@ -44,6 +45,8 @@ int adtsFrameLength(const uchar *h)
     return length > header ? length : 0;
 }
 
+constexpr qsizetype kOggHeader = 27;
+
 QByteArray synchsafe(quint32 value)
 {
     const char bytes[] = {char((value >> 21) & 0x7F), char((value >> 14) & 0x7F), char((value >> 7) & 0x7F),
@@ -68,6 +71,8 @@ Kind kindFor(const QString &mediaType, int mpegVersion)
         return mpegVersion == 1 ? Kind::Mpeg : Kind::Adts;
     if (mediaType == QLatin1String("audio/aac") || mediaType == QLatin1String("audio/x-aac"))
         return Kind::Adts;
+    if (mediaType == QLatin1String("application/ogg") || mediaType == QLatin1String("audio/ogg"))
+        return Kind::Ogg;
     return Kind::Unknown;
 }
 
@@ -78,6 +83,8 @@ QString extension(Kind kind)
         return QStringLiteral("mp3");
     case Kind::Adts:
         return QStringLiteral("aac");
+    case Kind::Ogg:
+        return QStringLiteral("ogg");
     case Kind::Unknown:
         break;
     }
@@ -90,7 +97,93 @@ int frameLength(Kind kind, const uchar *data, qsizetype size)
         return mpegFrameLength(data);
     if (kind == Kind::Adts && size >= 7)
         return adtsFrameLength(data);
+    if (kind == Kind::Ogg)
+        return oggPage(data, size).length;
     return 0;
+}
+
+qsizetype firstFrame(Kind kind, const QByteArray &data)
+{
+    const auto *bytes = reinterpret_cast<const uchar *>(data.constData());
+    for (qsizetype pos = 0; pos < data.size(); ++pos) {
+        const int length = frameLength(kind, bytes + pos, data.size() - pos);
+        if (length > 0 && pos + length < data.size() &&
+            frameLength(kind, bytes + pos + length, data.size() - pos - length) > 0)
+            return pos;
+    }
+    return -1;
+}
+
+OggPage oggPage(const uchar *data, qsizetype size)
+{
+    if (size < kOggHeader || std::memcmp(data, "OggS", 4) != 0 || data[4] != 0)
+        return {};
+    const int segments = data[26];
+    if (size < kOggHeader + segments)
+        return {};
+    int length = int(kOggHeader) + segments;
+    for (int i = 0; i < segments; ++i)
+        length += data[kOggHeader + i];
+    qint64 granule = 0;
+    for (int i = 13; i >= 6; --i)
+        granule = (granule << 8) | data[i];
+    return {length, (data[5] & 0x02) != 0, granule};
+}
+
+void OggHeaders::take(const QByteArray &bytes, qint64 offset)
+{
+    if (m_carry.isEmpty())
+        m_carryOffset = offset;
+    m_carry += bytes;
+    qsizetype pos = 0;
+    while (pos < m_carry.size()) {
+        const auto *data = reinterpret_cast<const uchar *>(m_carry.constData()) + pos;
+        const qsizetype left = m_carry.size() - pos;
+        const OggPage page = oggPage(data, left);
+        if (page.length == 0 && left >= kOggHeader + 255 && std::memcmp(data, "OggS", 4) != 0) {
+            // Not on a page: the next capture pattern.
+            const qsizetype next = m_carry.indexOf("OggS", pos + 1);
+            pos = next < 0 ? m_carry.size() - 3 : next;
+            continue;
+        }
+        if (page.length == 0 || page.length > left)
+            break; // the rest arrives later
+        if (page.begins) {
+            m_chains.append({m_carryOffset + pos, QByteArray()});
+            m_gathering = true;
+        }
+        if (m_gathering && (page.begins || page.granule == 0))
+            m_chains.last().headers.append(reinterpret_cast<const char *>(data), page.length);
+        else
+            m_gathering = false;
+        pos += page.length;
+    }
+    m_carry.remove(0, pos);
+    m_carryOffset += pos;
+}
+
+QByteArray OggHeaders::at(qint64 offset) const
+{
+    QByteArray headers;
+    for (const Chain &chain : m_chains) {
+        if (chain.offset > offset)
+            break;
+        headers = chain.headers;
+    }
+    return headers;
+}
+
+void OggHeaders::dropBefore(qint64 offset)
+{
+    while (m_chains.size() > 1 && m_chains.at(1).offset <= offset)
+        m_chains.removeFirst();
+}
+
+void OggHeaders::clear()
+{
+    m_chains.clear();
+    m_carry.clear();
+    m_gathering = false;
 }
 
 QByteArray id3Tag(const Tags &tags)
@@ -104,9 +197,10 @@ QByteArray id3Tag(const Tags &tags)
 qint64 writeFrames(Kind kind, qint64 from, qint64 to, const std::function<QByteArray(qint64, qint64)> &read,
                    const std::function<bool(const QByteArray &)> &write)
 {
-    // A window of the stream; a frame is at most 8 KiB (an ADTS frame's 13-bit length).
+    // A window of the stream; a frame is at most 8 KiB (an ADTS frame's 13-bit length), an Ogg
+    // page 64 KiB.
     constexpr qint64 chunk = 64 * 1024;
-    constexpr qint64 maxFrame = 8192;
+    const qint64 maxFrame = kind == Kind::Ogg ? 65307 : 8192;
     QByteArray window;
     qint64 windowStart = from;
     qint64 pos = from;
@@ -138,7 +232,8 @@ qint64 writeFrames(Kind kind, qint64 from, qint64 to, const std::function<QByteA
         bool whole = length > 0 && length <= available;
         if (whole && !synced && pos + length < to) {
             const int next = frameLength(kind, data + length, available - length);
-            whole = next > 0 || available - length < 7;
+            // Near the end the next header may not be all there.
+            whole = next > 0 || available - length < (kind == Kind::Ogg ? kOggHeader + 255 : 7);
         }
         if (!whole) {
             synced = false;

@@ -97,7 +97,24 @@ QString SongKeeper::saveSong(bool previous)
     if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return refuse(tr("kan niet schrijven in %1.").arg(folder));
     const TimeshiftBuffer *buffer = m_timeshift->buffer();
-    const bool tagged = file.write(SongFile::id3Tag(tags)) > 0;
+    // MPEG and ADTS files begin with their tag; an Ogg file with its stream's headers (which
+    // name the song where the station put it there), unless the song begins a stream of its own.
+    QByteArray head = SongFile::id3Tag(tags);
+    if (kind == SongFile::Kind::Ogg) {
+        const QByteArray start = buffer->read(song->from, 2 * 65536);
+        const qsizetype at = SongFile::firstFrame(kind, start);
+        const bool begins =
+            at >= 0 &&
+            SongFile::oggPage(reinterpret_cast<const uchar *>(start.constData()) + at, start.size() - at)
+                .begins;
+        head = begins ? QByteArray() : m_timeshift->oggHeadersAt(song->from);
+        if (!begins && head.isEmpty()) {
+            file.close();
+            file.remove();
+            return refuse(tr("het begin van deze Ogg-stream is niet meer in de buffer."));
+        }
+    }
+    const bool tagged = head.isEmpty() || file.write(head) == head.size();
     const qint64 audio = SongFile::writeFrames(
         kind, song->from, song->to,
         [buffer](qint64 offset, qint64 size) { return buffer->read(offset, size); },

@@ -78,7 +78,12 @@ TimeshiftBackend::TimeshiftBackend(StreamBackend *backend, StreamTap *tap, Times
                     m_mediaType = mediaType;
                     m_mpegVersion = mpegVersion;
                 }
-                m_buffer->append(bytes, liveMoment(), m_title);
+                const qint64 offset = m_buffer->endOffset();
+                if (m_buffer->append(bytes, liveMoment(), m_title) &&
+                    SongFile::kindFor(m_mediaType, m_mpegVersion) == SongFile::Kind::Ogg) {
+                    m_oggHeaders.take(bytes, offset);
+                    m_oggHeaders.dropBefore(m_buffer->startOffset());
+                }
                 if (available() != was)
                     Q_EMIT positionChanged();
             });
@@ -125,6 +130,7 @@ void TimeshiftBackend::start(const QString &url)
         m_title.clear();
         m_caps.clear();
         m_mediaType.clear();
+        m_oggHeaders.clear();
         if (m_buffer->minutes() > 0 && canRewind(url)) {
             m_buffer->begin();
             m_tapPending = true;
@@ -316,6 +322,7 @@ void TimeshiftBackend::playFrom(milliseconds moment)
 {
     moment = std::clamp(moment, m_buffer->startTime(), liveMoment());
     m_readOffset = m_buffer->offsetAt(moment);
+    m_feedStarting = true;
     qCInfo(lcPlayer, "Rewind: playing from the buffer, %lld ms behind live",
            qlonglong((liveMoment() - moment).count()));
     m_feeding = true;
@@ -361,6 +368,18 @@ QByteArray TimeshiftBackend::readFeed(qint64 maxBytes)
 {
     // What the cap dropped meanwhile is skipped.
     m_readOffset = std::max(m_readOffset, m_buffer->startOffset());
+    if (std::exchange(m_feedStarting, false) &&
+        SongFile::kindFor(m_mediaType, m_mpegVersion) == SongFile::Kind::Ogg) {
+        // A decoder cannot join an Ogg stream mid-way: the first whole page, behind its
+        // stream's headers.
+        const QByteArray headers = m_oggHeaders.at(m_readOffset);
+        const qsizetype at =
+            SongFile::firstFrame(SongFile::Kind::Ogg, m_buffer->read(m_readOffset, 4 * readWindow));
+        if (at >= 0 && !headers.isEmpty()) {
+            m_readOffset += at;
+            return headers;
+        }
+    }
     const QByteArray bytes = m_buffer->read(m_readOffset, std::min(maxBytes, readWindow));
     m_readOffset += bytes.size();
     return bytes;

@@ -6,6 +6,7 @@
 // since the station's buffer began. Main thread only; owns the buffer, not what it is given.
 #pragma once
 
+#include "playback/SongFile.h"
 #include "playback/StreamBackend.h"
 #include "playback/TimeshiftBuffer.h"
 
@@ -79,6 +80,8 @@ public:
     // before it. Nothing without a buffer or a title.
     std::optional<TimeshiftBuffer::Song> song(bool previous) const;
     const TimeshiftBuffer *buffer() const { return m_buffer; }
+    // For an Ogg stream: the header pages a piece from `offset` needs in front to be decoded.
+    QByteArray oggHeadersAt(qint64 offset) const { return m_oggHeaders.at(offset); }
 
 Q_SIGNALS:
     // The playing moment moved (a seek, live, a pause) or the buffer came or went.
@@ -117,6 +120,9 @@ private:
     std::optional<std::chrono::milliseconds> m_playhead;
     std::optional<std::chrono::milliseconds> m_playheadSince;
     qint64 m_readOffset = 0;
+    SongFile::OggHeaders m_oggHeaders;
+    // An Ogg feed starts on a page, behind the headers of its stream.
+    bool m_feedStarting = false;
     QTimer m_tick; // while paused behind live the distance grows: the views are told each second
     QTimer m_titleTick;
     QString m_shownTitle; // the title last told, live or from the buffer

@@ -53,7 +53,8 @@ with Peers() as peers:
     peers.start_pulse(("a",))
     peers.start_session_bus()
     base = peers.start_stream_server()
-    peers.write_catalogue([{"name": "Lokaal", "stations": [{"name": "Klok", "url": base + "/clock"}]}])
+    peers.write_catalogue([{"name": "Lokaal", "stations": [{"name": "Klok", "url": base + "/clock"},
+                                                          {"name": "Ogg", "url": base + "/ogg"}]}])
     peers.write_settings({"playerVolume": 1.0, "loudnessLeveling": False})
     folder = os.path.join(peers.env["XDG_CACHE_HOME"], "Zeffira", "timeshift")
     os.makedirs(folder)
@@ -116,5 +117,21 @@ with Peers() as peers:
     checks.check("forward past the end is live", step is not None and abs(apart(step, expected)) < 1.5,
                  (step, expected))
     checks.check("MPRIS: live is the buffer's end", abs(behind(peers)) < 1.0, behind(peers))
+
+    # Ogg cannot be joined mid-stream: played from the buffer behind its stream's headers. The
+    # headless player took the app id, so the command line reaches it.
+    seen = len(peers.log())
+    chose = peers.run([os.environ["ZEFFIRA_BINARY"], "--station", "Ogg"])
+    checks.check("--station reaches the headless player", chose.returncode == 0, chose.stderr)
+    wait_for(lambda: "Player item ready to play" in peers.log()[seen:], 15, "the Ogg station")
+    time.sleep(3)
+    peers.command_until(["pause"], lambda: ctl(peers, "status") == "Paused", 5, "status Paused")
+    time.sleep(3)
+    peers.command_until(["play"], lambda: ctl(peers, "status") == "Playing", 5, "status Playing")
+    peers.wait_for_log("Rewind: playing from the buffer", 10)
+    sound = peers.recording("a", 2.5, channels=1)
+    checks.check("an Ogg station plays on from the buffer after a pause",
+                 sound and max(map(abs, sound)) > 1000 and "going live" not in peers.log(),
+                 peers.log()[-1500:])
 
 checks.finish()

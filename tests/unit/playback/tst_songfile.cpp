@@ -16,6 +16,19 @@ QByteArray frame(const QByteArray &header, int length, int number)
     return out;
 }
 
+// An Ogg page of `body` bytes (no CRC: nothing here checks it).
+QByteArray oggPage(bool begins, qint64 granule, int body, char fill)
+{
+    QByteArray page("OggS", 4);
+    page.append(char(0)).append(char(begins ? 0x02 : 0));
+    for (int i = 0; i < 8; ++i)
+        page.append(char((granule >> (8 * i)) & 0xFF));
+    page.append(QByteArray(12, '\0')).append(char((body + 254) / 255));
+    for (int left = body; left > 0; left -= 255)
+        page.append(char(std::min(left, 255)));
+    return page + QByteArray(body, fill);
+}
+
 QByteArray adtsHeader(int length)
 {
     const char bytes[] = {char(0xFF),
@@ -69,6 +82,31 @@ private Q_SLOTS:
                                        reinterpret_cast<const uchar *>(header.constData()),
                                        header.size() + 4),
                  length);
+    }
+
+    // A chained Ogg stream: each logical stream's header pages, found whatever the pieces it
+    // arrives in, are the ones a piece from a later offset needs in front.
+    void oggHeadersOfEachStream()
+    {
+        const QByteArray first = oggPage(true, 0, 30, 'a') + oggPage(false, 0, 600, 'b');
+        const QByteArray second = oggPage(true, 0, 30, 'c') + oggPage(false, 0, 300, 'd');
+        QByteArray stream = first;
+        for (int i = 1; i <= 5; ++i)
+            stream += oggPage(false, i * 1024, 700, 'x');
+        const qint64 secondAt = stream.size();
+        stream += second;
+        for (int i = 1; i <= 5; ++i)
+            stream += oggPage(false, i * 1024, 700, 'y');
+        SongFile::OggHeaders headers;
+        for (qint64 at = 0; at < stream.size(); at += 333)
+            headers.take(stream.mid(at, 333), at);
+        QCOMPARE(headers.at(first.size() + 100), first);
+        QCOMPARE(headers.at(stream.size() - 1), second);
+        headers.dropBefore(secondAt + 10);
+        QCOMPARE(headers.at(secondAt), second);
+        // Mid-page, the first whole page that another follows.
+        QCOMPARE(SongFile::firstFrame(SongFile::Kind::Ogg, stream.mid(first.size() + 5)),
+                 qsizetype(oggPage(false, 1024, 700, 'x').size() - 5));
     }
 
     void tagsAsId3()
