@@ -5,6 +5,7 @@ the views are loaded only by the first activation."""
 
 import os
 import sys
+import time
 
 try:
     import dbus
@@ -45,6 +46,9 @@ with Peers() as peers:
         {"name": "Toon MP3", "url": base + "/mp3"},
         {"name": "Toon Ogg", "url": base + "/ogg"}]}])
     peers.write_settings({"showStationInMenuBar": True})
+    music = os.path.join(peers.dir, "muziek")
+    with open(os.path.join(peers.env["XDG_CONFIG_HOME"], "user-dirs.dirs"), "w") as f:
+        f.write('XDG_MUSIC_DIR="%s"\n' % music)
     peers.start_zeffira()
 
     bus = dbus.bus.BusConnection(peers.env["DBUS_SESSION_BUS_ADDRESS"])
@@ -91,6 +95,22 @@ with Peers() as peers:
                  int(entries["Toon Ogg"][1].get("toggle-state", 0)) == 1 and
                  int(entries["Toon MP3"][1].get("toggle-state", 0)) == 0)
     checks.check("play/pause entry says Pauzeer", "Pauzeer" in entries)
+
+    # "Neem op" in the rewind submenu records the playing station into the music folder until
+    # "Stop opname"; the tooltip says it records meanwhile.
+    menu.Event(entries["Neem op"][0], "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0))
+    wait_for(lambda: "Neemt op" in str(prop("ToolTip")[3]), 10, "the tooltip to say it records")
+    wait_for(lambda: "Stop opname" in walk(menu.GetLayout(0, -1, [])[1], {}), 10, "Stop opname in the menu")
+    peers.wait_for_log("Recording ")
+    time.sleep(2)
+    menu.Event(walk(menu.GetLayout(0, -1, [])[1], {})["Stop opname"][0], "clicked",
+               dbus.Int32(0, variant_level=1), dbus.UInt32(0))
+    peers.wait_for_log("Recording saved")
+    folder = os.path.join(music, "Zeffira", "Toon Ogg")
+    saved = os.listdir(folder) if os.path.isdir(folder) else []
+    checks.check("the tray's Neem op records the station into the music folder",
+                 len(saved) == 1 and saved[0].endswith(".ogg") and os.path.getsize(os.path.join(folder, saved[0])) > 0,
+                 saved)
 
     # The sleep timer's submenu: its choices with "Uit" marked; a click sets the timer, and the
     # submenu's title and the tooltip show the time left.
