@@ -31,8 +31,12 @@
 #include "viewmodels/StationListModel.h"
 #include "viewmodels/StationTransfer.h"
 
+#include <QImage>
+#include <QSet>
+#include <QUrl>
 #include <QtQml/qqml.h>
 
+class QNetworkAccessManager;
 class QJSEngine;
 class QQmlEngine;
 
@@ -174,6 +178,39 @@ class QmlHistoryListModel : public HistoryListModel
     QML_NAMED_ELEMENT(HistoryListModel)
 public:
     explicit QmlHistoryListModel(QObject *parent = nullptr);
+};
+
+// Stations' logos for the views: the kept file of a logo address, fetched once the first time a
+// view asks for it (at most 1 MiB, 10 s; PNG, JPEG, ICO or SVG, at most 4096 pixels a side;
+// anything else, or a broken image, is ignored for the rest of the run), scaled to 64 pixels.
+class QmlStationLogos : public QObject
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(StationLogos)
+    QML_SINGLETON
+    // Goes up when a logo arrives: bindings that read source() read it again.
+    Q_PROPERTY(int revision READ revision NOTIFY changed)
+public:
+    static constexpr qint64 maxBytes = 1024 * 1024;
+    static constexpr int maxEdge = 4096;
+
+    explicit QmlStationLogos(QObject *parent = nullptr);
+
+    // The kept file's URL, or empty (asked for, when it was not asked for yet).
+    Q_INVOKABLE QUrl source(const QString &logoUrl);
+    int revision() const { return m_revision; }
+    // `bytes` as a logo of StationLogo::size pixels; a null image when they are none.
+    static QImage decode(const QByteArray &bytes);
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    void fetch(const QString &logoUrl);
+
+    QNetworkAccessManager *m_network = nullptr; // made with the first fetch
+    QSet<QString> m_asked;
+    int m_revision = 0;
 };
 
 // The desktop's clipboard, for "Kopieer" and Ctrl+C.

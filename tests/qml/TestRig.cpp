@@ -180,10 +180,10 @@ void TestRig::answerDirectory(const QVariantList &stations)
     QList<DirectoryStation> results;
     for (const QVariant &item : stations) {
         const QVariantMap s = item.toMap();
-        results << DirectoryStation{s.value("uuid").toString(),    s.value("name").toString(),
-                                    s.value("url").toString(),     s.value("country").toString(),
-                                    s.value("codec").toString(),   s.value("bitrate").toInt(),
-                                    s.value("tags").toStringList()};
+        results << DirectoryStation{s.value("uuid").toString(),     s.value("name").toString(),
+                                    s.value("url").toString(),      s.value("country").toString(),
+                                    s.value("codec").toString(),    s.value("bitrate").toInt(),
+                                    s.value("tags").toStringList(), s.value("favicon").toString()};
     }
     m_directory.reportFound(results);
 }

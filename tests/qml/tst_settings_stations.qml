@@ -144,7 +144,7 @@ TestCase {
             { uuid: "u1", name: "Jazz FM", url: "https://jazzfm.example/live", country: "NL", codec: "MP3",
               bitrate: 128, tags: ["jazz"] },
             { uuid: "u2", name: "Smooth", url: "https://smooth.example/", country: "BE", codec: "AAC",
-              bitrate: 64, tags: [] },
+              bitrate: 64, tags: [], favicon: "https://smooth.example/logo.png" },
         ])
         compare(child("directoryResults").count, 2)
         compare(child("directoryStatus").visible, false)
@@ -160,6 +160,8 @@ TestCase {
         tryCompare(sheet, "opened", false)
         const stations = savedCategory("Publiek")
         compare(stations[stations.length - 1].url, "https://smooth.example/")
+        // The directory's logo goes with it into the catalogue file.
+        compare(stations[stations.length - 1].logo, "https://smooth.example/logo.png")
     }
 
     function test_directorySearchFailures_data() {

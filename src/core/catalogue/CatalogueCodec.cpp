@@ -13,6 +13,8 @@ namespace {
 
 const QString kName = QStringLiteral("name");
 const QString kUrl = QStringLiteral("url");
+// Optional, and unknown to older builds, which read a station's name and url only.
+const QString kLogo = QStringLiteral("logo");
 const QString kStations = QStringLiteral("stations");
 const QString kCategory = QStringLiteral("category");
 
@@ -207,7 +209,10 @@ std::optional<QJsonArray> parseArray(const QByteArray &json, QString *error)
 
 QJsonObject encodeStation(const RadioStation &station)
 {
-    return QJsonObject{{kName, station.name}, {kUrl, station.url}};
+    QJsonObject object{{kName, station.name}, {kUrl, station.url}};
+    if (!station.logoUrl.isEmpty())
+        object.insert(kLogo, station.logoUrl);
+    return object;
 }
 
 QJsonObject encodeCategory(const StationCategory &category)
@@ -244,6 +249,10 @@ QByteArray encodeCatalogue(const Catalogue &catalogue)
             appendJsonString(out, station.name);
             out.append(",\"url\":");
             appendJsonString(out, station.url);
+            if (!station.logoUrl.isEmpty()) {
+                out.append(",\"logo\":");
+                appendJsonString(out, station.logoUrl);
+            }
             out.append('}');
         }
         out.append("]}");
@@ -269,7 +278,20 @@ std::optional<RadioStation> decodeStation(const QJsonValue &value, QString *erro
         fail(error, QStringLiteral("station \"%1\" has a URL that does not parse: %2").arg(*name, *url));
         return std::nullopt;
     }
-    return RadioStation(*name, *url);
+    RadioStation station(*name, *url);
+    // A logo that is not a web address is left out rather than failing the station.
+    station.logoUrl = logoUrl(object.value(kLogo).toString());
+    return station;
+}
+
+QString logoUrl(const QString &text)
+{
+    const QUrl url(text.trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+                   !url.host().isEmpty() && text.size() <= 2048
+               ? text.trimmed()
+               : QString();
 }
 
 std::optional<StationCategory> decodeCategory(const QJsonValue &value, QString *error)

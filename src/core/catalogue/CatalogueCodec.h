@@ -19,6 +19,8 @@ QJsonObject encodeCategory(const StationCategory &category);
 QByteArray encodeCatalogue(const Catalogue &catalogue);
 
 std::optional<RadioStation> decodeStation(const QJsonValue &value, QString *error = nullptr);
+// `text` as a station's logo address: an http or https URL with a host, trimmed; else empty.
+QString logoUrl(const QString &text);
 std::optional<StationCategory> decodeCategory(const QJsonValue &value, QString *error = nullptr);
 std::optional<Catalogue> decodeCatalogue(const QByteArray &json, QString *error = nullptr);
 // The general path of decodeCatalogue, through QJsonDocument, without the fast reader. Both give

@@ -1,5 +1,5 @@
-// A station: a display name and the exact URL text of its stream. Plain value, copied freely.
-// The URL is kept as the text it was parsed from, so ids compare byte for byte.
+// A station: a display name, the exact URL text of its stream and, optionally, its logo's address. Plain
+// value, copied freely. The URL is kept as the text it was parsed from, so ids compare byte for byte.
 #pragma once
 
 #include <QHash>
@@ -15,6 +15,9 @@ bool isParsableUrl(const QString &text);
 struct RadioStation {
     QString name;
     QString url;
+    // The station's logo on the web (http or https), as the station directory lists it; empty
+    // when it has none. Not part of its identity.
+    QString logoUrl;
 
     RadioStation() = default;
     RadioStation(QString stationName, QString urlText) : name(std::move(stationName)), url(std::move(urlText))

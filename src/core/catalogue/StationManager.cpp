@@ -439,12 +439,19 @@ void StationManager::moveStation(const RadioStation &station, const QString &toC
     qCInfo(lcStations, "Moving station %s to category %s", qUtf8Printable(station.name),
            qUtf8Printable(toCategory));
     edit([=](Catalogue &categories) {
+        // The station as stored moves, with what the caller did not name (its logo).
+        RadioStation moved = station;
         for (StationCategory &category : categories)
-            category.stations.removeIf([&](const RadioStation &s) { return s.id() == station.id(); });
+            category.stations.removeIf([&](const RadioStation &s) {
+                if (s.id() != station.id())
+                    return false;
+                moved = s;
+                return true;
+            });
         if (StationCategory *target = findCategory(categories, toCategory))
-            target->stations.append(station);
+            target->stations.append(moved);
         else
-            categories.append(StationCategory(toCategory, {station}));
+            categories.append(StationCategory(toCategory, {moved}));
         removeEmptyCategories(categories);
         return true;
     });
@@ -540,11 +547,31 @@ void StationManager::editStation(const RadioStation &station, const QString &new
                qUtf8Printable(trimmed));
         for (StationCategory &category : categories) {
             for (RadioStation &s : category.stations) {
-                if (s.id() == station.id())
-                    s = RadioStation(trimmed, newUrl);
+                if (s.id() == station.id()) {
+                    // The logo stays with the station.
+                    s.name = trimmed;
+                    s.url = newUrl;
+                }
             }
         }
         return true;
+    });
+}
+
+void StationManager::setStationLogo(const QString &url, const QString &logoUrl)
+{
+    const QString logo = CatalogueCodec::logoUrl(logoUrl);
+    edit([=](Catalogue &categories) {
+        bool changed = false;
+        for (StationCategory &category : categories) {
+            for (RadioStation &s : category.stations) {
+                if (s.id() == url && s.logoUrl != logo) {
+                    s.logoUrl = logo;
+                    changed = true;
+                }
+            }
+        }
+        return changed;
     });
 }
 

@@ -50,6 +50,8 @@ public:
     // Refused (logged) for a blank name, a station that is not in the catalogue, or a URL that
     // another station already has.
     void editStation(const RadioStation &station, const QString &newName, const QString &newUrl);
+    // The logo address of the station with `url` (an http or https URL; anything else clears it).
+    void setStationLogo(const QString &url, const QString &logoUrl);
     // Renames the first category named `name` to the trimmed `newName`. Refused (logged) when
     // it is not found, or the new name is blank or names another category in any letter case.
     void renameCategory(const QString &name, const QString &newName);

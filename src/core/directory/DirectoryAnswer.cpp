@@ -1,5 +1,7 @@
 #include "directory/DirectoryAnswer.h"
 
+#include "catalogue/CatalogueCodec.h"
+
 #include "base/NetworkText.h"
 
 #include <QCoreApplication>
@@ -75,7 +77,8 @@ std::optional<Result> parse(const QByteArray &body, QString *error)
                                                              {QLatin1String("url_resolved"), &resolved},
                                                              {QLatin1String("country"), &station.country},
                                                              {QLatin1String("codec"), &station.codec},
-                                                             {QLatin1String("tags"), &tags}};
+                                                             {QLatin1String("tags"), &tags},
+                                                             {QLatin1String("favicon"), &station.favicon}};
         for (const auto &[key, out] : texts) {
             if (!readText(object, key, out))
                 return fail(QCoreApplication::translate("DirectoryAnswer", "zender %1: \"%2\" is geen tekst")
@@ -101,6 +104,7 @@ std::optional<Result> parse(const QByteArray &body, QString *error)
         station.uuid = NetworkText::clean(station.uuid);
         station.country = NetworkText::clean(station.country);
         station.codec = NetworkText::clean(station.codec);
+        station.favicon = CatalogueCodec::logoUrl(station.favicon);
         for (const QString &tag : tags.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const QString cleaned = NetworkText::clean(tag).trimmed();
             if (!cleaned.isEmpty())

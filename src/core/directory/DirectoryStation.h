@@ -15,6 +15,7 @@ struct DirectoryStation {
     QString codec;
     int bitrate = 0; // kbit/s, 0 when unknown
     QStringList tags;
+    QString favicon; // the station's logo (http or https), empty when none is listed
 
     friend bool operator==(const DirectoryStation &, const DirectoryStation &) = default;
 };

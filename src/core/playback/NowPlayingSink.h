@@ -13,6 +13,7 @@ struct NowPlayingInfo {
     QString stationName; // empty when no station is chosen
     QString url;
     QString streamTitle; // what the stream announces, clean; may be empty
+    QString artFile;     // the station's logo as kept on disk; empty when there is none
 
     friend bool operator==(const NowPlayingInfo &, const NowPlayingInfo &) = default;
 };

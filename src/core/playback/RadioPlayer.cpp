@@ -1,5 +1,7 @@
 #include "playback/RadioPlayer.h"
 
+#include "catalogue/StationLogo.h"
+
 #include "base/Logging.h"
 #include "base/MainThread.h"
 #include "base/NetworkText.h"
@@ -533,6 +535,7 @@ void RadioPlayer::publishNowPlaying()
         info.stationName = m_currentStation->name;
         info.url = m_currentStation->url;
         info.streamTitle = m_streamTitle;
+        info.artFile = StationLogo::cachedFile(m_currentStation->logoUrl);
         if (m_playbackState.kind() != PlaybackState::Failed)
             info.status = m_isPlaying ? NowPlayingInfo::Status::Playing : NowPlayingInfo::Status::Paused;
     }

@@ -34,6 +34,7 @@ class RadioPlayer : public QObject
     Q_PROPERTY(bool hasStation READ hasStation NOTIFY currentStationChanged)
     Q_PROPERTY(QString currentStationName READ currentStationName NOTIFY currentStationChanged)
     Q_PROPERTY(QString currentStationUrl READ currentStationUrl NOTIFY currentStationChanged)
+    Q_PROPERTY(QString currentStationLogo READ currentStationLogo NOTIFY currentStationChanged)
     Q_PROPERTY(int state READ stateKind NOTIFY playbackStateChanged)
     // The stream's own title (what is on the air), clean plain text; empty when it has none.
     Q_PROPERTY(QString streamTitle READ streamTitle NOTIFY streamTitleChanged)
@@ -69,6 +70,8 @@ public:
     bool hasStation() const { return m_currentStation.has_value(); }
     QString currentStationName() const { return m_currentStation ? m_currentStation->name : QString(); }
     QString currentStationUrl() const { return m_currentStation ? m_currentStation->url : QString(); }
+    // The station's logo address, empty when it has none.
+    QString currentStationLogo() const { return m_currentStation ? m_currentStation->logoUrl : QString(); }
     int stateKind() const { return m_playbackState.kind(); }
     bool isPlaying() const { return m_isPlaying; }
     double volume() const { return m_volume; }
@@ -143,6 +146,10 @@ Q_SIGNALS:
     // `station` failed for `failure` (the drop recovery gave up, or it did not start), or, with
     // nullopt, it was asked for automatically and passed over as marked failed before.
     void stationFailed(const RadioStation &station, const std::optional<StreamFailure> &failure);
+
+public:
+    // Tells the media controls again what is on the air: the playing station's logo arrived.
+    void refreshNowPlaying() { publishNowPlaying(); }
 
 private:
     void setCurrentStation(const std::optional<RadioStation> &station);

@@ -128,7 +128,9 @@ QVariantMap DirectorySearchModel::choose(int row)
     const DirectoryStation &station = m_rows.at(row);
     if (m_directory && !station.uuid.isEmpty())
         m_directory->countClick(station.uuid);
-    return {{QStringLiteral("name"), station.name}, {QStringLiteral("url"), station.url}};
+    return {{QStringLiteral("name"), station.name},
+            {QStringLiteral("url"), station.url},
+            {QStringLiteral("logo"), station.favicon}};
 }
 
 void DirectorySearchModel::setRows(QList<DirectoryStation> rows)

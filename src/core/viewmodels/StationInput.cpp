@@ -126,6 +126,13 @@ QString StationInput::submitStation(const QString &name, const QString &urlText,
     return filed.isEmpty() ? StationManager::DefaultCategoryName : filed;
 }
 
+void StationInput::setStationLogo(const QString &url, const QString &logoUrl)
+{
+    // The URL as it was filed.
+    if (const std::optional<QString> filed = streamUrl(url); m_stations && filed && !logoUrl.isEmpty())
+        m_stations->setStationLogo(*filed, logoUrl);
+}
+
 bool StationInput::editStation(const QString &url, const QString &name, const QString &newUrlText)
 {
     const std::optional<QString> newUrl = streamUrl(newUrlText);

@@ -69,6 +69,8 @@ public:
                    const QString &defaultCategory);
     // For the add sheet: the name of the category the station was filed under (the sheet closes
     // and the tab selects it), or "" when the sheet shows the "Ongeldige URL" alert.
+    // The logo the directory listed for the station just added with `url`.
+    Q_INVOKABLE void setStationLogo(const QString &url, const QString &logoUrl);
     Q_INVOKABLE QString submitStation(const QString &name, const QString &urlText, const QString &category,
                                       const QString &defaultCategory);
     // "Wijzig...": gives the station at `url` the new name and URL. False (nothing stored) when

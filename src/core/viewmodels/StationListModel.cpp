@@ -54,6 +54,8 @@ QVariant StationListModel::data(const QModelIndex &index, int role) const
         return row.category;
     case IsFirstHeaderRole:
         return row.isFirstHeader;
+    case LogoRole:
+        return row.logoUrl;
     case IsActiveRole:
         return !row.isHeader && !m_activeUrl.isNull() && row.url == m_activeUrl;
     default:
@@ -63,9 +65,9 @@ QVariant StationListModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> StationListModel::roleNames() const
 {
-    return {{KindRole, "kind"},        {NameRole, "name"},         {RawNameRole, "rawName"},
-            {UrlRole, "url"},          {CategoryRole, "category"}, {IsFirstHeaderRole, "isFirstHeader"},
-            {IsActiveRole, "isActive"}};
+    return {{KindRole, "kind"},         {NameRole, "name"},         {RawNameRole, "rawName"},
+            {UrlRole, "url"},           {CategoryRole, "category"}, {IsFirstHeaderRole, "isFirstHeader"},
+            {IsActiveRole, "isActive"}, {LogoRole, "logoUrl"}};
 }
 
 int StationListModel::stationRowAfter(int row, int step) const
@@ -88,7 +90,9 @@ bool StationListModel::playRow(int row)
     if (row < 0 || row >= m_rows.size() || m_rows.at(row).isHeader || !m_player)
         return false;
     const Row &station = m_rows.at(row);
-    m_player->play(RadioStation(station.name, station.url));
+    RadioStation playing(station.name, station.url);
+    playing.logoUrl = station.logoUrl;
+    m_player->play(playing);
     return true;
 }
 
@@ -107,9 +111,9 @@ void StationListModel::rebuild()
         // The first displayed category is any equal to the first element (same name, same
         // stations); ordinarily that is only the first one.
         const bool first = category.name == filtered.first().name && category == filtered.first();
-        rows.append(Row{true, first, category.name, QString(), category.name});
+        rows.append(Row{true, first, category.name, QString(), category.name, QString()});
         for (const RadioStation &station : category.stations)
-            rows.append(Row{false, false, station.name, station.url, category.name});
+            rows.append(Row{false, false, station.name, station.url, category.name, station.logoUrl});
     }
 
     beginResetModel();

@@ -25,6 +25,7 @@ public:
         CategoryRole,                // the name of the category the row belongs to
         IsFirstHeaderRole,           // header of the first displayed category
         IsActiveRole,                // the chosen station: loading, playing or paused (same URL text)
+        LogoRole,                    // station: its logo's address, empty when it has none
     };
     Q_ENUM(Role)
 
@@ -62,6 +63,7 @@ private:
         QString name;
         QString url;
         QString category;
+        QString logoUrl;
     };
 
     void rebuild();

@@ -1,5 +1,7 @@
 #include "mpris/MprisService.h"
 
+#include <QUrl>
+
 #include "base/AppInfo.h"
 #include "base/Logging.h"
 #include "base/MainThread.h"
@@ -173,6 +175,8 @@ QVariantMap MprisService::metadata() const
                    qlonglong(std::chrono::microseconds(m_timeshift->length()).count()));
     if (!m_nowPlaying.streamTitle.isEmpty())
         map.insert(QStringLiteral("xesam:artist"), QStringList{m_nowPlaying.streamTitle});
+    if (!m_nowPlaying.artFile.isEmpty())
+        map.insert(QStringLiteral("mpris:artUrl"), QUrl::fromLocalFile(m_nowPlaying.artFile).toString());
     return map;
 }
 

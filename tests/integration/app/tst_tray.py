@@ -44,7 +44,7 @@ with Peers() as peers:
     base = peers.start_stream_server()
     peers.write_catalogue([{"name": "Lokaal", "stations": [
         {"name": "Toon MP3", "url": base + "/mp3"},
-        {"name": "Toon Ogg", "url": base + "/ogg"}]}])
+        {"name": "Toon Ogg", "url": base + "/ogg", "logo": base + "/logo.png"}]}])
     peers.write_settings({"showStationInMenuBar": True})
     music = os.path.join(peers.dir, "muziek")
     with open(os.path.join(peers.env["XDG_CONFIG_HOME"], "user-dirs.dirs"), "w") as f:
@@ -140,6 +140,13 @@ with Peers() as peers:
     dbus.Interface(item, SNI).Activate(200, 30)
     wait_for(lambda: mapped("libzeffira_ui"), 10, "the views library to load on the first activation")
     checks.check("the first activation loads the views", mapped("libQt6Quick"))
+    # The panel shows the station's logo, fetched once and kept; the media controls show it too.
+    art = wait_for(lambda: peers.run(["playerctl", "-p", "zeffira", "metadata", "mpris:artUrl"]).stdout.strip(),
+                   15, "the station's logo as mpris:artUrl")
+    kept = art[len("file://"):]
+    checks.check("the logo is kept as a 64 px PNG in the cache, named as art",
+                 art.startswith("file://" + os.path.join(peers.env["XDG_CACHE_HOME"], "Zeffira", "logos")) and
+                 open(kept, "rb").read(24)[16:24] == (64).to_bytes(4, "big") + (32).to_bytes(4, "big"), art)
     peers.command_until(["pause"], lambda: str(prop("XAyatanaLabel")) == "" and str(prop("IconName")) == "zeffira-radio-symbolic",
                         10, "the label and icon of a paused station")
     checks.check("media controls answer", True)

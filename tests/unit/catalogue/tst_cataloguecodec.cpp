@@ -35,6 +35,7 @@ private Q_SLOTS:
                                           QStringLiteral("https://a.example/x?y=1&z=%20")),
                              RadioStation(QString(), QStringLiteral("http://b.example:8000/live"))}),
             StationCategory(QStringLiteral("Leeg")),
+            StationCategory(QStringLiteral("Met logo"), {logoStation()}),
             StationCategory(QStringLiteral("控制\x01"),
                             {RadioStation(QStringLiteral("x"), QStringLiteral("http://[::1]:80/s"))}),
         };
@@ -45,6 +46,36 @@ private Q_SLOTS:
         QCOMPARE(*decoded, catalogue);
         QCOMPARE(CatalogueCodec::encodeCatalogue({}), QByteArray("[]"));
         QCOMPARE(CatalogueCodec::decodeCatalogue("[]")->size(), 0);
+    }
+
+    static RadioStation logoStation()
+    {
+        RadioStation station(QStringLiteral("L"), QStringLiteral("https://l.example/live"));
+        station.logoUrl = QStringLiteral("https://l.example/logo.png?s=64");
+        return station;
+    }
+
+    // The logo is optional both ways: older files have none, and older builds read the name and
+    // url of a newer file's station and pass over the rest (the extra keys above). A logo that is
+    // no web address is left out, the station kept.
+    void logoIsOptional()
+    {
+        QCOMPARE(CatalogueCodec::encodeStation(logoStation()).value(QStringLiteral("logo")).toString(),
+                 logoStation().logoUrl);
+        QVERIFY(
+            !CatalogueCodec::encodeCatalogue(
+                 {StationCategory(QStringLiteral("C"),
+                                  {RadioStation(QStringLiteral("A"), QStringLiteral("https://a.example/"))})})
+                 .contains("logo"));
+        for (const char *logo : {"'javascript:alert(1)'", "'file:///etc/passwd'", "5", "'https://'"}) {
+            const auto decoded = CatalogueCodec::decodeCatalogue(
+                j(QStringLiteral(
+                      "[{'name':'C','stations':[{'name':'A','url':'https://a.example/','logo':%1}]}]")
+                      .arg(QLatin1String(logo))
+                      .toUtf8()
+                      .constData()));
+            QVERIFY2(decoded && decoded->at(0).stations.at(0).logoUrl.isEmpty(), logo);
+        }
     }
 
     void escapedSlashesAndExtraKeysAreRead()

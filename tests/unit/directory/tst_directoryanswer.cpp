@@ -75,9 +75,11 @@ private Q_SLOTS:
                                         "The Netherlands",
                                         "MP3",
                                         128,
-                                        {"jazz", "lounge", "smooth jazz"}};
+                                        {"jazz", "lounge", "smooth jazz"},
+                                        "https://jazz.example/logo.png"};
         QCOMPARE(result->stations.at(0), expected);
         QCOMPARE(result->stations.at(1).url, QStringLiteral("https://blues.example/stream.aac"));
+        QCOMPARE(result->stations.at(1).favicon, QString()); // a logo that is no web address is left out
         QCOMPARE(result->stations.at(2).url, QStringLiteral("http://sax.example:8000/stream"));
     }
 

@@ -56,7 +56,7 @@ private Q_SLOTS:
         QCOMPARE(rig.radio->currentStation(), std::optional<RadioStation>(a));
         QCOMPARE(rig.backend.calls, QStringList{"start http://a.example/live"});
         QCOMPARE(rig.sink.published.constLast(),
-                 (NowPlayingInfo{NowPlayingInfo::Status::Playing, 0.5, a.name, a.url, QString()}));
+                 (NowPlayingInfo{NowPlayingInfo::Status::Playing, 0.5, a.name, a.url, QString(), QString()}));
 
         rig.backend.reportReady();
         QCOMPARE(rig.radio->playbackState().kind(), PlaybackState::Playing);

@@ -12,7 +12,7 @@ using Status = DirectorySearchModel::Status;
 
 namespace {
 const DirectoryStation kJazz{
-    "u1", "Jazz", "https://jazz.example/live.mp3", "NL", "MP3", 128, {"jazz", "lounge"}};
+    "u1", "Jazz", "https://jazz.example/live.mp3", "NL", "MP3", 128, {"jazz", "lounge"}, QString()};
 }
 
 class TestDirectorySearch : public QObject

@@ -21,7 +21,8 @@ Item {
         spacing: 8
 
         Item {
-            Layout.preferredWidth: 16
+            // Wider for a logo, which is drawn larger than the symbol.
+            Layout.preferredWidth: stationLogo.visible ? 22 : 16
             Layout.preferredHeight: 16
             BusyIndicator {
                 objectName: "loadingIndicator"
@@ -37,10 +38,24 @@ Item {
             SymbolIcon {
                 objectName: "statusIcon"
                 anchors.centerIn: parent
-                visible: Player.state !== PlaybackState.Loading
+                visible: Player.state !== PlaybackState.Loading && stationLogo.status !== Image.Ready
                 symbol: "antenna.radiowaves.left.and.right"
                 size: 16
                 color: Theme.accent
+            }
+            Image {
+                id: stationLogo
+                objectName: "stationLogo"
+                anchors.centerIn: parent
+                width: 22
+                height: 22
+                visible: Player.state !== PlaybackState.Loading && status === Image.Ready
+                source: StationLogos.revision >= 0 ? StationLogos.source(Player.currentStationLogo) : ""
+                sourceSize.width: 48
+                sourceSize.height: 48
+                fillMode: Image.PreserveAspectFit
+                asynchronous: true
+                Accessible.ignored: true
             }
         }
 

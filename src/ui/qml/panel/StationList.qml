@@ -84,6 +84,7 @@ ListView {
         required property string rawName
         required property bool isFirstHeader
         required property bool isActive
+        required property string logoUrl
         readonly property bool isHeader: kind === "header"
 
         width: ListView.view.width - (list.scrolls ? scrollBar.width : 0)
@@ -121,6 +122,7 @@ ListView {
             enabled: visible
             width: parent.width
             name: entry.name
+            logoSource: entry.logoUrl !== "" && StationLogos.revision >= 0 ? StationLogos.source(entry.logoUrl) : ""
             isActive: entry.isActive
             isPlaying: Player.isPlaying
             isSelected: entry.ListView.isCurrentItem

@@ -11,6 +11,8 @@ Item {
     id: root
 
     property string name
+    // The station's logo, shown in place of the radio symbol once it is kept.
+    property url logoSource
     property bool isActive: false
     property bool isPlaying: isActive
     property bool isSelected: false
@@ -65,9 +67,23 @@ Item {
             SymbolIcon {
                 objectName: "leadingIcon"
                 anchors.centerIn: parent
+                visible: logo.status !== Image.Ready
                 symbol: root.isActive ? "antenna.radiowaves.left.and.right" : "radio"
                 size: 15
                 color: root.isActive ? Theme.accentText : Theme.secondary
+            }
+            Image {
+                id: logo
+                objectName: "stationLogo"
+                anchors.centerIn: parent
+                width: 18
+                height: 18
+                visible: status === Image.Ready
+                source: root.logoSource
+                sourceSize.width: 36
+                sourceSize.height: 36
+                fillMode: Image.PreserveAspectFit
+                asynchronous: true
             }
         }
 

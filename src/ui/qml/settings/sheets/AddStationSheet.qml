@@ -18,6 +18,9 @@ SheetDialog {
     property string urlString
     property string category
     property bool showError: false
+    // What the directory listed for the result taken.
+    property string chosenUrl: ""
+    property string chosenLogo: ""
     // Why "Voeg toe" is disabled; empty when it is enabled.
     readonly property string disabledReason: input.disabledReason(sheet.name, sheet.urlString)
     readonly property bool inputValid: sheet.disabledReason === ""
@@ -34,6 +37,8 @@ SheetDialog {
             return
         sheet.name = chosen.name
         sheet.urlString = chosen.url
+        sheet.chosenUrl = chosen.url
+        sheet.chosenLogo = chosen.logo || ""
         categoryField.forceActiveFocus()
     }
 
@@ -43,6 +48,10 @@ SheetDialog {
             sheet.showError = true
             return
         }
+        // A station taken from the directory keeps the directory's logo, unless its URL was
+        // changed since.
+        if (sheet.chosenLogo !== "" && sheet.urlString === sheet.chosenUrl)
+            input.setStationLogo(sheet.urlString, sheet.chosenLogo)
         sheet.dismiss()
         sheet.added(category)
     }
@@ -57,6 +66,8 @@ SheetDialog {
         sheet.urlString = ""
         sheet.category = ""
         sheet.showError = false
+        sheet.chosenUrl = ""
+        sheet.chosenLogo = ""
         directory.clear()
     }
     onOpened: nameField.forceActiveFocus()
