@@ -1,8 +1,8 @@
 // Renders the station panel to PNG for review: with a station playing, with a search whose first
 // match the keyboard has selected, with a search that finds nothing, with the stream's song
-// title, played behind live from the rewind buffer, with the sleep timer running, and with the banner of a
-// skipped station. Usage: panel_screenshot <output folder> [built-in stations.xml]. Runs offscreen or under
-// Xvfb.
+// title, played behind live from the rewind buffer, the songs heard, with the sleep timer running, and with
+// the banner of a skipped station. Usage: panel_screenshot <output folder> [built-in stations.xml]. Runs
+// offscreen or under Xvfb.
 #include "Screenshots.h"
 #include "TestRig.h"
 
@@ -39,6 +39,9 @@ int main(int argc, char **argv)
     }
     rig.setCatalogue(QString::fromUtf8(CatalogueCodec::encodeCatalogue(catalogue)));
     rig.publish();
+    // Heard yesterday, for "Gehoord" below.
+    rig.addHeard(QStringLiteral("Golden Earring"), QStringLiteral("Radar Love"), 1);
+    rig.addHeard(QStringLiteral("Doe Maar"), QStringLiteral("Pa"), 1);
 
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
@@ -90,6 +93,13 @@ int main(int argc, char **argv)
     if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-sleep-timer.png")), "panel_screenshot"))
         return 1;
     rig.sleepTimer()->cancel();
+
+    // "Gehoord": yesterday's songs, then the one the station announced above.
+    menu->setProperty("showingHeard", true);
+    Screenshots::settle(800);
+    if (!Screenshots::save(window, out.filePath(QStringLiteral("panel-heard.png")), "panel_screenshot"))
+        return 1;
+    menu->setProperty("showingHeard", false);
 
     // The first station fails and the player moves on; the banner names it and why. (The rig's
     // scheduler stands still, so the banner stays for the picture.)

@@ -40,17 +40,18 @@ TestCase {
         return result
     }
 
+    // The day headings shown, top to bottom.
     function dayHeaders(view) {
         const found = []
         const visit = item => {
             if (item.objectName === "dayHeader" && item.visible)
-                found.push(item.text)
+                found.push({ text: item.text, y: item.mapToItem(view.heardList.contentItem, 0, 0).y })
             const children = item.children || []
             for (let i = 0; i < children.length; ++i)
                 visit(children[i])
         }
         visit(view.heardList.contentItem)
-        return found.sort()
+        return found.sort((a, b) => a.y - b.y).map(h => h.text)
     }
 
     function test_historyReadOnlyOnceShownAndHeightHolds() {
@@ -85,7 +86,7 @@ TestCase {
         mouseClick(findChild(view, "heardTab"))
         verify(view.showingHeard)
         compare(songs(view), ["Doe Maar - Smoorverliefd", "Zomaar een titel", "Anouk - Nobody's Wife"])
-        compare(dayHeaders(view), ["Gisteren", "Vandaag"])
+        compare(dayHeaders(view), ["Vandaag", "Gisteren"])
 
         const last = view.heardList.itemAtIndex(2)
         mouseClick(findChild(last, "copyButton"))
@@ -99,6 +100,23 @@ TestCase {
         mouseClick(findChild(view.heardList.itemAtIndex(0), "starButton"))
         compare(songs(view), [])
         compare(findChild(view, "emptyText").text, "Nog geen bewaarde nummers")
+    }
+
+    // A song heard while the list shows comes on top, under its own day; the headings below
+    // keep their days.
+    function test_headingsFollowNewSongs() {
+        TestRig.addHeard("Anouk", "Nobody's Wife", 1)
+        const view = createView()
+        Player.playStation("NPO Radio 1", "https://icecast.example/npo1")
+        TestRig.reportReady()
+        TestRig.reportTitle("Doe Maar - Pa")
+        view.showingHeard = true
+        waitForItemPolished(view.heardList)
+        compare(songs(view), ["Doe Maar - Pa", "Anouk - Nobody's Wife"])
+        compare(dayHeaders(view), ["Vandaag", "Gisteren"])
+        TestRig.reportTitle("Golden Earring - Radar Love")
+        waitForItemPolished(view.heardList)
+        compare(dayHeaders(view), ["Vandaag", "Gisteren"])
     }
 
     // Keys as in the station list: Down selects, Return copies; Ctrl+D stars.

@@ -8,7 +8,8 @@ namespace StationLogo {
 
 QString folder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Zeffira/logos");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/Zeffira/logos");
 }
 
 QString cachePath(const QString &logoUrl)

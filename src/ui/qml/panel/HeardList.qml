@@ -104,19 +104,24 @@ ListView {
 
     section.property: "day"
     section.criteria: ViewSection.FullString
+    // The day comes from the section delegate's context: Qt 6.4 keeps reused heading items, and a
+    // required property would keep the day an item first showed after the list changed.
     section.delegate: Item {
-        required property string section
+        id: heading
+        // qmllint disable unqualified
+        readonly property string day: section
+        // qmllint enable unqualified
         width: ListView.view.width
         height: dayLabel.implicitHeight + 12
         Accessible.role: Accessible.Heading
-        Accessible.name: section
+        Accessible.name: heading.day
         Label {
             id: dayLabel
             objectName: "dayHeader"
             x: 14
             y: 8
             width: parent.width - 28
-            text: parent.section
+            text: heading.day
             elide: Text.ElideRight
             font.pixelSize: Theme.caption2
             font.weight: Font.DemiBold
