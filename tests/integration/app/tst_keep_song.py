@@ -54,8 +54,16 @@ with Peers() as peers:
     peers.start_zeffira("--headless", "--play", "Liedjes")
     peers.wait_for_log("Player item ready to play")
     folder = os.path.join(music, "Zeffira", "Liedjes")
-    # Two title changes in the buffer: the previous song is whole.
-    time.sleep(10)
+
+    def song_number():
+        status = peers.run([os.environ["ZEFFIRA_BINARY"], "--status", "--json"])
+        found = re.match(r"Artist (\d+) - Song", json.loads(status.stdout or "{}").get("title", ""))
+        return int(found.group(1)) if found else None
+
+    # Every fifth title is an advertisement: wait for a song after a song, two title changes into
+    # the buffer (so the previous one is whole), and a moment into it.
+    wait_for(lambda: (song_number() or 0) >= 2 and song_number() % 5 in (1, 2), 40, "a song after a song")
+    time.sleep(1.5)
 
     saved = peers.run([os.environ["ZEFFIRA_BINARY"], "--save-song"])
     checks.check("--save-song reaches the headless player", saved.returncode == 0, saved.stderr)
