@@ -920,6 +920,10 @@ das Journal der Sitzung (journalctl --user).
         <source>Terugspoelbuffer in minuten</source>
         <translation>Rückspulpuffer in Minuten</translation>
     </message>
+    <message>
+        <source>Algemeen</source>
+        <translation>Allgemein</translation>
+    </message>
 </context>
 <context>
     <name>HeardList</name>
@@ -1118,6 +1122,10 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Zoek station</source>
         <translation>Sender suchen</translation>
+    </message>
+    <message>
+        <source>Slaaptimer uit</source>
+        <translation>Schlaftimer aus</translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1327,10 @@ das Journal der Sitzung (journalctl --user).
     <message>
         <source>Wekker</source>
         <translation>Wecker</translation>
+    </message>
+    <message>
+        <source>Instellingen</source>
+        <translation>Einstellungen</translation>
     </message>
 </context>
 <context>

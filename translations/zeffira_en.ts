@@ -920,6 +920,10 @@ the session&apos;s journal (journalctl --user).
         <source>Terugspoelbuffer in minuten</source>
         <translation>Rewind buffer in minutes</translation>
     </message>
+    <message>
+        <source>Algemeen</source>
+        <translation>General</translation>
+    </message>
 </context>
 <context>
     <name>HeardList</name>
@@ -1118,6 +1122,10 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>Zoek station</source>
         <translation>Search station</translation>
+    </message>
+    <message>
+        <source>Slaaptimer uit</source>
+        <translation>Sleep timer off</translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1327,10 @@ the session&apos;s journal (journalctl --user).
     <message>
         <source>Wekker</source>
         <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Instellingen</source>
+        <translation>Settings</translation>
     </message>
 </context>
 <context>

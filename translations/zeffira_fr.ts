@@ -920,6 +920,10 @@ le journal de la session (journalctl --user).
         <source>Terugspoelbuffer in minuten</source>
         <translation>Mémoire de retour en arrière en minutes</translation>
     </message>
+    <message>
+        <source>Algemeen</source>
+        <translation>Général</translation>
+    </message>
 </context>
 <context>
     <name>HeardList</name>
@@ -1118,6 +1122,10 @@ le journal de la session (journalctl --user).
     <message>
         <source>Zoek station</source>
         <translation>Rechercher une station</translation>
+    </message>
+    <message>
+        <source>Slaaptimer uit</source>
+        <translation>Minuterie de mise en veille désactivée</translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1327,10 @@ le journal de la session (journalctl --user).
     <message>
         <source>Wekker</source>
         <translation>Réveil</translation>
+    </message>
+    <message>
+        <source>Instellingen</source>
+        <translation>Paramètres</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,9 @@
 """End to end: the panel as a screen reader meets it. The accessibility bus (at-spi2-core) runs on
 a private session bus, the program on a private X server with a window manager and no tray host
 (so the panel is a window), and the test reads the program's tree through AT-SPI (pyatspi), as
-a screen reader does. Every control that shows has a name, station rows are list items whose own
-action plays them, AT-SPI's Press on the panel's buttons does what a click does, and
+a screen reader does. Every control that shows in the panel, the settings, a sheet and About has a
+name, station rows are list items whose own action plays them, AT-SPI's Press on buttons, tabs and
+switches does what a click does, and
 without a tray host the settings open beside the panel's window, which stays."""
 
 import os
@@ -82,7 +83,9 @@ with Peers() as peers:
                "<true>"])
     base = peers.start_stream_server()
     peers.write_catalogue([
-        {"name": "Lokaal", "stations": [{"name": "Toon MP3", "url": base + "/mp3"},
+        {"name": "Lokaal", "stations": [{"name": "Kapot", "url": base + "/404"},
+                                        {"name": "Liedjes", "url": base + "/icy-songs?every=3"},
+                                        {"name": "Toon MP3", "url": base + "/mp3"},
                                         {"name": "Toon Ogg", "url": base + "/ogg"}]},
         {"name": "Jazz", "stations": [{"name": "Toon AAC", "url": base + "/aac"}]}])
     app = peers.start_zeffira()
@@ -106,11 +109,17 @@ with Peers() as peers:
     def tree():
         return walk(application(), [])
 
-    def find(role, name):
-        for _, node in tree():
+    def find(role, name, within=None):
+        for _, node in (walk(within, []) if within else tree()):
             if node.getRoleName() == role and node.name == name:
                 return node
         return None
+
+    def check_named(what, root):
+        nodes = walk(root, [])
+        unnamed = [describe(n) for _, n in nodes if n.getRoleName() in NAMED_ROLES and not n.name.strip()]
+        checks.check("every control and text that shows in %s has a name" % what, not unnamed,
+                     str(unnamed) + dump(nodes))
 
     def dump(nodes):
         return "\n" + "\n".join("  " * depth + describe(node) + " " + str(actions(node)) for depth, node in nodes)
@@ -118,22 +127,43 @@ with Peers() as peers:
     wait_for(application, 30, "the program on the accessibility bus")
     wait_for(lambda: find("list item", "Toon Ogg"), 30, "the panel's station rows in the tree")
 
+    # What a screen reader says unasked comes as alerts that show: a skipped station and why,
+    # then the title of the station played instead.
+    from gi.repository import Atspi, GLib  # noqa: E402
+    alerts = []
+
+    def heard(event):
+        if event.detail1 == 1 and event.source.get_role_name() == "alert":
+            alerts.append(event.source.get_name())
+
+    listener = Atspi.EventListener.new(heard)
+    listener.register("object:state-changed:showing")
+
+    def alert(start):
+        while GLib.MainContext.default().iteration(False):
+            pass
+        return next((text for text in alerts if text.startswith(start)), None)
+
+    press(find("list item", "Kapot"))
+    said = wait_for(lambda: alert("Kapot overgeslagen"), 30, "an alert that Kapot was skipped")
+    checks.check("a skipped station is announced with its reason", len(said) > len("Kapot overgeslagen. "), said)
+    wait_for(lambda: alert("Artist "), 20, "an alert with the title of the station played instead")
+    checks.check("the new title is announced", True)
+
     # A station row is one list item named after the station, and its own action plays it.
     row = find("list item", "Toon Ogg")
     inner = [describe(n) for _, n in walk(row, [])[1:]]
     checks.check("a station row is a list item that acts itself, with nothing inside it",
                  actions(row).count("Press") == 1 and not inner, (actions(row), inner))
     press(row)
-    wait_for(lambda: status() == "Playing", 20, "the row's Press to play the station")
+    peers.wait_for_log("State: playing - Toon Ogg", 20)
     checks.check("Press on a station row plays it", True)
 
     # With a station playing, every row of the panel shows: nothing that shows goes unnamed.
     # Pauzeer is disabled while the station loads.
-    peers.wait_for_log("State: playing - Toon Ogg")
     wait_for(lambda: find("push button", "Pauzeer"), 10, "the Pauzeer button")
+    check_named("the panel", application())
     nodes = tree()
-    unnamed = [describe(n) for _, n in nodes if n.getRoleName() in NAMED_ROLES and not n.name.strip()]
-    checks.check("every control and text that shows has a name", not unnamed, str(unnamed) + dump(nodes))
     # Qt 6.4 hands headings over as labels; they say the name as written, not in capitals.
     headers = [n.name for _, n in nodes if n.getRoleName() in ("heading", "label") and n.name in ("Jazz", "Lokaal")]
     checks.check("category headers are named after the category", sorted(headers) == ["Jazz", "Lokaal"], dump(nodes))
@@ -161,10 +191,32 @@ with Peers() as peers:
     settings = wait_for(lambda: visible_window("Instellingen"), 20, "Press on Instellingen... to open the settings")
     checks.check("Press on Instellingen... opens the settings beside the window",
                  window is not None and visible_window("Zeffira") == window)
+    # The settings, a sheet and About: named throughout, and Press acts as a click on their
+    # switches, tabs and buttons (a switch's Press also stores what it shows).
+    frame = wait_for(lambda: find("frame", "Instellingen"), 10, "the settings in the tree")
+    check_named("the General tab", frame)
+    press(find("check box", "Toon stationsnaam in menubalk", frame))
+    wait_for(lambda: os.path.exists(peers.settings_path())
+             and '"showStationInMenuBar": true' in open(peers.settings_path()).read(), 10,
+             "Press on a switch to store the setting")
+    checks.check("Press on a settings switch stores it", True)
+    press(find("page tab", "Stations", frame))
+    wait_for(lambda: find("push button", "Nieuwe categorie", frame), 10, "Press on the Stations tab")
+    check_named("the Stations tab", frame)
+    press(find("push button", "Nieuwe categorie", frame))
+    wait_for(lambda: find("push button", "Annuleer", frame), 10, "Press on Nieuwe categorie to open its sheet")
+    check_named("the new category sheet", frame)
+    press(find("push button", "Annuleer", frame))
+    wait_for(lambda: find("push button", "Annuleer", frame) is None, 10, "Press on Annuleer to close the sheet")
+    press(find("page tab", "Wekker", frame))
+    wait_for(lambda: find("push button", "Wekker toevoegen...", frame), 10, "Press on the Wekker tab")
+    check_named("the Wekker tab", frame)
     peers.run(["xdotool", "windowactivate", "--sync", settings])
     peers.run(["xdotool", "key", "--window", settings, "Escape"])
     wait_for(lambda: visible_window("Instellingen") is None, 10, "Escape to close the settings")
     checks.check("the window is still there after the settings close", visible_window("Zeffira") == window)
+    press(find("push button", "Over Zeffira"))
+    check_named("About", wait_for(lambda: find("frame", "Over Zeffira"), 10, "Press on Over Zeffira"))
 
     press(find("push button", "Sluit af"))
     checks.check("Press on Sluit af quits with exit code 0", app.wait(timeout=15) == 0)

@@ -60,6 +60,7 @@ AbstractButton {
     // A menu entry with a one-of-many marker.
     component DeviceItem: MenuItem {
         id: item
+        Accessible.onPressAction: if (enabled) clicked()
         property string uid
         checkable: true
         checked: devices.selectedUid === uid

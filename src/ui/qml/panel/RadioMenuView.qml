@@ -203,6 +203,40 @@ FocusScope {
 
     // Over everything below the now-playing and volume rows: it must not hide the name of the
     // station that plays now.
+    // What a screen reader hears unasked: a skipped station and why, each new title, the sleep
+    // timer set or off. Titles only while playing, so that a paused station says nothing.
+    Announcement {
+        id: announcer
+        objectName: "announcer"
+    }
+    Connections {
+        target: Player
+        function onStreamTitleChanged() {
+            if (Player.state === PlaybackState.Playing)
+                announcer.say(Player.streamTitle)
+        }
+        function onErrorMessageChanged() { announcer.say(Player.errorMessage) }
+    }
+    Connections {
+        target: banner
+        function onShowingChanged() {
+            if (banner.showing)
+                announcer.say(banner.announcement)
+        }
+    }
+    Connections {
+        target: SleepTimer
+        property bool wasActive: SleepTimer !== null && SleepTimer.active
+        property int wasMinutes: SleepTimer !== null ? SleepTimer.chosenMinutes : 0
+        function onChanged() {
+            if (SleepTimer.active === wasActive && SleepTimer.chosenMinutes === wasMinutes)
+                return
+            wasActive = SleepTimer.active
+            wasMinutes = SleepTimer.chosenMinutes
+            announcer.say(SleepTimer.active ? SleepTimer.statusText : qsTr("Slaaptimer uit"))
+        }
+    }
+
     SkippedStationBanner {
         id: banner
         objectName: "skipBanner"

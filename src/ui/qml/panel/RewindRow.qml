@@ -80,6 +80,7 @@ Item {
             onClicked: Keeper.toggleRecordingNow()
         }
         Button {
+            Accessible.onPressAction: if (enabled) clicked()
             objectName: "liveButton"
             visible: Timeshift.behindLive
             text: qsTr("Live")

@@ -13,6 +13,7 @@ Item {
     property real restingY: 0
     property real panelWidth: 300
     readonly property bool showing: skipBanner.visible
+    readonly property string announcement: skipBanner.title + ". " + skipBanner.reason
 
     width: Math.min(layout.implicitWidth, panelWidth - 48) + 24
     height: layout.implicitHeight + 16

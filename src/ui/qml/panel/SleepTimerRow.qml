@@ -27,6 +27,7 @@ MenuRowButton {
 
     component Choice: MenuItem {
         id: item
+        Accessible.onPressAction: if (enabled) clicked()
         property int minutes
         checkable: true
         checked: minutes === 0 ? !root.running : (root.running && SleepTimer.chosenMinutes === minutes)

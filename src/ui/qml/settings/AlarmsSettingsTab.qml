@@ -38,10 +38,19 @@ FocusScope {
         }
 
         ScrollView {
+            id: scroller
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
             contentWidth: availableWidth
+            ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+            ScrollBar.vertical: ScrollBar {
+                parent: scroller
+                x: scroller.mirrored ? 0 : scroller.width - width
+                y: scroller.topPadding
+                height: scroller.availableHeight
+                Accessible.name: qsTr("Wekkers")
+            }
 
             ListView {
                 id: list
@@ -67,6 +76,8 @@ FocusScope {
                         anchors.rightMargin: 8
                         spacing: 10
                         Switch {
+                            Accessible.onPressAction: if (enabled) { toggle(); toggled() }
+                            Accessible.onToggleAction: if (enabled) { toggle(); toggled() }
                             objectName: "alarmSwitch" + row.index
                             Accessible.name: row.spoken
                             checked: row.modelData.enabled
@@ -91,6 +102,7 @@ FocusScope {
                             }
                         }
                         Button {
+                            Accessible.onPressAction: if (enabled) clicked()
                             objectName: "editAlarmButton" + row.index
                             text: qsTr("Wijzig...")
                             Accessible.name: qsTr("Wijzig %1").arg(row.spoken)
@@ -98,6 +110,7 @@ FocusScope {
                             onClicked: alarmSheet.edit(row.index, row.modelData)
                         }
                         Button {
+                            Accessible.onPressAction: if (enabled) clicked()
                             objectName: "removeAlarmButton" + row.index
                             icon.source: App.iconSource("trash")
                             icon.color: Theme.primary
@@ -121,6 +134,7 @@ FocusScope {
             Layout.fillWidth: true
             Item { Layout.fillWidth: true }
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "addAlarmButton"
                 text: qsTr("Wekker toevoegen...")
                 icon.source: App.iconSource("plus")

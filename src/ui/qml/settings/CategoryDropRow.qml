@@ -91,6 +91,7 @@ Item {
     Accessible.role: Accessible.ListItem
     Accessible.name: root.categoryName + ", " + qsTr("stations: %n", "", root.stationCount)
     Accessible.selected: root.isSelected
+    Accessible.onPressAction: root.clicked()
 
     MouseArea {
         objectName: "hitArea"

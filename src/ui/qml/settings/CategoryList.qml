@@ -33,7 +33,7 @@ ListView {
     rightMargin: 6
     model: categories
     boundsBehavior: Flickable.StopAtBounds
-    ScrollIndicator.vertical: ScrollIndicator {}
+    ScrollIndicator.vertical: ScrollIndicator { Accessible.ignored: true }
 
     Keys.onPressed: event => {
         const row = list.currentItem

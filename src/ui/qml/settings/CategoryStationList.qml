@@ -26,7 +26,7 @@ ListView {
     highlightMoveDuration: 0
     Accessible.role: Accessible.List
     Accessible.name: qsTr("Stations van %1").arg(stations.category)
-    ScrollIndicator.vertical: ScrollIndicator {}
+    ScrollIndicator.vertical: ScrollIndicator { Accessible.ignored: true }
     onActiveFocusChanged: if (activeFocus && currentIndex < 0 && count > 0) currentIndex = 0
 
     Keys.onDeletePressed: {

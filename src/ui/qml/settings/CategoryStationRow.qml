@@ -111,6 +111,7 @@ Item {
     Accessible.name: row.name
     Accessible.description: row.url
     Accessible.selected: row.isCurrent
+    Accessible.onPressAction: row.pressed()
 
     RowLayout {
         id: rowLayout

@@ -13,6 +13,15 @@ ScrollView {
 
     contentWidth: availableWidth
     clip: true
+    // Named, as screen readers list scroll bars among the controls.
+    ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+    ScrollBar.vertical: ScrollBar {
+        parent: root
+        x: root.mirrored ? 0 : root.width - width
+        y: root.topPadding
+        height: root.availableHeight
+        Accessible.name: qsTr("Algemeen")
+    }
 
     // The switch mirrors the login item and the picker lists the devices present now.
     function refresh() {
@@ -96,6 +105,8 @@ ScrollView {
             FormRow {
                 label: qsTr("Toon stationsnaam in menubalk")
                 Switch {
+                    Accessible.onPressAction: if (enabled) { toggle(); toggled() }
+                    Accessible.onToggleAction: if (enabled) { toggle(); toggled() }
                     objectName: "showStationInMenuBarSwitch"
                     Accessible.name: qsTr("Toon stationsnaam in menubalk")
                     checked: GeneralSettings.showStationInMenuBar
@@ -109,7 +120,10 @@ ScrollView {
             FormRow {
                 label: qsTr("Melding bij elk nieuw nummer")
                 Switch {
+                    Accessible.onPressAction: if (enabled) { toggle(); toggled() }
+                    Accessible.onToggleAction: if (enabled) { toggle(); toggled() }
                     objectName: "notifyOnNewTitleSwitch"
+                    Accessible.name: qsTr("Melding bij elk nieuw nummer")
                     checked: GeneralSettings.notifyOnNewTitle
                     onToggled: {
                         GeneralSettings.notifyOnNewTitle = checked
@@ -121,6 +135,8 @@ ScrollView {
             FormRow {
                 label: qsTr("Start automatisch bij opstarten")
                 Switch {
+                    Accessible.onPressAction: if (enabled) { toggle(); toggled() }
+                    Accessible.onToggleAction: if (enabled) { toggle(); toggled() }
                     objectName: "launchAtLoginSwitch"
                     Accessible.name: qsTr("Start automatisch bij opstarten")
                     checked: GeneralSettings.launchAtLogin
@@ -150,6 +166,7 @@ ScrollView {
                 label: qsTr("Uitvoerapparaat")
                 ComboBox {
                     id: devicePicker
+                    Accessible.onPressAction: if (enabled) popup.open()
                     objectName: "outputDevicePicker"
                     Accessible.name: qsTr("Uitvoerapparaat")
                     // Wide enough for the longest entry ("Systeemstandaard (<device>)"), within reason.
@@ -162,6 +179,15 @@ ScrollView {
                     model: outputDevices.options
                     textRole: "label"
                     valueRole: "uid"
+                    // The chosen entry as a label, so that it is read out (the style's own is a nameless field).
+                    contentItem: Label {
+                        leftPadding: 6
+                        rightPadding: 6
+                        text: devicePicker.displayText
+                        font: devicePicker.font
+                        elide: Text.ElideRight
+                        verticalAlignment: Text.AlignVCenter
+                    }
                     // Follows both the list and the choice (indexOfValue() would not notice the list).
                     currentIndex: outputDevices.selectedIndex
                     onActivated: index => {
@@ -174,6 +200,8 @@ ScrollView {
             FormRow {
                 label: qsTr("Gelijk volume")
                 Switch {
+                    Accessible.onPressAction: if (enabled) { toggle(); toggled() }
+                    Accessible.onToggleAction: if (enabled) { toggle(); toggled() }
                     objectName: "loudnessLevelingSwitch"
                     Accessible.name: qsTr("Gelijk volume")
                     checked: GeneralSettings.loudnessLeveling
@@ -210,6 +238,8 @@ ScrollView {
             FormRow {
                 label: qsTr("Automatisch pauzeren bij standby")
                 Switch {
+                    Accessible.onPressAction: if (enabled) { toggle(); toggled() }
+                    Accessible.onToggleAction: if (enabled) { toggle(); toggled() }
                     objectName: "pauseOnSleepSwitch"
                     Accessible.name: qsTr("Automatisch pauzeren bij standby")
                     checked: GeneralSettings.pauseOnSleep
@@ -233,6 +263,8 @@ ScrollView {
                     Repeater {
                         model: GeneralSettings.standbyModeOptions
                         RadioButton {
+                            Accessible.onPressAction: if (enabled && !checked) { toggle(); toggled() }
+                            Accessible.onToggleAction: if (enabled && !checked) { toggle(); toggled() }
                             required property var modelData
                             objectName: "standbyMode_" + modelData.value
                             ButtonGroup.group: standbyGroup
@@ -254,6 +286,8 @@ ScrollView {
             FormRow {
                 label: qsTr("Stuur beluisterde nummers naar ListenBrainz")
                 Switch {
+                    Accessible.onPressAction: if (enabled) { toggle(); toggled() }
+                    Accessible.onToggleAction: if (enabled) { toggle(); toggled() }
                     objectName: "scrobbleSwitch"
                     Accessible.name: qsTr("Stuur beluisterde nummers naar ListenBrainz")
                     // A token from the environment switches it on for this run only.
@@ -283,6 +317,7 @@ ScrollView {
                 }
                 Button {
                     id: saveTokenButton
+                    Accessible.onPressAction: if (enabled) clicked()
                     objectName: "scrobbleTokenSave"
                     Layout.topMargin: 4
                     text: qsTr("Bewaar")

@@ -45,10 +45,12 @@ FocusScope {
         TabBar {
             id: tabs
             objectName: "settingsTabs"
+            Accessible.name: qsTr("Instellingen")
             Layout.alignment: Qt.AlignHCenter
             Layout.topMargin: 8
             Layout.bottomMargin: 4
             TabButton {
+                Accessible.onPressAction: if (enabled) TabBar.tabBar.setCurrentIndex(TabBar.index)
                 text: qsTr("Algemeen")
                 icon.source: App.iconSource("gear")
                 icon.color: Theme.primary
@@ -57,6 +59,7 @@ FocusScope {
                 width: implicitWidth
             }
             TabButton {
+                Accessible.onPressAction: if (enabled) TabBar.tabBar.setCurrentIndex(TabBar.index)
                 text: qsTr("Stations")
                 icon.source: App.iconSource("antenna.radiowaves.left.and.right")
                 icon.color: Theme.primary
@@ -65,6 +68,7 @@ FocusScope {
                 width: implicitWidth
             }
             TabButton {
+                Accessible.onPressAction: if (enabled) TabBar.tabBar.setCurrentIndex(TabBar.index)
                 text: qsTr("Wekker")
                 icon.source: App.iconSource("alarm")
                 icon.color: Theme.primary

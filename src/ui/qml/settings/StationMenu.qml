@@ -15,6 +15,7 @@ Menu {
     signal deleteRequested(string name, string url)
 
     MenuItem {
+        Accessible.onPressAction: if (enabled) clicked()
         objectName: "editStationItem"
         text: qsTr("Wijzig...")
         onTriggered: stationMenu.editRequested(stationMenu.stationName, stationMenu.stationUrl)
@@ -41,6 +42,7 @@ Menu {
     }
     MenuSeparator {}
     MenuItem {
+        Accessible.onPressAction: if (enabled) clicked()
         objectName: "deleteStationItem"
         text: qsTr("Verwijder")
         palette.windowText: Theme.destructive

@@ -28,6 +28,7 @@ RowLayout {
     StationTransfer { id: transfer }
 
     Button {
+        Accessible.onPressAction: if (enabled) clicked()
         objectName: "importButton"
         text: qsTr("Importeer...")
         font.pixelSize: Theme.body
@@ -35,6 +36,7 @@ RowLayout {
     }
     Button {
         id: exportButton
+        Accessible.onPressAction: if (enabled) clicked()
         objectName: "exportButton"
         text: qsTr("Exporteer...")
         font.pixelSize: Theme.body
@@ -45,6 +47,7 @@ RowLayout {
         id: exportMenu
         objectName: "exportMenu"
         MenuItem {
+            Accessible.onPressAction: if (enabled) clicked()
             objectName: "exportAllItem"
             text: qsTr("Alle stations...")
             onTriggered: {
@@ -53,6 +56,7 @@ RowLayout {
             }
         }
         MenuItem {
+            Accessible.onPressAction: if (enabled) clicked()
             objectName: "exportCategoryItem"
             enabled: root.categoryExists
             text: root.categoryExists ? qsTr("Alleen '%1'...").arg(root.category)
@@ -64,6 +68,7 @@ RowLayout {
         }
         MenuSeparator {}
         MenuItem {
+            Accessible.onPressAction: if (enabled) clicked()
             objectName: "exportHistoryItem"
             text: qsTr("Exporteer geschiedenis...")
             onTriggered: historyDialog.open()

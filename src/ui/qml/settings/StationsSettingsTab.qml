@@ -198,6 +198,7 @@ FocusScope {
             Layout.margins: 12
             spacing: 8
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "newCategoryButton"
                 text: qsTr("Nieuwe categorie")
                 icon.source: App.iconSource("folder.badge.plus")
@@ -214,6 +215,7 @@ FocusScope {
                 onImported: category => tab.selectedCategory = category
             }
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "addStationButton"
                 text: qsTr("Voeg station toe")
                 icon.source: App.iconSource("plus")
@@ -236,12 +238,14 @@ FocusScope {
         objectName: "busyCategoryMenu"
         property string categoryName
         MenuItem {
+            Accessible.onPressAction: if (enabled) clicked()
             objectName: "renameCategoryItem"
             text: qsTr("Hernoem...")
             onTriggered: renameSheet.rename(busyCategoryMenu.categoryName)
         }
         MenuSeparator {}
         MenuItem {
+            Accessible.onPressAction: if (enabled) clicked()
             objectName: "containsStationsItem"
             enabled: false
             text: qsTr("Categorie bevat stations")
@@ -253,12 +257,14 @@ FocusScope {
         objectName: "emptyCategoryMenu"
         property string categoryName
         MenuItem {
+            Accessible.onPressAction: if (enabled) clicked()
             objectName: "renameEmptyCategoryItem"
             text: qsTr("Hernoem...")
             onTriggered: renameSheet.rename(emptyCategoryMenu.categoryName)
         }
         MenuSeparator {}
         MenuItem {
+            Accessible.onPressAction: if (enabled) clicked()
             objectName: "deleteCategoryItem"
             text: qsTr("Verwijder categorie")
             palette.windowText: Theme.destructive

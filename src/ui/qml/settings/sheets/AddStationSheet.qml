@@ -138,7 +138,7 @@ SheetDialog {
                 highlightMoveDuration: 0
                 Accessible.role: Accessible.List
                 Accessible.name: qsTr("Zoekresultaten")
-                ScrollBar.vertical: ScrollBar {}
+                ScrollBar.vertical: ScrollBar { Accessible.name: qsTr("Zoekresultaten") }
                 Keys.onReturnPressed: sheet.chooseResult(results.currentIndex)
                 Keys.onEnterPressed: sheet.chooseResult(results.currentIndex)
                 Keys.onUpPressed: event => {
@@ -252,6 +252,7 @@ SheetDialog {
         RowLayout {
             Layout.fillWidth: true
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "cancelButton"
                 text: qsTr("Annuleer")
                 focusPolicy: Qt.TabFocus
@@ -259,6 +260,7 @@ SheetDialog {
             }
             Item { Layout.fillWidth: true }
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "addButton"
                 text: qsTr("Voeg toe")
                 highlighted: true

@@ -105,6 +105,8 @@ SheetDialog {
                 Repeater {
                     model: sheet.alarms ? sheet.alarms.dayOptions : []
                     CheckBox {
+                        Accessible.onPressAction: if (enabled) { toggle(); toggled() }
+                        Accessible.onToggleAction: if (enabled) { toggle(); toggled() }
                         required property var modelData
                         objectName: "alarmDay" + modelData.day
                         text: modelData.label
@@ -130,6 +132,8 @@ SheetDialog {
 
             Label { text: qsTr("Station"); font.pixelSize: Theme.body; Layout.alignment: Qt.AlignRight }
             ComboBox {
+                id: stationPicker
+                Accessible.onPressAction: if (enabled) popup.open()
                 objectName: "alarmStationPicker"
                 Layout.fillWidth: true
                 Accessible.name: qsTr("Station")
@@ -137,6 +141,15 @@ SheetDialog {
                 model: sheet.stationOptions
                 textRole: "label"
                 valueRole: "value"
+                // The chosen entry as a label, so that it is read out (the style's own is a nameless field).
+                contentItem: Label {
+                    leftPadding: 6
+                    rightPadding: 6
+                    text: stationPicker.displayText
+                    font: stationPicker.font
+                    elide: Text.ElideRight
+                    verticalAlignment: Text.AlignVCenter
+                }
                 currentIndex: sheet.stationIndex()
                 onActivated: index => {
                     sheet.station = sheet.stationOptions[index].value
@@ -187,6 +200,7 @@ SheetDialog {
         RowLayout {
             Layout.fillWidth: true
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "cancelButton"
                 text: qsTr("Annuleer")
                 focusPolicy: Qt.TabFocus
@@ -194,6 +208,7 @@ SheetDialog {
             }
             Item { Layout.fillWidth: true }
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "saveButton"
                 text: qsTr("Bewaar")
                 highlighted: true

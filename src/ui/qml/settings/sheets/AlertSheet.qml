@@ -65,6 +65,7 @@ SheetDialog {
             Layout.topMargin: 6
             spacing: 8
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "alertCancel"
                 Layout.fillWidth: true
                 visible: alert.cancelText !== ""
@@ -74,6 +75,7 @@ SheetDialog {
                 onClicked: alert.cancelRequested()
             }
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "alertConfirm"
                 Layout.fillWidth: true
                 text: alert.confirmText

@@ -92,6 +92,7 @@ SheetDialog {
         RowLayout {
             Layout.fillWidth: true
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "cancelButton"
                 text: qsTr("Annuleer")
                 focusPolicy: Qt.TabFocus
@@ -99,6 +100,7 @@ SheetDialog {
             }
             Item { Layout.fillWidth: true }
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "saveButton"
                 text: qsTr("Bewaar")
                 highlighted: true

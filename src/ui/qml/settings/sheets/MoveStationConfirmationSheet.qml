@@ -74,6 +74,8 @@ SheetDialog {
             Layout.bottomMargin: 10
             Switch {
                 id: dontAsk
+                Accessible.onPressAction: if (enabled) { toggle(); toggled() }
+                Accessible.onToggleAction: if (enabled) { toggle(); toggled() }
                 objectName: "dontAskAgainSwitch"
                 text: qsTr("Vraag dit niet opnieuw")
                 font.pixelSize: Theme.callout
@@ -103,6 +105,7 @@ SheetDialog {
                 anchors.rightMargin: 24
                 spacing: 12
                 Button {
+                    Accessible.onPressAction: if (enabled) clicked()
                     objectName: "cancelButton"
                     text: qsTr("Annuleer")
                     focusPolicy: Qt.TabFocus
@@ -110,6 +113,7 @@ SheetDialog {
                 }
                 Item { Layout.fillWidth: true }
                 Button {
+                    Accessible.onPressAction: if (enabled) clicked()
                     objectName: "confirmButton"
                     text: qsTr("Verplaats")
                     highlighted: true

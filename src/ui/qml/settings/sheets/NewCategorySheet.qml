@@ -45,6 +45,7 @@ SheetDialog {
         RowLayout {
             Layout.fillWidth: true
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "cancelButton"
                 text: qsTr("Annuleer")
                 focusPolicy: Qt.TabFocus
@@ -52,6 +53,7 @@ SheetDialog {
             }
             Item { Layout.fillWidth: true }
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "createButton"
                 text: qsTr("Maak aan")
                 highlighted: true

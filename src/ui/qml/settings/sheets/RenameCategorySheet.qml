@@ -69,6 +69,7 @@ SheetDialog {
         RowLayout {
             Layout.fillWidth: true
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "cancelButton"
                 text: qsTr("Annuleer")
                 focusPolicy: Qt.TabFocus
@@ -76,6 +77,7 @@ SheetDialog {
             }
             Item { Layout.fillWidth: true }
             Button {
+                Accessible.onPressAction: if (enabled) clicked()
                 objectName: "renameButton"
                 text: qsTr("Hernoem")
                 highlighted: true
