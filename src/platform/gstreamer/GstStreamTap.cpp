@@ -17,9 +17,33 @@ QString text(const gchar *value)
     return value ? NetworkText::fromBytes(QByteArrayView(value, qsizetype(strlen(value)))) : QString();
 }
 
+// A paced station sends a few hundred bytes at a time; a hand-over to the main thread and a
+// write for each would cost more than the bytes. They are gathered up to this much or this long
+// (a fifth of a second is far less than anyone rewinds by).
+constexpr qsizetype kBatchBytes = 16 * 1024;
+constexpr gint64 kBatchMicroseconds = 200 * 1000;
+// How much may wait for an ICY station's first title; far more than any metadata interval.
+constexpr qsizetype kFirstTitleBytes = 512 * 1024;
+
+// Called with the relay's mutex held: hands what was gathered to the main thread.
+void handOver(GstStreamTap::Relay &relay)
+{
+    if (relay.pending.isEmpty())
+        return;
+    if (GstStreamTap *tap = relay.tap) {
+        // Queued to the main thread; Qt drops it if the tap is gone by then.
+        QMetaObject::invokeMethod(
+            tap,
+            [tap, generation = relay.generation, bytes = relay.pending, mediaType = relay.mediaType,
+             mpegVersion = relay.mpegVersion] { tap->deliver(generation, bytes, mediaType, mpegVersion); },
+            Qt::QueuedConnection);
+    }
+    relay.pending = QByteArray();
+}
+
 GstFlowReturn onNewSample(GstAppSink *sink, gpointer data)
 {
-    auto relay = *static_cast<std::shared_ptr<GstStreamTap::Relay> *>(data);
+    auto &relay = **static_cast<std::shared_ptr<GstStreamTap::Relay> *>(data);
     GstSample *sample = gst_app_sink_pull_sample(sink);
     if (!sample)
         return GST_FLOW_EOS;
@@ -30,27 +54,61 @@ GstFlowReturn onNewSample(GstAppSink *sink, gpointer data)
         mediaType = QString::fromUtf8(gst_structure_get_name(structure));
         gst_structure_get_int(structure, "mpegversion", &mpegVersion);
     }
-    QByteArray bytes;
+    const std::lock_guard lock(relay.mutex);
+    if (mediaType != relay.mediaType || mpegVersion != relay.mpegVersion) {
+        handOver(relay);
+        relay.mediaType = mediaType;
+        relay.mpegVersion = mpegVersion;
+    }
     if (GstBuffer *buffer = gst_sample_get_buffer(sample)) {
         GstMapInfo map;
         if (gst_buffer_map(buffer, &map, GST_MAP_READ)) {
-            bytes = QByteArray(reinterpret_cast<const char *>(map.data), qsizetype(map.size));
+            if (relay.pending.isEmpty())
+                relay.pendingSince = g_get_monotonic_time();
+            relay.pending.append(reinterpret_cast<const char *>(map.data), qsizetype(map.size));
             gst_buffer_unmap(buffer, &map);
         }
     }
     gst_sample_unref(sample);
-    const std::lock_guard lock(relay->mutex);
-    if (GstStreamTap *tap = relay->tap) {
-        const quint64 generation = relay->generation;
-        // Queued to the main thread; Qt drops it if the tap is gone by then.
-        QMetaObject::invokeMethod(
-            tap,
-            [tap, generation, bytes, mediaType, mpegVersion] {
-                tap->deliver(generation, bytes, mediaType, mpegVersion);
-            },
-            Qt::QueuedConnection);
-    }
+    const bool due = relay.pending.size() >= kBatchBytes ||
+                     g_get_monotonic_time() - relay.pendingSince >= kBatchMicroseconds;
+    if (due && (!relay.awaitingFirstTitle || relay.pending.size() >= kFirstTitleBytes))
+        handOver(relay);
     return GST_FLOW_OK;
+}
+
+// Titles travel with the bytes, in the stream's order: what came before a title change is handed
+// over before the title, so that a song starts where the station says it does.
+GstPadProbeReturn onEvent(GstPad *, GstPadProbeInfo *info, gpointer data)
+{
+    auto &relay = **static_cast<std::shared_ptr<GstStreamTap::Relay> *>(data);
+    GstEvent *event = GST_PAD_PROBE_INFO_EVENT(info);
+    if (GST_EVENT_TYPE(event) != GST_EVENT_TAG && GST_EVENT_TYPE(event) != GST_EVENT_EOS)
+        return GST_PAD_PROBE_OK;
+    const std::lock_guard lock(relay.mutex);
+    GstTagList *tags = nullptr;
+    gchar *title = nullptr;
+    if (GST_EVENT_TYPE(event) == GST_EVENT_TAG) {
+        gst_event_parse_tag(event, &tags);
+        if (gst_tag_list_get_string(tags, GST_TAG_TITLE, &title)) {
+            const bool first = relay.awaitingFirstTitle;
+            relay.awaitingFirstTitle = false;
+            if (!first)
+                handOver(relay);
+            if (relay.tap) {
+                QMetaObject::invokeMethod(
+                    relay.tap,
+                    [tap = relay.tap, generation = relay.generation, clean = text(title)] {
+                        tap->deliverTitle(generation, clean);
+                    },
+                    Qt::QueuedConnection);
+            }
+        }
+        g_free(title);
+    }
+    if (!relay.awaitingFirstTitle)
+        handOver(relay);
+    return GST_PAD_PROBE_OK;
 }
 
 struct WatchContext {
@@ -81,25 +139,29 @@ void GstStreamTap::start(const QString &url)
     }
     if (!m_worker)
         m_worker = std::make_unique<GstPipelineWorker>();
+    // The URL's own source into decodebin: uridecodebin would add a queue2 and its thread,
+    // which the tap has no use for (the appsink takes the bytes as fast as they come).
+    GstElement *source = gst_element_make_from_uri(GST_URI_SRC, url.toUtf8().constData(), "source", nullptr);
     GstElement *pipeline = gst_pipeline_new("tap");
-    GstElement *source = gst_element_factory_make("uridecodebin", "source");
+    GstElement *decoder = gst_element_factory_make("decodebin", "decoder");
     GstElement *sink = gst_element_factory_make("appsink", "sink");
-    if (!pipeline || !source || !sink) {
-        for (GstElement *element : {pipeline, source, sink}) {
+    if (!pipeline || !source || !decoder || !sink) {
+        for (GstElement *element : {pipeline, source, decoder, sink}) {
             if (element)
                 gst_object_unref(gst_object_ref_sink(element));
         }
-        fail(StreamFailure(StreamFailure::Reason::NoDecoder, QStringLiteral("uridecodebin, appsink")));
+        fail(StreamFailure(StreamFailure::Reason::NoDecoder, QStringLiteral("source, decodebin, appsink")));
         return;
     }
     GstCaps *caps = gst_caps_from_string(kEncodedAudio);
-    g_object_set(source, "uri", url.toUtf8().constData(), "caps", caps, nullptr);
+    g_object_set(decoder, "caps", caps, nullptr);
     // No clock: the bytes are taken as fast as they arrive. A few buffers held at most: the
     // tap never keeps more than a moment of the stream in memory.
     g_object_set(sink, "caps", caps, "sync", FALSE, "max-buffers", 64u, nullptr);
     gst_caps_unref(caps);
-    gst_bin_add_many(GST_BIN(pipeline), source, sink, nullptr);
-    g_signal_connect(source, "pad-added", G_CALLBACK(+[](GstElement *, GstPad *pad, gpointer data) {
+    gst_bin_add_many(GST_BIN(pipeline), source, decoder, sink, nullptr);
+    gst_element_link(source, decoder);
+    g_signal_connect(decoder, "pad-added", G_CALLBACK(+[](GstElement *, GstPad *pad, gpointer data) {
                          GstPad *sinkPad = gst_element_get_static_pad(GST_ELEMENT(data), "sink");
                          if (!gst_pad_is_linked(sinkPad))
                              gst_pad_link(pad, sinkPad);
@@ -110,10 +172,34 @@ void GstStreamTap::start(const QString &url)
     m_relay = std::make_shared<Relay>();
     m_relay->tap = this;
     m_relay->generation = generation;
+    const auto relayCopy = [](gpointer data) -> gpointer {
+        return new std::shared_ptr<Relay>(*static_cast<std::shared_ptr<Relay> *>(data));
+    };
+    const auto relayFree = [](gpointer data) { delete static_cast<std::shared_ptr<Relay> *>(data); };
     GstAppSinkCallbacks callbacks{};
     callbacks.new_sample = onNewSample;
-    gst_app_sink_set_callbacks(GST_APP_SINK(sink), &callbacks, new std::shared_ptr<Relay>(m_relay),
-                               [](gpointer data) { delete static_cast<std::shared_ptr<Relay> *>(data); });
+    gst_app_sink_set_callbacks(GST_APP_SINK(sink), &callbacks, relayCopy(&m_relay), relayFree);
+    GstPad *sourcePad = gst_element_get_static_pad(source, "src");
+    gst_pad_add_probe(
+        sourcePad, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM,
+        [](GstPad *, GstPadProbeInfo *info, gpointer data) {
+            GstEvent *event = GST_PAD_PROBE_INFO_EVENT(info);
+            if (GST_EVENT_TYPE(event) == GST_EVENT_CAPS) {
+                GstCaps *found = nullptr;
+                gst_event_parse_caps(event, &found);
+                auto &relay = **static_cast<std::shared_ptr<Relay> *>(data);
+                const std::lock_guard lock(relay.mutex);
+                relay.awaitingFirstTitle =
+                    found && gst_caps_get_size(found) > 0 &&
+                    gst_structure_has_name(gst_caps_get_structure(found, 0), "application/x-icy");
+            }
+            return GST_PAD_PROBE_OK;
+        },
+        relayCopy(&m_relay), relayFree);
+    gst_object_unref(sourcePad);
+    GstPad *sinkPad = gst_element_get_static_pad(sink, "sink");
+    gst_pad_add_probe(sinkPad, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM, onEvent, relayCopy(&m_relay), relayFree);
+    gst_object_unref(sinkPad);
 
     GstBus *bus = gst_element_get_bus(pipeline);
     m_busWatch = gst_bus_add_watch_full(bus, G_PRIORITY_DEFAULT, &GstStreamTap::onBusMessage,
@@ -157,6 +243,14 @@ void GstStreamTap::deliver(quint64 generation, const QByteArray &bytes, const QS
         Q_EMIT received(bytes, mediaType, mpegVersion);
 }
 
+void GstStreamTap::deliverTitle(quint64 generation, const QString &title)
+{
+    if (generation == m_generation && !title.isEmpty() && title != m_lastTitle) {
+        m_lastTitle = title;
+        Q_EMIT titleChanged(title);
+    }
+}
+
 void GstStreamTap::fail(const StreamFailure &failure)
 {
     drop();
@@ -191,21 +285,6 @@ void GstStreamTap::handleMessage(GstMessage *message)
     case GST_MESSAGE_EOS:
         fail(StreamFailure(StreamFailure::Reason::Ended));
         break;
-    case GST_MESSAGE_TAG: {
-        GstTagList *tags = nullptr;
-        gst_message_parse_tag(message, &tags);
-        gchar *title = nullptr;
-        if (gst_tag_list_get_string(tags, GST_TAG_TITLE, &title)) {
-            const QString clean = text(title);
-            if (!clean.isEmpty() && clean != m_lastTitle) {
-                m_lastTitle = clean;
-                Q_EMIT titleChanged(clean);
-            }
-        }
-        g_free(title);
-        gst_tag_list_unref(tags);
-        break;
-    }
     default:
         break;
     }

@@ -1,11 +1,14 @@
-// A StreamTap on GStreamer: uridecodebin, told to stop before parsing or decoding (its caps are
-// the encoded audio types), takes the ICY metadata out with icydemux, and an appsink hands the
-// bytes to the main thread. Its own pipeline and connection: the playing stream's pipeline is
-// not touched, so the live path is exactly as fast as without it. State changes run on a
-// GstPipelineWorker of its own.
+// A StreamTap on GStreamer: the URL's source element into decodebin, told to stop before parsing
+// or decoding (its caps are the encoded audio types), which takes the ICY metadata out with
+// icydemux, and an appsink whose bytes are gathered and handed to the main thread a few times a
+// second. Its own pipeline and connection: the playing stream's pipeline is not touched, so the
+// live path is exactly as fast as without it. State changes run on a GstPipelineWorker of its own.
 #pragma once
 
 #include "playback/StreamTap.h"
+
+#include <QByteArray>
+#include <QString>
 
 #include <memory>
 #include <mutex>
@@ -33,9 +36,19 @@ public:
         std::mutex mutex;
         GstStreamTap *tap = nullptr;
         quint64 generation = 0;
+        // Bytes not yet handed over, what they are, and when the first of them came.
+        QByteArray pending;
+        QString mediaType;
+        int mpegVersion = 0;
+        qint64 pendingSince = 0;
+        // An ICY station names the song only after its first block of audio, and that name is
+        // the one of the audio before it: those bytes wait for it.
+        bool awaitingFirstTitle = false;
     };
-    // On the main thread, posted by the streaming thread: bytes of the stream of `generation`.
+    // On the main thread, posted by the streaming thread in the stream's order: bytes and titles
+    // of the stream of `generation`.
     void deliver(quint64 generation, const QByteArray &bytes, const QString &mediaType, int mpegVersion);
+    void deliverTitle(quint64 generation, const QString &title);
 
 private:
     static gboolean onBusMessage(GstBus *bus, GstMessage *message, gpointer data);
