@@ -379,3 +379,48 @@ class Checks:
     def finish(self):
         print("%d passed, %d failed" % (self.passed, self.failed))
         sys.exit(1 if self.failed else 0)
+
+
+def ppm_pixels(ppm):
+    """(width, height, RGB bytes) of a binary PPM (P6, 8 bits), as import and grim write it."""
+    fields, at = [], 2
+    while len(fields) < 3:
+        while ppm[at:at + 1].isspace():
+            at += 1
+        end = at
+        while not ppm[end:end + 1].isspace():
+            end += 1
+        fields.append(int(ppm[at:end]))
+        at = end
+    width, height, _ = fields
+    return width, height, ppm[at + 1:at + 1 + width * height * 3]
+
+
+def changed_columns(before, after, width):
+    """The x of the columns in which two RGB captures of the same width differ."""
+    return sorted({(i // 3) % width for i in range(0, min(len(before), len(after)), 3)
+                   if before[i:i + 3] != after[i:i + 3]})
+
+
+def screen_words(ppm, left=0, top=0):
+    """The words tesseract reads in a PPM capture whose corner is at (left, top) on the screen:
+    (text, x, y) of each word's middle. The capture is drawn three times larger and black made
+    white first: OCR reads dark text on light ground, and an empty screen is black."""
+    require("tesseract")
+    width, height, rgb = ppm_pixels(ppm)
+    scale = 3
+    rows = []
+    for y in range(height):
+        row = rgb[y * width * 3:(y + 1) * width * 3].replace(b"\0\0\0", b"\xff\xff\xff")
+        wide = b"".join(row[x:x + 3] * scale for x in range(0, len(row), 3))
+        rows.extend([wide] * scale)
+    image = b"P6\n%d %d\n255\n" % (width * scale, height * scale) + b"".join(rows)
+    table = subprocess.run(["tesseract", "stdin", "stdout", "--psm", "11", "tsv"], input=image,
+                           capture_output=True, timeout=60).stdout.decode(errors="replace")
+    found = []
+    for line in table.splitlines()[1:]:
+        cells = line.split("\t")
+        if len(cells) == 12 and cells[11].strip():
+            x, y, w, h = (int(c) for c in cells[6:10])
+            found.append((cells[11].strip(), left + (x + w // 2) // scale, top + (y + h // 2) // scale))
+    return found

@@ -60,9 +60,9 @@ with Peers() as peers:
         found = re.match(r"Artist (\d+) - Song", json.loads(status.stdout or "{}").get("title", ""))
         return int(found.group(1)) if found else None
 
-    # Every fifth title is an advertisement: wait for a song after a song, two title changes into
-    # the buffer (so the previous one is whole), and a moment into it.
-    wait_for(lambda: (song_number() or 0) >= 2 and song_number() % 5 in (1, 2), 40, "a song after a song")
+    # Every fifth title is an advertisement: wait for a song after a song, past the first songs
+    # (the rewind buffer's own connection may have come in during the first), and a moment into it.
+    wait_for(lambda: (song_number() or 0) >= 6 and song_number() % 5 in (1, 2), 60, "a song after a song")
     time.sleep(1.5)
 
     saved = peers.run([os.environ["ZEFFIRA_BINARY"], "--save-song"])

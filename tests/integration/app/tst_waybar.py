@@ -12,9 +12,9 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
-from harness import FIXTURES, Checks, Peers, require, wait_for  # noqa: E402
+from harness import FIXTURES, Checks, Peers, changed_columns, ppm_pixels, require, wait_for  # noqa: E402
 
-require("sway", "waybar", "grim", "convert", "gdbus")
+require("sway", "waybar", "grim", "gdbus")
 checks = Checks()
 WIDTH, HEIGHT, BAR = 1280, 800, 30
 
@@ -40,16 +40,10 @@ try:
         peers.start_pulse(("a",))
         peers.start_session_bus()
 
-        def screen():
-            """The screen as a PNG file."""
-            shot = os.path.join(peers.dir, "screen.png")
-            peers.run(["grim", shot])
-            return shot
-
         def bar_end():
-            """The raw RGB pixels of the bar's right end."""
-            return subprocess.run(["convert", screen(), "-crop", "200x%d+%d+0" % (BAR, WIDTH - 200), "-depth", "8",
-                                   "rgb:-"], capture_output=True, timeout=15).stdout
+            """The RGB pixels of the bar's right end."""
+            return ppm_pixels(subprocess.run(["grim", "-t", "ppm", "-g", "%d,0 200x%d" % (WIDTH - 200, BAR), "-"],
+                                             env=peers.env, capture_output=True, timeout=15).stdout)[2]
 
         bar_config = os.path.join(FIXTURES, "waybar")
         peers._spawn(["waybar", "-c", os.path.join(bar_config, "config"), "-s", os.path.join(bar_config, "style.css")],
@@ -72,11 +66,7 @@ try:
         wait_for(registered, 20, "the item registered with waybar")
         checks.check("the item registers with waybar", True)
 
-        def icon_columns():
-            after = bar_end()
-            return sorted({WIDTH - 200 + (i // 3) % 200 for i in range(0, min(len(before), len(after)), 3)
-                           if before[i:i + 3] != after[i:i + 3]})
-        columns = wait_for(icon_columns, 20, "the icon in the bar")
+        columns = wait_for(lambda: changed_columns(before, bar_end(), 200), 20, "the icon in the bar")
         checks.check("its icon shows in the bar", columns[-1] - columns[0] < 48, columns)
 finally:
     shutil.rmtree(sway_dir, ignore_errors=True)

@@ -13,7 +13,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
-from harness import FIXTURES, Checks, Peers, require, wait_for  # noqa: E402
+from harness import FIXTURES, Checks, Peers, changed_columns, ppm_pixels, require, screen_words, wait_for  # noqa: E402,E501
 
 require("xfce4-panel", "Xvfb", "openbox", "xdotool", "import", "tesseract", "dbus-daemon")
 checks = Checks()
@@ -21,34 +21,21 @@ WIDTH, HEIGHT, PANEL = 1280, 800, 30
 END = 160  # the panel's right end, where the notification area sits
 
 
+def capture(peers, width, height, left):
+    """The screen's pixels from (left, 0), as a PPM."""
+    return subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+0" % (width, height, left),
+                           "-depth", "8", "ppm:-"],
+                          env=peers.env, capture_output=True, timeout=15).stdout
+
+
 def strip(peers):
-    """The raw RGB pixels of the panel's right end."""
-    return subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+0" % (END, PANEL, WIDTH - END),
-                           "-depth", "8", "rgb:-"], env=peers.env, capture_output=True, timeout=15).stdout
-
-
-def changed_columns(before, after):
-    """The x (on screen) of the columns of the panel's end that differ between two shots."""
-    return sorted({WIDTH - END + (i // 3) % END for i in range(0, min(len(before), len(after)), 3)
-                   if before[i:i + 3] != after[i:i + 3]})
+    """The RGB pixels of the panel's right end."""
+    return ppm_pixels(capture(peers, END, PANEL, WIDTH - END))[2]
 
 
 def words(peers):
-    """The words on the right half of the screen, read by OCR: (text, x, y) of each word's middle."""
-    shot = os.path.join(peers.dir, "screen.png")
-    subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+0" % (WIDTH // 2, HEIGHT // 2, WIDTH // 2),
-                    shot], env=peers.env, timeout=15)
-    # Dark text on white, larger: the empty screen around the menu is black.
-    subprocess.run(["convert", shot, "+repage", "-fill", "white", "-opaque", "black", "-resize", "300%", shot],
-                   timeout=15)
-    table = subprocess.run(["tesseract", shot, "stdout", "--psm", "11", "tsv"], capture_output=True, text=True, timeout=30).stdout
-    found = []
-    for line in table.splitlines()[1:]:
-        cells = line.split("\t")
-        if len(cells) == 12 and cells[11].strip():
-            left, top, width, height = (int(c) for c in cells[6:10])
-            found.append((cells[11].strip(), WIDTH // 2 + (left + width // 2) // 3, (top + height // 2) // 3))
-    return found
+    """The words on the upper right quarter of the screen (where the menus open)."""
+    return screen_words(capture(peers, WIDTH // 2, HEIGHT // 2, WIDTH // 2), WIDTH // 2, 0)
 
 
 def find_word(found, word):
@@ -93,7 +80,8 @@ def run_case(xembed):
         peers.write_catalogue([{"name": "Lokaal", "stations": [{"name": "Toon MP3", "url": base + "/mp3"},
                                                                {"name": "Toon Ogg", "url": base + "/ogg"}]}])
         peers.start_zeffira()
-        columns = wait_for(lambda: changed_columns(before, strip(peers)), 20, "the icon in the panel (%s)" % what)
+        columns = wait_for(lambda: [WIDTH - END + x for x in changed_columns(before, strip(peers), END)], 20,
+                           "the icon in the panel (%s)" % what)
         checks.check("%s: the icon shows in the panel's notification area" % what,
                      columns[-1] - columns[0] < 64, columns)
         icon_x = (columns[0] + columns[-1]) // 2
@@ -114,19 +102,36 @@ def run_case(xembed):
                  10, "Escape to close the panel")
 
         # The menu the panel draws from the item's: read off the screen, a category's submenu
-        # opened by hovering it, and a station in it clicked.
+        # opened by pointing at it, and a station in it clicked.
         time.sleep(0.5)
         if xembed:
             return  # the menu of the XEmbed icon: see the note above run_case
-        peers.run(["xdotool", "mousemove", str(icon_x), str(PANEL // 2), "click", "3"])
-        shown = wait_for(lambda: (lambda found: found if find_word(found, "Lokaal") else None)(words(peers)), 15,
-                         "the panel's menu (%s)" % what)
-        category = find_word(shown, "Lokaal")
-        checks.check("%s: the panel draws the menu with its entries" % what,
-                     all(any(w.lower() == entry for w, _, _ in shown) for entry in ("slaaptimer", "lokaal", "sluit")),
-                     [w for w, _, _ in shown])
-        peers.run(["xdotool", "mousemove", str(category[0]), str(category[1])])
-        station = wait_for(lambda: find_word(words(peers), "MP3"), 15, "the category's submenu (%s)" % what)
+        # A loaded machine may close the menu before the pointer gets there: then it is opened again.
+        station = None
+        for attempt in range(3):
+            peers.run(["xdotool", "mousemove", str(icon_x), str(PANEL // 2), "click", "3"])
+            shown = wait_for(lambda: (lambda found: found if find_word(found, "Lokaal") else None)(words(peers)),
+                             15, "the panel's menu (%s)" % what)
+            category = find_word(shown, "Lokaal")
+            if attempt == 0:
+                checks.check("%s: the panel draws the menu with its entries" % what,
+                             all(any(w.lower() == entry for w, _, _ in shown)
+                                 for entry in ("slaaptimer", "lokaal", "sluit")), [w for w, _, _ in shown])
+            for _ in range(5):
+                # Pointing at the category opens its submenu.
+                peers.run(["xdotool", "mousemove", str(category[0] - 4), str(category[1]), "mousemove",
+                           str(category[0]), str(category[1])])
+                time.sleep(0.5)
+                found = words(peers)
+                station = find_word(found, "MP3")
+                if station or not find_word(found, "Lokaal"):
+                    break
+            if station:
+                break
+            peers.run(["xdotool", "key", "Escape"])
+        checks.check("%s: a category's submenu opens" % what, station is not None)
+        if not station:
+            return
         peers.run(["xdotool", "mousemove", str(station[0]), str(station[1]), "click", "1"])
         peers.wait_for_log("State: playing - Toon MP3", 20)
         checks.check("%s: a station chosen in the panel's menu plays" % what, True)
