@@ -42,9 +42,9 @@ def find_word(found, word):
     return next(((x, y) for w, x, y in found if w == word), None)
 
 
-# The XEmbed icon's own menu (a QMenu) does not open on a right click once the panel was opened
-# and closed (with two stations or more; a fresh start opens it): a known fault, so that case
-# checks the icon and the click only.
+# The XEmbed icon's own menu (a QMenu) often fails to open on a right click once the panel has
+# been opened and closed (about half the time here; before the panel's first showing it always
+# opens): a known fault, so that case checks the icon and the click only.
 def run_case(xembed):
     what = "XEmbed" if xembed else "StatusNotifierItem"
     with Peers() as peers:
