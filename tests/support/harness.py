@@ -213,6 +213,29 @@ class Peers:
         self.env["WAYLAND_DISPLAY"] = socket
         self.env["QT_QPA_PLATFORM"] = "wayland"
 
+    def start_sway(self, width, height):
+        """sway, headless, at width x height; its IPC socket. sway refuses to run as root: as root,
+        it runs as nobody in a folder of its own (outside this one, which nobody cannot enter)."""
+        require("sway")
+        as_root = os.geteuid() == 0
+        self.sway_dir = tempfile.mkdtemp(prefix="zeffira-sway-")
+        with open(os.path.join(self.sway_dir, "config"), "w") as f:
+            f.write("output HEADLESS-1 resolution %dx%d\nxwayland disable\n" % (width, height))
+        if as_root:
+            shutil.chown(self.sway_dir, "nobody", "nogroup")
+        env = dict(self.env, XDG_RUNTIME_DIR=self.sway_dir, HOME=self.sway_dir, WLR_BACKENDS="headless",
+                   WLR_RENDERER="pixman", WLR_LIBINPUT_NO_DEVICES="1")
+        prefix = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] if as_root else []
+        self.procs.append(subprocess.Popen(prefix + ["sway", "-c", os.path.join(self.sway_dir, "config")], env=env,
+                                           stdout=subprocess.DEVNULL,
+                                           stderr=open(os.path.join(self.dir, "sway.log"), "w")))
+        socket = wait_for(lambda: next((os.path.join(self.sway_dir, n) for n in os.listdir(self.sway_dir)
+                                        if n.startswith("sway-ipc.")), None), 15, "sway's IPC socket")
+        wayland = os.path.join(self.sway_dir, "wayland-1")
+        wait_for(lambda: os.path.exists(wayland), 15, "sway's Wayland socket")
+        self.env.update(WAYLAND_DISPLAY=wayland, SWAYSOCK=socket)
+        return socket
+
     def start_window_manager(self):
         """openbox on the private display, as a desktop has one: it maps, focuses and stacks."""
         require("openbox", "xprop")
@@ -355,6 +378,8 @@ class Peers:
                 proc.kill()
                 proc.wait()
         shutil.rmtree(self.dir, ignore_errors=True)
+        if getattr(self, "sway_dir", None):
+            shutil.rmtree(self.sway_dir, ignore_errors=True)
         if problems:
             for problem in problems:
                 print("FAIL: " + problem)

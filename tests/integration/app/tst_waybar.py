@@ -5,10 +5,8 @@ back from a screenshot taken with grim). Clicks are not part of it yet: the poin
 opens the panel through the item's Activate instead)."""
 
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
@@ -18,57 +16,38 @@ require("sway", "waybar", "grim", "gdbus")
 checks = Checks()
 WIDTH, HEIGHT, BAR = 1280, 800, 30
 
-# sway refuses to run as root: as root, it runs as nobody in a folder of its own.
-as_root = os.geteuid() == 0
-sway_dir = tempfile.mkdtemp(prefix="zeffira-waybar-")
-try:
-    with Peers() as peers:
-        with open(os.path.join(sway_dir, "config"), "w") as f:
-            f.write("output HEADLESS-1 resolution %dx%d\nxwayland disable\n" % (WIDTH, HEIGHT))
-        if as_root:
-            shutil.chown(sway_dir, "nobody", "nogroup")
-        sway_env = dict(peers.env, XDG_RUNTIME_DIR=sway_dir, HOME=sway_dir, WLR_BACKENDS="headless",
-                        WLR_RENDERER="pixman", WLR_LIBINPUT_NO_DEVICES="1")
-        prefix = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] if as_root else []
-        peers.procs.append(subprocess.Popen(prefix + ["sway", "-c", os.path.join(sway_dir, "config")],
-                                            env=sway_env, stdout=subprocess.DEVNULL,
-                                            stderr=open(os.path.join(peers.dir, "sway.log"), "w")))
-        socket = wait_for(lambda: next((os.path.join(sway_dir, n) for n in os.listdir(sway_dir)
-                                        if n.startswith("sway-ipc.")), None), 15, "sway's IPC socket")
-        wait_for(lambda: os.path.exists(os.path.join(sway_dir, "wayland-1")), 15, "sway's Wayland socket")
-        peers.env.update(WAYLAND_DISPLAY=os.path.join(sway_dir, "wayland-1"), SWAYSOCK=socket)
-        peers.start_pulse(("a",))
-        peers.start_session_bus()
+with Peers() as peers:
+    peers.start_sway(WIDTH, HEIGHT)
+    peers.start_pulse(("a",))
+    peers.start_session_bus()
 
-        def bar_end():
-            """The RGB pixels of the bar's right end."""
-            return ppm_pixels(subprocess.run(["grim", "-t", "ppm", "-g", "%d,0 200x%d" % (WIDTH - 200, BAR), "-"],
-                                             env=peers.env, capture_output=True, timeout=15).stdout)[2]
+    def bar_end():
+        """The RGB pixels of the bar's right end."""
+        return ppm_pixels(subprocess.run(["grim", "-t", "ppm", "-g", "%d,0 200x%d" % (WIDTH - 200, BAR), "-"],
+                                         env=peers.env, capture_output=True, timeout=15).stdout)[2]
 
-        bar_config = os.path.join(FIXTURES, "waybar")
-        peers._spawn(["waybar", "-c", os.path.join(bar_config, "config"), "-s", os.path.join(bar_config, "style.css")],
-                     stdout=subprocess.DEVNULL, stderr=open(os.path.join(peers.dir, "waybar.log"), "w"))
-        wait_for(lambda: peers.run(["gdbus", "introspect", "--session", "--dest", "org.kde.StatusNotifierWatcher",
-                                    "--object-path", "/StatusNotifierWatcher"]).returncode == 0, 20,
-                 "waybar's StatusNotifierWatcher")
-        time.sleep(1)  # its first drawing
-        before = bar_end()
-        peers.write_catalogue([{"name": "Lokaal", "stations": [{"name": "Een", "url": "http://127.0.0.1:9/een"}]}])
-        peers.env.update(QT_QPA_PLATFORM="wayland", QT_IM_MODULE="compose")
-        peers.start_zeffira()
+    bar_config = os.path.join(FIXTURES, "waybar")
+    peers._spawn(["waybar", "-c", os.path.join(bar_config, "config"), "-s", os.path.join(bar_config, "style.css")],
+                 stdout=subprocess.DEVNULL, stderr=open(os.path.join(peers.dir, "waybar.log"), "w"))
+    wait_for(lambda: peers.run(["gdbus", "introspect", "--session", "--dest", "org.kde.StatusNotifierWatcher",
+                                "--object-path", "/StatusNotifierWatcher"]).returncode == 0, 20,
+             "waybar's StatusNotifierWatcher")
+    time.sleep(1)  # its first drawing
+    before = bar_end()
+    peers.write_catalogue([{"name": "Lokaal", "stations": [{"name": "Een", "url": "http://127.0.0.1:9/een"}]}])
+    peers.env.update(QT_QPA_PLATFORM="wayland", QT_IM_MODULE="compose")
+    peers.start_zeffira()
 
-        def registered():
-            out = peers.run(["gdbus", "call", "--session", "--dest", "org.kde.StatusNotifierWatcher",
-                             "--object-path", "/StatusNotifierWatcher", "--method",
-                             "org.freedesktop.DBus.Properties.Get", "org.kde.StatusNotifierWatcher",
-                             "RegisteredStatusNotifierItems"]).stdout
-            return "StatusNotifierItem" in out
-        wait_for(registered, 20, "the item registered with waybar")
-        checks.check("the item registers with waybar", True)
+    def registered():
+        out = peers.run(["gdbus", "call", "--session", "--dest", "org.kde.StatusNotifierWatcher",
+                         "--object-path", "/StatusNotifierWatcher", "--method",
+                         "org.freedesktop.DBus.Properties.Get", "org.kde.StatusNotifierWatcher",
+                         "RegisteredStatusNotifierItems"]).stdout
+        return "StatusNotifierItem" in out
+    wait_for(registered, 20, "the item registered with waybar")
+    checks.check("the item registers with waybar", True)
 
-        columns = wait_for(lambda: changed_columns(before, bar_end(), 200), 20, "the icon in the bar")
-        checks.check("its icon shows in the bar", columns[-1] - columns[0] < 48, columns)
-finally:
-    shutil.rmtree(sway_dir, ignore_errors=True)
+    columns = wait_for(lambda: changed_columns(before, bar_end(), 200), 20, "the icon in the bar")
+    checks.check("its icon shows in the bar", columns[-1] - columns[0] < 48, columns)
 
 checks.finish()
