@@ -427,13 +427,12 @@ def changed_columns(before, after, width):
                    if before[i:i + 3] != after[i:i + 3]})
 
 
-def screen_words(ppm, left=0, top=0):
+def screen_words(ppm, left=0, top=0, scale=3):
     """The words tesseract reads in a PPM capture whose corner is at (left, top) on the screen:
-    (text, x, y) of each word's middle. The capture is drawn three times larger and black made
+    (text, x, y) of each word's middle. The capture is drawn `scale` times larger and black made
     white first: OCR reads dark text on light ground, and an empty screen is black."""
     require("tesseract")
     width, height, rgb = ppm_pixels(ppm)
-    scale = 3
     rows = []
     for y in range(height):
         row = rgb[y * width * 3:(y + 1) * width * 3].replace(b"\0\0\0", b"\xff\xff\xff")

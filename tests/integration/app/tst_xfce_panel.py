@@ -3,9 +3,10 @@ openbox, its notification area hosting the tray item. The icon shows in the pane
 a screenshot of the panel's end), a click opens the station panel just below the icon and wholly
 on screen, and the menu the panel draws itself from the item's menu works: a station chosen in
 a category's submenu (found on the screen by OCR), plays. Then the same panel on a bus where it
-cannot be the StatusNotifierWatcher, so the item falls back to an XEmbed icon: it shows and a
-click opens the panel."""
+cannot be the StatusNotifierWatcher, so the item falls back to an XEmbed icon: it shows, a click
+opens the panel, and its own menu plays a station."""
 
+import difflib
 import os
 import shutil
 import subprocess
@@ -35,16 +36,20 @@ def strip(peers):
 
 def words(peers):
     """The words on the upper right quarter of the screen (where the menus open)."""
-    return screen_words(capture(peers, WIDTH // 2, HEIGHT // 2, WIDTH // 2), WIDTH // 2, 0)
+    # Read at two sizes: GTK's menus read best three times larger, Qt's twice.
+    shot = capture(peers, WIDTH // 2, HEIGHT // 2, WIDTH // 2)
+    return screen_words(shot, WIDTH // 2, 0, 3) + screen_words(shot, WIDTH // 2, 0, 2)
+
+
+def similar(a, b):
+    """OCR misreads a letter now and then (Qt's menu font more than GTK's)."""
+    return difflib.SequenceMatcher(None, a.lower(), b.lower()).ratio() >= 0.75
 
 
 def find_word(found, word):
-    return next(((x, y) for w, x, y in found if w == word), None)
+    return next(((x, y) for w, x, y in found if similar(w, word)), None)
 
 
-# The XEmbed icon's own menu (a QMenu) often fails to open on a right click once the panel has
-# been opened and closed (about half the time here; before the panel's first showing it always
-# opens): a known fault, so that case checks the icon and the click only.
 def run_case(xembed):
     what = "XEmbed" if xembed else "StatusNotifierItem"
     with Peers() as peers:
@@ -103,11 +108,9 @@ def run_case(xembed):
         wait_for(lambda: not peers.run(["xdotool", "search", "--onlyvisible", "--name", "^Zeffira$"]).stdout.strip(),
                  10, "Escape to close the panel")
 
-        # The menu the panel draws from the item's: read off the screen, a category's submenu
-        # opened by pointing at it, and a station in it clicked.
+        # The menu (drawn by the panel from the item's, or the XEmbed icon's own): read off the
+        # screen, a category's submenu opened by pointing at it, and a station in it clicked.
         time.sleep(0.5)
-        if xembed:
-            return  # the menu of the XEmbed icon: see the note above run_case
         # A loaded machine may close the menu before the pointer gets there: then it is opened again.
         station = None
         for attempt in range(3):
@@ -116,8 +119,8 @@ def run_case(xembed):
                              15, "the panel's menu (%s)" % what)
             category = find_word(shown, "Lokaal")
             if attempt == 0:
-                checks.check("%s: the panel draws the menu with its entries" % what,
-                             all(any(w.lower() == entry for w, _, _ in shown)
+                checks.check("%s: the menu shows its entries" % what,
+                             all(any(similar(w, entry) for w, _, _ in shown)
                                  for entry in ("slaaptimer", "lokaal", "sluit")), [w for w, _, _ in shown])
             for _ in range(5):
                 # Pointing at the category opens its submenu.
@@ -136,7 +139,7 @@ def run_case(xembed):
             return
         peers.run(["xdotool", "mousemove", str(station[0]), str(station[1]), "click", "1"])
         peers.wait_for_log("State: playing - Toon MP3", 20)
-        checks.check("%s: a station chosen in the panel's menu plays" % what, True)
+        checks.check("%s: a station chosen in the menu plays" % what, True)
 
 
 for xembed in (False, True):
