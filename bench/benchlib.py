@@ -176,19 +176,102 @@ def start_pulse(background, folder, modules, session_bus):
     return server
 
 
+def start_xvfb(background):
+    """A private X server (no TCP); its DISPLAY."""
+    read, write = os.pipe()
+    background.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+                     "Xvfb", pass_fds=(write,), stdin=subprocess.DEVNULL,
+                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as f:
+        number = f.readline().strip()
+    if not number:
+        raise Missing("Xvfb did not start")
+    return ":" + number
+
+
+def start_session_bus(background, folder):
+    """A private session bus with its socket in `folder`; its address. No service folders: the
+    bus starts nothing by itself, so everything on it is ours (a program that would activate
+    dconf or the accessibility bus runs without them)."""
+    config = os.path.join(folder, "session.conf")
+    socket_path = os.path.join(folder, "session-bus")
+    with open(config, "w") as f:
+        f.write(f"""<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:path={socket_path}</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+""")
+    proc = background.start(["dbus-daemon", "--config-file=" + config, "--nofork", "--nopidfile",
+                             "--print-address=1"], "the session bus", stdin=subprocess.DEVNULL,
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    address = proc.stdout.readline().decode().strip()
+    if not address:
+        raise Missing("dbus-daemon did not start")
+    return address
+
+
+class TrayWatcher:
+    """The StatusNotifierWatcher of tray_bench.py (what a desktop panel provides), run as a child
+    on the bus at `address`; collects every registration as (time, pid, bus name, path)."""
+
+    def __init__(self, background, address, lifetime):
+        script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "tray_bench.py")
+        env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=address)
+        proc = background.start([sys.executable, script, "--watcher", "--lifetime", str(int(lifetime))],
+                                "the StatusNotifierWatcher", env=env, stdin=subprocess.PIPE,
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        if proc.stdout.readline().decode().strip() != "ready":
+            raise Missing("the StatusNotifierWatcher did not start: "
+                          + proc.stderr.read().decode("utf-8", "replace").strip()[-2000:])
+        self.registrations = []
+        self.changed = threading.Condition()
+        threading.Thread(target=self._read, args=(proc,), daemon=True).start()
+
+    def _read(self, proc):
+        for raw in iter(proc.stdout.readline, b""):
+            parts = raw.decode().split()
+            if len(parts) == 5 and parts[0] == "registered":
+                with self.changed:
+                    self.registrations.append((float(parts[1]), int(parts[2]), parts[3], parts[4]))
+                    self.changed.notify_all()
+
+    def wait(self, child, limit):
+        """When `child`'s item registered, with its (bus name, path); (None, None) if it did not
+        within `limit` seconds of its launch."""
+        deadline = child.launched + limit
+        with self.changed:
+            while True:
+                for when, pid, name, path in self.registrations:
+                    if pid == child.proc.pid and when >= child.launched:
+                        return when, (name, path)
+                left = deadline - time.monotonic()
+                if left <= 0 or not child.alive():
+                    return None, None
+                self.changed.wait(min(left, 0.1))
+
+
 # ---------------------------------------------------------------------------------------------
 # Programs under test.
 
 class Child:
     """One launched program: its launch time, timestamped output lines, exit time, /proc."""
 
-    def __init__(self, argv, env, label):
+    def __init__(self, argv, env, label, stdin=subprocess.DEVNULL):
         self.label = label
         self.lines = []  # (time, text)
         self.lock = threading.Lock()
         self.exited_at = None
         self.launched = time.monotonic()
-        self.proc = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL,
+        self.proc = subprocess.Popen(argv, env=env, stdin=stdin,
                                      stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                                      start_new_session=True)
         for stream in (self.proc.stdout, self.proc.stderr):

@@ -4,4 +4,8 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="${BUILD:-build}"
-exec python3 "$here/playback_bench.py" --zeffira "$build/src/zeffira" "$@"
+# Debian's interpreter, which carries python3-dbus and python3-gi (the zap's menu clicks and its
+# resident playbin).
+python=/usr/bin/python3
+[ -x "$python" ] || python=python3
+exec "$python" "$here/playback_bench.py" --zeffira "$build/src/zeffira" "$@"

@@ -32,9 +32,9 @@ import threading
 import time
 
 from playback_bench import RATE, STREAM_SERVER, SinkCapture
-from benchlib import (Background, Child, Missing, Results, clean_env, fmt, fresh_dirs, log,
+from benchlib import (Background, Child, Missing, Results, TrayWatcher, clean_env, fmt, fresh_dirs, log,
                       missing_tools, no_bus, print_table, ratio_text, rotation, run, start_port_server,
-                      start_pulse, summarise, unused_port, write_catalogue)
+                      start_pulse, start_session_bus, start_xvfb, summarise, unused_port, write_catalogue)
 
 if __name__ == "__main__":
     try:
@@ -256,8 +256,6 @@ class Bench:
         self.background = Background(args.time_limit + 60)
         self.children = []
         self.maps = None
-        self.registrations = []  # (time, pid, bus name, path)
-        self.reg_lock = threading.Condition()
         self.serial = 0
         self.results = Results()
         self.env = {}  # what every launch gets: display, session bus, sound server
@@ -289,63 +287,14 @@ class Bench:
             raise Missing("missing: " + ", ".join(missing))
 
     def start_display(self):
-        read, write = os.pipe()
-        self.background.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
-                              "Xvfb", pass_fds=(write,), stdin=subprocess.DEVNULL,
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as f:
-            number = f.readline().strip()
-        if not number:
-            raise Missing("Xvfb did not start")
-        self.env["DISPLAY"] = ":" + number
+        self.env["DISPLAY"] = start_xvfb(self.background)
 
     def start_bus(self):
-        # No service folders: the bus starts nothing by itself, so everything on it is ours
-        # (a program that would activate dconf or the accessibility bus runs without them).
-        config = os.path.join(self.folder, "session.conf")
-        socket_path = os.path.join(self.folder, "session-bus")
-        with open(config, "w") as f:
-            f.write(f"""<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:path={socket_path}</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-""")
-        proc = self.background.start(["dbus-daemon", "--config-file=" + config, "--nofork", "--nopidfile",
-                                      "--print-address=1"], "the session bus", stdin=subprocess.DEVNULL,
-                                     stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        address = proc.stdout.readline().decode().strip()
-        if not address:
-            raise Missing("dbus-daemon did not start")
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = start_session_bus(self.background, self.folder)
 
     def start_watcher(self):
-        env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.env["DBUS_SESSION_BUS_ADDRESS"])
-        proc = self.background.start([sys.executable, os.path.abspath(__file__), "--watcher",
-                                      "--lifetime", str(int(self.args.time_limit + 60))],
-                                     "the StatusNotifierWatcher", env=env, stdin=subprocess.PIPE,
-                                     stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-        if proc.stdout.readline().decode().strip() != "ready":
-            raise Missing("the StatusNotifierWatcher did not start: "
-                          + proc.stderr.read().decode("utf-8", "replace").strip()[-2000:])
-
-        def read():
-            for raw in iter(proc.stdout.readline, b""):
-                parts = raw.decode().split()
-                if len(parts) == 5 and parts[0] == "registered":
-                    with self.reg_lock:
-                        self.registrations.append((float(parts[1]), int(parts[2]), parts[3], parts[4]))
-                        self.reg_lock.notify_all()
-
-        threading.Thread(target=read, daemon=True).start()
+        self.watcher = TrayWatcher(self.background, self.env["DBUS_SESSION_BUS_ADDRESS"],
+                                   self.args.time_limit + 60)
 
     def start_pulse(self):
         # A pipe sink, read by the benchmark: it tells when a station's first sound left.
@@ -417,15 +366,7 @@ class Bench:
             # Alone on the display, so the first window mapped after the launch is its own.
             when = self.maps.wait("MapNotify", child.launched, deadline)
             return (when, None) if when else (None, None)
-        with self.reg_lock:
-            while True:
-                for when, pid, name, path in self.registrations:
-                    if pid == child.proc.pid and when >= child.launched:
-                        return when, (name, path)
-                left = deadline - time.monotonic()
-                if left <= 0 or not child.alive():
-                    return None, None
-                self.reg_lock.wait(min(left, 0.1))
+        return self.watcher.wait(child, READY_LIMIT)
 
     def record_quick(self, key, child):
         """Whether Qt Quick or QML is mapped into the program now; logged by name."""
