@@ -130,6 +130,7 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
     m_scrobbler =
         std::make_unique<Scrobbler>(m_player.get(), m_settings.get(), m_scheduler.get(), m_clock.get(),
                                     m_wallClock.get(), std::move(scrobbleParts), scrobbleOptions);
+    m_scrobbler->setNetworkMonitor(m_network.get());
     m_alarmClock = std::make_unique<AlarmClock>(m_player.get(), m_stationManager.get(), m_sleepTimer.get(),
                                                 m_settings.get(), m_scheduler.get(), m_wallClock.get(),
                                                 m_backend.get(), m_notifier.get(), m_sleepMonitor.get());

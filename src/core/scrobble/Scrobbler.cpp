@@ -4,6 +4,7 @@
 #include "base/SettingsStore.h"
 #include "base/WallClock.h"
 #include "history/HistoryStore.h"
+#include "playback/NetworkMonitor.h"
 #include "playback/RadioPlayer.h"
 #include "scrobble/ListenQueue.h"
 
@@ -60,6 +61,19 @@ void Scrobbler::setToken(const QString &token)
         store->write(m_token);
     Q_EMIT statusChanged();
     pump();
+}
+
+void Scrobbler::setNetworkMonitor(NetworkMonitor *monitor)
+{
+    connect(monitor, &NetworkMonitor::reachabilityChanged, this, [this, monitor] {
+        if (monitor->reachability() != NetworkMonitor::Reachability::Online || !m_waitingAfterFailure)
+            return;
+        // What failed while offline would otherwise wait out a back-off of up to 15 minutes.
+        m_failures = 0;
+        m_waiting = m_waitingAfterFailure = false;
+        ++m_waitGeneration;
+        pump();
+    });
 }
 
 void Scrobbler::update()
@@ -209,16 +223,19 @@ void Scrobbler::onReply(const ScrobbleReply &reply)
         break;
     }
     if (delay > 0ms)
-        wait(delay);
+        wait(delay, reply.outcome == ScrobbleReply::Outcome::Failed);
     else
         pump();
 }
 
-void Scrobbler::wait(std::chrono::milliseconds delay)
+void Scrobbler::wait(std::chrono::milliseconds delay, bool afterFailure)
 {
     m_waiting = true;
-    m_scheduler->schedule(delay, this, [this] {
-        m_waiting = false;
+    m_waitingAfterFailure = afterFailure;
+    m_scheduler->schedule(delay, this, [this, generation = ++m_waitGeneration] {
+        if (generation != m_waitGeneration)
+            return;
+        m_waiting = m_waitingAfterFailure = false;
         pump();
     });
 }

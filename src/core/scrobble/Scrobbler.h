@@ -18,6 +18,7 @@
 
 class Clock;
 class ListenQueue;
+class NetworkMonitor;
 class RadioPlayer;
 class Scheduler;
 class SettingsStore;
@@ -69,6 +70,9 @@ public:
 
     // The user's new token (empty: none): stored, checked with the server, and sending resumes.
     Q_INVOKABLE void setToken(const QString &token);
+    // The network coming back ends a back-off after failures at once (not a wait the server
+    // asked for). Must outlive the scrobbler; none by default.
+    void setNetworkMonitor(NetworkMonitor *monitor);
 
 Q_SIGNALS:
     void enabledChanged();
@@ -85,7 +89,7 @@ private:
     void queueListen(const Listen &listen);
     void pump();
     void onReply(const ScrobbleReply &reply);
-    void wait(std::chrono::milliseconds delay);
+    void wait(std::chrono::milliseconds delay, bool afterFailure);
     void refreshCount();
     ScrobbleSender *sender();
     TokenStore *tokens();
@@ -124,5 +128,7 @@ private:
     Request m_inFlight = Request::None;
     qint64 m_sendingId = 0;
     bool m_waiting = false;
+    bool m_waitingAfterFailure = false;
+    quint64 m_waitGeneration = 0; // a wait that was ended early does nothing when it runs out
     int m_failures = 0;
 };

@@ -6,6 +6,7 @@
 #include "playback/RadioPlayer.h"
 #include "scrobble/ListenQueue.h"
 #include "scrobble/Scrobbler.h"
+#include "support/FakeNetworkMonitor.h"
 #include "support/FakeStreamBackend.h"
 #include "support/ManualScheduler.h"
 
@@ -256,6 +257,28 @@ private Q_SLOTS:
         rig.scheduler.advance(5s);
         rig.sender->answer(Outcome::Accepted);
         QCOMPARE(rig.sender->requests, (QStringList{"single Q - 1", "single Q - 1", "playing_now A - 1"}));
+    }
+
+    // Back online, what failed goes out at once; a wait the server asked for is kept.
+    void theNetworkComingBackEndsTheBackOff()
+    {
+        Rig rig(2);
+        FakeNetworkMonitor network;
+        rig.scrobbler->setNetworkMonitor(&network);
+        rig.sender->answer(Outcome::Failed);
+        for (int seconds : {5, 10, 20}) {
+            rig.scheduler.advance(std::chrono::seconds(seconds));
+            rig.sender->answer(Outcome::Failed);
+        } // the next try is 40 s away
+        network.set(NetworkMonitor::Reachability::Offline);
+        network.set(NetworkMonitor::Reachability::Online);
+        QCOMPARE(rig.sender->requests.size(), 5);
+        rig.sender->answer(Outcome::RateLimited, 0, 30);
+        network.set(NetworkMonitor::Reachability::Online);
+        rig.scheduler.advance(29s);
+        QCOMPARE(rig.sender->requests.size(), 5);
+        rig.scheduler.advance(1s);
+        QCOMPARE(rig.sender->requests.size(), 6);
     }
 
     void rejectedTokenWaitsForANewOne()
