@@ -7,6 +7,8 @@ import os
 import re
 import shutil
 import signal
+import socket
+import struct
 import subprocess
 import sys
 import tempfile
@@ -236,6 +238,33 @@ class Peers:
         self.env.update(WAYLAND_DISPLAY=wayland, SWAYSOCK=socket)
         return socket
 
+    def add_sway_pointer(self):
+        """A pointer on sway's seat until stop(), so that sway_click() reaches the clients."""
+        self.pointer = VirtualPointer(self.env["WAYLAND_DISPLAY"])
+
+    def sway_click(self, x, y, button=None):
+        """Moves sway's cursor to (x, y) and, given a button (1 left, 3 right), clicks it there."""
+        commands = ["seat - cursor set %d %d" % (x, y)]
+        if button:
+            commands += ["seat - cursor %s button%d" % (what, button) for what in ("press", "release")]
+        result = self.run(["swaymsg", "; ".join(commands)])
+        if result.returncode != 0:
+            raise AssertionError("swaymsg: " + result.stdout + result.stderr)
+
+    def sway_window(self, name):
+        """sway's node for the window titled `name` and whether it floats, or None while it is
+        not mapped."""
+        def search(node, floating):
+            if node.get("name") == name and node.get("type") in ("con", "floating_con"):
+                return node, floating
+            for child, floats in [(c, floating) for c in node.get("nodes", [])] + \
+                                 [(c, True) for c in node.get("floating_nodes", [])]:
+                found = search(child, floats)
+                if found:
+                    return found
+            return None
+        return search(json.loads(self.run(["swaymsg", "-t", "get_tree", "-r"]).stdout), False)
+
     def start_window_manager(self):
         """openbox on the private display, as a desktop has one: it maps, focuses and stacks."""
         require("openbox", "xprop")
@@ -368,6 +397,8 @@ class Peers:
 
     def stop(self):
         problems = self._end_apps()
+        if getattr(self, "pointer", None):
+            self.pointer.close()
         for proc in reversed(self.procs):
             if proc.poll() is None:
                 proc.send_signal(signal.SIGTERM)
@@ -384,6 +415,70 @@ class Peers:
             for problem in problems:
                 print("FAIL: " + problem)
             raise AssertionError("the program: " + "; ".join(p.splitlines()[0] for p in problems))
+
+
+class VirtualPointer:
+    """A pointer device that a Wayland client gives a wlroots compositor's seat
+    (zwlr_virtual_pointer_v1), held until close(). A headless compositor has no input device, so
+    its seat offers clients no pointer, and the clicks of sway's `seat - cursor` commands reach
+    no one; with this device on the seat they reach the surface under sway's cursor. It speaks
+    the Wayland wire protocol itself (messages of 32-bit words in the host's byte order): Debian
+    has no Python binding of Wayland, and wlroots' example client removes its pointer as soon as
+    it has sent one event."""
+
+    MANAGER = "zwlr_virtual_pointer_manager_v1"
+
+    def __init__(self, path):
+        self.sock = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        self.sock.settimeout(15)
+        self.sock.connect(path)
+        self.unread = b""
+        self.request(1, 1, 2)  # wl_display.get_registry: the registry is object 2
+        names = {}
+        for obj, opcode, body in self.roundtrip(3):
+            if obj == 2 and opcode == 0:  # wl_registry.global(name, interface, version)
+                names[self.text(body, 4)] = struct.unpack_from("=I", body)[0]
+        if self.MANAGER not in names:
+            raise AssertionError("the compositor offers no virtual pointer")
+        self.request(2, 0, names[self.MANAGER], self.MANAGER, 1, 4)  # wl_registry.bind: object 4
+        self.request(4, 0, 0, 5)  # create_virtual_pointer on the default seat: object 5
+        for _ in self.roundtrip(6):  # a refusal arrives as an error before the answer
+            pass
+
+    @staticmethod
+    def text(body, at):
+        length = struct.unpack_from("=I", body, at)[0]
+        return body[at + 4:at + 3 + length].decode()
+
+    def request(self, obj, opcode, *args):
+        body = b""
+        for arg in args:
+            if isinstance(arg, str):
+                data = arg.encode() + b"\0"
+                body += struct.pack("=I", len(data)) + data + b"\0" * (-len(data) % 4)
+            else:
+                body += struct.pack("=I", arg)
+        self.sock.sendall(struct.pack("=II", obj, (8 + len(body)) << 16 | opcode) + body)
+
+    def roundtrip(self, callback):
+        """The events (object, opcode, body) up to the answer to a wl_display.sync."""
+        self.request(1, 0, callback)
+        while True:
+            while len(self.unread) < 8 or len(self.unread) < struct.unpack_from("=I", self.unread, 4)[0] >> 16:
+                data = self.sock.recv(4096)
+                if not data:
+                    raise AssertionError("the compositor closed the connection")
+                self.unread += data
+            obj, word = struct.unpack_from("=II", self.unread)
+            body, self.unread = self.unread[8:word >> 16], self.unread[word >> 16:]
+            if obj == 1 and word & 0xffff == 0:  # wl_display.error(object, code, message)
+                raise AssertionError("Wayland error: " + self.text(body, 8))
+            if obj == callback:
+                return
+            yield obj, word & 0xffff, body
+
+    def close(self):
+        self.sock.close()
 
 
 class Checks:

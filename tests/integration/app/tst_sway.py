@@ -14,28 +14,8 @@ checks = Checks()
 SCREEN_W, SCREEN_H = 1280, 800
 
 with Peers() as peers:
-    socket = peers.start_sway(SCREEN_W, SCREEN_H)
+    peers.start_sway(SCREEN_W, SCREEN_H)
     peers.env.update(QT_QPA_PLATFORM="wayland")
-
-    def tree():
-        return json.loads(peers.run(["swaymsg", "-s", socket, "-t", "get_tree", "-r"]).stdout)
-
-    def panel_node():
-        """sway's node for the panel and whether it floats, or None while it is not mapped."""
-        def search(node, floating):
-            if node.get("name") == "Zeffira" and node.get("type") in ("con", "floating_con"):
-                return node, floating
-            for child in node.get("nodes", []):
-                found = search(child, floating)
-                if found:
-                    return found
-            for child in node.get("floating_nodes", []):
-                found = search(child, True)
-                if found:
-                    return found
-            return None
-        return search(tree(), False)
-
     peers.start_session_bus()
     peers.start_tray_watcher()
     peers.write_catalogue([{"name": "Lokaal", "stations": [
@@ -49,7 +29,7 @@ with Peers() as peers:
                         "--method", "org.kde.StatusNotifierItem.Activate", str(SCREEN_W - 40), "10"])
     checks.check("the tray item takes the click", result.returncode == 0, result.stderr)
 
-    node, floating = wait_for(panel_node, 20, "the panel to be mapped")
+    node, floating = wait_for(lambda: peers.sway_window("Zeffira"), 20, "the panel to be mapped")
     rect = node["rect"]
     checks.check("sway floats the panel", floating, json.dumps(node)[:400])
     checks.check("at its own width", rect["width"] == 300, rect)
