@@ -19,6 +19,7 @@ struct GstPipelineWorker::Shared {
         GstElement *pipeline; // a reference of its own
         GstState state;
         bool dispose;
+        std::function<void()> work; // instead of a state change
     };
 
     std::mutex mutex;
@@ -39,7 +40,10 @@ struct GstPipelineWorker::Shared {
             self->queue.pop_front();
             self->busy = true;
             lock.unlock();
-            gst_element_set_state(job.pipeline, job.dispose ? GST_STATE_NULL : job.state);
+            if (job.work)
+                job.work();
+            else
+                gst_element_set_state(job.pipeline, job.dispose ? GST_STATE_NULL : job.state);
             gst_object_unref(job.pipeline);
             lock.lock();
             self->busy = false;
@@ -71,7 +75,17 @@ void GstPipelineWorker::setState(GstElement *pipeline, int state)
 {
     {
         std::lock_guard lock(m_shared->mutex);
-        m_shared->queue.push_back({GST_ELEMENT(gst_object_ref(pipeline)), GstState(state), false});
+        m_shared->queue.push_back({GST_ELEMENT(gst_object_ref(pipeline)), GstState(state), false, {}});
+    }
+    m_shared->wake.notify_one();
+}
+
+void GstPipelineWorker::run(GstElement *pipeline, std::function<void()> job)
+{
+    {
+        std::lock_guard lock(m_shared->mutex);
+        m_shared->queue.push_back(
+            {GST_ELEMENT(gst_object_ref(pipeline)), GST_STATE_VOID_PENDING, false, std::move(job)});
     }
     m_shared->wake.notify_one();
 }
@@ -90,7 +104,7 @@ void GstPipelineWorker::dispose(GstElement *pipeline)
             }
         }
         // Takes over the caller's reference.
-        queue.push_back({pipeline, GST_STATE_NULL, true});
+        queue.push_back({pipeline, GST_STATE_NULL, true, {}});
     }
     m_shared->wake.notify_one();
 }

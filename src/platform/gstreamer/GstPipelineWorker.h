@@ -6,6 +6,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 typedef struct _GstElement GstElement;
@@ -21,6 +22,9 @@ public:
 
     // Queues a change of `pipeline` to `state` (a GstState); holds a reference until it is done.
     void setState(GstElement *pipeline, int state);
+    // Queues `job`, a change of `pipeline`'s elements (a source replaced in it, say), in the same
+    // order; holds a reference to the pipeline until it is done. A later dispose() drops it.
+    void run(GstElement *pipeline, std::function<void()> job);
     // Queues the teardown (to NULL, then the caller's reference is dropped). Changes of this
     // pipeline that are still queued are dropped: under a burst of station changes only the
     // last pipeline ever starts.

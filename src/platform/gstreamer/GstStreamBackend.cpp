@@ -22,10 +22,6 @@
 
 namespace {
 
-// playbin's GstPlayFlags; the enum lives in no public header.
-constexpr guint kPlayFlagAudio = 1u << 1;
-constexpr guint kPlayFlagSoftVolume = 1u << 4;
-
 // How long a stream plays before a pause is carried out (muted until then). pulsesink
 // paused within the first moments of a stream left the sound server's clock running through
 // the pause; on resume the audio went that far ahead and the stream played silence instead.
@@ -47,8 +43,13 @@ constexpr guint64 kDecodedAheadNs = 10 * GST_SECOND;
 // and the player's back-off takes over. A server that accepts and hangs up at once is never
 // reconnected to in a tight loop.
 constexpr qint64 kRejoinAfterUs = 2'000'000;
-// The message playbin's bus carries when a hang-up was rejoined.
-constexpr const char *kRejoinedMessage = "zeffira-rejoined";
+// What the streaming threads tell the main thread over the bus: a source's connection ended
+// after long enough to be joined anew (with the running time where its audio ends), and the
+// first audio of a stream reached the sink (with the stream's generation).
+constexpr const char *kSourceEndedMessage = "zeffira-source-ended";
+constexpr const char *kSoundingMessage = "zeffira-sounding";
+// A source's decoded audio found an output that takes nothing: its chosen device is gone.
+constexpr const char *kNoOutputMessage = "zeffira-no-output";
 
 // The limiter after the levelling gain: a hard knee at -1 dBFS with ratio 0 holds every sample
 // at or below it. The gain leaves the peak below it, so it acts only on a sudden louder peak.
@@ -115,7 +116,7 @@ void initGStreamer()
 // stations send. Loading a plugin maps its libraries and sets up its types; done ahead, it is
 // off the path between the server's first byte and the first sound.
 constexpr const char *kPreparedElements[] = {
-    "playbin",        "souphttpsrc",    "typefind",     "queue2",        "decodebin",
+    "uridecodebin",   "souphttpsrc",    "typefind",     "queue2",        "decodebin",
     "icydemux",       "pulsesink",      "audioconvert", "audioresample", "volume",
     "mpegaudioparse", "mpg123audiodec", "faad",         "level",         "audiodynamic",
 };
@@ -149,8 +150,6 @@ quint16 defaultPort(const QString &scheme)
     return 80;
 }
 
-using BufferClock = std::shared_ptr<std::atomic<qint64>>;
-
 // GStreamer hands a pad probe's data to its streaming thread under the pad's lock, which
 // ThreadSanitizer cannot see (GStreamer is not instrumented); the sanitizer build is told.
 #if defined(__SANITIZE_THREAD__)
@@ -169,46 +168,156 @@ void handOver(void *) {}
 void takeOver(void *) {}
 #endif
 
-// playbin's network queue reports how full it is with every small read; nothing here waits for
-// those reports (see GST_MESSAGE_BUFFERING), and on a station that sends in small writes they
-// woke the main thread dozens of times a second.
-void onElementSetup(GstElement *, GstElement *element, gpointer)
+using ElementRef = std::shared_ptr<GstElement>;
+ElementRef keep(GstElement *element)
 {
-    GstElementFactory *factory = gst_element_get_factory(element);
-    if (factory && g_str_equal(GST_OBJECT_NAME(factory), "queue2"))
-        g_object_set(element, "use-buffering", FALSE, nullptr);
+    return ElementRef(GST_ELEMENT(gst_object_ref(element)), [](GstElement *e) { gst_object_unref(e); });
 }
 
-// What the about-to-finish handler needs, on the streaming threads only; owned by the handler.
-struct Rejoin {
-    std::string uri;
-    std::atomic<qint64> connectedAt; // monotonic µs when the current connection was asked for
+// The running time of the pipeline that `element` has been in since it started: what its clock
+// (the sink's, which has played what it holds once flushed) says now; 0 before it runs on one.
+gint64 runningTimeNow(GstElement *element)
+{
+    GstClock *clock = gst_element_get_clock(element);
+    if (!clock)
+        return 0;
+    const GstClockTime now = gst_clock_get_time(clock);
+    gst_object_unref(clock);
+    const GstClockTime base = gst_element_get_base_time(element);
+    return now > base ? gint64(now - base) : 0;
+}
+
+} // namespace
+
+// When the audio that reached the sink arrived, and for which stream the sink now plays: shared
+// by the sink's pad probe (a streaming thread) and the main thread, and kept with the pipeline
+// across the streams it plays.
+struct GstStreamBackend::SinkClock {
+    std::atomic<qint64> last{0}; // monotonic µs of the last buffer at the sink; 0: none yet
+    std::atomic<quint64> generation{0};
 };
 
-// playbin has read the current connection to its end: the server hung up (a radio stream has
-// no end). Setting the URI again here makes it connect anew while the audio decoded ahead still
-// plays, and play the new connection gaplessly behind it.
-void onAboutToFinish(GstElement *playbin, gpointer data)
+// One source's decoded audio on its way into the output: what its pad-added and pad probes
+// (streaming threads) share with the main thread.
+struct GstStreamBackend::SourceLink {
+    ElementRef output;               // the bin the audio goes into
+    std::atomic<gint64> startAt{-1}; // the running time its audio starts at; -1: when it links
+    std::atomic<gint64> endsAt{0};   // the running time where its audio received so far ends
+    qint64 connectedAt = g_get_monotonic_time();
+    bool rejoins = false;      // a station's connection: joined anew when the server hangs up
+    bool checksOutput = false; // a chosen device: whether it takes audio is asked first
+};
+
+namespace {
+using LinkRef = std::shared_ptr<GstStreamBackend::SourceLink>;
+
+GstPadProbeReturn onLinkedData(GstPad *pad, GstPadProbeInfo *info, gpointer data)
 {
     takeOver(data);
-    auto *rejoin = static_cast<Rejoin *>(data);
-    const qint64 now = g_get_monotonic_time();
-    if (now - rejoin->connectedAt.load() >= kRejoinAfterUs) {
-        rejoin->connectedAt.store(now);
-        g_object_set(playbin, "uri", rejoin->uri.c_str(), nullptr);
-        gst_element_post_message(
-            playbin,
-            gst_message_new_application(GST_OBJECT(playbin), gst_structure_new_empty(kRejoinedMessage)));
+    const LinkRef &link = *static_cast<LinkRef *>(data);
+    GstPadProbeReturn verdict = GST_PAD_PROBE_OK;
+    if (info->type & GST_PAD_PROBE_TYPE_BUFFER) {
+        GstBuffer *buffer = GST_PAD_PROBE_INFO_BUFFER(info);
+        if (GST_BUFFER_PTS_IS_VALID(buffer)) {
+            const GstClockTime duration =
+                GST_BUFFER_DURATION_IS_VALID(buffer) ? GST_BUFFER_DURATION(buffer) : 0;
+            link->endsAt.store(gst_pad_get_offset(pad) + gint64(GST_BUFFER_PTS(buffer) + duration));
+        }
+    } else if (GST_EVENT_TYPE(GST_PAD_PROBE_INFO_EVENT(info)) == GST_EVENT_EOS && link->rejoins &&
+               g_get_monotonic_time() - link->connectedAt >= kRejoinAfterUs) {
+        // The server hung up (a radio stream has no end): the main thread joins it anew behind
+        // the audio decoded ahead, which plays on; the end goes no further.
+        if (GstElement *source = gst_pad_get_parent_element(pad)) {
+            GstStructure *ended =
+                gst_structure_new(kSourceEndedMessage, "ends-at", G_TYPE_INT64, link->endsAt.load(), nullptr);
+            gst_element_post_message(source, gst_message_new_application(GST_OBJECT(source), ended));
+            gst_object_unref(source);
+        }
+        verdict = GST_PAD_PROBE_DROP;
     }
-    handOver(data); // to the next streaming thread, or the one that drops the handler
+    handOver(data);
+    return verdict;
 }
 
-GstPadProbeReturn onSinkBuffer(GstPad *, GstPadProbeInfo *, gpointer data)
+// A source's decoded audio appeared: it goes into the output, at the running time it was given
+// or now (the stream it follows has already been cut off in front of the output).
+void onSourcePad(GstElement *source, GstPad *pad, gpointer data)
 {
     takeOver(data);
-    (*static_cast<BufferClock *>(data))->store(g_get_monotonic_time(), std::memory_order_relaxed);
+    const LinkRef &link = *static_cast<LinkRef *>(data);
+    GstCaps *caps = gst_pad_get_current_caps(pad);
+    if (!caps)
+        caps = gst_pad_query_caps(pad, nullptr);
+    const bool audio =
+        caps && !gst_caps_is_empty(caps) &&
+        g_str_has_prefix(gst_structure_get_name(gst_caps_get_structure(caps, 0)), "audio/x-raw");
+    if (caps)
+        gst_caps_unref(caps);
+    GstPad *input = gst_element_get_static_pad(link->output.get(), "sink");
+    if (audio && link->checksOutput) {
+        // A pulsesink whose device is gone offers no caps (and the stream would never start).
+        GstCaps *taken = gst_pad_query_caps(input, nullptr);
+        const bool none = !taken || gst_caps_is_empty(taken);
+        if (taken)
+            gst_caps_unref(taken);
+        if (none) {
+            gst_element_post_message(
+                source,
+                gst_message_new_application(GST_OBJECT(source), gst_structure_new_empty(kNoOutputMessage)));
+            gst_object_unref(input);
+            handOver(data);
+            return;
+        }
+    }
+    if (audio && !gst_pad_is_linked(input)) {
+        const gint64 now = runningTimeNow(link->output.get());
+        gst_pad_set_offset(pad, std::max(link->startAt.load(), now));
+        gst_pad_add_probe(pad,
+                          GstPadProbeType(GST_PAD_PROBE_TYPE_BUFFER | GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM),
+                          onLinkedData, new LinkRef(link), [](gpointer ref) {
+                              takeOver(ref);
+                              delete static_cast<LinkRef *>(ref);
+                          });
+        gst_pad_link(pad, input);
+    }
+    gst_object_unref(input);
+    handOver(data);
+}
+
+GstPadProbeReturn onSinkBuffer(GstPad *pad, GstPadProbeInfo *, gpointer data)
+{
+    takeOver(data);
+    auto &clock = **static_cast<std::shared_ptr<GstStreamBackend::SinkClock> *>(data);
+    if (clock.last.exchange(g_get_monotonic_time(), std::memory_order_relaxed) == 0) {
+        // The first audio of a stream: the main thread reports it ready at once.
+        if (GstElement *sink = gst_pad_get_parent_element(pad)) {
+            GstStructure *sounding = gst_structure_new(kSoundingMessage, "generation", G_TYPE_UINT64,
+                                                       guint64(clock.generation.load()), nullptr);
+            gst_element_post_message(sink, gst_message_new_application(GST_OBJECT(sink), sounding));
+            gst_object_unref(sink);
+        }
+    }
     handOver(data); // to the thread that drops the probe
     return GST_PAD_PROBE_OK;
+}
+
+// Each HTTP source keeps a session (and its thread) of its own. Sources in one pipeline otherwise
+// share one, and tearing a replaced source down while the next one uses it crashed in libsoup.
+// A timeout other than the default is what keeps souphttpsrc from sharing; ours is longer than its
+// own, and the start and stall timeouts come first anyway.
+constexpr guint kHttpTimeoutSeconds = 20;
+void onSourceSetup(GstElement *, GstElement *source, gpointer)
+{
+    if (g_object_class_find_property(G_OBJECT_GET_CLASS(source), "timeout") &&
+        g_str_has_prefix(G_OBJECT_TYPE_NAME(source), "GstSoupHTTPSrc"))
+        g_object_set(source, "timeout", kHttpTimeoutSeconds, nullptr);
+}
+
+// Drops whatever a source that has been replaced still sends, so that nothing of it reaches the
+// output (nor fails for want of a peer) while it is torn down.
+GstPadProbeReturn dropAll(GstPad *, GstPadProbeInfo *, gpointer)
+{
+    return GST_PAD_PROBE_DROP;
 }
 
 // The rewind buffer's bytes reach appsrc in pieces of this size, and it holds at most
@@ -292,9 +401,13 @@ struct GstStreamBackend::Stream {
 
     quint64 generation = 0;
     QString url;
-    GstElement *pipeline = nullptr; // owned
-    GstElement *sink = nullptr;     // owned by the pipeline
-    GstElement *volume = nullptr;   // owned by the pipeline; between the decoded audio and the sink
+    // The pipeline (owned) and in it: the output (the decoded audio held ahead, the volume and
+    // the sink), which a playing stream hands on to the next one, and this stream's source.
+    GstElement *pipeline = nullptr;
+    GstElement *output = nullptr;
+    GstElement *source = nullptr;
+    GstElement *sink = nullptr;
+    GstElement *volume = nullptr; // between the decoded audio and the sink
     bool sinkIsPulse = false;
     bool levelling = false;            // built with the level meter, the gain and the limiter
     std::optional<QString> sinkDevice; // what the sink was last told
@@ -306,9 +419,9 @@ struct GstStreamBackend::Stream {
     // A pause asked for before audio reached the sound server: carried out once it has.
     bool pausePending = false;
     QElapsedTimer sinceStart;
-    // Monotonic µs of the last buffer that reached the sink, written on a streaming thread.
-    // Shared with the pad probe, which may outlive this record during teardown.
-    BufferClock lastBuffer = std::make_shared<std::atomic<qint64>>(0);
+    // When audio last reached the sink, written on a streaming thread; shared with the sink's pad
+    // probe and with the streams the output is handed on to.
+    std::shared_ptr<SinkClock> sinkClock;
     // Monotonic µs from which a lack of buffers counts as a stall (ready or the last resume).
     qint64 quietSince = 0;
     qint64 readyAt = 0; // monotonic µs of ready
@@ -404,11 +517,35 @@ std::optional<StreamFailure> GstStreamBackend::rejectionReason(const QString &ur
 void GstStreamBackend::start(const QString &url)
 {
     MainThread::check(Q_FUNC_INFO);
-    dropStream();
     auto stream = std::make_unique<Stream>();
     stream->generation = ++m_generation;
     stream->url = url;
-    m_stream = std::move(stream);
+    replaceStream(std::move(stream));
+}
+
+bool GstStreamBackend::canHandOn(const Stream &next) const
+{
+    // Only a station that sounds hands its output on to another station: its pipeline runs, on
+    // a clock, and the sink's sound server stream is there to keep. The rewind buffer's feeds
+    // start anew: the moment they play is reckoned from their first sound, as when they began.
+    const Stream *s = m_stream.get();
+    return s && s->pipeline && s->source && !s->feed && !next.feed && s->phase == Stream::Phase::Playing &&
+           !s->paused && !s->pausePending && s->sinkIsPulse && s->levelling == m_levelling && !m_preparing &&
+           !rejectionReason(next.url);
+}
+
+void GstStreamBackend::replaceStream(std::unique_ptr<Stream> next)
+{
+    if (canHandOn(*next)) {
+        std::unique_ptr<Stream> previous = std::move(m_stream);
+        m_watchdog.stop();
+        detach(*previous);
+        m_stream = std::move(next);
+        handOnOutput(*previous);
+        return;
+    }
+    dropStream();
+    m_stream = std::move(next);
     // Loading GStreamer on the other thread would hold this one up (its initialisation and
     // plugin loading are serialised): the pipeline is made once it is done.
     m_stream->waitingForPreparation = m_preparing;
@@ -419,7 +556,6 @@ void GstStreamBackend::start(const QString &url)
 bool GstStreamBackend::startFeed(const QString &caps, Feed feed)
 {
     MainThread::check(Q_FUNC_INFO);
-    dropStream();
     auto stream = std::make_unique<Stream>();
     stream->generation = ++m_generation;
     stream->url = QStringLiteral("appsrc://");
@@ -429,10 +565,7 @@ bool GstStreamBackend::startFeed(const QString &caps, Feed feed)
     stream->feed->generation = stream->generation;
     if (!caps.isEmpty())
         stream->feed->caps = gst_caps_from_string(caps.toUtf8().constData());
-    m_stream = std::move(stream);
-    m_stream->waitingForPreparation = m_preparing;
-    if (!m_preparing)
-        startPipeline();
+    replaceStream(std::move(stream));
     return true;
 }
 
@@ -488,57 +621,39 @@ void GstStreamBackend::startPipeline()
     }
     initGStreamer();
 
-    GstElement *pipeline = gst_element_factory_make("playbin", nullptr);
-    if (!pipeline) {
-        reportFailureLater(StreamFailure(StreamFailure::Reason::Other,
-                                         QStringLiteral("GStreamer's playbin element is missing")));
-        return;
-    }
-    s.pipeline = GST_ELEMENT(gst_object_ref_sink(pipeline));
+    s.pipeline = GST_ELEMENT(gst_object_ref_sink(gst_pipeline_new(nullptr)));
     s.sink = makeAudioSink();
     if (s.sinkIsPulse && wantedDevice()) {
         g_object_set(s.sink, "device", wantedDevice()->toUtf8().constData(), nullptr);
         s.sinkDevice = wantedDevice();
     }
-    // Audio only. playbin's own volume stays at 1: ours comes after the decoded audio held
-    // ahead, so that a change is heard at once; in software, so it works on every sink.
-    g_object_set(s.pipeline, "uri", url.toUtf8().constData(), "flags", kPlayFlagAudio | kPlayFlagSoftVolume,
-                 "audio-sink", makeOutput(s), nullptr);
+    s.output = makeOutput(s);
+    gst_bin_add(GST_BIN(s.pipeline), s.output);
+    GstElement *source = makeSource(s, -1);
+    if (!source) {
+        dropPipeline(s);
+        reportFailureLater(StreamFailure(StreamFailure::Reason::Other,
+                                         QStringLiteral("GStreamer's uridecodebin element is missing")));
+        return;
+    }
+    gst_bin_add(GST_BIN(s.pipeline), source);
+    gst_object_unref(source); // the pipeline's now
+    s.source = source;
     g_object_set(s.volume, "volume", s.pausePending ? 0.0 : outputVolume(), nullptr);
 
-    g_signal_connect(s.pipeline, "element-setup", G_CALLBACK(onElementSetup), nullptr);
-    if (s.feed) {
-        g_signal_connect_data(
-            s.pipeline, "source-setup", G_CALLBACK(onFeedSourceSetup), new FeedRef(s.feed),
-            [](gpointer data, GClosure *) { delete static_cast<FeedRef *>(data); }, GConnectFlags(0));
-    } else {
-        // A feed has no server to hang up; a station's connection is joined anew behind it.
-        auto *rejoin = new Rejoin{url.toStdString(), g_get_monotonic_time()};
-        handOver(rejoin);
-        g_signal_connect_data(
-            s.pipeline, "about-to-finish", G_CALLBACK(onAboutToFinish), rejoin,
-            [](gpointer data, GClosure *) {
-                takeOver(data);
-                delete static_cast<Rejoin *>(data);
-            },
-            GConnectFlags(0));
-    }
+    s.sinkClock = std::make_shared<SinkClock>();
+    s.sinkClock->generation.store(generation);
     if (GstPad *pad = gst_element_get_static_pad(s.sink, "sink")) {
-        auto *clock = new BufferClock(s.lastBuffer);
+        auto *clock = new std::shared_ptr<SinkClock>(s.sinkClock);
         handOver(clock);
         gst_pad_add_probe(pad, GstPadProbeType(GST_PAD_PROBE_TYPE_BUFFER | GST_PAD_PROBE_TYPE_BUFFER_LIST),
                           onSinkBuffer, clock, [](gpointer data) {
                               takeOver(data);
-                              delete static_cast<BufferClock *>(data);
+                              delete static_cast<std::shared_ptr<SinkClock> *>(data);
                           });
         gst_object_unref(pad);
     }
-
-    GstBus *bus = gst_element_get_bus(s.pipeline);
-    s.busWatch = gst_bus_add_watch_full(bus, G_PRIORITY_DEFAULT, &GstStreamBackend::onBusMessage,
-                                        new WatchContext{this, generation},
-                                        [](gpointer data) { delete static_cast<WatchContext *>(data); });
-    gst_object_unref(bus);
+    watchBus(s);
 
     // Straight to PLAYING: the sink starts with the first decoded audio. BUFFERING messages
     // are not waited for (see handleMessage). A pipeline that cannot start posts its error on
@@ -547,19 +662,151 @@ void GstStreamBackend::startPipeline()
     m_watchdog.start();
 }
 
+GstElement *GstStreamBackend::makeSource(Stream &s, qint64 startAt)
+{
+    GstElement *source = gst_element_factory_make("uridecodebin", nullptr);
+    if (!source)
+        return nullptr;
+    gst_object_ref_sink(source);
+    // Audio only: anything else a stream carries is not decoded, and stays unlinked.
+    GstCaps *audio = gst_caps_from_string("audio/x-raw");
+    g_object_set(source, "uri", s.url.toUtf8().constData(), "caps", audio, nullptr);
+    gst_caps_unref(audio);
+    auto link = std::make_shared<SourceLink>();
+    link->output = keep(s.output);
+    link->startAt.store(startAt);
+    link->rejoins = !s.feed; // a feed has no server to hang up
+    link->checksOutput = s.sinkDevice.has_value();
+    auto *ref = new LinkRef(link);
+    handOver(ref);
+    g_signal_connect_data(
+        source, "pad-added", G_CALLBACK(onSourcePad), ref,
+        [](gpointer data, GClosure *) {
+            takeOver(data);
+            delete static_cast<LinkRef *>(data);
+        },
+        GConnectFlags(0));
+    if (s.feed)
+        g_signal_connect_data(
+            source, "source-setup", G_CALLBACK(onFeedSourceSetup), new FeedRef(s.feed),
+            [](gpointer data, GClosure *) { delete static_cast<FeedRef *>(data); }, GConnectFlags(0));
+    else
+        g_signal_connect(source, "source-setup", G_CALLBACK(onSourceSetup), nullptr);
+    return source;
+}
+
+void GstStreamBackend::watchBus(Stream &s)
+{
+    GstBus *bus = gst_element_get_bus(s.pipeline);
+    s.busWatch = gst_bus_add_watch_full(bus, G_PRIORITY_DEFAULT, &GstStreamBackend::onBusMessage,
+                                        new WatchContext{this, s.generation},
+                                        [](gpointer data) { delete static_cast<WatchContext *>(data); });
+    gst_object_unref(bus);
+}
+
+namespace {
+// On the worker: `incoming` takes the place of `outgoing` in front of `output`. What the outgoing
+// source still sends is dropped; with `flush`, so is what the output holds of it (the sink's
+// sound server stream stays, and plays the incoming audio as soon as it comes). `armed` runs
+// once nothing of the outgoing source can reach the sink any more.
+void replaceSource(GstElement *pipeline, GstElement *output, GstElement *outgoing, GstElement *incoming,
+                   bool flush, const std::function<void()> &armed)
+{
+    GstPad *input = gst_element_get_static_pad(output, "sink");
+    if (GstPad *peer = gst_pad_get_peer(input)) {
+        gst_pad_add_probe(peer, GST_PAD_PROBE_TYPE_DATA_DOWNSTREAM, dropAll, nullptr, nullptr);
+        gst_pad_unlink(peer, input);
+        gst_object_unref(peer);
+    }
+    if (flush) {
+        gst_pad_send_event(input, gst_event_new_flush_start());
+        // Serialised with the input's streaming: nothing of the outgoing source is on its way in
+        // once this returns. The running time goes on.
+        gst_pad_send_event(input, gst_event_new_flush_stop(FALSE));
+    }
+    gst_object_unref(input);
+    armed();
+    // Gone before the next one connects: an HTTP source torn down while another starts crashed
+    // in libsoup's session thread.
+    if (outgoing) {
+        gst_element_set_state(outgoing, GST_STATE_NULL);
+        gst_bin_remove(GST_BIN(pipeline), outgoing);
+    }
+    // Added to a running pipeline, it prerolls by itself rather than taking the pipeline back
+    // to PAUSED.
+    g_object_set(incoming, "async-handling", TRUE, nullptr);
+    gst_bin_add(GST_BIN(pipeline), incoming); // a reference of the pipeline's own
+    gst_element_sync_state_with_parent(incoming);
+}
+} // namespace
+
+void GstStreamBackend::handOnOutput(Stream &previous)
+{
+    Stream &s = *m_stream;
+    s.sinceStart.start();
+    s.pipeline = std::exchange(previous.pipeline, nullptr);
+    s.output = previous.output;
+    s.sink = previous.sink;
+    s.volume = previous.volume;
+    s.sinkIsPulse = previous.sinkIsPulse;
+    s.levelling = previous.levelling;
+    s.sinkDevice = previous.sinkDevice;
+    s.sinkClock = previous.sinkClock;
+    s.reachedPlaying = true; // the pipeline plays on
+    // Reports still queued for the previous stream go with it.
+    GstBus *bus = gst_element_get_bus(s.pipeline);
+    gst_bus_set_flushing(bus, TRUE);
+    gst_bus_set_flushing(bus, FALSE);
+    gst_object_unref(bus);
+    watchBus(s);
+    g_object_set(s.volume, "volume", outputVolume(), nullptr);
+    applyDevice();
+
+    GstElement *incoming = makeSource(s, -1);
+    if (!incoming) {
+        reportFailureLater(StreamFailure(StreamFailure::Reason::Other,
+                                         QStringLiteral("GStreamer's uridecodebin element is missing")));
+        return;
+    }
+    s.source = incoming;
+    switchSource(previous.source, incoming, true);
+    gst_object_unref(incoming);
+    m_watchdog.start();
+}
+
+void GstStreamBackend::switchSource(GstElement *outgoing, GstElement *incoming, bool flush)
+{
+    Stream &s = *m_stream;
+    if (flush)
+        s.sinkClock->last.store(0); // not sounding until the incoming source's first audio
+    const ElementRef output = keep(s.output), in = keep(incoming);
+    const ElementRef out = outgoing ? keep(outgoing) : nullptr;
+    m_worker->run(s.pipeline, [pipeline = s.pipeline, output, out, in, flush, clock = s.sinkClock,
+                               generation = s.generation] {
+        replaceSource(pipeline, output.get(), out.get(), in.get(), flush, [&] {
+            if (flush) {
+                clock->last.store(0);
+                clock->generation.store(generation);
+            }
+        });
+    });
+}
+
 GstElement *GstStreamBackend::makeOutput(Stream &s)
 {
-    // queue (the decoded audio held ahead) ! volume ! the sink; with levelling,
-    // queue ! audioconvert ! F32 ! level ! volume ! audiodynamic (limiter) ! the sink
+    // queue (the decoded audio held ahead) ! audioconvert ! audioresample ! volume ! the sink;
+    // with levelling, ... audioresample ! F32 ! level ! volume ! audiodynamic (limiter) ! the sink.
+    // The sink takes whatever the stream's decoder gives; the converters pass it through.
     GstElement *output = gst_bin_new(nullptr);
     GstElement *ahead = gst_element_factory_make("queue", nullptr);
     s.volume = gst_element_factory_make("volume", nullptr);
     g_object_set(ahead, "max-size-time", kDecodedAheadNs, "max-size-buffers", 0u, "max-size-bytes", 0u,
                  nullptr);
-    GstElement *convert = m_levelling ? gst_element_factory_make("audioconvert", nullptr) : nullptr;
+    GstElement *convert = gst_element_factory_make("audioconvert", nullptr);
+    GstElement *resample = gst_element_factory_make("audioresample", nullptr);
     GstElement *meter = m_levelling ? gst_element_factory_make("level", nullptr) : nullptr;
     GstElement *limiter = m_levelling ? gst_element_factory_make("audiodynamic", nullptr) : nullptr;
-    s.levelling = convert && meter && limiter;
+    s.levelling = meter && limiter;
     if (s.levelling) {
         // Floating point between the meter and the limiter: the gain cannot clip before it.
         GstElement *format = gst_element_factory_make("capsfilter", nullptr);
@@ -570,18 +817,19 @@ GstElement *GstStreamBackend::makeOutput(Stream &s)
         gst_util_set_object_arg(G_OBJECT(limiter), "characteristics", "hard-knee");
         gst_util_set_object_arg(G_OBJECT(limiter), "mode", "compressor");
         g_object_set(limiter, "threshold", float(kLimiterThreshold), "ratio", 0.0f, nullptr);
-        gst_bin_add_many(GST_BIN(output), ahead, convert, format, meter, s.volume, limiter, s.sink, nullptr);
-        gst_element_link_many(ahead, convert, format, meter, s.volume, limiter, s.sink, nullptr);
+        gst_bin_add_many(GST_BIN(output), ahead, convert, resample, format, meter, s.volume, limiter, s.sink,
+                         nullptr);
+        gst_element_link_many(ahead, convert, resample, format, meter, s.volume, limiter, s.sink, nullptr);
     } else {
         if (m_levelling) {
-            qCWarning(lcPlayer) << "GStreamer's level, audioconvert or audiodynamic element is missing; "
+            qCWarning(lcPlayer) << "GStreamer's level or audiodynamic element is missing; "
                                    "playing without levelling";
-            for (GstElement *element : {convert, meter, limiter})
+            for (GstElement *element : {meter, limiter})
                 if (element)
                     gst_object_unref(gst_object_ref_sink(element));
         }
-        gst_bin_add_many(GST_BIN(output), ahead, s.volume, s.sink, nullptr);
-        gst_element_link_many(ahead, s.volume, s.sink, nullptr);
+        gst_bin_add_many(GST_BIN(output), ahead, convert, resample, s.volume, s.sink, nullptr);
+        gst_element_link_many(ahead, convert, resample, s.volume, s.sink, nullptr);
     }
     GstPad *pad = gst_element_get_static_pad(ahead, "sink");
     gst_element_add_pad(output, gst_ghost_pad_new("sink", pad));
@@ -806,9 +1054,28 @@ gboolean GstStreamBackend::onBusMessage(GstBus *, GstMessage *message, gpointer 
     return G_SOURCE_CONTINUE;
 }
 
+bool GstStreamBackend::isCurrent(GstMessage *message) const
+{
+    const Stream &s = *m_stream;
+    GstObject *from = GST_MESSAGE_SRC(message);
+    return from == GST_OBJECT(s.pipeline) ||
+           (s.output &&
+            (from == GST_OBJECT(s.output) || gst_object_has_as_ancestor(from, GST_OBJECT(s.output)))) ||
+           (s.source &&
+            (from == GST_OBJECT(s.source) || gst_object_has_as_ancestor(from, GST_OBJECT(s.source))));
+}
+
+bool GstStreamBackend::sounding(const Stream &s) const
+{
+    return s.sinkClock && s.sinkClock->generation.load() == s.generation && s.sinkClock->last.load() > 0;
+}
+
 void GstStreamBackend::handleMessage(GstMessage *message)
 {
     Stream &s = *m_stream;
+    // What a source that was replaced still says (its teardown, a late tag) is not this stream's.
+    if (!isCurrent(message))
+        return;
     switch (GST_MESSAGE_TYPE(message)) {
     case GST_MESSAGE_ERROR:
         handleError(message);
@@ -819,8 +1086,33 @@ void GstStreamBackend::handleMessage(GstMessage *message)
         reportFailure(StreamFailure(StreamFailure::Reason::Ended));
         break;
     case GST_MESSAGE_APPLICATION:
-        if (gst_message_has_name(message, kRejoinedMessage))
+        if (gst_message_has_name(message, kSourceEndedMessage)) {
+            // The connection is made anew, its audio behind what is still held ahead, while that
+            // plays on.
             qCInfo(lcPlayer, "The server hung up; reconnecting behind the buffered audio");
+            gint64 endsAt = 0;
+            gst_structure_get_int64(gst_message_get_structure(message), "ends-at", &endsAt);
+            GstElement *incoming = makeSource(s, endsAt);
+            if (!incoming)
+                break;
+            GstElement *outgoing = std::exchange(s.source, incoming);
+            switchSource(outgoing, incoming, false);
+            gst_object_unref(incoming);
+        } else if (gst_message_has_name(message, kNoOutputMessage) && s.sinkDevice &&
+                   s.phase == Stream::Phase::Loading) {
+            // Before this counts against the station, it gets a second start on the default
+            // device (a sink problem is never the station's failure); the device is tried again
+            // once it is chosen again.
+            m_unavailableDevice = s.sinkDevice;
+            qCWarning(lcPlayer, "Output device %s is not available; playing on the default device",
+                      qUtf8Printable(*s.sinkDevice));
+            start(QString(s.url)); // replaces `s`
+        } else if (gst_message_has_name(message, kSoundingMessage)) {
+            guint64 generation = 0;
+            gst_structure_get_uint64(gst_message_get_structure(message), "generation", &generation);
+            if (generation == s.generation && s.reachedPlaying)
+                reportReady();
+        }
         break;
     case GST_MESSAGE_STATE_CHANGED:
         if (GST_MESSAGE_SRC(message) == GST_OBJECT(s.pipeline)) {
@@ -831,7 +1123,7 @@ void GstStreamBackend::handleMessage(GstMessage *message)
             // (the watchdog looks).
             if (newState == GST_STATE_PLAYING) {
                 s.reachedPlaying = true;
-                if (s.lastBuffer->load(std::memory_order_relaxed) > 0)
+                if (sounding(s))
                     reportReady();
             }
             // The sink has stopped taking audio (pulsesink corked its stream): a pause is done.
@@ -917,19 +1209,6 @@ void GstStreamBackend::handleError(GstMessage *message)
                          g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_WRONG_TYPE) ||
                          g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_CODEC_NOT_FOUND) ||
                          g_error_matches(error, GST_CORE_ERROR, GST_CORE_ERROR_MISSING_PLUGIN))) {
-        // A pulsesink whose device is gone offers no caps, and playbin then reports the decoder
-        // as missing. Before that counts against the station, it gets a second start on the
-        // default device (a sink problem is never the station's failure); the device is tried
-        // again once it is chosen again.
-        if (s.sinkDevice && s.phase == Stream::Phase::Loading) {
-            m_unavailableDevice = s.sinkDevice;
-            qCWarning(lcPlayer, "Output device %s is not available; playing on the default device",
-                      qUtf8Printable(*s.sinkDevice));
-            g_clear_error(&error);
-            g_free(debug);
-            start(QString(s.url)); // replaces `s`
-            return;
-        }
         // An audio codec without a decoder is a different problem from a web page.
         if (s.missingDecoder.startsWith(QLatin1String("audio/")))
             failure = StreamFailure(StreamFailure::Reason::NoDecoder, s.missingDecoder);
@@ -1036,7 +1315,7 @@ void GstStreamBackend::checkProgress()
         return;
     }
     if (s.phase == Stream::Phase::Loading) {
-        if (s.reachedPlaying && s.lastBuffer->load(std::memory_order_relaxed) > 0) {
+        if (s.reachedPlaying && sounding(s)) {
             reportReady();
             return;
         }
@@ -1048,7 +1327,7 @@ void GstStreamBackend::checkProgress()
     if (s.paused)
         return;
     const qint64 now = g_get_monotonic_time();
-    const qint64 last = std::max(s.lastBuffer->load(std::memory_order_relaxed), s.quietSince);
+    const qint64 last = std::max(s.sinkClock ? s.sinkClock->last.load() : 0, s.quietSince);
     if (now - last >= std::chrono::duration_cast<std::chrono::microseconds>(kStallTimeout).count())
         reportFailure(
             StreamFailure::stalled(std::chrono::duration_cast<std::chrono::seconds>(kStallTimeout)));
@@ -1097,7 +1376,7 @@ void GstStreamBackend::reportFailureLater(const StreamFailure &failure)
         Qt::QueuedConnection);
 }
 
-void GstStreamBackend::dropPipeline(Stream &s)
+void GstStreamBackend::detach(Stream &s)
 {
     if (s.feed) {
         const std::lock_guard lock(s.feed->mutex);
@@ -1110,12 +1389,19 @@ void GstStreamBackend::dropPipeline(Stream &s)
         g_source_remove(s.busWatch);
         s.busWatch = 0;
     }
+}
+
+void GstStreamBackend::dropPipeline(Stream &s)
+{
+    detach(s);
     if (s.pipeline) {
         GstBus *bus = gst_element_get_bus(s.pipeline);
         gst_bus_set_flushing(bus, TRUE);
         gst_object_unref(bus);
         m_worker->dispose(s.pipeline);
         s.pipeline = nullptr;
+        s.output = nullptr;
+        s.source = nullptr;
         s.sink = nullptr;
         s.volume = nullptr;
     }

@@ -1,7 +1,9 @@
-// Plays one network radio stream at a time through a GStreamer playbin into PulseAudio and
-// turns the pipeline's messages into StreamBackend reports on the main thread. Owns the
-// pipeline of the current stream; every state change, start and teardown, runs in order on one
-// worker thread. Also makes the alarm's chime, through the same output.
+// Plays one network radio stream at a time into PulseAudio, through a uridecodebin in front of
+// an output (the decoded audio held ahead, the volume, the sink), and turns the pipeline's
+// messages into StreamBackend reports on the main thread. A stream that sounds hands its output
+// on to the next one, whose source takes the old one's place, so that a switch keeps the sound
+// server stream. Owns the pipeline of the current stream; every state change, start and teardown,
+// runs in order on one worker thread. Also makes the alarm's chime.
 #pragma once
 
 #include "alarm/ChimePlayer.h"
@@ -65,6 +67,8 @@ public:
     void prepare();
 
     struct FeedState;
+    struct SinkClock;
+    struct SourceLink;
     // On the main thread, asked for by a feed's appsrc: hands it the next bytes.
     void pumpFeed(quint64 generation);
 
@@ -87,6 +91,24 @@ private:
     void diagnoseConnection(const StreamFailure &fallback);
     void dropPipeline(Stream &stream);
     void dropStream();
+    // Makes `next` the current stream. A stream that sounds hands its pipeline's output on to
+    // it (the sink and its sound server stream stay, the new source takes the old one's place)
+    // where it can; otherwise a new pipeline is made.
+    void replaceStream(std::unique_ptr<Stream> next);
+    bool canHandOn(const Stream &next) const;
+    void handOnOutput(Stream &previous);
+    // Queues `incoming` to take `outgoing`'s place in front of the current output; `flush`
+    // drops what the output holds (a new station), otherwise the incoming audio follows it.
+    void switchSource(GstElement *outgoing, GstElement *incoming, bool flush);
+    // A uridecodebin for `s`'s URL whose audio goes into `s.output`, starting at running time
+    // `startAt` (-1: as it comes); a reference, or null without the element.
+    GstElement *makeSource(Stream &s, qint64 startAt);
+    void watchBus(Stream &s);
+    // Cuts `s` off from its feed and its bus.
+    void detach(Stream &s);
+    bool isCurrent(GstMessage *message) const;
+    // The current output plays audio of `s`.
+    bool sounding(const Stream &s) const;
     void applyDevice();
     // The device to use: m_device, unless it turned out not to be there.
     std::optional<QString> wantedDevice() const;

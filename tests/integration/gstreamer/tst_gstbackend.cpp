@@ -415,6 +415,35 @@ private Q_SLOTS:
         QCOMPARE(titles, expected);
     }
 
+    // A station that sounds hands its sound server stream on to the next one; only the new one is
+    // heard after the switch, and a next station that fails is reported as ever.
+    void aSwitchKeepsTheSoundServerStream()
+    {
+        GstStreamBackend backend;
+        backend.setOutputDevice(kSinkA);
+        Reports reports(backend);
+        const auto streams = [this] {
+            return m_pulse
+                .pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")})
+                .value_or(QString());
+        };
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(QStringLiteral("/quiet"))),
+                 qPrintable(reports.describe()));
+        QVERIFY(settled(kSinkA, true));
+        const QString before = streams();
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(QStringLiteral("/loud"))),
+                 qPrintable(reports.describe()));
+        // From the first moment after the switch it is the loud station (an RMS of 0.19 against 0.04).
+        const auto level = PulseFixture::level(m_pulse.record(kSinkA, 1.0).left(44100 * 4 / 2));
+        QVERIFY2(level.rms > 0.15, qPrintable(describe("the first half second after the switch", level)));
+        QCOMPARE(streams(), before);
+        backend.start(m_server.url(QStringLiteral("/404")));
+        QTRY_COMPARE_WITH_TIMEOUT(reports.failed.count(), 1, 10000);
+        QVERIFY2(startAndWaitReady(backend, reports, m_server.url(QStringLiteral("/mp3"))),
+                 qPrintable(reports.describe()));
+        QVERIFY(reports.broken.isEmpty());
+    }
+
     void aBurstOfStartsEndsOnTheLast()
     {
         GstStreamBackend backend;
