@@ -62,8 +62,8 @@ ZeffiraApp::ZeffiraApp(QObject *parent)
       m_fetcher(std::make_unique<DeferredPlaylistFetcher>()),
       m_timeshiftTap(std::make_unique<GstStreamTap>()),
       m_timeshiftBuffer(std::make_unique<TimeshiftBuffer>(TimeshiftBuffer::defaultFolder())),
-      m_timeshift(std::make_unique<TimeshiftBackend>(m_backend.get(), m_timeshiftTap.get(),
-                                                     m_timeshiftBuffer.get(), m_clock.get())),
+      m_timeshift(std::make_unique<TimeshiftBackend>(
+          m_backend.get(), m_timeshiftTap.get(), m_timeshiftBuffer.get(), m_clock.get(), m_scheduler.get())),
       m_resolver(std::make_unique<PlaylistResolver>(m_timeshift.get(), m_fetcher.get())),
       m_network(std::make_unique<DeferredNetworkMonitor>()),
       m_sleepMonitor(std::make_unique<LogindSleepMonitor>()),

@@ -23,8 +23,8 @@ TestRig::TestRig()
     m_historyRecorder = std::make_unique<HistoryRecorder>(m_player.get(), &m_history);
     m_devices = std::make_unique<AudioDeviceManager>(&m_deviceSource, &m_settings);
     m_timeshiftBuffer = std::make_unique<TimeshiftBuffer>(m_fixture.folder() + QStringLiteral("/timeshift"));
-    m_timeshift =
-        std::make_unique<TimeshiftBackend>(&m_timeshiftBackend, &m_tap, m_timeshiftBuffer.get(), &m_clock);
+    m_timeshift = std::make_unique<TimeshiftBackend>(&m_timeshiftBackend, &m_tap, m_timeshiftBuffer.get(),
+                                                     &m_clock, &m_scheduler);
     m_recorder = std::make_unique<StreamRecorder>(&m_recorderTap, &m_scheduler);
     m_songKeeper = std::make_unique<SongKeeper>(m_player.get(), m_timeshift.get(), m_recorder.get(), nullptr,
                                                 m_fixture.folder() + QStringLiteral("/music"));

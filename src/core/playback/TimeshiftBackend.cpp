@@ -22,8 +22,9 @@ QString capsFor(const QString &mediaType, int mpegVersion)
 } // namespace
 
 TimeshiftBackend::TimeshiftBackend(StreamBackend *backend, StreamTap *tap, TimeshiftBuffer *buffer,
-                                   const Clock *clock, QObject *parent)
-    : StreamBackend(parent), m_backend(backend), m_tap(tap), m_buffer(buffer), m_clock(clock)
+                                   const Clock *clock, Scheduler *scheduler, QObject *parent)
+    : StreamBackend(parent), m_backend(backend), m_tap(tap), m_buffer(buffer), m_clock(clock),
+      m_scheduler(scheduler)
 {
     m_tick.setInterval(1000);
     connect(&m_tick, &QTimer::timeout, this, &TimeshiftBackend::positionChanged);
@@ -31,12 +32,14 @@ TimeshiftBackend::TimeshiftBackend(StreamBackend *backend, StreamTap *tap, Times
     connect(&m_titleTick, &QTimer::timeout, this, &TimeshiftBackend::showPlayingTitle);
 
     connect(m_backend, &StreamBackend::ready, this, [this] {
-        // The buffer's connection opens once the station sounds: a burst of station changes
-        // opens none, and the start of the live stream does not share the network with it.
-        if (std::exchange(m_tapPending, false)) {
-            m_begunAt = m_clock->now();
-            m_tapping = true;
-            m_tap->start(m_url);
+        if (m_tapPending) {
+            m_scheduler->schedule(tapDelay, this, [this, generation = ++m_tapGeneration] {
+                if (generation != m_tapGeneration || !std::exchange(m_tapPending, false))
+                    return;
+                m_begunAt = m_clock->now();
+                m_tapping = m_tapOpen = true;
+                m_tap->start(m_url); // the previous station's connection, if open, closes first
+            });
         }
         // The buffer's moment runs from the first sound of the feed.
         if (m_feeding && !m_paused && m_playhead && !m_playheadSince)
@@ -120,28 +123,34 @@ void TimeshiftBackend::start(const QString &url)
 {
     MainThread::check(Q_FUNC_INFO);
     // The same stream started again (a reconnect) keeps its buffer; another one begins anew.
-    if (url != m_url || !m_tapping) {
-        m_tapPending = false;
-        if (!std::exchange(m_staleRemoved, true))
-            TimeshiftBuffer::removeStale(m_buffer->folder());
-        stopTap();
-        m_buffer->clear();
+    const bool anew = url != m_url || !m_tapping;
+    if (anew) {
+        // What the previous station's connection still receives is not kept; it closes when the
+        // next one opens (or with a stop), not in the middle of this switch.
+        m_tapping = m_tapPending = false;
+        ++m_tapGeneration;
         m_url = url;
         m_title.clear();
         m_caps.clear();
         m_mediaType.clear();
         m_oggHeaders.clear();
-        if (m_buffer->minutes() > 0 && canRewind(url)) {
-            m_buffer->begin();
-            m_tapPending = true;
-        }
     }
     m_paused = false;
     m_feeding = false;
     m_liveHeld = false;
     m_titleTick.stop();
     setPlayhead(std::nullopt);
+    // The stream starts before the previous buffer's files go: the switch does not wait for the disk.
     m_backend->start(url);
+    if (anew) {
+        if (!std::exchange(m_staleRemoved, true))
+            TimeshiftBuffer::removeStale(m_buffer->folder());
+        m_buffer->clear();
+        if (m_buffer->minutes() > 0 && canRewind(url)) {
+            m_buffer->begin();
+            m_tapPending = true;
+        }
+    }
 }
 
 void TimeshiftBackend::pause()
@@ -349,10 +358,10 @@ void TimeshiftBackend::startLive()
 void TimeshiftBackend::stopTap()
 {
     m_tapPending = false;
-    if (!m_tapping)
-        return;
+    ++m_tapGeneration;
     m_tapping = false;
-    m_tap->stop();
+    if (std::exchange(m_tapOpen, false))
+        m_tap->stop();
 }
 
 void TimeshiftBackend::setPlayhead(std::optional<milliseconds> moment)

@@ -16,6 +16,7 @@
 #include <optional>
 
 class Clock;
+class Scheduler;
 class StreamTap;
 
 class TimeshiftBackend : public StreamBackend
@@ -36,10 +37,14 @@ public:
     static constexpr std::chrono::milliseconds liveMargin{1500};
     // What the backend is handed at a time: the buffer is read from disk in small windows.
     static constexpr qint64 readWindow = 16 * 1024;
+    // The buffer's connection opens this long after a station first sounds, and the previous
+    // station's closes then: a burst of station changes opens none, and a switch's first moments
+    // have the machine and the network to themselves.
+    static constexpr std::chrono::milliseconds tapDelay{1000};
 
     // `buffer` lives in its folder; its minutes decide whether it is used at all (0 = off).
     TimeshiftBackend(StreamBackend *backend, StreamTap *tap, TimeshiftBuffer *buffer, const Clock *clock,
-                     QObject *parent = nullptr);
+                     Scheduler *scheduler, QObject *parent = nullptr);
     ~TimeshiftBackend() override;
 
     void start(const QString &url) override;
@@ -102,14 +107,17 @@ private:
     StreamTap *m_tap;
     TimeshiftBuffer *m_buffer;
     const Clock *m_clock;
+    Scheduler *m_scheduler;
     QString m_url;
     QString m_caps; // the received stream's type, for the feed
     QString m_mediaType;
     int m_mpegVersion = 0;
-    QString m_title; // the received stream's title now
-    bool m_tapping = false;
-    // The tap starts when the live stream first sounds.
+    QString m_title;        // the received stream's title now
+    bool m_tapping = false; // what the tap receives goes into the buffer
+    bool m_tapOpen = false; // the tap has a connection, maybe still the previous station's
+    // The tap starts once the live stream has sounded for tapDelay.
     bool m_tapPending = false;
+    quint64 m_tapGeneration = 0; // a tap start that was waiting for a station that went does nothing
     bool m_staleRemoved = false; // a previous run's buffer goes with the first station
     bool m_paused = false;
     bool m_feeding = false;  // the backend plays the buffer

@@ -22,18 +22,25 @@ constexpr qint64 kTenth = 1600; // bytes in a tenth of a second (128 kbit/s)
 struct Rig {
     QTemporaryDir dir;
     ManualClock clock;
+    ManualScheduler scheduler{&clock};
     FakeStreamBackend backend;
     FakeStreamTap tap;
     TimeshiftBuffer buffer{dir.path(), [] { return TimeshiftBuffer::minFreeBytes * 2; }};
-    TimeshiftBackend rewind{&backend, &tap, &buffer, &clock};
+    TimeshiftBackend rewind{&backend, &tap, &buffer, &clock, &scheduler};
     int tenths = 0;
 
     void receive(std::chrono::milliseconds span)
     {
         for (auto t = 0ms; t < span; t += 100ms) {
-            clock.advance(100ms);
+            scheduler.advance(100ms);
             tap.receive(QByteArray(kTenth, char(++tenths % 256)));
         }
+    }
+    // The live stream sounds, and the buffer's connection opens a moment later.
+    void sounds()
+    {
+        backend.reportReady();
+        scheduler.advance(TimeshiftBackend::tapDelay);
     }
     // The tenth of a second the feed plays now.
     int playingTenth()
@@ -56,6 +63,9 @@ private Q_SLOTS:
         rig.rewind.start(kUrl);
         QVERIFY(rig.tap.calls.isEmpty());
         rig.backend.reportReady();
+        rig.scheduler.advance(TimeshiftBackend::tapDelay - 1ms);
+        QVERIFY(rig.tap.calls.isEmpty()); // not in the switch's first moments
+        rig.scheduler.advance(1ms);
         QCOMPARE(rig.tap.calls, QStringList{QStringLiteral("start ") + kUrl});
         rig.receive(10s);
         rig.rewind.pause();
@@ -81,7 +91,7 @@ private Q_SLOTS:
         Rig rig;
         QSignalSpy titles(&rig.rewind, &StreamBackend::streamTitleChanged);
         rig.rewind.start(kUrl);
-        rig.backend.reportReady();
+        rig.sounds();
         for (const char *title : {"A - Een", "B - Twee", "C - Drie"}) {
             Q_EMIT rig.tap.titleChanged(QString::fromLatin1(title));
             rig.receive(10s);
@@ -123,7 +133,7 @@ private Q_SLOTS:
         QFETCH(QString, lastCall);
         Rig rig;
         rig.rewind.start(kUrl);
-        rig.backend.reportReady();
+        rig.sounds();
         rig.receive(60s);
         if (paused)
             rig.rewind.pause();
@@ -144,7 +154,7 @@ private Q_SLOTS:
         QSignalSpy failed(&rig.rewind, &StreamBackend::failed);
         QSignalSpy failedWhilePlaying(&rig.rewind, &StreamBackend::failedWhilePlaying);
         rig.rewind.start(kUrl);
-        rig.backend.reportReady();
+        rig.sounds();
         rig.receive(20s);
         rig.rewind.seekBy(-10000);
         rig.backend.reportFailed(StreamFailure::Reason::UnsupportedFormat);
@@ -173,7 +183,7 @@ private Q_SLOTS:
         Rig rig;
         rig.rewind.setMinutes(minutes);
         rig.rewind.start(url);
-        rig.backend.reportReady();
+        rig.sounds();
         rig.receive(2s);
         QCOMPARE(!rig.tap.calls.isEmpty(), tapped);
         QCOMPARE(rig.rewind.available(), tapped);
