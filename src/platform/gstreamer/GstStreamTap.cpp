@@ -4,7 +4,10 @@
 #include "gstreamer/GstPipelineWorker.h"
 
 #include <gst/app/gstappsink.h>
+#include <gst/base/gstbasesrc.h>
 #include <gst/gst.h>
+
+#include <chrono>
 
 namespace {
 // Where uridecodebin stops: the encoded audio as the server sends it. Anything else (a video,
@@ -24,6 +27,11 @@ constexpr qsizetype kBatchBytes = 16 * 1024;
 constexpr gint64 kBatchMicroseconds = 200 * 1000;
 // How much may wait for an ICY station's first title; far more than any metadata interval.
 constexpr qsizetype kFirstTitleBytes = 512 * 1024;
+// The tap has no deadline: after a read that took all there was (less than a block), its source
+// waits this long before the next, and the socket gathers what comes meanwhile. A station that
+// sends in small writes then wakes the tap's threads a few times a second, not for each write;
+// a burst (whole blocks) is read at once.
+constexpr std::chrono::milliseconds kReadPause{200};
 
 // Called with the relay's mutex held: hands what was gathered to the main thread.
 void handOver(GstStreamTap::Relay &relay)
@@ -181,8 +189,18 @@ void GstStreamTap::start(const QString &url)
     gst_app_sink_set_callbacks(GST_APP_SINK(sink), &callbacks, relayCopy(&m_relay), relayFree);
     GstPad *sourcePad = gst_element_get_static_pad(source, "src");
     gst_pad_add_probe(
-        sourcePad, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM,
-        [](GstPad *, GstPadProbeInfo *info, gpointer data) {
+        sourcePad, GstPadProbeType(GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM | GST_PAD_PROBE_TYPE_BUFFER),
+        [](GstPad *pad, GstPadProbeInfo *info, gpointer data) {
+            if (info->type & GST_PAD_PROBE_TYPE_BUFFER) {
+                GstElement *reader = GST_PAD_PARENT(pad);
+                if (GST_IS_BASE_SRC(reader) && gst_buffer_get_size(GST_PAD_PROBE_INFO_BUFFER(info)) <
+                                                   gst_base_src_get_blocksize(GST_BASE_SRC(reader))) {
+                    auto &relay = **static_cast<std::shared_ptr<Relay> *>(data);
+                    std::unique_lock lock(relay.mutex);
+                    relay.wake.wait_for(lock, kReadPause, [&] { return relay.stopping; });
+                }
+                return GST_PAD_PROBE_OK;
+            }
             GstEvent *event = GST_PAD_PROBE_INFO_EVENT(info);
             if (GST_EVENT_TYPE(event) == GST_EVENT_CAPS) {
                 GstCaps *found = nullptr;
@@ -221,6 +239,8 @@ void GstStreamTap::drop()
     if (m_relay) {
         const std::lock_guard lock(m_relay->mutex);
         m_relay->tap = nullptr;
+        m_relay->stopping = true;
+        m_relay->wake.notify_all();
     }
     m_relay.reset();
     if (m_busWatch) {

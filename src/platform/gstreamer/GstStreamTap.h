@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 
@@ -44,6 +45,9 @@ public:
         // An ICY station names the song only after its first block of audio, and that name is
         // the one of the audio before it: those bytes wait for it.
         bool awaitingFirstTitle = false;
+        // The source's pause between reads, cut short when the pipeline is dropped.
+        std::condition_variable wake;
+        bool stopping = false;
     };
     // On the main thread, posted by the streaming thread in the stream's order: bytes and titles
     // of the stream of `generation`.
