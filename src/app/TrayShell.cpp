@@ -16,15 +16,14 @@
 #include "playback/SleepTimer.h"
 #include "playback/SongKeeper.h"
 #include "playback/TimeshiftBackend.h"
+#include "sni/TrayLibrary.h"
 #include "viewmodels/AppActions.h"
 #include "viewmodels/GeneralSettingsModel.h"
 #include "viewmodels/MenuBarLabel.h"
 #include "viewmodels/TrayMenu.h"
 #include "viewmodels/TrayTooltip.h"
 
-#include <QClipboard>
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 namespace {
 // One notch of a mouse wheel is 120; it moves the volume by 5 %.
@@ -156,7 +155,7 @@ void TrayShell::useActivationToken()
 {
     // Qt's Wayland shell reads the token from the environment when a window asks for the
     // focus, and consumes it; X11 has no use for it.
-    if (!m_activationToken.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (!m_activationToken.isEmpty() && TrayLibrary::platformName().startsWith(QLatin1String("wayland")))
         qputenv("XDG_ACTIVATION_TOKEN", m_activationToken.toUtf8());
     m_activationToken.clear();
 }
@@ -225,7 +224,7 @@ void TrayShell::onMenuEntry(int id)
         return;
     case TrayMenu::CopyTitle:
         if (const QString text = TrayMenu::titleToCopy(*player); !text.isEmpty())
-            QGuiApplication::clipboard()->setText(text);
+            TrayLibrary::copyToClipboard(text);
         return;
     case TrayMenu::SeekBack:
     case TrayMenu::SeekForward:

@@ -244,9 +244,13 @@ bool ZeffiraApp::startDesktop(DesktopApplicationService *service, bool showWindo
     m_loginItem = std::make_unique<XdgAutostartLoginItem>();
     m_generalSettings = std::make_unique<GeneralSettingsModel>(m_settings.get(), m_loginItem.get());
     const bool trayHost = trayHostAvailable();
-    m_shell = std::make_unique<TrayShell>(
-        this, m_actions.get(), m_generalSettings.get(),
-        createTrayItem(AppInfo::appId(), QStringLiteral("Zeffira"), AppInfo::iconThemePath()), !trayHost);
+    std::unique_ptr<TrayItem> tray =
+        createTrayItem(AppInfo::appId(), QStringLiteral("Zeffira"), AppInfo::iconThemePath());
+    // Its library could not be loaded (logged).
+    if (!tray)
+        return false;
+    m_shell = std::make_unique<TrayShell>(this, m_actions.get(), m_generalSettings.get(), std::move(tray),
+                                          !trayHost);
     if (service) {
         service->onActivate = [this](const QString &token) { m_shell->activate(token); };
         service->onOpen = [this](const QStringList &uris, const QString &token) {

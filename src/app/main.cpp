@@ -11,15 +11,17 @@
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
 #include "playback/StreamRecorder.h"
+#include "sni/TrayLibrary.h"
 #include "xdg/DesktopApplicationService.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDir>
 #include <QTextStream>
 #include <QUrl>
 
+#include <memory>
 #include <optional>
 
 namespace {
@@ -157,24 +159,30 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     CommandLine command;
+    bool widgets = false;
     {
         // Every text, --help's too, is in the user's language; the catalogues need an application
         // object, so a small one reads the command line before the one that runs is chosen.
         QCoreApplication early(argc, argv);
         Translations::install();
         command = CommandLine::parse(arguments);
+        // Qt Widgets only for the plain-tray fallback: where a watcher shows our item, the tray
+        // runs on Qt Gui alone. Asked on a connection of its own, gone with this object.
+        if (command.mode == CommandLine::Mode::Tray && hasGraphicalSession()) {
+            const QString name = QStringLiteral("zeffira-watcher-probe");
+            widgets = !TrayLibrary::watcherAvailable(
+                QDBusConnection::connectToBus(QDBusConnection::SessionBus, name));
+            QDBusConnection::disconnectFromBus(name);
+        }
     }
     if (command.mode == CommandLine::Mode::Exit)
         return command.exitCode;
 
     if (command.mode == CommandLine::Mode::Tray && hasGraphicalSession()) {
-        QApplication loop(argc, argv);
+        const std::unique_ptr<QCoreApplication> loop(TrayLibrary::createApplication(argc, argv, widgets));
+        if (!loop)
+            return 1;
         Translations::install();
-        QApplication::setApplicationName(QStringLiteral("zeffira"));
-        QApplication::setApplicationDisplayName(QStringLiteral("Zeffira"));
-        QApplication::setDesktopFileName(AppInfo::appId());
-        // Closing the settings or About window must not end the tray application.
-        QApplication::setQuitOnLastWindowClosed(false);
         if (!QDBusConnection::sessionBus().isConnected()) {
             QTextStream(stderr) << "zeffira: "
                                 << QCoreApplication::translate("main",
@@ -215,7 +223,7 @@ int main(int argc, char *argv[])
             if (!refusal.isEmpty())
                 QTextStream(stderr) << "zeffira: " << refusal << "\n";
         }
-        return runLoop(loop, app, false);
+        return runLoop(*loop, app, false);
     }
 
     QCoreApplication loop(argc, argv);
