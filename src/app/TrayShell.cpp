@@ -55,7 +55,14 @@ TrayShell::~TrayShell()
     m_windows.reset();
 }
 
-bool TrayShell::start(bool showWindowWithoutTray)
+void TrayShell::showIdle(TrayItem &tray)
+{
+    const QString icon = trayIconName(MenuBarLabel::compute(false, std::nullopt, false).iconName);
+    tray.setIconName(icon);
+    tray.setIconFile(AppInfo::iconFile(icon));
+}
+
+void TrayShell::start(bool showWindowWithoutTray)
 {
     connect(m_tray.get(), &TrayItem::activationTokenProvided, this,
             [this](const QString &token) { m_activationToken = token; });
@@ -120,14 +127,11 @@ bool TrayShell::start(bool showWindowWithoutTray)
     // Media controls may bring the panel forward too.
     m_app->mpris()->setCanRaise(true);
     connect(m_app->mpris(), &MprisService::raiseRequested, this, [this] { activate(); });
-    if (!m_tray->start())
-        return false;
     if (m_panelIsWindow) {
         qCInfo(lcApp, "No tray host (no StatusNotifierWatcher, no system tray); the panel opens as a window");
         if (showWindowWithoutTray)
             activate();
     }
-    return true;
 }
 
 void TrayShell::activate(const QString &activationToken)

@@ -8,6 +8,7 @@
 #include "base/AppInfo.h"
 #include "base/Translations.h"
 #include "catalogue/StationManager.h"
+#include "desktop/TrayItem.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
 #include "playback/StreamRecorder.h"
@@ -159,27 +160,18 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     CommandLine command;
-    bool widgets = false;
     {
         // Every text, --help's too, is in the user's language; the catalogues need an application
         // object, so a small one reads the command line before the one that runs is chosen.
         QCoreApplication early(argc, argv);
         Translations::install();
         command = CommandLine::parse(arguments);
-        // Qt Widgets only for the plain-tray fallback: where a watcher shows our item, the tray
-        // runs on Qt Gui alone. Asked on a connection of its own, gone with this object.
-        if (command.mode == CommandLine::Mode::Tray && hasGraphicalSession()) {
-            const QString name = QStringLiteral("zeffira-watcher-probe");
-            widgets = !TrayLibrary::watcherAvailable(
-                QDBusConnection::connectToBus(QDBusConnection::SessionBus, name));
-            QDBusConnection::disconnectFromBus(name);
-        }
     }
     if (command.mode == CommandLine::Mode::Exit)
         return command.exitCode;
 
     if (command.mode == CommandLine::Mode::Tray && hasGraphicalSession()) {
-        const std::unique_ptr<QCoreApplication> loop(TrayLibrary::createApplication(argc, argv, widgets));
+        const std::unique_ptr<QCoreApplication> loop(TrayLibrary::createApplication(argc, argv));
         if (!loop)
             return 1;
         Translations::install();
@@ -206,18 +198,20 @@ int main(int argc, char *argv[])
         case DesktopApplicationService::Claim::Owned:
             break;
         }
-        ZeffiraApp app;
-        startSleepTimer(app, command);
-        // Links on the command line play as if handed over; a window opens only when nothing
-        // shows the tray item and nothing was asked to play.
-        const bool showWindow = !command.busActivated && command.openArguments.isEmpty();
-        if (!app.startDesktop(&service, showWindow)) {
+        std::unique_ptr<TrayItem> tray = ZeffiraApp::showTrayItem();
+        if (!tray) {
             QTextStream(stderr) << "zeffira: "
                                 << QCoreApplication::translate(
                                        "main", "kon het pictogram in het systeemvak niet tonen.")
                                 << "\n";
             return 1;
         }
+        ZeffiraApp app;
+        startSleepTimer(app, command);
+        // Links on the command line play as if handed over; a window opens only when nothing
+        // shows the tray item and nothing was asked to play.
+        const bool showWindow = !command.busActivated && command.openArguments.isEmpty();
+        app.startDesktop(&service, showWindow, std::move(tray));
         if (!command.openArguments.isEmpty()) {
             const QString refusal = app.open(command.openArguments, QDir::currentPath(), true);
             if (!refusal.isEmpty())

@@ -10,6 +10,10 @@
 #include <QDBusReply>
 #include <QLibrary>
 
+#include <gio/gio.h>
+
+#include <future>
+
 namespace {
 enum class Part { Tray, Fallback };
 
@@ -32,6 +36,36 @@ template <typename Function> Function entry(Part part, const char *symbol)
 {
     return reinterpret_cast<Function>(resolve(part, symbol));
 }
+
+// Asked before any application object exists, on a connection of its own (GIO's, which needs
+// none), so that it runs beside the loading of the tray library.
+bool sessionWatcherAvailable()
+{
+    GError *error = nullptr;
+    gchar *address = g_dbus_address_get_for_bus_sync(G_BUS_TYPE_SESSION, nullptr, &error);
+    GDBusConnection *bus = address ? g_dbus_connection_new_for_address_sync(
+                                         address,
+                                         GDBusConnectionFlags(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
+                                                              G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
+                                         nullptr, nullptr, &error)
+                                   : nullptr;
+    g_free(address);
+    gboolean owned = FALSE;
+    if (bus) {
+        const std::string name = StatusNotifierItem::WatcherService.toStdString();
+        if (GVariant *reply = g_dbus_connection_call_sync(
+                bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "NameHasOwner",
+                g_variant_new("(s)", name.c_str()), G_VARIANT_TYPE("(b)"), G_DBUS_CALL_FLAGS_NONE, 5000,
+                nullptr, &error)) {
+            g_variant_get(reply, "(b)", &owned);
+            g_variant_unref(reply);
+        }
+        g_dbus_connection_close_sync(bus, nullptr, nullptr);
+        g_object_unref(bus);
+    }
+    g_clear_error(&error);
+    return owned;
+}
 } // namespace
 
 namespace TrayLibrary {
@@ -44,12 +78,14 @@ bool watcherAvailable(const QDBusConnection &bus)
     return reply.isValid() && reply.value();
 }
 
-QCoreApplication *createApplication(int &argc, char **argv, bool widgets)
+QCoreApplication *createApplication(int &argc, char **argv)
 {
+    std::future<bool> watcher = std::async(std::launch::async, sessionWatcherAvailable);
+    const auto configure = entry<ConfigureTrayApplication>(Part::Tray, kConfigureApplicationSymbol);
+    const bool widgets = !watcher.get();
     const auto create = widgets
                             ? entry<CreateTrayApplication>(Part::Fallback, kCreateWidgetsApplicationSymbol)
                             : entry<CreateTrayApplication>(Part::Tray, kCreateGuiApplicationSymbol);
-    const auto configure = entry<ConfigureTrayApplication>(Part::Tray, kConfigureApplicationSymbol);
     if (!create || !configure)
         return nullptr;
     QCoreApplication *application = create(argc, argv);

@@ -17,9 +17,10 @@ namespace TrayLibrary {
 bool watcherAvailable(const QDBusConnection &bus);
 
 // The desktop's application object, named for the desktop, which the last window closed does not
-// end: a QGuiApplication, or with `widgets` a QApplication (the fallback's menu is a widget).
+// end; made before any other. A QGuiApplication where a StatusNotifierWatcher shows our item, else
+// a QApplication, for the fallback's menu is a widget: Qt Widgets only where it may be needed.
 // Owned by the caller; null when the library cannot be loaded (logged as a critical error).
-QCoreApplication *createApplication(int &argc, char **argv, bool widgets);
+QCoreApplication *createApplication(int &argc, char **argv);
 
 // New items, owned by the caller and not started; null when the library cannot be loaded.
 TrayItem *createStatusNotifierItem(const QString &id, const QString &title, const QString &iconThemePath,
