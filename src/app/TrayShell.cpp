@@ -16,15 +16,14 @@
 #include "playback/SleepTimer.h"
 #include "playback/SongKeeper.h"
 #include "playback/TimeshiftBackend.h"
+#include "sni/TrayLibrary.h"
 #include "viewmodels/AppActions.h"
 #include "viewmodels/GeneralSettingsModel.h"
 #include "viewmodels/MenuBarLabel.h"
 #include "viewmodels/TrayMenu.h"
 #include "viewmodels/TrayTooltip.h"
 
-#include <QClipboard>
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 namespace {
 // One notch of a mouse wheel is 120; it moves the volume by 5 %.
@@ -56,7 +55,14 @@ TrayShell::~TrayShell()
     m_windows.reset();
 }
 
-bool TrayShell::start(bool showWindowWithoutTray)
+void TrayShell::showIdle(TrayItem &tray)
+{
+    const QString icon = trayIconName(MenuBarLabel::compute(false, std::nullopt, false).iconName);
+    tray.setIconName(icon);
+    tray.setIconFile(AppInfo::iconFile(icon));
+}
+
+void TrayShell::start(bool showWindowWithoutTray)
 {
     connect(m_tray.get(), &TrayItem::activationTokenProvided, this,
             [this](const QString &token) { m_activationToken = token; });
@@ -121,14 +127,11 @@ bool TrayShell::start(bool showWindowWithoutTray)
     // Media controls may bring the panel forward too.
     m_app->mpris()->setCanRaise(true);
     connect(m_app->mpris(), &MprisService::raiseRequested, this, [this] { activate(); });
-    if (!m_tray->start())
-        return false;
     if (m_panelIsWindow) {
         qCInfo(lcApp, "No tray host (no StatusNotifierWatcher, no system tray); the panel opens as a window");
         if (showWindowWithoutTray)
             activate();
     }
-    return true;
 }
 
 void TrayShell::activate(const QString &activationToken)
@@ -156,7 +159,7 @@ void TrayShell::useActivationToken()
 {
     // Qt's Wayland shell reads the token from the environment when a window asks for the
     // focus, and consumes it; X11 has no use for it.
-    if (!m_activationToken.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (!m_activationToken.isEmpty() && TrayLibrary::platformName().startsWith(QLatin1String("wayland")))
         qputenv("XDG_ACTIVATION_TOKEN", m_activationToken.toUtf8());
     m_activationToken.clear();
 }
@@ -225,7 +228,7 @@ void TrayShell::onMenuEntry(int id)
         return;
     case TrayMenu::CopyTitle:
         if (const QString text = TrayMenu::titleToCopy(*player); !text.isEmpty())
-            QGuiApplication::clipboard()->setText(text);
+            TrayLibrary::copyToClipboard(text);
         return;
     case TrayMenu::SeekBack:
     case TrayMenu::SeekForward:

@@ -27,9 +27,12 @@ public:
               std::unique_ptr<TrayItem> tray, bool panelIsWindow, QObject *parent = nullptr);
     ~TrayShell() override;
 
-    // Shows the tray item; false when no tray could be shown. Where the panel is a window, it
-    // opens at once when `showWindowWithoutTray`.
-    bool start(bool showWindowWithoutTray);
+    // The icon of an idle tray (nothing playing), for an item shown before the shell exists.
+    static void showIdle(TrayItem &tray);
+
+    // Wires the tray item, which is already shown. Where the panel is a window, it opens at once
+    // when `showWindowWithoutTray`.
+    void start(bool showWindowWithoutTray);
 
     // A launch of the program or the desktop's media controls asked for the application: the
     // panel (or its window) comes forward. `activationToken` lets it take the focus on Wayland.

@@ -10,6 +10,7 @@
 #include "base/SettingsStore.h"
 #include "base/WallClock.h"
 #include "catalogue/StationManager.h"
+#include "desktop/TrayItem.h"
 #include "devices/AudioDeviceManager.h"
 #include "gnome/GnomeMediaKeys.h"
 #include "gstreamer/GstStreamBackend.h"
@@ -239,15 +240,25 @@ QString ZeffiraApp::open(const QStringList &arguments, const QString &workingDir
     return m_sequence->open(arguments, workingDir, localFiles);
 }
 
-bool ZeffiraApp::startDesktop(DesktopApplicationService *service, bool showWindowWithoutTray)
+std::unique_ptr<TrayItem> ZeffiraApp::showTrayItem()
+{
+    std::unique_ptr<TrayItem> tray =
+        createTrayItem(AppInfo::appId(), QStringLiteral("Zeffira"), AppInfo::iconThemePath());
+    // Null: its library could not be loaded (logged).
+    if (!tray)
+        return nullptr;
+    TrayShell::showIdle(*tray);
+    return tray->start() ? std::move(tray) : nullptr;
+}
+
+void ZeffiraApp::startDesktop(DesktopApplicationService *service, bool showWindowWithoutTray,
+                              std::unique_ptr<TrayItem> tray)
 {
     m_actions = std::make_unique<AppActions>();
     m_loginItem = std::make_unique<XdgAutostartLoginItem>();
     m_generalSettings = std::make_unique<GeneralSettingsModel>(m_settings.get(), m_loginItem.get());
-    const bool trayHost = trayHostAvailable();
-    m_shell = std::make_unique<TrayShell>(
-        this, m_actions.get(), m_generalSettings.get(),
-        createTrayItem(AppInfo::appId(), QStringLiteral("Zeffira"), AppInfo::iconThemePath()), !trayHost);
+    m_shell = std::make_unique<TrayShell>(this, m_actions.get(), m_generalSettings.get(), std::move(tray),
+                                          !trayHostAvailable());
     if (service) {
         service->onActivate = [this](const QString &token) { m_shell->activate(token); };
         service->onOpen = [this](const QStringList &uris, const QString &token) {
@@ -255,7 +266,7 @@ bool ZeffiraApp::startDesktop(DesktopApplicationService *service, bool showWindo
         };
         serveActions(service);
     }
-    return m_shell->start(showWindowWithoutTray);
+    m_shell->start(showWindowWithoutTray);
 }
 
 void ZeffiraApp::serveActions(DesktopApplicationService *service)

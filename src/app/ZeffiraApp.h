@@ -94,11 +94,17 @@ public:
     // StreamRecorder::start), for `duration` or until the program ends. Returns why it cannot
     // (translated), empty when it will.
     QString recordWhenPlaying(const QString &target, std::optional<std::chrono::milliseconds> duration);
-    // Shows the desktop face (the tray item, its menu, the windows on first use) and answers the
-    // single-instance service's requests (`service` may be null, and must outlive the app); false
-    // when no tray could be shown. Where nothing shows tray items, the panel becomes an ordinary
-    // window, opened at once when `showWindowWithoutTray`.
-    bool startDesktop(DesktopApplicationService *service, bool showWindowWithoutTray);
+    // The desktop's tray item, shown in its idle state; null (logged) when none could be shown.
+    // Made before the application, so that the panel gets it before anything the tray can do
+    // later starts: the panel reads its state only once the event loop runs, and by then the rest
+    // is there.
+    static std::unique_ptr<TrayItem> showTrayItem();
+    // Wires the desktop face to `tray` (from showTrayItem(): its label, tooltip and menu, the
+    // windows on first use) and answers the single-instance service's requests (`service` may be
+    // null, and must outlive the app). Where nothing shows tray items, the panel becomes an
+    // ordinary window, opened at once when `showWindowWithoutTray`.
+    void startDesktop(DesktopApplicationService *service, bool showWindowWithoutTray,
+                      std::unique_ptr<TrayItem> tray);
     // Answers the actions and the status call of `service` (which must outlive the app).
     void serveActions(DesktopApplicationService *service);
     // The one way out: ends the event loop with `exitCode`; shutdown() runs as it ends.

@@ -8,18 +8,21 @@
 #include "base/AppInfo.h"
 #include "base/Translations.h"
 #include "catalogue/StationManager.h"
+#include "desktop/TrayItem.h"
 #include "playback/RadioPlayer.h"
 #include "playback/SleepTimer.h"
 #include "playback/StreamRecorder.h"
+#include "sni/TrayLibrary.h"
 #include "xdg/DesktopApplicationService.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDir>
 #include <QTextStream>
 #include <QUrl>
 
+#include <memory>
 #include <optional>
 
 namespace {
@@ -168,13 +171,10 @@ int main(int argc, char *argv[])
         return command.exitCode;
 
     if (command.mode == CommandLine::Mode::Tray && hasGraphicalSession()) {
-        QApplication loop(argc, argv);
+        const std::unique_ptr<QCoreApplication> loop(TrayLibrary::createApplication(argc, argv));
+        if (!loop)
+            return 1;
         Translations::install();
-        QApplication::setApplicationName(QStringLiteral("zeffira"));
-        QApplication::setApplicationDisplayName(QStringLiteral("Zeffira"));
-        QApplication::setDesktopFileName(AppInfo::appId());
-        // Closing the settings or About window must not end the tray application.
-        QApplication::setQuitOnLastWindowClosed(false);
         if (!QDBusConnection::sessionBus().isConnected()) {
             QTextStream(stderr) << "zeffira: "
                                 << QCoreApplication::translate("main",
@@ -198,24 +198,26 @@ int main(int argc, char *argv[])
         case DesktopApplicationService::Claim::Owned:
             break;
         }
-        ZeffiraApp app;
-        startSleepTimer(app, command);
-        // Links on the command line play as if handed over; a window opens only when nothing
-        // shows the tray item and nothing was asked to play.
-        const bool showWindow = !command.busActivated && command.openArguments.isEmpty();
-        if (!app.startDesktop(&service, showWindow)) {
+        std::unique_ptr<TrayItem> tray = ZeffiraApp::showTrayItem();
+        if (!tray) {
             QTextStream(stderr) << "zeffira: "
                                 << QCoreApplication::translate(
                                        "main", "kon het pictogram in het systeemvak niet tonen.")
                                 << "\n";
             return 1;
         }
+        ZeffiraApp app;
+        startSleepTimer(app, command);
+        // Links on the command line play as if handed over; a window opens only when nothing
+        // shows the tray item and nothing was asked to play.
+        const bool showWindow = !command.busActivated && command.openArguments.isEmpty();
+        app.startDesktop(&service, showWindow, std::move(tray));
         if (!command.openArguments.isEmpty()) {
             const QString refusal = app.open(command.openArguments, QDir::currentPath(), true);
             if (!refusal.isEmpty())
                 QTextStream(stderr) << "zeffira: " << refusal << "\n";
         }
-        return runLoop(loop, app, false);
+        return runLoop(*loop, app, false);
     }
 
     QCoreApplication loop(argc, argv);

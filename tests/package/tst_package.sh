@@ -83,6 +83,11 @@ for path in /usr/bin/zeffira /usr/share/zeffira/stations.xml \
     /usr/share/man/man1/zeffira.1.gz /usr/share/doc/zeffira/copyright /usr/share/doc/zeffira/changelog.gz; do
     check "contains $path" grep -qx "$path" "$tmp/files"
 done
+# The program's own libraries, the ones it loads on demand among them: a library the install rules
+# miss shows only when its part of the program is first used.
+for library in core ui tray trayfallback network history secrets; do
+    check "contains libzeffira_$library.so" grep -qE "^/usr/lib/([^/]+/)?zeffira/libzeffira_$library\.so$" "$tmp/files"
+done
 check "everything under /usr" bash -c "! grep -v '^/usr' '$tmp/files'"
 check "everything owned by root" bash -c "! awk '\$2 != \"root/root\"' '$tmp/contents' | grep -q ."
 check "no test, benchmark or development files" \

@@ -48,14 +48,6 @@ StatusNotifierItem::~StatusNotifierItem()
         m_bus.unregisterObject(ObjectPath);
 }
 
-bool StatusNotifierItem::watcherAvailable(const QDBusConnection &bus)
-{
-    if (!bus.isConnected() || !bus.interface())
-        return false;
-    const QDBusReply<bool> reply = bus.interface()->isServiceRegistered(WatcherService);
-    return reply.isValid() && reply.value();
-}
-
 bool StatusNotifierItem::start()
 {
     if (!m_serviceName.isEmpty())
@@ -174,13 +166,23 @@ void StatusNotifierItem::setIconName(const QString &name)
 
 void StatusNotifierItem::setIconFile(const QString &path)
 {
-    setIconPixmaps(path.isEmpty() ? QIcon() : QIcon(path));
+    m_iconFile = path;
+    m_iconPixmaps.reset();
+    Q_EMIT m_adaptor->NewIcon();
 }
 
 void StatusNotifierItem::setIconPixmaps(const QIcon &icon)
 {
+    m_iconFile.clear();
     m_iconPixmaps = imagesFromIcon(icon);
     Q_EMIT m_adaptor->NewIcon();
+}
+
+DBusImageList StatusNotifierItem::iconPixmaps() const
+{
+    if (!m_iconPixmaps)
+        m_iconPixmaps = m_iconFile.isEmpty() ? DBusImageList() : imagesFromIcon(QIcon(m_iconFile));
+    return *m_iconPixmaps;
 }
 
 void StatusNotifierItem::setToolTip(const QString &title, const QString &text)

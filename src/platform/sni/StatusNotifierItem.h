@@ -8,6 +8,7 @@
 
 #include <QDBusConnection>
 #include <QDBusObjectPath>
+#include <optional>
 
 class DBusMenuExporter;
 class QDBusServiceWatcher;
@@ -28,9 +29,6 @@ public:
                        const QDBusConnection &bus = QDBusConnection::sessionBus(), QObject *parent = nullptr);
     ~StatusNotifierItem() override;
 
-    // Whether a StatusNotifierWatcher owns its name on `bus` right now.
-    static bool watcherAvailable(const QDBusConnection &bus);
-
     // Exports the item and its menu, takes the bus name and registers with the watcher if
     // there is one; later watchers are registered with as they appear.
     bool start() override;
@@ -39,6 +37,8 @@ public:
     QString menuPath() const;
 
     void setIconName(const QString &name) override;
+    // The file's pixmaps are drawn when a host first reads them: most hosts use the icon name,
+    // and an idle tray then loads no image plugin.
     void setIconFile(const QString &path) override;
     void setIconPixmaps(const QIcon &icon);
     void setToolTip(const QString &title, const QString &text) override;
@@ -51,7 +51,7 @@ public:
     QString title() const { return m_title; }
     QString statusText() const;
     QString iconName() const { return m_iconName; }
-    DBusImageList iconPixmaps() const { return m_iconPixmaps; }
+    DBusImageList iconPixmaps() const;
     QString iconThemePath() const { return m_iconThemePath; }
     DBusToolTip toolTip() const;
     QString label() const { return m_label; }
@@ -75,7 +75,8 @@ private:
     bool m_objectRegistered = false;
     Status m_status = Status::Active;
     QString m_iconName;
-    DBusImageList m_iconPixmaps;
+    QString m_iconFile;
+    mutable std::optional<DBusImageList> m_iconPixmaps; // drawn from m_iconFile on first read
     QString m_toolTipTitle;
     QString m_toolTipText;
     QString m_label;

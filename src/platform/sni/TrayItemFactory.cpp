@@ -1,26 +1,29 @@
 #include "sni/TrayItemFactory.h"
 
-#include "sni/StatusNotifierItem.h"
-#include "sni/SystemTrayFallback.h"
+#include "sni/TrayLibrary.h"
 
-#include <QApplication>
-#include <QSystemTrayIcon>
+#include <QCoreApplication>
+
+namespace {
+// The fallback's menu is a widget, which needs a QApplication rather than a QGuiApplication.
+bool widgetsAvailable()
+{
+    const QCoreApplication *application = QCoreApplication::instance();
+    return application && application->inherits("QApplication");
+}
+} // namespace
 
 std::unique_ptr<TrayItem> createTrayItem(const QString &id, const QString &title,
                                          const QString &iconThemePath, const QDBusConnection &bus)
 {
-    // The fallback's menu is a widget, which needs a QApplication rather than a QGuiApplication.
-    const bool widgetsAvailable = qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr;
-    if (widgetsAvailable && !StatusNotifierItem::watcherAvailable(bus) &&
-        QSystemTrayIcon::isSystemTrayAvailable())
-        return std::make_unique<SystemTrayFallback>(title, iconThemePath);
-    return std::make_unique<StatusNotifierItem>(id, title, iconThemePath, bus);
+    if (widgetsAvailable() && !TrayLibrary::watcherAvailable(bus) && TrayLibrary::systemTrayAvailable())
+        return std::unique_ptr<TrayItem>(TrayLibrary::createFallback(title, iconThemePath));
+    return std::unique_ptr<TrayItem>(TrayLibrary::createStatusNotifierItem(id, title, iconThemePath, bus));
 }
 
 bool trayHostAvailable(const QDBusConnection &bus)
 {
-    if (StatusNotifierItem::watcherAvailable(bus))
+    if (TrayLibrary::watcherAvailable(bus))
         return true;
-    return qobject_cast<QApplication *>(QCoreApplication::instance()) &&
-           QSystemTrayIcon::isSystemTrayAvailable();
+    return widgetsAvailable() && TrayLibrary::systemTrayAvailable();
 }

@@ -1,5 +1,6 @@
 // Chooses the tray item for this desktop: our StatusNotifierItem where a watcher serves the
-// panel, the QSystemTrayIcon fallback where only a plain tray exists.
+// panel, the QSystemTrayIcon fallback where only a plain tray exists; each comes from its library
+// (TrayLibrary).
 #pragma once
 
 #include "desktop/TrayItem.h"
@@ -10,7 +11,7 @@
 // Our StatusNotifierItem when a StatusNotifierWatcher is on `bus`; else the fallback when the
 // desktop has a system tray and the application is a QApplication (the fallback uses widgets);
 // else the StatusNotifierItem anyway, which registers as soon as a watcher appears. The item is
-// not started.
+// not started; null when its library cannot be loaded.
 std::unique_ptr<TrayItem> createTrayItem(const QString &id, const QString &title,
                                          const QString &iconThemePath,
                                          const QDBusConnection &bus = QDBusConnection::sessionBus());

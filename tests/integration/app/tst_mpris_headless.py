@@ -43,6 +43,11 @@ with Peers() as peers:
     checks.check("title is the station name", ctl(peers, "metadata", "xesam:title").stdout.strip() == "Toon Ogg")
     checks.check("identity", prop(peers, "org.mpris.MediaPlayer2", "Identity") == "Zeffira")
     checks.check("can control", prop(peers, "org.mpris.MediaPlayer2.Player", "CanControl") == "true")
+    # The tray's toolkit stays out of a headless player, also while it plays.
+    with open("/proc/%d/maps" % peers.zeffira.pid) as maps:
+        toolkit = sorted({line.split("/")[-1].strip() for line in maps
+                          if "libQt6Gui" in line or "libQt6Widgets" in line or "libzeffira_tray" in line})
+    checks.check("a headless player maps no Qt Gui or Widgets", not toolkit, ", ".join(toolkit))
     peak = peers.record("a", 3.0)
     checks.check("audio reaches the default sink", peak > 1000, "peak %d" % peak)
 

@@ -9,6 +9,7 @@
 #include "sni/StatusNotifierItem.h"
 #include "sni/SystemTrayFallback.h"
 #include "sni/TrayItemFactory.h"
+#include "sni/TrayLibrary.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -71,7 +72,7 @@ void TstStatusNotifierItem::registersWithTheWatcherUnderItsName()
     QCOMPARE(name, QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid()));
     QTRY_COMPARE_WITH_TIMEOUT(registrations(), QStringList{name}, kWaitMs);
     QCOMPARE(m_desktop.interface()->serviceOwner(name).value(), m_itemBus.baseService());
-    QVERIFY(StatusNotifierItem::watcherAvailable(m_desktop));
+    QVERIFY(TrayLibrary::watcherAvailable(m_desktop));
 
     // Leaving the bus is how the watcher learns that the item is gone.
     m_item.reset();
@@ -86,7 +87,7 @@ void TstStatusNotifierItem::registersAgainWhenAWatcherAppears()
     // A second item (one object path per connection, so on a connection of its own) started
     // while no watcher runs takes the next instance number.
     m_watcher->stop();
-    QVERIFY(!StatusNotifierItem::watcherAvailable(m_desktop));
+    QVERIFY(!TrayLibrary::watcherAvailable(m_desktop));
     const QDBusConnection secondBus =
         QDBusConnection::connectToBus(m_bus->address(), QStringLiteral("tray-item-2"));
     const auto disconnect =
