@@ -42,6 +42,8 @@ constexpr int kDiagnosisTimeoutMs = 3000;
 // played, and the next connection has the buffered audio's length to join in behind it. A
 // station's opening burst (a few seconds) fits.
 constexpr guint64 kDecodedAheadNs = 10 * GST_SECOND;
+// By then the audio a hung-up connection had decoded ahead has played and been freed.
+constexpr std::chrono::milliseconds kReleaseAfterRejoin(qint64(kDecodedAheadNs / GST_MSECOND) + 5000);
 // A connection that lasted this long is opened again as soon as the server hangs up, and joins
 // the audio still buffered without a gap; one that ended sooner is reported ("stream ended"),
 // and the player's back-off takes over. A server that accepts and hangs up at once is never
@@ -819,8 +821,15 @@ void GstStreamBackend::handleMessage(GstMessage *message)
         reportFailure(StreamFailure(StreamFailure::Reason::Ended));
         break;
     case GST_MESSAGE_APPLICATION:
-        if (gst_message_has_name(message, kRejoinedMessage))
+        if (gst_message_has_name(message, kRejoinedMessage)) {
             qCInfo(lcPlayer, "The server hung up; reconnecting behind the buffered audio");
+            // Once the old connection's decoded audio has played and its threads are gone, what
+            // they held is free: handed back to the system (see GstPipelineWorker).
+            QTimer::singleShot(kReleaseAfterRejoin, this, [this] {
+                if (m_worker)
+                    m_worker->releaseFreedHeap();
+            });
+        }
         break;
     case GST_MESSAGE_STATE_CHANGED:
         if (GST_MESSAGE_SRC(message) == GST_OBJECT(s.pipeline)) {
