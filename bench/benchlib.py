@@ -274,6 +274,9 @@ class Child:
         self.proc = subprocess.Popen(argv, env=env, stdin=stdin,
                                      stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                                      start_new_session=True)
+        # The process that /proc is read from and that is asked to stop: the program itself,
+        # also when a wrapper (a profiler) started it (see follow()).
+        self.pid = self.proc.pid
         for stream in (self.proc.stdout, self.proc.stderr):
             threading.Thread(target=self._collect, args=(stream,), daemon=True).start()
         threading.Thread(target=self._wait, daemon=True).start()
@@ -290,6 +293,27 @@ class Child:
     def alive(self):
         return self.proc.poll() is None
 
+    def follow(self, executable, limit):
+        """Reads and stops the child process running `executable` that the launched wrapper
+        started, once it is there (within `limit` seconds). False when none came."""
+        wanted = os.path.realpath(executable)
+        deadline = time.monotonic() + limit
+        while time.monotonic() < deadline and self.alive():
+            try:
+                with open(f"/proc/{self.proc.pid}/task/{self.proc.pid}/children") as f:
+                    pids = f.read().split()
+            except OSError:
+                pids = []
+            for pid in pids:
+                try:
+                    if os.path.realpath(f"/proc/{pid}/exe") == wanted:
+                        self.pid = int(pid)
+                        return True
+                except OSError:
+                    pass
+            time.sleep(0.05)
+        return False
+
     def line_time(self, text):
         """When a line holding `text` was first written, or None."""
         with self.lock:
@@ -305,7 +329,7 @@ class Child:
 
     def cpu_seconds(self):
         try:
-            with open(f"/proc/{self.proc.pid}/stat") as f:
+            with open(f"/proc/{self.pid}/stat") as f:
                 fields = f.read().rsplit(")", 1)[1].split()
         except OSError:
             return None
@@ -316,7 +340,7 @@ class Child:
         """The kB fields of /proc/PID/smaps_rollup by name; empty when it cannot be read."""
         fields = {}
         try:
-            with open(f"/proc/{self.proc.pid}/smaps_rollup") as f:
+            with open(f"/proc/{self.pid}/smaps_rollup") as f:
                 for line in f:
                     parts = line.split()
                     if len(parts) == 3 and parts[2] == "kB":
@@ -337,7 +361,7 @@ class Child:
         `prefixes`, sorted; None when /proc/PID/maps cannot be read (the program is gone)."""
         found = set()
         try:
-            with open(f"/proc/{self.proc.pid}/maps") as f:
+            with open(f"/proc/{self.pid}/maps") as f:
                 for line in f:
                     # address perms offset dev inode [path]
                     parts = line.split(None, 5)
@@ -349,13 +373,14 @@ class Child:
             return None
         return sorted(found) if self.alive() else None
 
-    def stop(self):
+    def stop(self, limit=5):
+        """SIGTERM to the program; a wrapper around it is given `limit` seconds to end after it."""
         if self.proc.poll() is None:
             try:
-                self.proc.send_signal(signal.SIGTERM)
-                self.proc.wait(timeout=5)
+                os.kill(self.pid, signal.SIGTERM)
+                self.proc.wait(timeout=limit)
             except subprocess.TimeoutExpired:
-                self.proc.kill()
+                os.killpg(self.proc.pid, signal.SIGKILL)  # its own session: the wrapper and the program
                 self.proc.wait()
             except ProcessLookupError:
                 pass

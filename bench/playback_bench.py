@@ -78,7 +78,9 @@ ZAP_WINDOW = 256  # frames per window in which the tone is judged
 ZAP_CROSSINGS = 12  # zero crossings per window from which a window is the high tone
 ZAP_PLAYS = 3.0  # seconds a station plays before the next switch (its rewind buffer opens meanwhile)
 RESIDENT = "playbin (resident)"
-RECONNECTED = "Reconnected to"  # the player's line once it rode out a break
+# The player's lines once it rode out a break: a new connection after a failure, or the rejoin
+# behind the audio it had buffered when the server hung up (no failure, so no "Reconnected").
+RECONNECTED = ("Reconnected to", "The server hung up; reconnecting behind the buffered audio")
 
 
 # ---------------------------------------------------------------------------------------------
@@ -473,7 +475,8 @@ class Bench:
 
     def check_tools(self):
         missing = missing_tools(("pulseaudio", "pactl", "gst-launch-1.0", "gst-inspect-1.0", "ffmpeg",
-                                 "timeout", "icecast2", "Xvfb", "dbus-daemon"))
+                                 "timeout", "icecast2", "Xvfb", "dbus-daemon")
+                                + (("heaptrack",) if self.args.heaptrack else ()))
         probe = subprocess.run([sys.executable, "-c", "import dbus, gi; gi.require_version('Gst', '1.0')"],
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if probe.returncode:
@@ -546,7 +549,7 @@ class Bench:
 
     # -- launching ----------------------------------------------------------------------------
 
-    def launch(self, program, url, sink="bench"):
+    def launch(self, program, url, sink="bench", wrapper=()):
         env = self.child_env(sink)
         if program in (ZEFFIRA, LIVE_ONLY):
             write_catalogue(env["XDG_DATA_HOME"], url)
@@ -560,7 +563,7 @@ class Bench:
             argv = ["mpv", "--no-config", "--no-video", "--really-quiet", "--ao=pulse", url]
         else:
             argv = ["gst-launch-1.0", "-q", "playbin", "uri=" + url]
-        child = Child(argv, env, program)
+        child = Child(list(wrapper) + argv, env, program)
         self.children.append(child)
         return child
 
@@ -847,9 +850,18 @@ class Bench:
     def soak(self, minutes):
         """Plays the Icecast MP3 station for `minutes`, the server hanging up on it every
         --drop-every seconds; PSS, private memory and CPU every SOAK_PERIOD seconds."""
+        # The plugin registry is built before, not by the player under test: under heaptrack that
+        # took longer than the player waits for a station's first data.
+        subprocess.run(["gst-inspect-1.0", "playbin"], env=self.child_env(),
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         capture = self.captures[0]
         capture.arm()
-        child = self.launch(ZEFFIRA, self.stations["Icecast MP3"])
+        profile = self.args.heaptrack
+        wrapper = ("heaptrack", "-o", os.path.abspath(profile)) if profile else ()
+        child = self.launch(ZEFFIRA, self.stations["Icecast MP3"], wrapper=wrapper)
+        # Under heaptrack the figures are the player's own process, not the wrapper script's.
+        if profile and not child.follow(self.zeffira, START_LIMIT):
+            raise Missing("heaptrack did not start the player:\n" + child.output()[-2000:])
         if capture.wait_first_audio(child.launched + START_LIMIT) is None:
             raise Missing("the player gave no audio on the Icecast MP3 station:\n" + child.output()[-2000:])
         began = time.monotonic()
@@ -865,7 +877,7 @@ class Bench:
             while time.monotonic() < due:
                 if time.monotonic() >= next_drop:
                     dropped_at = time.monotonic()
-                    reconnects = child.output().count(RECONNECTED)
+                    reconnects = reconnect_lines(child)
                     dropped = self.icecast.drop_listeners("mp3") > 0
                     drops += dropped
                     next_drop = dropped_at + self.args.drop_every
@@ -874,7 +886,7 @@ class Bench:
                     back = False
                     while dropped and not back and time.monotonic() < deadline:
                         time.sleep(0.1)
-                        again = child.output().count(RECONNECTED) > reconnects
+                        again = reconnect_lines(child) > reconnects
                         back = again and time.monotonic() - capture.last_audio < 0.2
                     recovered += back
                     log(f"  +{dropped_at - began:5.0f} s  "
@@ -897,9 +909,15 @@ class Bench:
             log(f"  +{now - began:5.0f} s  PSS {samples[-1][1]:6.1f} MiB  written {samples[-1][2]:6.1f} MiB  "
                 f"CPU {samples[-1][3]:5.2f} %")
         playing = time.monotonic() - capture.last_audio < 1.0
+        # heaptrack writes the rest of its profile once the player has ended.
+        child.stop(limit=300 if profile else 5)
         self.finish(child)
         capture.disarm()
         self.soak_report(minutes, samples, drops, recovered, playing)
+        if profile:
+            written = re.findall(r'heaptrack output will be written to "(.+)"', child.output())
+            print(f"heaptrack profile: {written[0] if written else profile + '.*'}"
+                  " (heaptrack_print --print-leaks --print-peaks FILE)")
 
     def soak_report(self, minutes, samples, drops, recovered, playing):
         if len(samples) < 3:
@@ -1068,6 +1086,11 @@ def menu_ids(layout, found=None):
     return found
 
 
+def reconnect_lines(child):
+    output = child.output()
+    return sum(output.count(line) for line in RECONNECTED)
+
+
 def trend(points):
     """Least-squares slope (per second) through (t, value) points and the standard deviation
     of the points around the line."""
@@ -1114,6 +1137,9 @@ def main():
                         help="seconds between the server's hang-ups in the soak (default 180)")
     parser.add_argument("--zap-only", action="store_true",
                         help="only the zap: the tray's menu switching between two stations")
+    parser.add_argument("--heaptrack", metavar="FILE",
+                        help="with --soak: run the player under heaptrack, its profile written to "
+                             "FILE.zst (or .gz)")
     parser.add_argument("--burst-server", action="store_true", help=argparse.SUPPRESS)
     parser.add_argument("--resident-playbin", action="store_true", help=argparse.SUPPRESS)
     parser.add_argument("--lifetime", type=float, default=600, help=argparse.SUPPRESS)
@@ -1133,7 +1159,7 @@ def main():
     stations = 3 * len(CODECS) + 1
     # Everything the benchmark starts is gone after this, whatever happens to the benchmark.
     if args.soak:
-        args.time_limit = 120 + args.soak * 60
+        args.time_limit = 120 + args.soak * 60 + (300 if args.heaptrack else 0)
     else:
         args.time_limit = 2 * (90 + args.runs * programs * (stations * 4 + 3 * 2)
                                + args.runs * (args.steady + args.settle + 20)

@@ -25,7 +25,24 @@
 #include <memory>
 #include <optional>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
+
+// Each connection to a station decodes on new streaming threads, and glibc gives a new thread an
+// arena of its own, up to 8 a core: the audio a connection held stayed behind as free but written
+// pages in an arena the next connection might not use, and hang-ups added them up. Two arenas
+// serve the player's few threads without contention. Set before any thread starts;
+// MALLOC_ARENA_MAX in the environment still decides.
+void limitMallocArenas()
+{
+#ifdef __GLIBC__
+    if (qEnvironmentVariableIsEmpty("MALLOC_ARENA_MAX"))
+        mallopt(M_ARENA_MAX, 2);
+#endif
+}
 
 int listStations()
 {
@@ -156,6 +173,7 @@ bool hasGraphicalSession()
 
 int main(int argc, char *argv[])
 {
+    limitMallocArenas();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -68,7 +68,6 @@ void TimeshiftBuffer::clear()
     m_segment.setFileName(QString());
     for (qint64 index = m_startOffset / segmentBytes; index * segmentBytes < m_endOffset; ++index)
         QFile::remove(segmentPath(index));
-    QFile::remove(QDir(m_folder).filePath(QStringLiteral("index.tsv")));
     m_startOffset = m_endOffset = 0;
     m_marks.clear();
     m_checkedAt = -1;
@@ -107,7 +106,6 @@ bool TimeshiftBuffer::append(const QByteArray &bytes, milliseconds time, const Q
         time - m_marks.constLast().time >= milliseconds(1000)) {
         const Mark mark{m_endOffset, time, title};
         m_marks.append(mark);
-        appendIndex(mark);
     }
     qsizetype written = 0;
     while (written < bytes.size()) {
@@ -136,14 +134,6 @@ bool TimeshiftBuffer::append(const QByteArray &bytes, milliseconds time, const Q
     }
     trim();
     return true;
-}
-
-void TimeshiftBuffer::appendIndex(const Mark &mark)
-{
-    QFile index(QDir(m_folder).filePath(QStringLiteral("index.tsv")));
-    if (index.open(QIODevice::WriteOnly | QIODevice::Append))
-        index.write(
-            QStringLiteral("%1\t%2\t%3\n").arg(mark.offset).arg(mark.time.count()).arg(mark.title).toUtf8());
 }
 
 void TimeshiftBuffer::trim()

@@ -1,8 +1,9 @@
 // The stream's own bytes kept on disk behind the live moment, so that a paused station goes on
-// where it was left: segment files in one folder and an index of (byte offset, time, title).
-// Capped at the chosen minutes of the stream's measured bit rate, oldest segments dropped first;
-// it stops growing while the disk has less than minFreeBytes free. Memory holds the index only
-// (a mark a second at most), never the audio.
+// where it was left: segment files in one folder, and in memory an index of (byte offset, time,
+// title). Capped at the chosen minutes of the stream's measured bit rate, oldest segments dropped
+// first, the index's marks with them; it stops growing while the disk has less than minFreeBytes
+// free. Memory holds the index only (a mark a second at most), never the audio; the disk holds
+// the segments only, so the cap bounds both.
 #pragma once
 
 #include <QFile>
@@ -86,7 +87,6 @@ Q_SIGNALS:
 private:
     QString segmentPath(qint64 index) const;
     void trim();
-    void appendIndex(const Mark &mark);
 
     QString m_folder;
     QFile m_segment; // the segment being written

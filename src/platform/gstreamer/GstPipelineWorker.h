@@ -29,6 +29,9 @@ public:
     // pipeline that are still queued are dropped: under a burst of station changes only the
     // last pipeline ever starts.
     void dispose(GstElement *pipeline);
+    // Queues handing the heap's free pages back to the system (glibc's malloc_trim); a teardown
+    // does so by itself.
+    void releaseFreedHeap();
     // True when everything queued so far is done within `limit`.
     bool waitIdle(std::chrono::milliseconds limit);
 

@@ -38,6 +38,8 @@ constexpr int kDiagnosisTimeoutMs = 3000;
 // played, and the next connection has the buffered audio's length to join in behind it. A
 // station's opening burst (a few seconds) fits.
 constexpr guint64 kDecodedAheadNs = 10 * GST_SECOND;
+// By then the audio a hung-up connection had decoded ahead has played and been freed.
+constexpr std::chrono::milliseconds kReleaseAfterRejoin(qint64(kDecodedAheadNs / GST_MSECOND) + 5000);
 // A connection that lasted this long is opened again as soon as the server hangs up, and joins
 // the audio still buffered without a gap; one that ended sooner is reported ("stream ended"),
 // and the player's back-off takes over. A server that accepts and hangs up at once is never
@@ -772,6 +774,11 @@ void GstStreamBackend::handOnOutput(Stream &previous)
     switchSource(previous.source, incoming, true);
     gst_object_unref(incoming);
     m_watchdog.start();
+    // As after a rejoin: what the old source held is handed back once it has gone.
+    QTimer::singleShot(kReleaseAfterRejoin, this, [this] {
+        if (m_worker)
+            m_worker->releaseFreedHeap();
+    });
 }
 
 void GstStreamBackend::switchSource(GstElement *outgoing, GstElement *incoming, bool flush)
@@ -1098,6 +1105,12 @@ void GstStreamBackend::handleMessage(GstMessage *message)
             GstElement *outgoing = std::exchange(s.source, incoming);
             switchSource(outgoing, incoming, false);
             gst_object_unref(incoming);
+            // Once the old connection's decoded audio has played and its threads are gone, what
+            // they held is free: handed back to the system (see GstPipelineWorker).
+            QTimer::singleShot(kReleaseAfterRejoin, this, [this] {
+                if (m_worker)
+                    m_worker->releaseFreedHeap();
+            });
         } else if (gst_message_has_name(message, kNoOutputMessage) && s.sinkDevice &&
                    s.phase == Stream::Phase::Loading) {
             // Before this counts against the station, it gets a second start on the default
