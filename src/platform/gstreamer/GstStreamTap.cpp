@@ -1,5 +1,6 @@
 #include "gstreamer/GstStreamTap.h"
 
+#include "base/Logging.h"
 #include "base/NetworkText.h"
 #include "gstreamer/GstPipelineWorker.h"
 
@@ -32,6 +33,10 @@ constexpr qsizetype kFirstTitleBytes = 512 * 1024;
 // sends in small writes then wakes the tap's threads a few times a second, not for each write;
 // a burst (whole blocks) is read at once.
 constexpr std::chrono::milliseconds kReadPause{200};
+// A connection that lasted this long is opened again when the server hangs up, and what it brings
+// follows in the same stream of bytes (the player's own connection does the same); one that ended
+// sooner is the stream's end.
+constexpr gint64 kRejoinAfterUs = 2'000'000;
 
 // Called with the relay's mutex held: hands what was gathered to the main thread.
 void handOver(GstStreamTap::Relay &relay)
@@ -136,8 +141,15 @@ GstStreamTap::~GstStreamTap()
 void GstStreamTap::start(const QString &url)
 {
     drop();
-    const quint64 generation = ++m_generation;
     m_lastTitle.clear();
+    m_url = url;
+    open(++m_generation);
+}
+
+void GstStreamTap::open(quint64 generation)
+{
+    const QString &url = m_url;
+    m_openedAt = g_get_monotonic_time();
     GError *error = nullptr;
     if (!gst_init_check(nullptr, nullptr, &error)) {
         const QString message = error ? text(error->message) : QString();
@@ -303,6 +315,17 @@ void GstStreamTap::handleMessage(GstMessage *message)
         break;
     }
     case GST_MESSAGE_EOS:
+        if (g_get_monotonic_time() - m_openedAt >= kRejoinAfterUs) {
+            qCInfo(lcPlayer, "Receiving the stream: the server hung up; connecting again");
+            if (m_relay) {
+                const std::lock_guard lock(m_relay->mutex);
+                m_relay->awaitingFirstTitle = false; // what came is complete: out it goes
+                handOver(*m_relay);
+            }
+            drop();
+            open(m_generation);
+            break;
+        }
         fail(StreamFailure(StreamFailure::Reason::Ended));
         break;
     default:

@@ -59,6 +59,8 @@ private:
     void handleMessage(GstMessage *message);
     void fail(const StreamFailure &failure);
     void drop();
+    // Builds and starts the pipeline for m_url, its bytes delivered as `generation`'s.
+    void open(quint64 generation);
 
     std::unique_ptr<GstPipelineWorker> m_worker;
     GstElement *m_pipeline = nullptr;
@@ -66,4 +68,6 @@ private:
     quint64 m_generation = 0;
     std::shared_ptr<Relay> m_relay;
     QString m_lastTitle;
+    QString m_url;
+    qint64 m_openedAt = 0; // monotonic µs of the current connection's start
 };

@@ -2,7 +2,8 @@
 stream server. The file grows as FILE.part while the recording runs and gets its name at the end;
 its bytes are one contiguous piece of the audio the server sent (the ICY metadata taken out, not
 re-encoded); it lasts as long as asked; an existing file is never overwritten; a folder gets a
-file named after the station."""
+file named after the station; a server that hangs up is connected to again and the recording
+goes on."""
 
 import os
 import subprocess
@@ -20,7 +21,8 @@ with Peers() as peers:
     peers.start_pulse(("a",))
     peers.start_session_bus()
     base = peers.start_stream_server()
-    peers.write_catalogue([{"name": "Lokaal", "stations": [{"name": "Toon ICY", "url": base + "/icy"}]}])
+    peers.write_catalogue([{"name": "Lokaal", "stations": [{"name": "Toon ICY", "url": base + "/icy"},
+                                                          {"name": "Ophanger", "url": base + "/hangup"}]}])
     with urllib.request.urlopen(base + "/source/mp3", timeout=10) as reply:
         source = reply.read()
     target = os.path.join(peers.dir, "opname.mp3")
@@ -44,6 +46,14 @@ with Peers() as peers:
     seconds = len(data) / (len(source) / CLIP_SECONDS)
     print("recorded %.2f s of audio (%d bytes)" % (seconds, len(data)))  # a figure for the report
     checks.check("it lasts as long as asked", 5.0 <= seconds <= 7.5, seconds)
+
+    # The server hangs up every 4 s: 9 s asked for are 9 s recorded, over two new connections.
+    ridden = os.path.join(peers.dir, "ophanger.mp3")
+    code = peers.start_zeffira("--headless", "--play", "Ophanger", "--record", ridden, "--duration", "0.15").wait(
+        timeout=40)
+    seconds = os.path.getsize(ridden) / (len(source) / CLIP_SECONDS) if os.path.exists(ridden) else 0
+    checks.check("a recording goes on across the server's hang-ups", code == 0 and 8.0 <= seconds <= 10.5,
+                 (code, seconds))
 
     # Asked again for the same file: refused before anything plays, the file untouched.
     again = peers.run([os.environ["ZEFFIRA_BINARY"], "--headless", "--play", "Toon ICY", "--record", target])
