@@ -315,6 +315,68 @@ void onSourceSetup(GstElement *, GstElement *source, gpointer)
         g_object_set(source, "timeout", kHttpTimeoutSeconds, nullptr);
 }
 
+// An HTTP station's source: the URL's own source element straight into decodebin, in a bin that
+// shows decodebin's audio pads as its own. uridecodebin would put a queue2 and its thread between
+// them, one more thread woken for each read; the output's queue already holds the audio ahead.
+void onDecodedPad(GstElement *decoder, GstPad *pad, gpointer)
+{
+    GstElement *bin = GST_ELEMENT(gst_object_get_parent(GST_OBJECT(decoder)));
+    if (!bin)
+        return;
+    GstPad *ghost = gst_ghost_pad_new(nullptr, pad);
+    gst_pad_set_active(ghost, TRUE);
+    gst_element_add_pad(bin, ghost); // the bin's pad-added: onSourcePad
+    gst_object_unref(bin);
+}
+
+// decodebin drops a pad when a chained stream moves on to its next part; its ghost goes with it.
+void onDecodedPadGone(GstElement *decoder, GstPad *pad, gpointer)
+{
+    GstElement *bin = GST_ELEMENT(gst_object_get_parent(GST_OBJECT(decoder)));
+    if (!bin)
+        return;
+    GstIterator *pads = gst_element_iterate_src_pads(bin);
+    GValue item = G_VALUE_INIT;
+    GstPad *gone = nullptr;
+    while (!gone && gst_iterator_next(pads, &item) == GST_ITERATOR_OK) {
+        auto *ghost = GST_PAD(g_value_get_object(&item));
+        if (GstPad *target = gst_ghost_pad_get_target(GST_GHOST_PAD(ghost))) {
+            if (target == pad)
+                gone = GST_PAD(gst_object_ref(ghost));
+            gst_object_unref(target);
+        }
+        g_value_reset(&item);
+    }
+    g_value_unset(&item);
+    gst_iterator_free(pads);
+    if (gone) {
+        gst_element_remove_pad(bin, gone);
+        gst_object_unref(gone);
+    }
+    gst_object_unref(bin);
+}
+
+GstElement *makeHttpSource(const QByteArray &uri, GstCaps *audio)
+{
+    GstElement *reader = gst_element_make_from_uri(GST_URI_SRC, uri.constData(), nullptr, nullptr);
+    GstElement *decoder = gst_element_factory_make("decodebin", nullptr);
+    if (!reader || !decoder) {
+        for (GstElement *element : {reader, decoder}) {
+            if (element)
+                gst_object_unref(gst_object_ref_sink(element));
+        }
+        return nullptr;
+    }
+    onSourceSetup(nullptr, reader, nullptr);
+    g_object_set(decoder, "caps", audio, nullptr);
+    GstElement *bin = gst_bin_new(nullptr);
+    gst_bin_add_many(GST_BIN(bin), reader, decoder, nullptr);
+    gst_element_link(reader, decoder);
+    g_signal_connect(decoder, "pad-added", G_CALLBACK(onDecodedPad), nullptr);
+    g_signal_connect(decoder, "pad-removed", G_CALLBACK(onDecodedPadGone), nullptr);
+    return bin;
+}
+
 // Drops whatever a source that has been replaced still sends, so that nothing of it reaches the
 // output (nor fails for want of a peer) while it is torn down.
 GstPadProbeReturn dropAll(GstPad *, GstPadProbeInfo *, gpointer)
@@ -666,13 +728,20 @@ void GstStreamBackend::startPipeline()
 
 GstElement *GstStreamBackend::makeSource(Stream &s, qint64 startAt)
 {
-    GstElement *source = gst_element_factory_make("uridecodebin", nullptr);
-    if (!source)
-        return nullptr;
-    gst_object_ref_sink(source);
     // Audio only: anything else a stream carries is not decoded, and stays unlinked.
     GstCaps *audio = gst_caps_from_string("audio/x-raw");
-    g_object_set(source, "uri", s.url.toUtf8().constData(), "caps", audio, nullptr);
+    const QByteArray uri = s.url.toUtf8();
+    const QString scheme = QUrl(s.url).scheme().toLower();
+    const bool http = !s.feed && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+    GstElement *source =
+        http ? makeHttpSource(uri, audio) : gst_element_factory_make("uridecodebin", nullptr);
+    if (!source) {
+        gst_caps_unref(audio);
+        return nullptr;
+    }
+    gst_object_ref_sink(source);
+    if (!http)
+        g_object_set(source, "uri", uri.constData(), "caps", audio, nullptr);
     gst_caps_unref(audio);
     auto link = std::make_shared<SourceLink>();
     link->output = keep(s.output);
@@ -692,7 +761,7 @@ GstElement *GstStreamBackend::makeSource(Stream &s, qint64 startAt)
         g_signal_connect_data(
             source, "source-setup", G_CALLBACK(onFeedSourceSetup), new FeedRef(s.feed),
             [](gpointer data, GClosure *) { delete static_cast<FeedRef *>(data); }, GConnectFlags(0));
-    else
+    else if (!http)
         g_signal_connect(source, "source-setup", G_CALLBACK(onSourceSetup), nullptr);
     return source;
 }
