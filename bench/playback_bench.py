@@ -40,6 +40,8 @@ from benchlib import (Background, Child, Missing, Results, TrayWatcher, clean_en
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCE_ROOT = os.path.dirname(HERE)
 STREAM_SERVER = os.path.join(SOURCE_ROOT, "tests", "fixtures", "stream_server.py")
+sys.path.insert(0, os.path.join(SOURCE_ROOT, "tests", "support"))
+from harness import menu_ids  # noqa: E402  (the tests' reading of a tray menu)
 BACKEND_HEADER = "GstStreamBackend.h"
 
 RATE = 44100
@@ -1073,17 +1075,6 @@ class Bench:
         for capture in self.captures:
             capture.close()
         shutil.rmtree(self.folder, ignore_errors=True)
-
-
-def menu_ids(layout, found=None):
-    """A dbusmenu layout (GetLayout's second value) as {label: item id}."""
-    found = {} if found is None else found
-    item_id, props, children = layout
-    if "label" in props:
-        found[str(props["label"]).replace("__", "_")] = int(item_id)
-    for child in children:
-        menu_ids(child, found)
-    return found
 
 
 def reconnect_lines(child):
