@@ -687,12 +687,12 @@ void GstStreamBackend::startPipeline()
 
     s.pipeline = GST_ELEMENT(gst_object_ref_sink(gst_pipeline_new(nullptr)));
     s.sink = makeAudioSink();
-    if (s.sinkIsPulse && wantedDevice()) {
-        g_object_set(s.sink, "device", wantedDevice()->toUtf8().constData(), nullptr);
-        s.sinkDevice = wantedDevice();
-    }
     s.output = makeOutput(s);
     gst_bin_add(GST_BIN(s.pipeline), s.output);
+    if (s.sinkIsPulse && wantedDevice()) {
+        setSinkDevice(s, wantedDevice()->toUtf8());
+        s.sinkDevice = wantedDevice();
+    }
     GstElement *source = makeSource(s, -1);
     if (!source) {
         dropPipeline(s);
@@ -1097,6 +1097,19 @@ void GstStreamBackend::stopChime()
     m_chimeVolume = nullptr;
 }
 
+// pulsesink's device setter takes the sound-server connection that all pulsesinks share, and the
+// last pulsesink to stop frees it: set on the main thread while the worker tears down a previous
+// stream, it can lock a connection being freed (libpulse aborts). On the worker, in order with the
+// teardowns, it cannot.
+void GstStreamBackend::setSinkDevice(Stream &s, const QByteArray &device)
+{
+    // Held by the job, and let go also when a teardown drops the job unrun.
+    std::shared_ptr<GstElement> sink(GST_ELEMENT(gst_object_ref(s.sink)),
+                                     [](GstElement *e) { gst_object_unref(e); });
+    m_worker->run(s.pipeline,
+                  [sink, device] { g_object_set(sink.get(), "device", device.constData(), nullptr); });
+}
+
 std::optional<QString> GstStreamBackend::wantedDevice() const
 {
     return m_device == m_unavailableDevice ? std::nullopt : m_device;
@@ -1110,9 +1123,9 @@ void GstStreamBackend::applyDevice()
     Stream &s = *m_stream;
     if (device) {
         // pulsesink moves a connected stream at once, or uses the name when it connects.
-        g_object_set(s.sink, "device", device->toUtf8().constData(), nullptr);
+        setSinkDevice(s, device->toUtf8());
     } else if (s.phase == Stream::Phase::Playing) {
-        g_object_set(s.sink, "device", kDefaultSinkName, nullptr);
+        setSinkDevice(s, kDefaultSinkName);
     } else {
         // A connected stream refuses to move to "no device" (an error that ends it), and
         // while loading we cannot tell whether it is connected yet: reportReady applies it.

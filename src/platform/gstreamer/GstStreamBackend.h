@@ -112,8 +112,9 @@ private:
     void applyDevice();
     // The device to use: m_device, unless it turned out not to be there.
     std::optional<QString> wantedDevice() const;
+    void setSinkDevice(Stream &s, const QByteArray &device);
     GstElement *makeAudioSink();
-    // The bin playbin plays into: the decoded audio held ahead, the volume and `s`'s sink;
+    // The resident output: the decoded audio held ahead, the volume and `s`'s sink;
     // with levelling, the level meter before the volume and a limiter after it.
     GstElement *makeOutput(Stream &s);
     // What the volume element is set to: the volume, with the levelling gain where it applies.
