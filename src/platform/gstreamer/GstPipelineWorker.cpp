@@ -32,7 +32,7 @@ void trimHeap()
 
 struct GstPipelineWorker::Shared {
     struct Job {
-        GstElement *pipeline; // a reference of its own; none for releaseFreedHeap()
+        GstElement *pipeline; // a reference of its own, or none (releaseFreedHeap)
         GstState state;
         bool dispose;
         std::function<void()> work; // instead of a state change
@@ -62,7 +62,7 @@ struct GstPipelineWorker::Shared {
                 gst_element_set_state(job.pipeline, job.dispose ? GST_STATE_NULL : job.state);
             if (job.pipeline)
                 gst_object_unref(job.pipeline);
-            if (job.dispose || (!job.pipeline && !job.work))
+            if (job.dispose)
                 trimHeap();
             lock.lock();
             self->busy = false;
@@ -132,7 +132,7 @@ void GstPipelineWorker::releaseFreedHeap()
 {
     {
         std::lock_guard lock(m_shared->mutex);
-        m_shared->queue.push_back({nullptr, GST_STATE_VOID_PENDING, false, {}});
+        m_shared->queue.push_back({nullptr, GST_STATE_VOID_PENDING, false, trimHeap});
     }
     m_shared->wake.notify_one();
 }

@@ -377,6 +377,13 @@ GstElement *makeHttpSource(const QByteArray &uri, GstCaps *audio)
     return bin;
 }
 
+// makeSource found no element to build a stream's source from.
+StreamFailure noSourceFailure()
+{
+    return StreamFailure(StreamFailure::Reason::Other,
+                         QStringLiteral("GStreamer's decodebin or uridecodebin element is missing"));
+}
+
 // Drops whatever a source that has been replaced still sends, so that nothing of it reaches the
 // output (nor fails for want of a peer) while it is torn down.
 GstPadProbeReturn dropAll(GstPad *, GstPadProbeInfo *, gpointer)
@@ -696,8 +703,7 @@ void GstStreamBackend::startPipeline()
     GstElement *source = makeSource(s, -1);
     if (!source) {
         dropPipeline(s);
-        reportFailureLater(StreamFailure(StreamFailure::Reason::Other,
-                                         QStringLiteral("GStreamer's uridecodebin element is missing")));
+        reportFailureLater(noSourceFailure());
         return;
     }
     gst_bin_add(GST_BIN(s.pipeline), source);
@@ -835,8 +841,7 @@ void GstStreamBackend::handOnOutput(Stream &previous)
 
     GstElement *incoming = makeSource(s, -1);
     if (!incoming) {
-        reportFailureLater(StreamFailure(StreamFailure::Reason::Other,
-                                         QStringLiteral("GStreamer's uridecodebin element is missing")));
+        reportFailureLater(noSourceFailure());
         return;
     }
     s.source = incoming;
@@ -1104,8 +1109,7 @@ void GstStreamBackend::stopChime()
 void GstStreamBackend::setSinkDevice(Stream &s, const QByteArray &device)
 {
     // Held by the job, and let go also when a teardown drops the job unrun.
-    std::shared_ptr<GstElement> sink(GST_ELEMENT(gst_object_ref(s.sink)),
-                                     [](GstElement *e) { gst_object_unref(e); });
+    const ElementRef sink = keep(s.sink);
     m_worker->run(s.pipeline,
                   [sink, device] { g_object_set(sink.get(), "device", device.constData(), nullptr); });
 }
